@@ -1,0 +1,15 @@
+# One interface target carries every compiler option; all targets link it.
+add_library(zelkovar_volby INTERFACE)
+target_compile_options(zelkovar_volby INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(zelkovar_volby INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_FOREACH
+  QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+if(ZELKOVAR_WERROR)
+  target_compile_options(zelkovar_volby INTERFACE -Werror)
+endif()
+if(ZELKOVAR_SANITIZE)
+  target_compile_options(zelkovar_volby INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(zelkovar_volby INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,210 @@
+#include "Soubory.h"
+
+#include "EChyba.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Soubory {
+namespace {
+
+std::function<int(KrokUkladani)> &porucha()
+{
+    static std::function<int(KrokUkladani)> p;
+    return p;
+}
+
+// errno of an injected failure of this step, or 0.
+int Vlozena(KrokUkladani krok)
+{
+    return porucha() ? porucha()(krok) : 0;
+}
+
+QString Duvod(int chyba)
+{
+    return QString::fromLocal8Bit(std::strerror(chyba));
+}
+
+[[noreturn]] void Selhani(const QString &cesta, const QString &co, int chyba)
+{
+    throw EChyba(QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, Duvod(chyba)));
+}
+
+// Writes all bytes, retrying short writes and interrupted calls; returns errno or 0.
+int ZapisVse(int fd, const QByteArray &obsah)
+{
+    const char *p = obsah.constData();
+    qsizetype zbyva = obsah.size();
+    while (zbyva > 0) {
+        const ssize_t n = ::write(fd, p, size_t(zbyva));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        p += n;
+        zbyva -= n;
+    }
+    return 0;
+}
+
+} // namespace
+
+QString NajdiSoubor(const QString &adresar, const QString &jmeno)
+{
+    const QString presne = adresar + jmeno;
+    if (QFileInfo(presne).isFile())
+        return presne;
+    const QDir dir(adresar.isEmpty() ? QStringLiteral(".") : adresar);
+    const QStringList vsechny = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &nazev : vsechny) {
+        if (nazev.compare(jmeno, Qt::CaseInsensitive) == 0)
+            return adresar + nazev;
+    }
+    return presne;
+}
+
+bool Existuje(const QString &adresar, const QString &jmeno)
+{
+    return QFileInfo(NajdiSoubor(adresar, jmeno)).isFile();
+}
+
+QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
+{
+    QFile soubor(cesta);
+    if (!soubor.open(QIODevice::ReadOnly)) {
+        throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, soubor.errorString()));
+    }
+    if (soubor.size() > maxVelikost) {
+        throw EChyba(QStringLiteral("Soubor %1 je příliš velký (%2 B, nejvýše %3 B).")
+                         .arg(cesta)
+                         .arg(soubor.size())
+                         .arg(maxVelikost));
+    }
+    QByteArray obsah = soubor.read(maxVelikost + 1);
+    if (soubor.error() != QFileDevice::NoError) {
+        throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, soubor.errorString()));
+    }
+    if (obsah.size() > maxVelikost) {
+        throw EChyba(QStringLiteral("Soubor %1 je příliš velký (nejvýše %2 B).")
+                         .arg(cesta)
+                         .arg(maxVelikost));
+    }
+    return obsah;
+}
+
+void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
+{
+    const QFileInfo info(cesta);
+    const QByteArray cilova = QFile::encodeName(info.absoluteFilePath());
+    const QByteArray adresar = QFile::encodeName(info.absolutePath());
+    QByteArray docasna = adresar + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
+
+    int chyba = Vlozena(KrokUkladani::Vytvoreni);
+    const int fd = chyba ? -1 : ::mkstemp(docasna.data());
+    if (fd < 0)
+        Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), chyba ? chyba : errno);
+
+    auto zrus = [&](const QString &co, int kod) {
+        ::unlink(docasna.constData());
+        Selhani(cesta, co, kod);
+    };
+
+    ::fchmod(fd, 0644);
+    chyba = Vlozena(KrokUkladani::Zapis);
+    if (!chyba)
+        chyba = ZapisVse(fd, obsah);
+    if (chyba) {
+        ::close(fd);
+        zrus(QStringLiteral("zápis"), chyba);
+    }
+    chyba = Vlozena(KrokUkladani::Fsync);
+    if (!chyba && ::fsync(fd) != 0)
+        chyba = errno;
+    if (chyba) {
+        ::close(fd);
+        zrus(QStringLiteral("zápis na disk"), chyba);
+    }
+    chyba = Vlozena(KrokUkladani::Zavreni);
+    if (chyba)
+        ::close(fd);
+    else if (::close(fd) != 0)
+        chyba = errno;
+    if (chyba)
+        zrus(QStringLiteral("uzavření"), chyba);
+
+    // Keep a second name of the old file until the directory entry is durable, so
+    // that a failure after the rename can still put the old content back.
+    QByteArray zaloha;
+    if (::access(cilova.constData(), F_OK) == 0) {
+        zaloha = docasna + ".old";
+        if (::link(cilova.constData(), zaloha.constData()) != 0)
+            zaloha.clear(); // file systems without hard links: no way back after rename
+    }
+    auto uklidZalohu = [&] {
+        if (!zaloha.isEmpty())
+            ::unlink(zaloha.constData());
+    };
+
+    chyba = Vlozena(KrokUkladani::Prejmenovani);
+    if (!chyba && ::rename(docasna.constData(), cilova.constData()) != 0)
+        chyba = errno;
+    if (chyba) {
+        uklidZalohu();
+        zrus(QStringLiteral("přejmenování"), chyba);
+    }
+
+    chyba = Vlozena(KrokUkladani::FsyncAdresare);
+    if (!chyba) {
+        const int dfd = ::open(adresar.constData(), O_RDONLY | O_DIRECTORY);
+        if (dfd < 0 || ::fsync(dfd) != 0)
+            chyba = errno;
+        if (dfd >= 0)
+            ::close(dfd);
+    }
+    if (chyba) {
+        if (!zaloha.isEmpty())
+            ::rename(zaloha.constData(), cilova.constData());
+        else
+            ::unlink(cilova.constData());
+        Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
+    }
+    uklidZalohu();
+}
+
+void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        Selhani(cesta, QStringLiteral("vytvoření"), errno);
+    int chyba = ZapisVse(fd, obsah);
+    if (::close(fd) != 0 && !chyba)
+        chyba = errno;
+    if (chyba)
+        Selhani(cesta, QStringLiteral("zápis"), chyba);
+}
+
+void Smaz(const QString &cesta)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    if (::unlink(jmeno.constData()) != 0 && errno != ENOENT) {
+        throw EChyba(QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, Duvod(errno)));
+    }
+}
+
+void NastavPoruchu(std::function<int(KrokUkladani)> p)
+{
+    porucha() = std::move(p);
+}
+
+} // namespace Soubory

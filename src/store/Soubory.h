@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// File access shared by every store module: lookup without regard to letter case,
+// bounded whole-file reads and the one routine that replaces a file atomically.
+namespace Soubory {
+
+// The path of the file `jmeno` in `adresar` (which ends with '/'), in whatever
+// letter case it exists; when none exists, adresar + jmeno as given.
+QString NajdiSoubor(const QString &adresar, const QString &jmeno);
+
+// Whether a regular file of that name exists in any letter case.
+bool Existuje(const QString &adresar, const QString &jmeno);
+
+// Reads a whole file. Missing, unreadable or larger than maxVelikost: EChyba naming it.
+QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost);
+
+// Replaces `cesta` with `obsah`: a temporary file in the same directory, every write
+// checked, fsync, close, rename over the old name, fsync of the directory. On any
+// failure the previous file is left exactly as it was, the temporary file is removed
+// and EChyba names the file and the system's reason.
+void UlozAtomicky(const QString &cesta, const QByteArray &obsah);
+
+// Writes an intermediate file (data.comp, data.temp) with every write checked.
+void ZapisPomocny(const QString &cesta, const QByteArray &obsah);
+
+// Removes a file if it exists; a failed removal raises EChyba.
+void Smaz(const QString &cesta);
+
+// Test seam: the steps of UlozAtomicky at which a failure can be injected.
+enum class KrokUkladani { Vytvoreni, Zapis, Fsync, Zavreni, Prejmenovani, FsyncAdresare };
+
+// While set, UlozAtomicky asks it before each step; a non-zero return is taken as
+// the errno of that step failing. Tests only.
+void NastavPoruchu(std::function<int(KrokUkladani)> porucha);
+
+} // namespace Soubory

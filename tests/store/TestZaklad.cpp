@@ -1,0 +1,192 @@
+// Codec, record fields, file lookup and the atomic-replace routine.
+#include "EChyba.h"
+#include "Kodovani.h"
+#include "Soubory.h"
+#include "Zaznam.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using Soubory::KrokUkladani;
+
+namespace {
+
+QByteArray Obsah(const QString &cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
+}
+
+void Zapis(const QString &cesta, const QByteArray &obsah)
+{
+    QFile f(cesta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(obsah);
+}
+
+} // namespace
+
+class TestZaklad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { Soubory::NastavPoruchu({}); }
+
+    void kodovaniVsech256Bajtu()
+    {
+        QByteArray vse;
+        for (int i = 0; i < 256; ++i)
+            vse.append(char(i));
+        const QString text = Kodovani::ZCp1250(vse);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(Kodovani::DoCp1250(text), vse);
+        QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+        // A few fixed points of the code page.
+        QCOMPARE(Kodovani::ZCp1250("\x8a\x9a\xe8\xf8\xec\xfd"), QStringLiteral("ŠščřěýS").left(6));
+        QCOMPARE(Kodovani::DoCp1250(QStringLiteral("Žluťoučký kůň")),
+                 QByteArray("\x8elu\x9dou\xe8k\xfd k\xf9\xf2"));
+    }
+
+    void kodovaniOdmitneZnakMimoStranku()
+    {
+        QVERIFY(!Kodovani::LzeKodovat(QStringLiteral("€ ok ☺")));
+        QVERIFY(Kodovani::LzeKodovat(QStringLiteral("€ Příliš")));
+        QVERIFY_THROWS_EXCEPTION(EChyba, Kodovani::DoCp1250(QStringLiteral("a☺b")));
+    }
+
+    void retezecCteJenDelkuAzDoMaxima()
+    {
+        QByteArray z(10, 'x');
+        z[0] = 3;
+        QCOMPARE(Zaznam::CtiRetezec(z, 0, 5), QStringLiteral("xxx"));
+        z[0] = char(200); // length byte larger than the field: capped at max
+        QCOMPARE(Zaznam::CtiRetezec(z, 0, 5), QStringLiteral("xxxxx"));
+        z[0] = 0;
+        QCOMPARE(Zaznam::CtiRetezec(z, 0, 5), QString());
+    }
+
+    void zapisRetezceNechaZbytekPole()
+    {
+        QByteArray z(8, '\xAA');
+        Zaznam::ZapisRetezec(z, 1, 5, QStringLiteral("ší"), QStringLiteral("Test"));
+        QCOMPARE(z, QByteArray("\xAA\x02\x9a\xed\xAA\xAA\xAA\xAA"));
+        QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::ZapisRetezec(z, 1, 5, QStringLiteral("123456"),
+                                                             QStringLiteral("Test")));
+        QCOMPARE(z, QByteArray("\xAA\x02\x9a\xed\xAA\xAA\xAA\xAA"));
+    }
+
+    void celaCislaLittleEndian()
+    {
+        QByteArray z(6, '\0');
+        Zaznam::ZapisInteger(z, 0, -2);
+        Zaznam::ZapisWord(z, 4, 0xABCD);
+        QCOMPARE(z, QByteArray("\xfe\xff\xff\xff\xcd\xab", 6));
+        QCOMPARE(Zaznam::CtiInteger(z, 0), -2);
+        QCOMPARE(Zaznam::CtiWord(z, 4), quint16(0xABCD));
+    }
+
+    void souborZaznamuSNeuplnymZaznamem()
+    {
+        QTemporaryDir dir;
+        Zapis(dir.filePath(QStringLiteral("A.RCD")), QByteArray(33, 'a'));
+        QCOMPARE(Zaznam::NactiZaznamy(dir.filePath(QStringLiteral("A.RCD")), 11).size(), 3);
+        QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::NactiZaznamy(dir.filePath(QStringLiteral("A.RCD")), 10));
+        QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::NactiZaznamy(dir.filePath(QStringLiteral("B.RCD")), 10));
+    }
+
+    void hledaniBezOhleduNaVelikostPismen()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Zapis(adr + QStringLiteral("stanice.rcd"), "x");
+        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("STANICE.RCD")), adr + QStringLiteral("stanice.rcd"));
+        QVERIFY(Soubory::Existuje(adr, QStringLiteral("Stanice.Rcd")));
+        QVERIFY(!Soubory::Existuje(adr, QStringLiteral("OKRSKY.RCD")));
+        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("OKRSKY.RCD")), adr + QStringLiteral("OKRSKY.RCD"));
+    }
+
+    void prilisVelkySouborSeNecte()
+    {
+        QTemporaryDir dir;
+        Zapis(dir.filePath(QStringLiteral("v")), QByteArray(1001, 'v'));
+        QVERIFY_THROWS_EXCEPTION(EChyba, Soubory::NactiSoubor(dir.filePath(QStringLiteral("v")), 1000));
+        QCOMPARE(Soubory::NactiSoubor(dir.filePath(QStringLiteral("v")), 1001).size(), 1001);
+    }
+
+    void atomickyZapisNahradiSoubor()
+    {
+        QTemporaryDir dir;
+        const QString cesta = dir.filePath(QStringLiteral("HLASO.RCD"));
+        Soubory::UlozAtomicky(cesta, "prvni");
+        QCOMPARE(Obsah(cesta), QByteArray("prvni"));
+        Soubory::UlozAtomicky(cesta, QByteArray());
+        QCOMPARE(Obsah(cesta), QByteArray());
+        Soubory::UlozAtomicky(cesta, "druhy");
+        QCOMPARE(Obsah(cesta), QByteArray("druhy"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("HLASO.RCD")});
+    }
+
+    void poruchaVKazdemKrokuNechaStarySoubor_data()
+    {
+        QTest::addColumn<int>("krok");
+        QTest::addColumn<bool>("predtimExistoval");
+        for (int k = int(KrokUkladani::Vytvoreni); k <= int(KrokUkladani::FsyncAdresare); ++k) {
+            QTest::addRow("krok %d, starý soubor", k) << k << true;
+            QTest::addRow("krok %d, nový soubor", k) << k << false;
+        }
+    }
+
+    void poruchaVKazdemKrokuNechaStarySoubor()
+    {
+        QFETCH(int, krok);
+        QFETCH(bool, predtimExistoval);
+        QTemporaryDir dir;
+        const QString cesta = dir.filePath(QStringLiteral("OO500011.00001"));
+        if (predtimExistoval)
+            Zapis(cesta, "stará data");
+        Soubory::NastavPoruchu([krok](KrokUkladani k) { return int(k) == krok ? EIO : 0; });
+        try {
+            Soubory::UlozAtomicky(cesta, "nová data, delší než stará");
+            QFAIL("porucha nebyla ohlášena");
+        } catch (const EChyba &e) {
+            QVERIFY2(e.zprava().contains(cesta), qPrintable(e.zprava()));
+            QVERIFY2(e.zprava().contains(QString::fromLocal8Bit(strerror(EIO))), qPrintable(e.zprava()));
+        }
+        if (predtimExistoval)
+            QCOMPARE(Obsah(cesta), QByteArray("stará data"));
+        else
+            QVERIFY(!QFile::exists(cesta));
+        const QStringList zbytek = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(zbytek.size(), predtimExistoval ? 1 : 0);
+    }
+
+    void zapisDoAdresareJenProCteni()
+    {
+        if (geteuid() == 0)
+            QSKIP("root zapíše i do adresáře bez práva zápisu");
+        QTemporaryDir dir;
+        const QString cesta = dir.filePath(QStringLiteral("KOMISE.RCD"));
+        Zapis(cesta, "jména");
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY_THROWS_EXCEPTION(EChyba, Soubory::UlozAtomicky(cesta, "nová jména"));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(Obsah(cesta), QByteArray("jména"));
+    }
+
+    void smazaniNeexistujicihoNeniChyba()
+    {
+        QTemporaryDir dir;
+        Soubory::Smaz(dir.filePath(QStringLiteral("nic")));
+        Zapis(dir.filePath(QStringLiteral("neco")), "x");
+        Soubory::Smaz(dir.filePath(QStringLiteral("neco")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("neco"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZaklad)
+#include "TestZaklad.moc"
