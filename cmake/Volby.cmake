@@ -13,3 +13,8 @@ if(ZELKOVAR_SANITIZE)
   target_compile_options(zelkovar_volby INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(zelkovar_volby INTERFACE -fsanitize=address,undefined)
 endif()
+if(ZELKOVAR_FUZZ)
+  # Coverage instrumentation for every library the fuzz targets link.
+  target_compile_options(zelkovar_volby INTERFACE -fsanitize=fuzzer-no-link)
+  target_link_options(zelkovar_volby INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -90,7 +90,11 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
                          .arg(soubor.size())
                          .arg(maxVelikost));
     }
-    QByteArray obsah = soubor.read(maxVelikost + 1);
+    // Reserve only what the file holds; a file that grew meanwhile is read on.
+    const qint64 velikost = soubor.size();
+    QByteArray obsah = soubor.read(qMin(maxVelikost, velikost) + 1);
+    if (obsah.size() > velikost && obsah.size() <= maxVelikost)
+        obsah += soubor.read(maxVelikost + 1 - obsah.size());
     if (soubor.error() != QFileDevice::NoError) {
         throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, soubor.errorString()));
     }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Protected storage of results files: a zlib container, enciphered with Blowfish in
+// 8-bit cipher feedback under a fixed key, stored as Base64 text.
+namespace Ochrana {
+
+// The key of the precinct results files.
+inline constexpr char KlicOkrsku[] = "H4m7q#RZ2!tK9&w5";
+
+// The longest plain content a results file can hold: the header, 45 party blocks,
+// the closing block and 99 free-text blocks.
+inline constexpr qint32 MaxDelkaObsahu = 59 + 45 * 323 + 250 + 99 * 215;
+
+// A stored file larger than this is not a results file and is not read.
+inline constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
+
+// In-memory stages. Readers raise EChyba with a Czech message on damaged input;
+// `nazev` names the file in that message.
+QByteArray Zabal(const QByteArray &obsah);
+QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev);
+QByteArray Zasifruj(const QByteArray &data, const QByteArray &klic);
+QByteArray Desifruj(const QByteArray &base64, const QByteArray &klic, const QString &nazev);
+
+// Base64 in 76-character lines joined by CR LF; decoding skips every character
+// outside the alphabet.
+QByteArray DoBase64(const QByteArray &data);
+QByteArray ZBase64(const QByteArray &text, const QString &nazev);
+
+// The four file-to-file operations; targets are created or overwritten.
+void ZabalSoubor(const QString &zdroj, const QString &cil);
+void RozbalSoubor(const QString &zdroj, const QString &cil);
+void ZasifrujSoubor(const QString &zdroj, const QString &cil, const QString &klic);
+void DesifrujSoubor(const QString &zdroj, const QString &cil, const QString &klic);
+
+} // namespace Ochrana

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "Adresare.h"
+#include "Reference.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+// Header of the precinct results (record type 1).
+struct TOkrsekRec
+{
+    quint16 TypVety = 0;
+    quint16 Oprava = 0;
+    quint16 Chyba = 0;
+    quint16 Okres = 0;
+    qint32 Obec = 0;
+    qint32 Okrsek = 0;
+    quint16 T3KC_1 = 0;
+    quint16 TypZastup = 0;
+    quint16 CObvodu = 0;
+    qint32 ZapsOsoby = 0;
+    quint16 VydObalky = 0;
+    quint16 OdevzdObalky = 0;
+    qint32 PlatneHlasy = 0;
+    quint16 Pocet_VS = 0;
+    quint16 Poc_VS_HL = 0;
+    qint32 T3KC_2 = 0;
+    qint32 KodObceZast = 0;
+
+    friend bool operator==(const TOkrsekRec &, const TOkrsekRec &) = default;
+};
+
+// Ballot results of one party (record type 2), indexed by the party's order number.
+struct TStranaHLRec
+{
+    quint16 TypVety = 0;
+    quint16 Oprava = 0;
+    quint16 Chyba = 0;
+    quint16 Okres = 0;
+    qint32 Obec = 0;
+    qint32 Okrsek = 0;
+    quint16 T3KC_1 = 0;
+    quint16 TypZastup = 0;
+    quint16 PorStHL = 0;
+    qint32 PocHl = 0;
+    std::array<quint16, MaxKandidatu + 1> HlasyKand{}; // [1..70]
+    qint32 HLKC2 = 0;
+    quint16 HLPoslKand = 0;
+    qint32 HLKS = 0;
+
+    friend bool operator==(const TStranaHLRec &, const TStranaHLRec &) = default;
+};
+
+// Closing record with the control sums (record type 3).
+struct TVetaTS
+{
+    quint16 TypVety = 0;
+    quint16 Oprava = 0;
+    quint16 Chyba = 0;
+    quint16 Okres = 0;
+    qint32 Obec = 0;
+    qint32 Okrsek = 0;
+    quint16 T3KC_1 = 0;
+    quint16 TypZastup = 0;
+    QString SeznamChyb;    // s50
+    QString DatumPorizeni; // s8, "yyyymmdd"
+    QString CasPorizeni;   // s6, "hhnnss"
+    double Rezervovano = 0; // reserved Double, no meaning here
+    quint16 ZpusobPorizeni = 0;
+    quint16 KodWindowsTS = 0;
+    QString Rezerva; // s1
+    quint16 Kod2 = 0;
+    QString Jmeno2; // s15
+    QString Datum2; // s8
+    QString Cas2;   // s6
+    double Cislo2 = 0;
+    quint16 Kod3 = 0;
+    QString Jmeno3; // s15
+    QString Datum3; // s8
+    QString Cas3;   // s6
+    double Cislo3 = 0;
+    double SoucetKC1 = 0;
+    double SoucetKC2 = 0;
+    double SoucetKS = 0;
+    qint32 NahodneCislo = 0;
+    qint32 Cislo4 = 0;
+    qint32 Cislo5 = 0;
+    double KontrSoucetTS = 0;
+    double KontrSoucet2 = 0;
+    double KontrSoucet3 = 0;
+
+    friend bool operator==(const TVetaTS &, const TVetaTS &) = default;
+};
+
+inline constexpr int MaxVet6 = 99;
+
+// The results of one precinct and council type in memory.
+struct TVysledky
+{
+    TOkrsekRec VetaT3;
+    std::array<TStranaHLRec, MaxStran + 1> StranyHL{}; // [1..45]
+    TVetaTS VetaTS;
+    std::array<QString, MaxVet6 + 1> Vety6; // [1..99], s200 each
+    bool JsouVety6 = false;
+
+    friend bool operator==(const TVysledky &, const TVysledky &) = default;
+};
+
+// Sets VetaT3, all 45 StranyHL and VetaTS to 0 or empty; Vety6 is not touched.
+void VynulujOkrsek(TVysledky &v);
+
+// The stored file's name: prefix, type letter ("O" type 1, "C" type 2), KodObce,
+// '.', the precinct number as five digits.
+QString JmenoSouboruOkrsku(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix);
+
+// Loads the file of that key and prefix if it exists; otherwise the record stays
+// empty. A damaged or foreign file raises EChyba naming it, leaves the record empty
+// (Vety6 as it was) and is not changed.
+void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, TVysledky &v);
+
+// Writes the record as the file of that key and prefix, atomically, then removes the
+// file of the other prefix by the erase rule. A value that does not fit its field,
+// or a failed write, raises EChyba and leaves the previous file as it was.
+void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v);
+
+// The plain fixed-width line (Windows-1250 bytes) and its parser; the free-text
+// blocks belong only to "O" files.
+QByteArray SestavRadek(const TVysledky &v, bool sVolnymTextem);
+void RozeberRadek(const QByteArray &radek, bool sVolnymTextem, TVysledky &v, const QString &nazev);

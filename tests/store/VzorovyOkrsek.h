@@ -1,0 +1,82 @@
+#pragma once
+
+// A consistent results record for tests and benchmarks: derived fields computed the
+// way the entry window computes them, so that every value fits its width.
+#include "Okrsek.h"
+
+inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, int rozpetiHlasu)
+{
+    TVysledky v;
+    TOkrsekRec &h = v.VetaT3;
+    h.TypVety = 1;
+    h.Okres = 3701;
+    h.Obec = 500011;
+    h.Okrsek = 1;
+    h.T3KC_1 = quint16((qint64(h.Obec) * 100000 + h.Okrsek) % 7);
+    h.TypZastup = 1;
+    h.CObvodu = 1;
+    h.ZapsOsoby = 99999;
+    h.VydObalky = 9000;
+    h.OdevzdObalky = 8990;
+    h.Pocet_VS = quint16(pocetStran);
+    h.KodObceZast = h.Obec;
+
+    qint64 platne = 0, soucetKC2 = 0, soucetKS = 0;
+    for (int k = 1; k <= pocetStran; ++k) {
+        TStranaHLRec &s = v.StranyHL[k];
+        s.TypVety = 2;
+        s.Chyba = quint16(k % 5 == 0);
+        s.Okres = h.Okres;
+        s.Obec = h.Obec;
+        s.Okrsek = h.Okrsek;
+        s.T3KC_1 = h.T3KC_1;
+        s.TypZastup = h.TypZastup;
+        s.PorStHL = quint16(k);
+        qint64 vazeny = 0;
+        for (int i = 1; i <= pocetKand; ++i) {
+            const int hlasy = (k * 131 + i * 71) % 7 == 3 ? 0 : zakladHlasu + (k * 131 + i * 71) % (rozpetiHlasu + 1);
+            s.HlasyKand[i] = quint16(hlasy);
+            s.PocHl += hlasy;
+            vazeny += qint64(i) * hlasy;
+            if (hlasy)
+                s.HLPoslKand = quint16(i);
+        }
+        s.HLKC2 = s.PocHl + k;
+        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1
+                        + s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+        platne += s.PocHl;
+        h.Poc_VS_HL += s.PocHl > 0;
+        soucetKC2 += s.HLKC2;
+        soucetKS += s.HLKS;
+    }
+    h.PlatneHlasy = qint32(qMin<qint64>(platne, 800000));
+    h.T3KC_2 = h.ZapsOsoby + h.TypZastup + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy
+        + h.Pocet_VS + h.Poc_VS_HL;
+
+    TVetaTS &z = v.VetaTS;
+    z.TypVety = 3;
+    z.Okres = h.Okres;
+    z.Obec = h.Obec;
+    z.Okrsek = h.Okrsek;
+    z.T3KC_1 = h.T3KC_1;
+    z.TypZastup = h.TypZastup;
+    z.SeznamChyb = QStringLiteral("069193");
+    z.DatumPorizeni = QStringLiteral("20221023");
+    z.CasPorizeni = QStringLiteral("143005");
+    z.Rezervovano = 1234567890;
+    z.ZpusobPorizeni = 1;
+    z.KodWindowsTS = 62;
+    z.Jmeno2 = QStringLiteral("Žluťoučký kůň");
+    z.SoucetKC1 = h.T3KC_1 * (pocetStran + 2);
+    z.SoucetKC2 = double(h.T3KC_2 + soucetKC2);
+    z.SoucetKS = double(soucetKS);
+    z.NahodneCislo = 654321;
+    z.KontrSoucetTS = 143005 + 20221023 + z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS + z.Rezervovano
+        + z.NahodneCislo;
+
+    v.Vety6[2] = QStringLiteral("Poznámka komise k průběhu hlasování");
+    v.Vety6[17] = QStringLiteral("Řádek se znaky ěščřžýáíé a mezerami na konci   ");
+    v.Vety6[99] = QString(200, QChar(u'x'));
+    v.JsouVety6 = true;
+    return v;
+}

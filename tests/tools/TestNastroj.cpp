@@ -1,0 +1,303 @@
+// The station tool, run as a user runs it: exit codes, messages, files and bytes.
+#include "Kodovani.h"
+#include "Okrsek.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+struct Beh
+{
+    int kod = -1;
+    QString vystup;
+    QString chyby;
+};
+
+Beh Spust(const QStringList &argumenty)
+{
+    QProcess p;
+    p.start(QStringLiteral(NASTROJ), argumenty);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray Obsah(const QString &cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Zapis(const QString &cesta, const QByteArray &obsah)
+{
+    QFile f(cesta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(obsah);
+}
+
+// A length-prefixed Windows-1250 field as it must stand in the file.
+QByteArray Pole(const QByteArray &cp1250)
+{
+    return char(cp1250.size()) + cp1250;
+}
+
+qint32 Cislo(const QByteArray &z, int posun)
+{
+    return qFromLittleEndian<qint32>(z.constData() + posun);
+}
+
+const char *const Popis = R"({
+ "stanice": {"NazevObce": "Žďár", "KodObce": "500011", "CisloOkrsku": 12, "KodOkresu": "3701",
+             "NazevOkresu": "Okres Ústí  ", "DatumVoleb": "09.10.2026 - 10.10.2026",
+             "PripFontu": " CE", "KodWindows": "18", "Stav1": "A", "Stav2": ""},
+ "okrsky": [{"KodObce": "500011", "CisloOkrsku": 12, "TypZastup": "2", "NazevObce": "Žďár",
+             "KodObceZast": "500020", "NazevZast": "Zastupitelstvo čtvrti", "CObvodu": "3",
+             "PocetMandatu": "11", "PocetStranZast": "4", "Priznak": "0", "Rezerva": "rez",
+             "JeObvod": "A", "KodOkresu": "3701", "NazevOkresu": "Ústí"}],
+ "strany": [{"KodObceZast": "500020", "CObvodu": "3", "PorCislo": "001", "NazevZkr": "Štika",
+             "Nazev": "Strana čisté řeky", "PocetKand": "70"},
+            {"KodObceZast": "500020", "CObvodu": "3", "PorCislo": "002", "NazevZkr": "Ř",
+             "Nazev": "Řemeslníci", "PocetKand": "1"}],
+ "kandidati": [{"KodObceZast": "500020", "CObvodu": "3", "PorCisloStrany": "2", "PorCisloKand": "1",
+                "Jmeno": "Ing. Čeněk", "Prijmeni": "Šťastný", "Rezerva": "", "Platnost": "N"}],
+ "volici": [{"KodObce": "500011", "CisloOkrsku": 12, "ZapsOsobyRef": 1015}],
+ "chyby": [{"Chyba": 6, "TypChyby": "P", "ZkrText": "Počet obálek nesouhlasí"}]
+})";
+
+} // namespace
+
+class TestNastroj : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void staniceZapiseKazdePoleNaSvemMiste()
+    {
+        QTemporaryDir dir;
+        Zapis(dir.filePath(QStringLiteral("popis.json")), Popis);
+        const QString cil = dir.filePath(QStringLiteral("stanice"));
+        const Beh b = Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("popis.json")), cil});
+        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+
+        const QByteArray st = Obsah(cil + QStringLiteral("/STANICE.RCD"));
+        QCOMPARE(st.size(), 256);
+        QCOMPARE(st.mid(7, 5), Pole("\x8e\xef\xe1r"));
+        QCOMPARE(st.mid(48, 7), Pole("500011"));
+        QCOMPARE(Cislo(st, 56), 12);
+        QCOMPARE(st.mid(60, 5), Pole("3701"));
+        QCOMPARE(st.mid(65, 13), Pole("Okres \xdast\xed  "));
+        QCOMPARE(st.mid(91, 24), Pole("09.10.2026 - 10.10.2026"));
+        QCOMPARE(st.mid(243, 4), Pole(" CE"));
+        QCOMPARE(st.mid(247, 3), Pole("18"));
+        QCOMPARE(st.mid(250, 2), Pole("A"));
+        QCOMPARE(st.at(252), '\0');
+
+        const QByteArray ok = Obsah(cil + QStringLiteral("/OKRSKY.RCD"));
+        QCOMPARE(ok.size(), 148);
+        QCOMPARE(ok.mid(0, 7), Pole("500011"));
+        QCOMPARE(Cislo(ok, 8), 12);
+        QCOMPARE(ok.mid(12, 2), Pole("2"));
+        QCOMPARE(ok.mid(55, 7), Pole("500020"));
+        QCOMPARE(ok.mid(62, 22), Pole("Zastupitelstvo \xe8tvrti"));
+        QCOMPARE(ok.mid(103, 2), Pole("3"));
+        QCOMPARE(ok.mid(106, 3), Pole("11"));
+        QCOMPARE(ok.mid(109, 2), Pole("4"));
+        QCOMPARE(ok.mid(112, 2), Pole("0"));
+        QCOMPARE(ok.mid(114, 4), Pole("rez"));
+        QCOMPARE(ok.mid(119, 2), Pole("A"));
+        QCOMPARE(ok.mid(121, 5), Pole("3701"));
+        QCOMPARE(ok.mid(126, 5), Pole("\xdast\xed"));
+
+        const QByteArray str = Obsah(cil + QStringLiteral("/STRANY.RCD"));
+        QCOMPARE(str.size(), 2 * 169);
+        QCOMPARE(str.mid(169 + 7, 2), Pole("3"));
+        QCOMPARE(str.mid(169 + 10, 4), Pole("002"));
+        QCOMPARE(str.mid(169 + 14, 2), Pole("\xd8"));
+        QCOMPARE(str.mid(169 + 45, 11), Pole("\xd8" "emesln\xed" "ci"));
+        QCOMPARE(str.mid(169 + 166, 2), Pole("1"));
+
+        const QByteArray ka = Obsah(cil + QStringLiteral("/KANDIDAT.RCD"));
+        QCOMPARE(ka.size(), 95);
+        QCOMPARE(ka.mid(10, 2), Pole("2"));
+        QCOMPARE(ka.mid(14, 2), Pole("1"));
+        QCOMPARE(ka.mid(17, 11), Pole("Ing. \xc8" "en\xec" "k"));
+        QCOMPARE(ka.mid(58, 8), Pole("\x8a\x9d" "astn\xfd"));
+        QCOMPARE(ka.mid(93, 2), Pole("N"));
+
+        const QByteArray kv = Obsah(dir.filePath(QStringLiteral("stanice/KVRVOK.RCD")));
+        QCOMPARE(kv.size(), 16);
+        QCOMPARE(kv.mid(0, 7), Pole("500011"));
+        QCOMPARE(Cislo(kv, 8), 12);
+        QCOMPARE(Cislo(kv, 12), 1015);
+
+        const QByteArray ch = Obsah(cil + QStringLiteral("/CISCHYB.RCD"));
+        QCOMPARE(ch.size(), 72);
+        QCOMPARE(Cislo(ch, 0), 6);
+        QCOMPARE(ch.mid(4, 2), Pole("P"));
+        QCOMPARE(ch.mid(6, 24), Pole("Po\xe8" "et ob\xe1lek nesouhlas\xed"));
+
+        QCOMPARE(Obsah(cil + QStringLiteral("/data/HLASO.RCD")), QByteArray(1194, '\0'));
+        QVERIFY(QFile::exists(cil + QStringLiteral("/data/KOMISE.RCD")));
+        QCOMPARE(Obsah(cil + QStringLiteral("/data/INFOK83.RCD")).size(), 0);
+        QVERIFY(QDir(cil + QStringLiteral("/Export")).exists());
+    }
+
+    void podadresarAPrepsani()
+    {
+        QTemporaryDir dir;
+        const QString popis = dir.filePath(QStringLiteral("popis.json"));
+        Zapis(popis, Popis);
+        const QString cil = dir.filePath(QStringLiteral("inst"));
+        const QStringList args = {QStringLiteral("stanice"), popis, cil, QStringLiteral("--podadresar"),
+                                  QStringLiteral("P7")};
+        QCOMPARE(Spust(args).kod, 0);
+        QVERIFY(QFile::exists(cil + QStringLiteral("/data/P7/STANICE.RCD")));
+        QVERIFY(QFile::exists(cil + QStringLiteral("/data/P7/KANDIDAT.RCD")));
+        QVERIFY(QFile::exists(cil + QStringLiteral("/data/P7/HLASO.RCD")));
+        QVERIFY(QFile::exists(cil + QStringLiteral("/KVRVOK.RCD")));
+        QVERIFY(!QFile::exists(cil + QStringLiteral("/STANICE.RCD")));
+
+        // Entered data survive a rebuild; without --prepsat nothing is rebuilt.
+        Zapis(cil + QStringLiteral("/data/P7/HLASO.RCD"), QByteArray(1194, 'x'));
+        const Beh znovu = Spust(args);
+        QCOMPARE(znovu.kod, 1);
+        QVERIFY(znovu.chyby.contains(QStringLiteral("--prepsat")));
+        QCOMPARE(Spust(args + QStringList{QStringLiteral("--prepsat")}).kod, 0);
+        QCOMPARE(Obsah(cil + QStringLiteral("/data/P7/HLASO.RCD")), QByteArray(1194, 'x'));
+
+        QCOMPARE(Spust({QStringLiteral("stanice"), popis, cil, QStringLiteral("--podadresar"),
+                        QStringLiteral("../ven")}).kod, 2);
+    }
+
+    void spatnyPopisNezapiseNic_data()
+    {
+        QTest::addColumn<QString>("klic");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QJsonValue>("hodnota");
+        QTest::addColumn<QString>("ocekavano");
+        QTest::newRow("dlouhý text") << "okrsky" << "NazevZast" << QJsonValue(QString(41, u'a'))
+                                     << "okrsky[0]: Text";
+        QTest::newRow("číslo jako text") << "volici" << "ZapsOsobyRef" << QJsonValue(QStringLiteral("15"))
+                                         << "volici[0]: pole ZapsOsobyRef";
+        QTest::newRow("text jako číslo") << "strany" << "PocetKand" << QJsonValue(70)
+                                         << "strany[0]: pole PocetKand";
+        QTest::newRow("necelé číslo") << "okrsky" << "CisloOkrsku" << QJsonValue(1.5)
+                                      << "okrsky[0]: pole CisloOkrsku";
+        QTest::newRow("neznámé pole") << "kandidati" << "Prijmeni2" << QJsonValue(QStringLiteral("x"))
+                                      << "kandidati[0]: neznámé pole Prijmeni2";
+        QTest::newRow("znak mimo kódování") << "strany" << "Nazev" << QJsonValue(QStringLiteral("☺"))
+                                            << "strany[0]";
+    }
+
+    void spatnyPopisNezapiseNic()
+    {
+        QFETCH(QString, klic);
+        QFETCH(QString, pole);
+        QFETCH(QJsonValue, hodnota);
+        QFETCH(QString, ocekavano);
+        QJsonObject popis = QJsonDocument::fromJson(Popis).object();
+        if (klic == u"stanice") {
+            QJsonObject o = popis.value(klic).toObject();
+            o.insert(pole, hodnota);
+            popis.insert(klic, o);
+        } else {
+            QJsonArray a = popis.value(klic).toArray();
+            QJsonObject o = a.at(0).toObject();
+            o.insert(pole, hodnota);
+            a.replace(0, o);
+            popis.insert(klic, a);
+        }
+        QTemporaryDir dir;
+        Zapis(dir.filePath(QStringLiteral("p.json")), QJsonDocument(popis).toJson());
+        const QString cil = dir.filePath(QStringLiteral("cil"));
+        const Beh b = Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("p.json")), cil});
+        QCOMPARE(b.kod, 1);
+        QVERIFY2(b.chyby.contains(ocekavano), qPrintable(b.chyby));
+        QVERIFY(!QFileInfo::exists(cil));
+    }
+
+    void pouzitiANapoveda()
+    {
+        QCOMPARE(Spust({}).kod, 2);
+        QCOMPARE(Spust({QStringLiteral("neco")}).kod, 2);
+        QCOMPARE(Spust({QStringLiteral("precti")}).kod, 2);
+        QCOMPARE(Spust({QStringLiteral("zapis"), QStringLiteral("a")}).kod, 2);
+        QCOMPARE(Spust({QStringLiteral("stanice"), QStringLiteral("a")}).kod, 2);
+        for (const QString &prikaz : {QStringLiteral("stanice"), QStringLiteral("precti"), QStringLiteral("zapis")}) {
+            const Beh b = Spust({prikaz, QStringLiteral("--help")});
+            QCOMPARE(b.kod, 0);
+            QVERIFY(b.vystup.contains(QStringLiteral("Použití: zelkovar-nastroj ") + prikaz));
+        }
+        const Beh chybi = Spust({QStringLiteral("precti"), QStringLiteral("/neexistuje/OO1.00001")});
+        QCOMPARE(chybi.kod, 1);
+        QVERIFY(chybi.chyby.contains(QStringLiteral("/neexistuje/OO1.00001")));
+    }
+
+    void zapisAPrectiRadku()
+    {
+        QTemporaryDir dir;
+        // Long enough for several Base64 lines even after compression.
+        QByteArray text;
+        for (int i = 0; i < 40; ++i)
+            text += "řádek " + QByteArray::number(i * 7919 % 1000) + " ěščřžýáíé ";
+        Zapis(dir.filePath(QStringLiteral("radek.txt")), text + '\n');
+        const QString soubor = dir.filePath(QStringLiteral("OO500011.00012"));
+        QCOMPARE(Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod, 0);
+        const Beh b = Spust({QStringLiteral("precti"), soubor});
+        QCOMPARE(b.kod, 0);
+        QCOMPARE(b.vystup, QString::fromUtf8(text + '\n'));
+
+        // The stored form: Base64 lines of 76 characters joined by CR LF.
+        const QList<QByteArray> radky = Obsah(soubor).split('\n');
+        QVERIFY(radky.size() >= 2);
+        QCOMPARE(radky.first().size(), 77);
+        QVERIFY(radky.first().endsWith('\r'));
+
+        // Damage is reported, not printed.
+        QByteArray poskozeny = Obsah(soubor);
+        poskozeny[10] = poskozeny.at(10) == 'A' ? 'B' : 'A';
+        Zapis(soubor, poskozeny);
+        const Beh spatne = Spust({QStringLiteral("precti"), soubor});
+        QCOMPARE(spatne.kod, 1);
+        QVERIFY(spatne.chyby.contains(soubor));
+        QVERIFY(spatne.vystup.isEmpty());
+    }
+
+    void prectiPole()
+    {
+        TVysledky v;
+        VynulujOkrsek(v);
+        v.VetaT3.TypVety = 1;
+        v.VetaT3.Obec = 500011;
+        v.VetaT3.Pocet_VS = 2;
+        v.StranyHL[2].TypVety = 2;
+        v.StranyHL[2].HlasyKand[12] = 7;
+        v.VetaTS.TypVety = 3;
+        v.VetaTS.SeznamChyb = QStringLiteral("0612");
+        v.Vety6[3] = QStringLiteral("Poznámka");
+        QTemporaryDir dir;
+        Zapis(dir.filePath(QStringLiteral("radek.txt")), Kodovani::ZCp1250(SestavRadek(v, true)).toUtf8());
+        const QString soubor = dir.filePath(QStringLiteral("OO500011.00012"));
+        QCOMPARE(Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod, 0);
+        const Beh b = Spust({QStringLiteral("precti"), soubor, QStringLiteral("--pole")});
+        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+        const QStringList radky = b.vystup.split(u'\n');
+        QVERIFY(radky.contains(QStringLiteral("[StranyHL[2]]")));
+        const qsizetype strana2 = radky.indexOf(QStringLiteral("[StranyHL[2]]"));
+        QCOMPARE(radky.indexOf(QStringLiteral("HlasyKand[12]=7"), strana2) > strana2, true);
+        QVERIFY(radky.contains(QStringLiteral("Obec=500011")));
+        QVERIFY(radky.contains(QStringLiteral("SeznamChyb=0612") + QString(46, u' ')));
+        QVERIFY(radky.contains(QStringLiteral("Vety6[3]=Poznámka") + QString(192, u' ')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNastroj)
+#include "TestNastroj.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QSet>
+#include <QString>
+
+// Reads the fields of one record of a station description and remembers which
+// keys were used, so that a misspelt field name is reported, not silently ignored.
+class TPolePopisu
+{
+public:
+    TPolePopisu(const QJsonObject &objekt, QString zaznam);
+
+    QString Text(const QString &pole);   // a string field; missing = empty
+    qint32 Cislo(const QString &pole);   // a 32-bit field; missing = 0
+
+    // Throws EChyba naming the record and the first unknown key.
+    void OverZbytek() const;
+
+    const QString &Zaznam() const { return m_zaznam; }
+
+private:
+    QJsonObject m_objekt;
+    QString m_zaznam;
+    QSet<QString> m_pouzita;
+};

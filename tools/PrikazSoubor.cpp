@@ -1,0 +1,102 @@
+// precti and zapis: the plain line of a protected results file, both ways.
+#include "EChyba.h"
+#include "Kodovani.h"
+#include "Ochrana.h"
+#include "Okrsek.h"
+#include "Prikazy.h"
+#include "Soubory.h"
+#include "VypisPoli.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char *const NapovedaPrecti = R"(Použití: zelkovar-nastroj precti SOUBOR [--pole]
+
+Dešifruje a rozbalí chráněný soubor výsledků okrsku a vypíše jeho řádek
+(převedený z Windows-1250 do UTF-8) a konec řádku.
+  --pole  místo řádku vypíše každé pole záhlaví, stran, závěrečné věty
+          a volných textů jako řádky Jméno=hodnota
+)";
+
+const char *const NapovedaZapis = R"(Použití: zelkovar-nastroj zapis RADEK.txt SOUBOR
+
+Zapíše řádek ze souboru RADEK.txt (text v UTF-8; koncový konec řádku se
+vynechá) jako chráněný soubor výsledků SOUBOR (zabalený, zašifrovaný, Base64).
+)";
+
+QByteArray Klic()
+{
+    return QByteArray(Ochrana::KlicOkrsku);
+}
+
+} // namespace
+
+int PrikazPrecti(const QStringList &argumenty)
+{
+    if (argumenty.contains(QStringLiteral("--help"))) {
+        Vypis(QString::fromUtf8(NapovedaPrecti));
+        return KodUspech;
+    }
+    QStringList volne = argumenty;
+    const bool pole = volne.removeAll(QStringLiteral("--pole")) > 0;
+    if (volne.size() != 1 || volne.first().startsWith(u'-')) {
+        VypisChybu(QStringLiteral("precti: čekám právě jeden SOUBOR (viz --help)"));
+        return KodPouziti;
+    }
+    const QString cesta = volne.first();
+    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
+    const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, Klic(), cesta), cesta);
+    // The line ends at the first line break, as the program reads it.
+    qsizetype konec = obsah.size();
+    for (const char zlom : {'\r', '\n'}) {
+        const qsizetype i = obsah.indexOf(zlom);
+        if (i >= 0)
+            konec = qMin(konec, i);
+    }
+    const QByteArray radek = obsah.left(konec);
+    if (!pole) {
+        Vypis(Kodovani::ZCp1250(radek) + u'\n');
+        return KodUspech;
+    }
+    TVysledky v;
+    VynulujOkrsek(v);
+    // Free-text blocks are written only into "O" files.
+    const bool sVolnymTextem = !QFileInfo(cesta).fileName().startsWith(u'E', Qt::CaseInsensitive);
+    RozeberRadek(radek, sVolnymTextem, v, cesta);
+    Vypis(VypisPoli(v, sVolnymTextem));
+    return KodUspech;
+}
+
+int PrikazZapis(const QStringList &argumenty)
+{
+    if (argumenty.contains(QStringLiteral("--help"))) {
+        Vypis(QString::fromUtf8(NapovedaZapis));
+        return KodUspech;
+    }
+    if (argumenty.size() != 2 || argumenty.at(0).startsWith(u'-') || argumenty.at(1).startsWith(u'-')) {
+        VypisChybu(QStringLiteral("zapis: čekám RADEK.txt a SOUBOR (viz --help)"));
+        return KodPouziti;
+    }
+    const QString vstup = argumenty.at(0);
+    QByteArray utf8 = Soubory::NactiSoubor(vstup, Ochrana::MaxVelikostSouboru);
+    if (utf8.endsWith('\n'))
+        utf8.chop(1);
+    if (utf8.endsWith('\r'))
+        utf8.chop(1);
+    const QString text = QString::fromUtf8(utf8);
+    if (text.toUtf8() != utf8)
+        throw EChyba(QStringLiteral("Soubor %1 není platný text v UTF-8.").arg(vstup));
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        throw EChyba(QStringLiteral("Soubor %1 obsahuje více než jeden řádek.").arg(vstup));
+    const QByteArray radek = Kodovani::DoCp1250(text, QStringLiteral("souboru %1").arg(vstup));
+    if (radek.size() > Ochrana::MaxDelkaObsahu) {
+        throw EChyba(QStringLiteral("Řádek v souboru %1 je delší (%2 znaků), než pojme soubor "
+                                    "výsledků (%3 znaků).")
+                         .arg(vstup)
+                         .arg(radek.size())
+                         .arg(Ochrana::MaxDelkaObsahu));
+    }
+    Soubory::UlozAtomicky(argumenty.at(1), Ochrana::Zasifruj(Ochrana::Zabal(radek), Klic()));
+    return KodUspech;
+}

@@ -1,0 +1,285 @@
+// stanice: builds a station installation from a JSON description.
+#include "EChyba.h"
+#include "Hlasovani.h"
+#include "PolePopisu.h"
+#include "Prikazy.h"
+#include "Reference.h"
+#include "Soubory.h"
+#include "Stanice.h"
+#include "Zaznam.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <functional>
+
+namespace {
+
+const char *const NapovedaStanice = R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat]
+
+Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
+  STANICE.RCD, OKRSKY.RCD, STRANY.RCD, KANDIDAT.RCD   v adresáři stanice
+  KVRVOK.RCD, CISCHYB.RCD                             v CIL
+  data/HLASO.RCD (prázdný záznam), data/KOMISE.RCD, data/INFOK83.RCD
+  Export/, a je-li sestaven, program zelkovar s nápovědou
+
+  --podadresar P  adresář stanice i dat je CIL/data/P/ (program se pak
+                  spouští s parametrem P)
+  --prepsat       přepíše existující soubor stanice a referenční soubory;
+                  pořízená data (HLASO.RCD, KOMISE.RCD, INFOK83.RCD, soubory
+                  výsledků) zůstanou, jak jsou
+
+Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
+"volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
+)";
+
+constexpr int VelikostChyby = 72;
+
+// One record of the error catalogue CISCHYB.RCD.
+QByteArray ZakodujChybu(TPolePopisu &p)
+{
+    QByteArray z(VelikostChyby, '\0');
+    Zaznam::ZapisInteger(z, 0, p.Cislo(QStringLiteral("Chyba")));
+    Zaznam::ZapisRetezec(z, 4, 1, p.Text(QStringLiteral("TypChyby")), QStringLiteral("TypChyby"));
+    Zaznam::ZapisRetezec(z, 6, 62, p.Text(QStringLiteral("ZkrText")), QStringLiteral("ZkrText"));
+    return z;
+}
+
+TStaniceRec Stanice(TPolePopisu &p)
+{
+    TStaniceRec s;
+    s.NazevObce = p.Text(QStringLiteral("NazevObce"));
+    s.KodObce = p.Text(QStringLiteral("KodObce"));
+    s.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
+    s.KodOkresu = p.Text(QStringLiteral("KodOkresu"));
+    s.NazevOkresu = p.Text(QStringLiteral("NazevOkresu"));
+    s.DatumVoleb = p.Text(QStringLiteral("DatumVoleb"));
+    s.Rezerva1 = p.Text(QStringLiteral("Rezerva1"));
+    s.Rezerva2 = p.Text(QStringLiteral("Rezerva2"));
+    s.PripFontu = p.Text(QStringLiteral("PripFontu"));
+    s.KodWindows = p.Text(QStringLiteral("KodWindows"));
+    s.Stav1 = p.Text(QStringLiteral("Stav1"));
+    s.Stav2 = p.Text(QStringLiteral("Stav2"));
+    return s;
+}
+
+TOkrsekRefRec Okrsek(TPolePopisu &p)
+{
+    TOkrsekRefRec r;
+    r.KodObce = p.Text(QStringLiteral("KodObce"));
+    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
+    r.TypZastup = p.Text(QStringLiteral("TypZastup"));
+    r.NazevObce = p.Text(QStringLiteral("NazevObce"));
+    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
+    r.NazevZast = p.Text(QStringLiteral("NazevZast"));
+    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
+    r.PocetMandatu = p.Text(QStringLiteral("PocetMandatu"));
+    r.PocetStranZast = p.Text(QStringLiteral("PocetStranZast"));
+    r.Priznak = p.Text(QStringLiteral("Priznak"));
+    r.Rezerva = p.Text(QStringLiteral("Rezerva"));
+    r.JeObvod = p.Text(QStringLiteral("JeObvod"));
+    r.KodOkresu = p.Text(QStringLiteral("KodOkresu"));
+    r.NazevOkresu = p.Text(QStringLiteral("NazevOkresu"));
+    return r;
+}
+
+TStranaRec Strana(TPolePopisu &p)
+{
+    TStranaRec r;
+    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
+    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
+    r.PorCislo = p.Text(QStringLiteral("PorCislo"));
+    r.NazevZkr = p.Text(QStringLiteral("NazevZkr"));
+    r.Nazev = p.Text(QStringLiteral("Nazev"));
+    r.PocetKand = p.Text(QStringLiteral("PocetKand"));
+    return r;
+}
+
+TKandidatRec Kandidat(TPolePopisu &p)
+{
+    TKandidatRec r;
+    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
+    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
+    r.PorCisloStrany = p.Text(QStringLiteral("PorCisloStrany"));
+    r.PorCisloKand = p.Text(QStringLiteral("PorCisloKand"));
+    r.Jmeno = p.Text(QStringLiteral("Jmeno"));
+    r.Prijmeni = p.Text(QStringLiteral("Prijmeni"));
+    r.Rezerva = p.Text(QStringLiteral("Rezerva"));
+    r.Platnost = p.Text(QStringLiteral("Platnost"));
+    return r;
+}
+
+TVoliciRefRec Volici(TPolePopisu &p)
+{
+    TVoliciRefRec r;
+    r.KodObce = p.Text(QStringLiteral("KodObce"));
+    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
+    r.ZapsOsobyRef = p.Cislo(QStringLiteral("ZapsOsobyRef"));
+    return r;
+}
+
+// Encodes one record of the description; any error is prefixed with the record's name.
+QByteArray Zakoduj(const QJsonValue &hodnota, const QString &zaznam,
+                   const std::function<QByteArray(TPolePopisu &)> &kodovac)
+{
+    if (!hodnota.isObject())
+        throw EChyba(QStringLiteral("Záznam %1 musí být objekt JSON.").arg(zaznam));
+    TPolePopisu pole(hodnota.toObject(), zaznam);
+    try {
+        QByteArray bajty = kodovac(pole);
+        pole.OverZbytek();
+        return bajty;
+    } catch (const EChyba &e) {
+        if (e.zprava().startsWith(QStringLiteral("Záznam ")))
+            throw;
+        throw EChyba(QStringLiteral("Záznam %1: %2").arg(zaznam, e.zprava()));
+    }
+}
+
+// All records of one array of the description, concatenated as a record file.
+QByteArray Soubor(const QJsonObject &popis, const QString &klic, bool povinny,
+                  const std::function<QByteArray(TPolePopisu &)> &kodovac)
+{
+    const QJsonValue hodnota = popis.value(klic);
+    if (hodnota.isUndefined() && !povinny)
+        return QByteArray();
+    if (!hodnota.isArray())
+        throw EChyba(QStringLiteral("Popis stanice: „%1“ musí být pole záznamů.").arg(klic));
+    QByteArray obsah;
+    const QJsonArray pole = hodnota.toArray();
+    for (qsizetype i = 0; i < pole.size(); ++i)
+        obsah += Zakoduj(pole.at(i), QStringLiteral("%1[%2]").arg(klic).arg(i), kodovac);
+    return obsah;
+}
+
+void VytvorAdresar(const QString &cesta)
+{
+    if (!QDir().mkpath(cesta))
+        throw EChyba(QStringLiteral("Adresář %1 nelze vytvořit.").arg(cesta));
+}
+
+// Writes `jmeno` into `adresar`, replacing an existing file whatever its letter case.
+void Zapis(const QString &adresar, const QString &jmeno, const QByteArray &obsah)
+{
+    Soubory::UlozAtomicky(Soubory::NajdiSoubor(adresar, jmeno), obsah);
+}
+
+void ZapisNeniLiTam(const QString &adresar, const QString &jmeno, const QByteArray &obsah)
+{
+    if (!Soubory::Existuje(adresar, jmeno))
+        Zapis(adresar, jmeno, obsah);
+}
+
+// The program and its help file, when they have been built beside this tool.
+void KopirujProgram(const QString &cil)
+{
+    const QString zdroj = QCoreApplication::applicationDirPath() + u'/';
+    for (const QString &jmeno : {QStringLiteral("zelkovar"), QStringLiteral("Zelkovar.html")}) {
+        const QFileInfo info(zdroj + jmeno);
+        if (!info.isFile())
+            continue;
+        Zapis(cil, jmeno, Soubory::NactiSoubor(info.filePath(), qint64(1) << 30));
+        QFile::setPermissions(cil + jmeno, info.permissions());
+    }
+}
+
+} // namespace
+
+int PrikazStanice(const QStringList &argumenty)
+{
+    if (argumenty.contains(QStringLiteral("--help"))) {
+        Vypis(QString::fromUtf8(NapovedaStanice));
+        return KodUspech;
+    }
+    QStringList volne;
+    QString podadresar;
+    bool prepsat = false;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString &a = argumenty.at(i);
+        if (a == u"--prepsat") {
+            prepsat = true;
+        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
+            podadresar = argumenty.at(++i);
+        } else if (a.startsWith(u'-')) {
+            VypisChybu(QStringLiteral("stanice: neznámá volba %1 (viz --help)").arg(a));
+            return KodPouziti;
+        } else {
+            volne.append(a);
+        }
+    }
+    if (volne.size() != 2) {
+        VypisChybu(QStringLiteral("stanice: čekám POPIS.json a CIL (viz --help)"));
+        return KodPouziti;
+    }
+    if (argumenty.contains(QStringLiteral("--podadresar"))
+        && (podadresar.isEmpty() || podadresar.contains(u'/') || podadresar == u"."
+            || podadresar == u"..")) {
+        VypisChybu(QStringLiteral("stanice: podadresář musí být jméno jednoho adresáře"));
+        return KodPouziti;
+    }
+
+    const QString popisCesta = volne.at(0);
+    QJsonParseError chybaJson;
+    const QJsonDocument dokument =
+        QJsonDocument::fromJson(Soubory::NactiSoubor(popisCesta, 64 * 1024 * 1024), &chybaJson);
+    if (chybaJson.error != QJsonParseError::NoError || !dokument.isObject()) {
+        throw EChyba(QStringLiteral("Popis stanice %1 není platný JSON: %2 (znak %3).")
+                         .arg(popisCesta, chybaJson.errorString())
+                         .arg(chybaJson.offset));
+    }
+    const QJsonObject popis = dokument.object();
+    for (auto it = popis.constBegin(); it != popis.constEnd(); ++it) {
+        static const QStringList znamo = {QStringLiteral("stanice"), QStringLiteral("okrsky"),
+                                          QStringLiteral("strany"), QStringLiteral("kandidati"),
+                                          QStringLiteral("volici"), QStringLiteral("chyby")};
+        if (!znamo.contains(it.key()))
+            throw EChyba(QStringLiteral("Popis stanice: neznámý klíč „%1“.").arg(it.key()));
+    }
+
+    // Encode everything first, so that a bad description writes nothing.
+    const QByteArray stanice = Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"),
+                                       [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
+    const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true,
+                                     [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
+    const QByteArray strany = Soubor(popis, QStringLiteral("strany"), true,
+                                     [](TPolePopisu &p) { return ZakodujStranu(Strana(p)); });
+    const QByteArray kandidati = Soubor(popis, QStringLiteral("kandidati"), true,
+                                        [](TPolePopisu &p) { return ZakodujKandidata(Kandidat(p)); });
+    const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true,
+                                     [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
+    const QByteArray chyby = Soubor(popis, QStringLiteral("chyby"), false, ZakodujChybu);
+
+    const QString cil = QDir(volne.at(1)).absolutePath() + u'/';
+    const QString adrData = podadresar.isEmpty() ? cil + QStringLiteral("data/")
+                                                 : cil + QStringLiteral("data/") + podadresar + u'/';
+    const QString adrStanice = podadresar.isEmpty() ? cil : adrData;
+    if (Soubory::Existuje(adrStanice, QStringLiteral("STANICE.RCD")) && !prepsat) {
+        throw EChyba(QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
+                         .arg(adrStanice));
+    }
+    VytvorAdresar(adrStanice);
+    VytvorAdresar(adrData);
+    VytvorAdresar(cil + QStringLiteral("Export"));
+
+    Zapis(adrStanice, QStringLiteral("OKRSKY.RCD"), okrsky);
+    Zapis(adrStanice, QStringLiteral("STRANY.RCD"), strany);
+    Zapis(adrStanice, QStringLiteral("KANDIDAT.RCD"), kandidati);
+    Zapis(cil, QStringLiteral("KVRVOK.RCD"), volici);
+    Zapis(cil, QStringLiteral("CISCHYB.RCD"), chyby);
+    ZapisNeniLiTam(adrData, QStringLiteral("HLASO.RCD"), ZakodujHlasovani(THlasovaniRec{}));
+    ZapisNeniLiTam(adrData, QStringLiteral("KOMISE.RCD"), QByteArray());
+    ZapisNeniLiTam(adrData, QStringLiteral("INFOK83.RCD"), QByteArray());
+    KopirujProgram(cil);
+    // The station file last: its presence marks a complete installation.
+    Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);
+
+    Vypis(QStringLiteral("Stanice vytvořena v %1%2\n")
+              .arg(cil, podadresar.isEmpty() ? QString()
+                                             : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
+    return KodUspech;
+}

@@ -1,0 +1,61 @@
+// zelkovar-nastroj: prepares stations and reads or writes protected results files.
+#include "EChyba.h"
+#include "Prikazy.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char *const Napoveda = R"(Použití: zelkovar-nastroj PŘÍKAZ [VOLBY]
+
+Příkazy:
+  stanice POPIS.json CIL [--podadresar P] [--prepsat]
+                         vytvoří instalaci stanice z popisu
+  precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
+  zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
+
+Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
+)";
+
+} // namespace
+
+void Vypis(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+
+void VypisChybu(const QString &text)
+{
+    std::fputs((QStringLiteral("zelkovar-nastroj: ") + text + u'\n').toUtf8().constData(), stderr);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication aplikace(argc, argv);
+    QStringList argumenty = QCoreApplication::arguments().mid(1);
+    if (argumenty.isEmpty()) {
+        std::fputs(Napoveda, stderr);
+        return KodPouziti;
+    }
+    const QString prikaz = argumenty.takeFirst();
+    if (prikaz == u"--help" || prikaz == u"-h") {
+        std::fputs(Napoveda, stdout);
+        return KodUspech;
+    }
+    try {
+        if (prikaz == u"stanice")
+            return PrikazStanice(argumenty);
+        if (prikaz == u"precti")
+            return PrikazPrecti(argumenty);
+        if (prikaz == u"zapis")
+            return PrikazZapis(argumenty);
+    } catch (const EChyba &e) {
+        VypisChybu(e.zprava());
+        return KodChyba;
+    }
+    VypisChybu(QStringLiteral("neznámý příkaz „%1“").arg(prikaz));
+    std::fputs(Napoveda, stderr);
+    return KodPouziti;
+}
