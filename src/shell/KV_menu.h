@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class TProgram;
+class TZ_Info_F;
+class TZ_OProgramu_F;
+class TNapoveda;
+
+// The main window: menu, two pictures and the status line. Every command of the
+// program starts here and runs inside Proved(), the general error handler.
+class TKV_menu : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Fixes the working directories from the program's directory and parameters.
+    // When the program may not run, tells the user; LzeSpustit() is then false.
+    TKV_menu(TProgram &program, const QString &adresarProgramu, const QStringList &parametry,
+             QWidget *parent = nullptr);
+    ~TKV_menu() override;
+
+    bool LzeSpustit() const { return m_lzeSpustit; }
+    TProgram &Program() const { return m_program; }
+
+    // Runs one command: an error ends it, is shown, and the window stays usable.
+    void Proved(const std::function<void()> &prikaz);
+
+    // The commands of the menu (Prikazy.cpp).
+    void PorizeniDat();
+    void Kontroly();
+    void ExportTisk();
+    void ScitaciArch(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
+    void ZrusitData();
+    void VyberTiskarny();
+    void Napoveda();
+    void OProgramu();
+    void ZkusebniTisk();
+
+    TZ_Info_F *InfoDialog();
+    TZ_OProgramu_F *OProgramuDialog();
+    TNapoveda *NapovedaOkno() const { return m_napoveda; }
+
+    static constexpr int SirkaKlienta = 712;
+    static constexpr int VyskaKlienta = 554;
+
+protected:
+    void showEvent(QShowEvent *udalost) override;
+    void closeEvent(QCloseEvent *udalost) override;
+
+private:
+    void VytvorMenu();
+    void VytvorObsah();
+    void FormShow();
+    void VyplnStavovyRadek();
+    void VytvorPodnabidky();
+    void TimerTimer();
+
+    // Where later work plugs in (Prikazy.cpp).
+    void VytvorCiselnikAProtokol();
+    void ZobrazVstupniFormular();
+    void SpustExportATisk();
+    void TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
+    void NeniKDispozici(const QString &titulek);
+
+    QAction *PridejPolozku(QMenu *menu, const char *jmeno, const QString &text,
+                           const std::function<void()> &prikaz);
+
+    TProgram &m_program;
+    bool m_lzeSpustit = false;
+    bool m_zobrazeno = false;
+    bool m_uvodniDialogUkazan = false;
+    bool m_konec = false;
+
+    QTimer *Timer = nullptr;
+    QMenuBar *Z_MainMenu = nullptr;
+    QFrame *Z_StatusRadka_Pnl = nullptr;
+    QLabel *Z_StatusObec_Lbl = nullptr;
+    QLabel *Z_StatusOkrsek_Lbl = nullptr;
+    QLabel *Z_StatusOkres_lbl = nullptr;
+
+    QAction *PorizeniDat_MI = nullptr;
+    QAction *Kontroly_MI = nullptr;
+    QAction *ExportTisk_MI = nullptr;
+    QAction *ScitaciArch_sirkaA4_MI = nullptr;
+    QAction *ScitaciArch_vyskaA4_MI = nullptr;
+    QAction *ScitaciArch_vyskaA3_MI = nullptr;
+    QAction *ZrusitData_MI = nullptr;
+
+    TZ_Info_F *m_info = nullptr;
+    TZ_OProgramu_F *m_oProgramu = nullptr;
+    TNapoveda *m_napoveda = nullptr;
+};

@@ -1,0 +1,117 @@
+// The built program as a process: one running copy per user, and the start
+// conditions that end it. Runs offscreen, where messages go to stderr.
+#include "Instalace.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A temporary installation holding a copy of the program, and a private runtime
+// directory so that the lock does not meet a copy the developer is running.
+struct TInstalace
+{
+    QTemporaryDir Koren;
+    QTemporaryDir Beh;
+    QString Adresar() const { return Koren.path() + u'/'; }
+    QString Program() const { return Adresar() + u"zelkovar"_s; }
+
+    explicit TInstalace(bool sStanici)
+    {
+        QFile::copy(QStringLiteral(ZELKOVAR_PROGRAM), Program());
+        QFile::setPermissions(Program(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (sStanici)
+            Instalace::Vytvor(Adresar(), Instalace::Stanice(), {1, 2});
+    }
+
+    std::unique_ptr<QProcess> Spust(const QStringList &parametry = {}) const
+    {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"XDG_RUNTIME_DIR"_s, Beh.path());
+        env.remove(u"ZELKOVAR_KONEC_PO_STARTU"_s);
+        p->setProcessEnvironment(env);
+        p->start(Program(), parametry);
+        return p;
+    }
+};
+
+// Waits until the process has written `text` to stderr; returns what it wrote.
+QString CekejNaVystup(QProcess &p, const QString &text)
+{
+    QByteArray vse;
+    for (int i = 0; i < 200 && !QString::fromUtf8(vse).contains(text); ++i) {
+        p.waitForReadyRead(100);
+        vse += p.readAllStandardError();
+        if (p.state() == QProcess::NotRunning) {
+            vse += p.readAllStandardError();
+            break;
+        }
+    }
+    return QString::fromUtf8(vse);
+}
+
+void Ukonci(QProcess &p)
+{
+    p.kill();
+    p.waitForFinished(10000);
+}
+
+} // namespace
+
+class TestProces : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void druhaKopieJeOdmitnuta()
+    {
+        TInstalace inst(true);
+        auto prvni = inst.Spust();
+        QVERIFY(prvni->waitForStarted());
+        // The start-up dialog is requested once the window is up.
+        QVERIFY(CekejNaVystup(*prvni, u"[dialog TZ_Info_F]"_s).contains(u"[dialog TZ_Info_F]"_s));
+
+        auto druha = inst.Spust();
+        QVERIFY(druha->waitForFinished(20000));
+        QCOMPARE(druha->exitStatus(), QProcess::NormalExit);
+        QVERIFY(druha->exitCode() != 0);
+        QVERIFY(QString::fromUtf8(druha->readAllStandardError()).contains(u"Aplikace již spuštěna !!!"_s));
+        QCOMPARE(prvni->state(), QProcess::Running);
+
+        // A lock left by a copy that was killed does not keep the next one out.
+        Ukonci(*prvni);
+        auto treti = inst.Spust();
+        const QString vystup = CekejNaVystup(*treti, u"[dialog TZ_Info_F]"_s);
+        QVERIFY2(vystup.contains(u"[dialog TZ_Info_F]"_s), qPrintable(vystup));
+        QVERIFY(!vystup.contains(u"Aplikace již spuštěna"_s));
+        Ukonci(*treti);
+    }
+
+    void startBezStaniceKonci_data()
+    {
+        QTest::addColumn<QStringList>("parametry");
+        QTest::newRow("bez parametru") << QStringList{};
+        QTest::newRow("dva parametry") << QStringList{u"a"_s, u"b"_s};
+    }
+    void startBezStaniceKonci()
+    {
+        QFETCH(QStringList, parametry);
+        TInstalace inst(false);
+        auto p = inst.Spust(parametry);
+        QVERIFY(p->waitForFinished(20000));
+        QVERIFY(p->exitCode() != 0);
+        const QString chyby = QString::fromUtf8(p->readAllStandardError());
+        QVERIFY2(chyby.contains(u"Spuštění aplikace: Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s),
+                 qPrintable(chyby));
+    }
+
+};
+
+QTEST_GUILESS_MAIN(TestProces)
+#include "TestProces.moc"

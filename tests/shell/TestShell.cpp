@@ -1,0 +1,606 @@
+// The main window: start conditions, menu and shortcuts, status line, council types,
+// deleting data, the re-open question, closing, the error handler and the dialogs.
+#include "Instalace.h"
+#include "KV_menu.h"
+#include "Napoveda.h"
+#include "Program.h"
+#include "Z_info.h"
+
+#include <QAction>
+#include <QDate>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QRegularExpression>
+#include <QScopeGuard>
+
+#include <unistd.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One program with its main window, started on an installation in a temp directory.
+struct TBeh
+{
+    TDotaznikFronta *Dotaznik = nullptr;
+    std::unique_ptr<TProgram> Program;
+    std::unique_ptr<TKV_menu> Okno;
+
+    TBeh(const QString &adresar, const QStringList &parametry = {})
+    {
+        auto d = std::make_unique<TDotaznikFronta>();
+        Dotaznik = d.get();
+        Program = std::make_unique<TProgram>(std::move(d));
+        Program->SouborNapovedy = QStringLiteral(ZELKOVAR_SOURCE_DIR "app/Zelkovar.html");
+        Okno = std::make_unique<TKV_menu>(*Program, adresar, parametry);
+    }
+    ~TBeh()
+    {
+        // Closing asks; answer Yes so that teardown never blocks.
+        if (Okno && Okno->isVisible()) {
+            Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+            Okno->close();
+        }
+    }
+    // Shows the window; its first show reads the station and builds the menu.
+    void Zobraz()
+    {
+        Okno->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Okno.get()));
+    }
+    QAction *Akce(const QString &jmeno) const { return Okno->findChild<QAction *>(jmeno); }
+    QString Stitek(const QString &jmeno) const { return Okno->findChild<QLabel *>(jmeno)->text(); }
+    TZprava PosledniZprava() const
+    {
+        return Dotaznik->Zpravy.isEmpty() ? TZprava{} : Dotaznik->Zpravy.last();
+    }
+};
+
+const QString NeniKDispozici = u"Tato funkce zatím není k dispozici."_s;
+
+// The file name of the results of council type `typ` with that prefix.
+QString SouborVysledku(const QString &adrData, const QString &prefix, int typ)
+{
+    return adrData + prefix + (typ == 1 ? u"O"_s : u"C"_s) + u"598761.00003"_s;
+}
+
+bool Existuje(const QString &cesta)
+{
+    return QFileInfo::exists(cesta);
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startovniPodminky_data()
+    {
+        QTest::addColumn<bool>("staniceVProgramu");
+        QTest::addColumn<QStringList>("parametry");
+        QTest::addColumn<bool>("lzeSpustit");
+        QTest::addColumn<QString>("adrStanice"); // relative to the program's directory
+
+        QTest::newRow("stanice, bez parametru") << true << QStringList{} << true << u""_s;
+        QTest::newRow("stanice, parametr se nebere v uvahu") << true << QStringList{u"P1"_s} << true << u""_s;
+        QTest::newRow("stanice, dva parametry") << true << QStringList{u"a"_s, u"b"_s} << true << u""_s;
+        QTest::newRow("bez stanice, jeden parametr") << false << QStringList{u"P1"_s} << true << u"data/P1/"_s;
+        QTest::newRow("bez stanice, bez parametru") << false << QStringList{} << false << QString();
+        QTest::newRow("bez stanice, dva parametry") << false << QStringList{u"a"_s, u"b"_s} << false << QString();
+        QTest::newRow("bez stanice, parametr vede ven") << false << QStringList{u".."_s} << false << QString();
+    }
+    void startovniPodminky()
+    {
+        QFETCH(bool, staniceVProgramu);
+        QFETCH(QStringList, parametry);
+        QFETCH(bool, lzeSpustit);
+        QFETCH(QString, adrStanice);
+        QTemporaryDir dir;
+        const QString program = dir.path() + u'/';
+        if (staniceVProgramu)
+            Instalace::Vytvor(program, Instalace::Stanice(), {1});
+        TBeh beh(dir.path(), parametry);
+        QCOMPARE(beh.Okno->LzeSpustit(), lzeSpustit);
+        if (lzeSpustit) {
+            QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
+            QCOMPARE(beh.Program->Adresare.AdrInstalace, program);
+            QCOMPARE(beh.Program->Adresare.AdrStanice, program + adrStanice);
+        } else {
+            QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
+            const TZprava z = beh.PosledniZprava();
+            QCOMPARE(z.Titulek, u"Spuštění aplikace"_s);
+            QCOMPARE(z.Text, u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s);
+            QCOMPARE(int(z.Ikona), int(TIkona::Varovani));
+            QVERIFY(!z.AnoNe);
+        }
+    }
+
+    void typyZastupitelstva_data()
+    {
+        QTest::addColumn<QList<int>>("typy");
+        QTest::addColumn<bool>("je1");
+        QTest::addColumn<bool>("je2");
+        QTest::addColumn<int>("pomTyp");
+        QTest::newRow("jen obec") << QList<int>{1} << true << false << 1;
+        QTest::newRow("jen mestska cast") << QList<int>{2} << false << true << 2;
+        QTest::newRow("oba") << QList<int>{1, 2} << true << true << 2;
+        QTest::newRow("oba v obracenem poradi souboru") << QList<int>{2, 1} << true << true << 2;
+        QTest::newRow("zadny") << QList<int>{} << false << false << 0;
+    }
+    void typyZastupitelstva()
+    {
+        QFETCH(QList<int>, typy);
+        QFETCH(bool, je1);
+        QFETCH(bool, je2);
+        QFETCH(int, pomTyp);
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), typy);
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        const TProgram &p = *beh.Program;
+        QCOMPARE(p.JeZastup1, je1);
+        QCOMPARE(p.JeZastup2, je2);
+        QCOMPARE(int(p.PomTypZastup), pomTyp);
+        QCOMPARE(p.Vybrano, 2);
+        QCOMPARE(p.DatumVolebText, u"09.10.2026 - 10.10.2026"_s);
+        // Submenus only with both types.
+        QCOMPARE(beh.Akce(u"porT1MI"_s) != nullptr, je1 && je2);
+        QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
+    }
+
+    void menuJednohoTypu()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+
+        const QMenuBar *lista = beh.Okno->menuBar();
+        QCOMPARE(lista->objectName(), u"Z_MainMenu"_s);
+        QStringList horni;
+        for (const QAction *a : lista->actions())
+            horni << a->objectName() + u'=' + a->text();
+        QCOMPARE(horni, QStringList({u"Okrsek_MI=Okrsek     "_s, u"NapovedaH_MI=Nápověda"_s}));
+
+        auto polozky = [](const QMenu *menu) {
+            QStringList l;
+            for (const QAction *a : menu->actions()) {
+                l << a->objectName() + u'|' + (a->isSeparator() ? u"-"_s : a->text()) + u'|'
+                        + a->shortcut().toString();
+            }
+            return l;
+        };
+        const QMenu *okrsek = beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s);
+        QCOMPARE(polozky(okrsek), QStringList({
+                                      u"PorizeniDat_MI|&Pořízení a oprava dat|F2"_s,
+                                      u"Kontroly_MI|&Kontroly|F3"_s,
+                                      u"ExportTisk_MI|&Export dat a tisk zápisu|F4"_s,
+                                      u"N1|-|"_s,
+                                      u"ScitaciArch_MI|&Sčítací arch|"_s,
+                                      u"N5|-|"_s,
+                                      u"ZrusitData_MI|Zrušení pořízených dat|"_s,
+                                      u"N6|-|"_s,
+                                      u"VyberTiskarny_MI|Výběr tiskárny|"_s,
+                                      u"N3|-|"_s,
+                                      u"Konec_MI|K&onec|"_s,
+                                  }));
+        QCOMPARE(polozky(beh.Okno->findChild<QMenu *>(u"ScitaciArch_MI"_s)),
+                 QStringList({u"ScitaciArch_sirkaA4_MI|A4 na šířku|"_s, u"ScitaciArch_vyskaA4_MI|A4 na výšku|"_s,
+                              u"ScitaciArch_vyskaA3_MI|A3 na výšku|"_s}));
+        QCOMPARE(polozky(beh.Okno->findChild<QMenu *>(u"NapovedaH_MI"_s)),
+                 QStringList({u"Napoveda_MI|&Nápověda|"_s, u"N2|-|"_s, u"OProgramu_MI|&O programu|"_s,
+                              u"N4|-|"_s, u"ZkusebniTisk_MI|Zkušební tisk|"_s}));
+        for (const char *jmeno : {"PorizeniDat_MI", "Kontroly_MI", "ExportTisk_MI", "ZrusitData_MI",
+                                  "ScitaciArch_vyskaA4_MI"})
+            QVERIFY2(!beh.Akce(QString::fromLatin1(jmeno))->menu(), jmeno);
+    }
+
+    void klavesyJednohoTypu_data()
+    {
+        QTest::addColumn<int>("klavesa");
+        QTest::addColumn<QString>("titulek");
+        QTest::newRow("F2") << int(Qt::Key_F2) << u"Vstup dat za okrsek"_s;
+        QTest::newRow("F3") << int(Qt::Key_F3) << u"Kontrola dat"_s;
+        QTest::newRow("F4") << int(Qt::Key_F4) << u"Export dat"_s;
+    }
+    void klavesyJednohoTypu()
+    {
+        QFETCH(int, klavesa);
+        QFETCH(QString, titulek);
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {2});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Okno->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+        QTest::keyClick(beh.Okno.get(), Qt::Key(klavesa));
+        QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
+        QCOMPARE(beh.PosledniZprava().Titulek, titulek);
+        QCOMPARE(beh.PosledniZprava().Text, NeniKDispozici);
+        // The single-type items act on the type found at start and never change it.
+        QCOMPARE(beh.Program->AktOkrsek.TypZastup, u"2"_s);
+        QCOMPARE(int(beh.Program->PomTypZastup), 2);
+    }
+
+    void menuDvouTypu()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1, 2});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Okno->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+
+        const QList<QStringList> deti = {
+            {u"PorizeniDat_MI"_s, u"porT1MI"_s, u"porT2MI"_s},
+            {u"Kontroly_MI"_s, u"kontrT1MI"_s, u"kontrT2MI"_s},
+            {u"ExportTisk_MI"_s, u"exptiskT1MI"_s, u"exptiskT2MI"_s},
+            {u"ZrusitData_MI"_s, u"zrusdataT1MI"_s, u"zrusdataT2MI"_s},
+            {u"ScitaciArch_vyskaA4_MI"_s, u"ScitaciArchV4T1MI"_s, u"ScitaciArchV4T2MI"_s},
+            {u"ScitaciArch_sirkaA4_MI"_s, u"ScitaciArchS4T1MI"_s, u"ScitaciArchS4T2MI"_s},
+            {u"ScitaciArch_vyskaA3_MI"_s, u"ScitaciArchV3T1MI"_s, u"ScitaciArchV3T2MI"_s},
+        };
+        for (const QStringList &d : deti) {
+            QAction *rodic = beh.Akce(d[0]);
+            QVERIFY2(rodic->menu(), qPrintable(d[0]));
+            QVERIFY(rodic->shortcut().isEmpty());
+            const QList<QAction *> a = rodic->menu()->actions();
+            QCOMPARE(a.size(), 2);
+            for (int i = 0; i < 2; ++i) {
+                QCOMPARE(a[i]->objectName(), d[i + 1]);
+                QCOMPARE(a[i]->text(), u"Typ zastupitelstva="_s + QString::number(i + 1));
+                QCOMPARE(a[i]->data().toInt(), i + 1);
+            }
+            // The parent itself does nothing.
+            rodic->trigger();
+        }
+        for (const Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4})
+            QTest::keyClick(beh.Okno.get(), k);
+        QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
+        QCOMPARE(int(beh.Program->PomTypZastup), 2);
+
+        // A child sets the type, then runs the parent's command.
+        beh.Akce(u"porT1MI"_s)->trigger();
+        QCOMPARE(int(beh.Program->PomTypZastup), 1);
+        QCOMPARE(beh.Program->AktOkrsek.TypZastup, u"1"_s);
+        QCOMPARE(beh.PosledniZprava().Titulek, u"Vstup dat za okrsek"_s);
+        beh.Akce(u"ScitaciArchV3T2MI"_s)->trigger();
+        QCOMPARE(int(beh.Program->PomTypZastup), 2);
+        QCOMPARE(beh.PosledniZprava().Titulek, u"Sčítací arch"_s);
+        QCOMPARE(beh.Program->Reference.PocetStranSeznamu, 1);
+        beh.Akce(u"kontrT1MI"_s)->trigger();
+        QCOMPARE(int(beh.Program->PomTypZastup), 1);
+        QCOMPARE(beh.PosledniZprava().Titulek, u"Kontrola dat"_s);
+    }
+
+    void stavovyRadek_data()
+    {
+        QTest::addColumn<QString>("nazevObce");
+        QTest::addColumn<QString>("nazevOkresu");
+        QTest::addColumn<QString>("obec");
+        QTest::addColumn<QString>("okres");
+        QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s
+                               << u"Obec: 598761 - Žďárek nad Úhlavou"_s << u"Okres: 3714 - Šumavské Podhůří"_s;
+        const QString dlouhy = u"Dlouhá obec s názvem na čtyřicet znaků!!"_s;
+        QTest::newRow("nazev 40 znaku") << dlouhy << u"Okres   "_s
+                                        << (u"Obec: 598761 - "_s + dlouhy) << u"Okres: 3714 - Okres"_s;
+        QTest::newRow("mezery okresu") << u"Lhota"_s << u"  Jih  "_s << u"Obec: 598761 - Lhota"_s
+                                       << u"Okres: 3714 -   Jih"_s;
+        QTest::newRow("prazdny okres") << u"Lhota"_s << u""_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+    }
+    void stavovyRadek()
+    {
+        QFETCH(QString, nazevObce);
+        QFETCH(QString, nazevOkresu);
+        QFETCH(QString, obec);
+        QFETCH(QString, okres);
+        QCOMPARE(nazevObce.size() <= 40, true);
+        TStaniceRec s = Instalace::Stanice();
+        s.NazevObce = nazevObce;
+        s.NazevOkresu = nazevOkresu;
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', s, {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        QCOMPARE(beh.Stitek(u"Z_StatusObec_Lbl"_s), obec);
+        QVERIFY(beh.Stitek(u"Z_StatusObec_Lbl"_s).size() <= 55);
+        QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
+        QCOMPARE(beh.Stitek(u"Z_StatusOkres_lbl"_s), okres);
+    }
+
+    void zruseniDat_data()
+    {
+        QTest::addColumn<QStringList>("soubory");   // prefix + type, e.g. "O1"
+        QTest::addColumn<int>("typ");               // the child item used; 0 = single-type item
+        QTest::addColumn<QList<int>>("odpovedi");   // 1 Yes, 0 No
+        QTest::addColumn<QStringList>("texty");
+        QTest::addColumn<QStringList>("zbyvaji");
+        const QString otazka = u"Opravdu chcete zrušit pořízená data?"_s;
+        QTest::newRow("O, ano") << QStringList{u"O1"_s} << 0 << QList<int>{1}
+                                << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
+        QTest::newRow("jen E, ano") << QStringList{u"E1"_s} << 0 << QList<int>{1}
+                                    << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
+        QTest::newRow("O, ne") << QStringList{u"O1"_s} << 0 << QList<int>{0} << QStringList{otazka}
+                               << QStringList{u"O1"_s};
+        QTest::newRow("zadna data") << QStringList{} << 0 << QList<int>{}
+                                    << QStringList{u"Data nejsou pořízena!"_s} << QStringList{};
+        QTest::newRow("O i E: nejdriv O") << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
+                                          << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"E1"_s};
+        QTest::newRow("typ 2 necha typ 1") << QStringList{u"O1"_s, u"E2"_s} << 2 << QList<int>{1}
+                                           << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"O1"_s};
+        QTest::newRow("typ 1 bez dat, typ 2 ma") << QStringList{u"O2"_s} << 1 << QList<int>{}
+                                                 << QStringList{u"Data nejsou pořízena!"_s} << QStringList{u"O2"_s};
+    }
+    void zruseniDat()
+    {
+        QFETCH(QStringList, soubory);
+        QFETCH(int, typ);
+        QFETCH(QList<int>, odpovedi);
+        QFETCH(QStringList, texty);
+        QFETCH(QStringList, zbyvaji);
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), typ == 0 ? QList<int>{1} : QList<int>{1, 2});
+        const QString data = adr + u"data/"_s;
+        Instalace::ZapisSoubor(data + u"HLASO.RCD"_s, QByteArray(16, 'h'));
+        auto cesta = [&](const QString &s) { return SouborVysledku(data, s.left(1), s.mid(1).toInt()); };
+        for (const QString &s : soubory)
+            Instalace::ZapisSoubor(cesta(s), "data");
+
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        for (const int o : odpovedi)
+            beh.Dotaznik->ZaradOdpoved(o ? TOdpoved::Ano : TOdpoved::Ne);
+        if (typ == 0)
+            beh.Akce(u"ZrusitData_MI"_s)->trigger();
+        else
+            beh.Akce(u"zrusdataT"_s + QString::number(typ) + u"MI"_s)->trigger();
+
+        QCOMPARE(beh.Dotaznik->Texty(), texty);
+        for (const TZprava &z : beh.Dotaznik->Zpravy) {
+            QCOMPARE(z.Titulek, u"Rušení dat"_s);
+            QCOMPARE(int(z.Ikona), int(z.AnoNe ? TIkona::Otazka : TIkona::Informace));
+        }
+        QCOMPARE(beh.Dotaznik->ZbyvaOdpovedi(), 0);
+        for (const QString &s : {u"O1"_s, u"E1"_s, u"O2"_s, u"E2"_s}) {
+            QVERIFY2(Existuje(cesta(s)) == zbyvaji.contains(s), qPrintable(s));
+        }
+        QVERIFY(Existuje(data + u"HLASO.RCD"_s));
+        QVERIFY(Existuje(adr + u"STANICE.RCD"_s));
+    }
+
+    void zruseniDatSeNepovede()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        const QString soubor = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
+        Instalace::ZapisSoubor(soubor, "data");
+        // Make the file undeletable: an immutable file, or a read-only directory.
+        bool neodstranitelny = QProcess::execute(u"chattr"_s, {u"+i"_s, soubor}) == 0;
+        if (!neodstranitelny && ::geteuid() != 0)
+            neodstranitelny = QFile::setPermissions(adr + u"data"_s, QFile::ReadOwner | QFile::ExeOwner);
+        if (!neodstranitelny)
+            QSKIP("the file cannot be made undeletable here");
+        auto uklid = qScopeGuard([&] {
+            QProcess::execute(u"chattr"_s, {u"-i"_s, soubor});
+            QFile::setPermissions(adr + u"data"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+        beh.Akce(u"ZrusitData_MI"_s)->trigger();
+        QCOMPARE(beh.Dotaznik->Texty(),
+                 QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
+        QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Informace));
+        QVERIFY(Existuje(soubor));
+    }
+
+    void znovuotevreniExportovanych_data()
+    {
+        QTest::addColumn<QString>("stav1");
+        QTest::addColumn<int>("odpoved"); // -1 no question expected, 1 Yes, 0 No
+        QTest::newRow("neexportovano") << u""_s << -1;
+        QTest::newRow("zmeneno po exportu") << u"N"_s << -1;
+        QTest::newRow("exportovano, ne") << u"A"_s << 0;
+        QTest::newRow("exportovano, ano") << u"A"_s << 1;
+    }
+    void znovuotevreniExportovanych()
+    {
+        QFETCH(QString, stav1);
+        QFETCH(int, odpoved);
+        TStaniceRec s = Instalace::Stanice();
+        s.Stav1 = stav1;
+        s.Stav2 = u"A"_s; // another type's state must not matter
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', s, {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Program->Vybrano = 5;
+        if (odpoved >= 0)
+            beh.Dotaznik->ZaradOdpoved(odpoved ? TOdpoved::Ano : TOdpoved::Ne);
+        beh.Akce(u"PorizeniDat_MI"_s)->trigger();
+
+        QStringList ocekavane;
+        if (odpoved >= 0) {
+            ocekavane << u"Data okrsku byla již vyexportována.\nV případě znovuotevření dat budete muset "
+                         u"zopakovat export dat i tisk zápisu.\nChcete opravdu znovu upravovat data?"_s;
+            const TZprava otazka = beh.Dotaznik->Zpravy.first();
+            QCOMPARE(otazka.Titulek, u"Vstup dat za okrsek"_s);
+            QCOMPARE(int(otazka.Ikona), int(TIkona::Otazka));
+            QVERIFY(otazka.AnoNe);
+        }
+        if (odpoved != 0)
+            ocekavane << NeniKDispozici;
+        QCOMPARE(beh.Dotaznik->Texty(), ocekavane);
+        QCOMPARE(beh.Program->Vybrano, odpoved == 0 ? 5 : 2);
+        QCOMPARE(beh.Dotaznik->PocetNezodpovezenych, 0);
+    }
+
+    void zavreni_data()
+    {
+        QTest::addColumn<bool>("ano");
+        QTest::addColumn<bool>("zustaneOtevreno");
+        QTest::newRow("ano") << true << false;
+        QTest::newRow("ne") << false << true;
+    }
+    void zavreni()
+    {
+        QFETCH(bool, ano);
+        QFETCH(bool, zustaneOtevreno);
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Dotaznik->ZaradOdpoved(ano ? TOdpoved::Ano : TOdpoved::Ne);
+        beh.Akce(u"Konec_MI"_s)->trigger();
+        QCOMPARE(beh.Okno->isVisible(), zustaneOtevreno);
+        const TZprava z = beh.PosledniZprava();
+        QCOMPARE(z.Titulek, u"Ukončení programu"_s);
+        QCOMPARE(z.Text, u"Opravdu ukončit program?"_s);
+        QCOMPARE(int(z.Ikona), int(TIkona::Otazka));
+        // The close box asks the same question.
+        if (zustaneOtevreno) {
+            beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+            QVERIFY(beh.Okno->close());
+            QCOMPARE(beh.Dotaznik->Zpravy.size(), 2);
+        }
+    }
+
+    void obsluhaChybNechaOknoPouzitelne()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        // A damaged reference file makes the tally sheet command fail midway.
+        Instalace::ZapisSoubor(adr + u"STRANY.RCD"_s, QByteArray(100, 'x'));
+        beh.Akce(u"ScitaciArch_vyskaA4_MI"_s)->trigger();
+        QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
+        QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));
+        QVERIFY2(beh.PosledniZprava().Text.contains(u"STRANY.RCD"_s, Qt::CaseInsensitive),
+                 qPrintable(beh.PosledniZprava().Text));
+        QVERIFY(beh.Okno->isVisible());
+        // The window goes on: the next command runs normally.
+        QFile::remove(adr + u"OKRSKY.RCD"_s);
+        beh.Akce(u"ZrusitData_MI"_s)->trigger();
+        QCOMPARE(beh.PosledniZprava().Text, u"Data nejsou pořízena!"_s);
+        beh.Akce(u"ScitaciArch_sirkaA4_MI"_s)->trigger();
+        QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));
+        QVERIFY(beh.PosledniZprava().Text.contains(u"OKRSKY.RCD"_s, Qt::CaseInsensitive));
+        beh.Akce(u"Kontroly_MI"_s)->trigger();
+        QCOMPARE(beh.PosledniZprava().Text, NeniKDispozici);
+    }
+
+    void chybejiciStaniceVPodadresari()
+    {
+        // One-parameter layout whose station directory lacks STANICE.RCD.
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + u"/data/P1"_s);
+        TBeh beh(dir.path(), {u"P1"_s});
+        QVERIFY(beh.Okno->LzeSpustit());
+        beh.Zobraz();
+        QVERIFY(beh.Okno->isVisible());
+        QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
+        QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));
+        QVERIFY2(beh.PosledniZprava().Text.contains(u"STANICE.RCD"_s, Qt::CaseInsensitive),
+                 qPrintable(beh.PosledniZprava().Text));
+        // The rest of the first show did not run.
+        QCOMPARE(beh.Stitek(u"Z_StatusObec_Lbl"_s), QString());
+        QVERIFY(!beh.Program->JeZastup1 && !beh.Program->JeZastup2);
+        // The start-up dialog still comes, once.
+        QTRY_COMPARE_WITH_TIMEOUT(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s}, 5000);
+        QTest::qWait(1500);
+        QCOMPARE(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s});
+    }
+
+    void uvodniDialogPoZobrazeni()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        // Not before the window has been shown, however long the creation took.
+        QTest::qWait(1300);
+        QVERIFY(beh.Dotaznik->Dialogy.isEmpty());
+        beh.Zobraz();
+        QTRY_COMPARE_WITH_TIMEOUT(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s}, 5000);
+        QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
+    }
+
+    void velikostOkna()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        QCOMPARE(beh.Okno->centralWidget()->size(), QSize(712, 554));
+        QCOMPARE(beh.Okno->minimumSize(), beh.Okno->maximumSize());
+        QCOMPARE(beh.Okno->windowTitle(),
+                 u"Volby do zastupitelstev obcí - pořízení dat okrskovými volebními komisemi"_s);
+        QVERIFY(!(beh.Okno->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void infoDialogUkazujeDatumACas()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        TZ_Info_F *info = beh.Okno->InfoDialog();
+        QCOMPARE(info->windowTitle(), u"Informace"_s);
+        info->show();
+        QVERIFY(QTest::qWaitForWindowExposed(info));
+        QVERIFY(info->datumCasTimer->isActive());
+        const QDateTime ted = QDateTime::currentDateTime();
+        QCOMPARE(info->Datum_LBL->text(), ted.toString(u"dd.MM.yyyy"_s));
+        QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d$"_s).match(info->Cas_LBL->text()).hasMatch());
+        info->hide();
+        QVERIFY(!info->datumCasTimer->isActive());
+    }
+
+    void oProgramuANapoveda()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        beh.Akce(u"OProgramu_MI"_s)->trigger();
+        QCOMPARE(beh.Dotaznik->Dialogy.last(), u"TZ_OProgramu_F"_s);
+
+        beh.Akce(u"Napoveda_MI"_s)->trigger();
+        QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
+        TNapoveda *napoveda = beh.Okno->NapovedaOkno();
+        QVERIFY(napoveda && napoveda->isVisible());
+        const QString text = napoveda->Prohlizec()->toPlainText();
+        QVERIFY(text.contains(u"Postup práce ve volební noci"_s));
+        QVERIFY(text.contains(u"06 až 12"_s));
+        QVERIFY(text.contains(u"91 až 97"_s));
+
+        // Closing the program also closes the help window.
+        beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+        beh.Okno->close();
+        QVERIFY(!napoveda->isVisible());
+
+        // A missing help file is reported, not ignored.
+        TBeh druhy(dir.path());
+        druhy.Program->SouborNapovedy = dir.path() + u"/chybi.html"_s;
+        druhy.Zobraz();
+        druhy.Akce(u"Napoveda_MI"_s)->trigger();
+        QCOMPARE(int(druhy.PosledniZprava().Ikona), int(TIkona::Chyba));
+        QVERIFY(druhy.PosledniZprava().Text.contains(u"chybi.html"_s));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "TestShell.moc"
