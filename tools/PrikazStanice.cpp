@@ -1,4 +1,5 @@
 // stanice: builds a station installation from a JSON description.
+#include "Chyby.h"
 #include "EChyba.h"
 #include "Hlasovani.h"
 #include "PolePopisu.h"
@@ -36,18 +37,16 @@ Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
 
 Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
 "volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
+Bez "chyby" dostane CISCHYB.RCD texty chyb, které jsou součástí programu.
 )";
 
-constexpr int VelikostChyby = 72;
-
-// One record of the error catalogue CISCHYB.RCD.
-QByteArray ZakodujChybu(TPolePopisu &p)
+TChybaInfo Chyba(TPolePopisu &p)
 {
-    QByteArray z(VelikostChyby, '\0');
-    Zaznam::ZapisInteger(z, 0, p.Cislo(QStringLiteral("Chyba")));
-    Zaznam::ZapisRetezec(z, 4, 1, p.Text(QStringLiteral("TypChyby")), QStringLiteral("TypChyby"));
-    Zaznam::ZapisRetezec(z, 6, 62, p.Text(QStringLiteral("ZkrText")), QStringLiteral("ZkrText"));
-    return z;
+    TChybaInfo c;
+    c.Chyba = p.Cislo(QStringLiteral("Chyba"));
+    c.TypChyby = p.Text(QStringLiteral("TypChyby"));
+    c.ZkrText = p.Text(QStringLiteral("ZkrText"));
+    return c;
 }
 
 TStaniceRec Stanice(TPolePopisu &p)
@@ -252,7 +251,10 @@ int PrikazStanice(const QStringList &argumenty)
                                         [](TPolePopisu &p) { return ZakodujKandidata(Kandidat(p)); });
     const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true,
                                      [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
-    const QByteArray chyby = Soubor(popis, QStringLiteral("chyby"), false, ZakodujChybu);
+    // Without texts of its own the station gets the program's catalogue.
+    const QByteArray chyby = popis.contains(QStringLiteral("chyby"))
+        ? Soubor(popis, QStringLiteral("chyby"), true, [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
+        : VlastniCiselnik();
 
     const QString cil = QDir(volne.at(1)).absolutePath() + u'/';
     const QString adrData = podadresar.isEmpty() ? cil + QStringLiteral("data/")

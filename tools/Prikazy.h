@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <memory>
 
 // Exit codes of the tool.
 inline constexpr int KodUspech = 0;
@@ -11,6 +14,14 @@ inline constexpr int KodPouziti = 2; // wrong usage
 int PrikazStanice(const QStringList &argumenty);
 int PrikazPrecti(const QStringList &argumenty);
 int PrikazZapis(const QStringList &argumenty);
+int PrikazKontrola(const QStringList &argumenty);
+int PrikazTisk(const QStringList &argumenty);
+
+// The application object: a GUI one (offscreen) for `tisk`, which measures text.
+std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
+
+// Exit code of `kontrola` when the data hold a blocking error.
+inline constexpr int KodBlokujiciChyba = 3;
 
 // Messages to the user, UTF-8.
 void Vypis(const QString &text);

@@ -15,6 +15,10 @@ Příkazy:
                          vytvoří instalaci stanice z popisu
   precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
+  kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
+                         zkontroluje pořízená data jako příkaz Kontroly
+  tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
+                         vytvoří tiskovou sestavu jako PDF
 
 Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
 )";
@@ -33,7 +37,7 @@ void VypisChybu(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication aplikace(argc, argv);
+    const auto aplikace = VytvorAplikaci(argc, argv);
     QStringList argumenty = QCoreApplication::arguments().mid(1);
     if (argumenty.isEmpty()) {
         std::fputs(Napoveda, stderr);
@@ -51,6 +55,10 @@ int main(int argc, char *argv[])
             return PrikazPrecti(argumenty);
         if (prikaz == u"zapis")
             return PrikazZapis(argumenty);
+        if (prikaz == u"kontrola")
+            return PrikazKontrola(argumenty);
+        if (prikaz == u"tisk")
+            return PrikazTisk(argumenty);
     } catch (const EChyba &e) {
         VypisChybu(e.zprava());
         return KodChyba;

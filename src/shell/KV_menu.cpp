@@ -1,5 +1,6 @@
 #include "KV_menu.h"
 
+#include "HlaskaF.h"
 #include "Napoveda.h"
 #include "Obrazky.h"
 #include "Program.h"
@@ -30,6 +31,7 @@ TKV_menu::TKV_menu(TProgram &program, const QString &adresarProgramu, const QStr
     setWindowTitle(u"Volby do zastupitelstev obcí - pořízení dat okrskovými volebními komisemi"_s);
     VytvorObsah();
     VytvorMenu();
+    m_hlaska = new THlaskaF(m_program.CiselnikChyb, this);
 
     Timer = new QTimer(this);
     Timer->setObjectName(u"Timer"_s);

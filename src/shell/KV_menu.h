@@ -15,6 +15,7 @@ class TProgram;
 class TZ_Info_F;
 class TZ_OProgramu_F;
 class TNapoveda;
+class THlaskaF;
 
 // The main window: menu, two pictures and the status line. Every command of the
 // program starts here and runs inside Proved(), the general error handler.
@@ -49,6 +50,8 @@ public:
     TZ_Info_F *InfoDialog();
     TZ_OProgramu_F *OProgramuDialog();
     TNapoveda *NapovedaOkno() const { return m_napoveda; }
+    // The error message of the field checks, made at start and reused.
+    THlaskaF *HlaskaF() const { return m_hlaska; }
 
     static constexpr int SirkaKlienta = 712;
     static constexpr int VyskaKlienta = 554;
@@ -99,4 +102,5 @@ private:
     TZ_Info_F *m_info = nullptr;
     TZ_OProgramu_F *m_oProgramu = nullptr;
     TNapoveda *m_napoveda = nullptr;
+    THlaskaF *m_hlaska = nullptr;
 };

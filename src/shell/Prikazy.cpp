@@ -3,6 +3,7 @@
 #include "KV_menu.h"
 
 #include "EChyba.h"
+#include "KontrolniBeh.h"
 #include "Napoveda.h"
 #include "Program.h"
 #include "Soubory.h"
@@ -12,6 +13,16 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "PreviewF.h"
+#include "Protokol.h"
+#include "ScitaciArch.h"
+#include "TiskNaTiskarnu.h"
+#include "Z_infoE.h"
+#include "ZkusebniStrana.h"
+
+#include <QScreen>
+#include <QSysInfo>
+
 using namespace Qt::StringLiterals;
 
 void TKV_menu::NeniKDispozici(const QString &titulek)
@@ -19,9 +30,30 @@ void TKV_menu::NeniKDispozici(const QString &titulek)
     m_program.Dotaznik().Informace(titulek, u"Tato funkce zatím není k dispozici."_s);
 }
 
-// Step 4 of the first show: the error catalogue and protocol. The checks work
-// creates them here.
-void TKV_menu::VytvorCiselnikAProtokol() {}
+// Every printout is shown in the preview window, from which the user prints it.
+static void UkazNahled(TpreviewF &okno, IDotaznik &dotaznik)
+{
+    dotaznik.ProvedDialog(u"TpreviewF"_s, [&] { return okno.exec(); });
+}
+
+// The protocol of checks of the run just made.
+static void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
+{
+    TNahled nahled;
+    TTisk tisk(nahled);
+    tisk.PripFontu = p.Stanice.PripFontu;
+    TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
+    TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, &hlavni);
+    UkazNahled(okno, p.Dotaznik());
+}
+
+// Step 4 of the first show: the error catalogue from CISCHYB.RCD and an empty protocol.
+void TKV_menu::VytvorCiselnikAProtokol()
+{
+    m_program.ProtokolChyb.Clear();
+    m_program.CiselnikChyb.Nacti(m_program.Adresare.AdrInstalace);
+    m_program.TiskProtokolu = [this] { TiskProtokoluKontrol(*this, m_program); };
+}
 
 void TKV_menu::PorizeniDat()
 {
@@ -43,10 +75,10 @@ void TKV_menu::ZobrazVstupniFormular()
     NeniKDispozici(u"Vstup dat za okrsek"_s);
 }
 
-// The check run arrives with the checks work.
 void TKV_menu::Kontroly()
 {
-    NeniKDispozici(u"Kontrola dat"_s);
+    TKontrolniBeh beh = m_program.KontrolniBeh();
+    KontrolaDat(beh);
 }
 
 void TKV_menu::ExportTisk()
@@ -70,16 +102,47 @@ void TKV_menu::ScitaciArch(QPageLayout::Orientation orientace, QPageSize::PageSi
     TiskScitacihoArchu(orientace, papir);
 }
 
-// The information dialog and the tally sheet printout arrive with the printing work.
-void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation, QPageSize::PageSizeId)
+void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir)
 {
-    NeniKDispozici(u"Sčítací arch"_s);
+    TZ_infoE_F info(this);
+    info.setWindowTitle(u"Sčítací arch"_s);
+    info.InfoText1 = u"Tisk pomocného sčítacího archu obsahuje %1 volebních stran."_s.arg(
+        m_program.Reference.PocetStranSeznamu);
+    info.InfoText2 = u"Pokud chcete tisknout jen vybrané stránky,\njejich výběr provedete zadáním jejich rozsahu\n"
+                     u"(číslo stránky většinou neodpovídá číslu volební strany)\nv Nastavení tiskárny (ikonka s "
+                     u"tiskárnou)\nv preview tisku a potvrdíte tlačítkem OK.\nVlastní tisk provedete stisknutím "
+                     u"tlačítka Tisk."_s;
+    m_program.Dotaznik().ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
+
+    TNahled nahled;
+    TTisk tisk(nahled);
+    tisk.PripFontu = m_program.Stanice.PripFontu;
+    ::TiskScitacihoArchu(tisk, m_program.Stanice, m_program.AktOkrsek, m_program.Reference,
+                         orientace == QPageLayout::Portrait ? 1 : 0,
+                         papir == QPageSize::A3 ? u"A3"_s : u"A4"_s);
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare.AdrInstalace, this);
+    UkazNahled(okno, m_program.Dotaznik());
 }
 
-// The printer test page arrives with the printing work.
 void TKV_menu::ZkusebniTisk()
 {
-    NeniKDispozici(u"Zkušební tisk"_s);
+    TNahled nahled;
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare.AdrInstalace, this);
+    QPrinter &tiskarna = m_program.Tiskarna();
+    TZkusebniUdaje u;
+    u.DatumVoleb = m_program.Stanice.DatumVoleb;
+    u.NazevSystemu = QSysInfo::prettyProductName();
+    u.Tiskarna = JeTiskarnaNainstalovana(tiskarna) ? tiskarna.printerName() : QString();
+    u.Fonty = FontyKDispozici();
+    u.DpiNahledu = okno.logicalDpiX();
+    u.SirkaNahledu = okno.width();
+    u.VyskaNahledu = okno.height();
+    u.DpiObrazovky = screen() ? qRound(screen()->logicalDotsPerInch()) : 96;
+    u.EmailPodpory = NactiEmailPodpory(m_program.Adresare.AdrInstalace);
+    TTisk tisk(nahled);
+    tisk.PripFontu = m_program.Stanice.PripFontu;
+    TiskZkusebniStrany(tisk, u);
+    UkazNahled(okno, m_program.Dotaznik());
 }
 
 void TKV_menu::ZrusitData()

@@ -48,6 +48,13 @@ QString TProgram::StavExportuAktualnihoTypu() const
     return QString();
 }
 
+TKontrolniBeh TProgram::KontrolniBeh()
+{
+    return {Dotaznik(), Adresare,      Stanice,       AktOkrsek,   Reference, Vysledky,
+            Hlasovani,  Komise,        ProtokolChyb,  KontrolniStav, PomTypZastup, Vybrano,
+            DataOK,     KontrolyOK,    ExportOK,      TiskProtokolu};
+}
+
 void ZobrazVyjimku(IDotaznik &dotaznik)
 {
     const QString titulek = QStringLiteral("Zelkovar");

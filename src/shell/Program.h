@@ -1,13 +1,18 @@
 #pragma once
 
 #include "Adresare.h"
+#include "Chyby.h"
 #include "Dotaznik.h"
+#include "Hlasovani.h"
+#include "KontrolniBeh.h"
 #include "Okrsek.h"
 #include "Reference.h"
 #include "Stanice.h"
 
+#include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -37,6 +42,9 @@ public:
     // The export state of AktOkrsek's council type: Stav1, Stav2, or empty for others.
     QString StavExportuAktualnihoTypu() const;
 
+    // The check run's view of this state, for the check command and its callers.
+    TKontrolniBeh KontrolniBeh();
+
     TAdresare Adresare;
     TStaniceRec Stanice;
     QString DatumVolebText;
@@ -44,6 +52,19 @@ public:
     TReference Reference;
     TVysledky Vysledky;
     QString SouborNapovedy; // full path of Zelkovar.html
+
+    // Sections I and III and the commission names, shared by both council types.
+    THlasovaniRec Hlasovani;
+    QList<TKomise> Komise;
+
+    // The error catalogue (read at the first show), the protocol and flags of the last
+    // check run.
+    TCisChyb CiselnikChyb;
+    TChybProt ProtokolChyb{CiselnikChyb};
+    TKontrolniStav KontrolniStav;
+    // Prints the protocol of checks after a run from the menu or from saving; the
+    // printing fills it in.
+    std::function<void()> TiskProtokolu;
 
     // State of the main window, read and set by the commands.
     bool KontrolyOK = false;

@@ -4,11 +4,8 @@
 
 #include <limits>
 
-qint32 PrevedCislo(const QString &text, const QString &popis)
+std::optional<qint32> ZkusPrevestCislo(QStringView text)
 {
-    auto chyba = [&]() -> EChyba {
-        return EChyba(QStringLiteral("Hodnota „%1“ v %2 není celé číslo.").arg(text, popis));
-    };
     qsizetype i = 0;
     bool zaporne = false;
     if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
@@ -16,7 +13,7 @@ qint32 PrevedCislo(const QString &text, const QString &popis)
         ++i;
     }
     if (i == text.size())
-        throw chyba();
+        return std::nullopt;
     // Accumulate in 64 bits; the limit check stops long before it could overflow.
     qint64 hodnota = 0;
     const qint64 mez = zaporne ? -qint64(std::numeric_limits<qint32>::min())
@@ -24,10 +21,17 @@ qint32 PrevedCislo(const QString &text, const QString &popis)
     for (; i < text.size(); ++i) {
         const char16_t z = text.at(i).unicode();
         if (z < u'0' || z > u'9') // only ASCII digits; QChar::isDigit would take others
-            throw chyba();
+            return std::nullopt;
         hodnota = hodnota * 10 + (z - u'0');
         if (hodnota > mez)
-            throw chyba();
+            return std::nullopt;
     }
     return qint32(zaporne ? -hodnota : hodnota);
+}
+
+qint32 PrevedCislo(const QString &text, const QString &popis)
+{
+    if (const std::optional<qint32> cislo = ZkusPrevestCislo(text))
+        return *cislo;
+    throw EChyba(QStringLiteral("Hodnota „%1“ v %2 není celé číslo.").arg(text, popis));
 }

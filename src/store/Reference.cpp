@@ -88,10 +88,14 @@ QByteArray Zakoduj(const T &r, const TPole<T> (&pole)[N], const QString &soubor)
     return z;
 }
 
-QString Popis(const QString &pole, int cisloZaznamu, const QString &cesta)
+// A number field of a record; the description for the error is built only on failure,
+// since the files are scanned whole on every call.
+qint32 CisloPole(const QString &text, const char16_t *pole, int cisloZaznamu, const QString &cesta)
 {
-    return QStringLiteral("poli %1 záznamu č. %2 souboru %3")
-        .arg(pole, QString::number(cisloZaznamu), cesta);
+    if (const std::optional<qint32> cislo = ZkusPrevestCislo(text))
+        return *cislo;
+    return PrevedCislo(text, QStringLiteral("poli %1 záznamu č. %2 souboru %3")
+                                 .arg(QString::fromUtf16(pole), QString::number(cisloZaznamu), cesta));
 }
 
 // Matches a party or candidate record to the key: territory code and district, each
@@ -104,25 +108,30 @@ public:
     bool Shoduje(const QString &kodObceZast, const QString &cObvodu, int cisloZaznamu,
                  const QString &cesta)
     {
-        const qint32 kod =
-            PrevedCislo(kodObceZast, Popis(QStringLiteral("KodObceZast"), cisloZaznamu, cesta));
-        if (!m_kodKlice)
+        const qint32 kod = CisloPole(kodObceZast, u"KodObceZast", cisloZaznamu, cesta);
+        if (!m_maKod) {
             m_kodKlice = PrevedCislo(m_klic.KodObceZast,
                                      QStringLiteral("kódu zastupitelstva okrsku (KodObceZast)"));
-        if (kod != *m_kodKlice)
+            m_maKod = true;
+        }
+        if (kod != m_kodKlice)
             return false;
-        const qint32 obvod =
-            PrevedCislo(cObvodu, Popis(QStringLiteral("CObvodu"), cisloZaznamu, cesta));
-        if (!m_obvodKlice)
+        const qint32 obvod = CisloPole(cObvodu, u"CObvodu", cisloZaznamu, cesta);
+        if (!m_maObvod) {
             m_obvodKlice =
                 PrevedCislo(m_klic.CObvodu, QStringLiteral("čísle obvodu okrsku (CObvodu)"));
-        return obvod == *m_obvodKlice;
+            m_maObvod = true;
+        }
+        return obvod == m_obvodKlice;
     }
 
 private:
     const TOkrsekRefRec &m_klic;
-    std::optional<qint32> m_kodKlice;
-    std::optional<qint32> m_obvodKlice;
+    // The key's numbers, converted when first needed (an empty file never needs them).
+    bool m_maKod = false;
+    bool m_maObvod = false;
+    qint32 m_kodKlice = 0;
+    qint32 m_obvodKlice = 0;
 };
 
 } // namespace
@@ -271,9 +280,9 @@ void NactiKandidaty(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref)
         if (!shoda.Shoduje(r.KodObceZast, r.CObvodu, i + 1, cesta))
             continue;
         const qint32 p =
-            PrevedCislo(r.PorCisloStrany, Popis(QStringLiteral("PorCisloStrany"), i + 1, cesta));
+            CisloPole(r.PorCisloStrany, u"PorCisloStrany", i + 1, cesta);
         const qint32 c =
-            PrevedCislo(r.PorCisloKand, Popis(QStringLiteral("PorCisloKand"), i + 1, cesta));
+            CisloPole(r.PorCisloKand, u"PorCisloKand", i + 1, cesta);
         if (p < 1 || p > MaxStran || c < 1 || c > MaxKandidatu) {
             throw EChyba(
                 QStringLiteral("Soubor %1, záznam č. %2: kandidát č. %3 strany č. %4 je mimo "

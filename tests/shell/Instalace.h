@@ -83,6 +83,8 @@ inline void Vytvor(const QString &adrStanice, const TStaniceRec &stanice, const 
     ZapisSoubor(adrStanice + QStringLiteral("OKRSKY.RCD"), okrsky);
     ZapisSoubor(adrStanice + QStringLiteral("STRANY.RCD"), strany);
     ZapisSoubor(adrStanice + QStringLiteral("KANDIDAT.RCD"), kandidati);
+    // The first show reads the error catalogue; an empty one is enough here.
+    ZapisSoubor(adrStanice + QStringLiteral("CISCHYB.RCD"), QByteArray());
 }
 
 } // namespace Instalace

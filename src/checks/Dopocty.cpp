@@ -1,0 +1,68 @@
+#include "Dopocty.h"
+
+#include "Cisla.h"
+#include "EChyba.h"
+#include "Kontroly.h"
+
+#include <QRandomGenerator>
+
+void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice)
+{
+    ProcDopoctiTS(v, pocetStran, stanice, QDateTime::currentDateTime(),
+                  qint32(QRandomGenerator::global()->bounded(999999)));
+}
+
+void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice, const QDateTime &cas,
+                   qint32 nahodneCislo)
+{
+    const qint32 kodWindows =
+        PrevedCislo(stanice.KodWindows.trimmed(), QStringLiteral("kódu Windows stanice (KodWindows, STANICE.RCD)"));
+    if (kodWindows < 0 || kodWindows > 0xFFFF) {
+        throw EChyba(QStringLiteral("Kód Windows stanice %1 (KodWindows, STANICE.RCD) je mimo rozsah.")
+                         .arg(kodWindows));
+    }
+    const TOkrsekRec &h = v.VetaT3;
+    TVetaTS &z = v.VetaTS;
+    z.TypVety = 3;
+    z.Oprava = 0;
+    z.Chyba = 0;
+    z.Okres = h.Okres;
+    z.Obec = h.Obec;
+    z.Okrsek = h.Okrsek;
+    z.TypZastup = h.TypZastup;
+    z.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
+    z.DatumPorizeni = cas.toString(QStringLiteral("yyyyMMdd"));
+    z.CasPorizeni = cas.toString(QStringLiteral("HHmmss"));
+    // The reserved number has no meaning here; a fixed 0 keeps the check sum reproducible.
+    z.Rezervovano = 0;
+    z.NahodneCislo = nahodneCislo;
+    z.ZpusobPorizeni = 1;
+    z.KodWindowsTS = quint16(kodWindows);
+    z.Rezerva.clear();
+    z.Jmeno2.clear();
+    z.Datum2.clear();
+    z.Cas2.clear();
+    z.Jmeno3.clear();
+    z.Datum3.clear();
+    z.Cas3.clear();
+    z.Kod2 = z.Kod3 = 0;
+    z.Cislo2 = z.Cislo3 = 0;
+    z.Cislo4 = z.Cislo5 = 0;
+    z.KontrSoucet2 = z.KontrSoucet3 = 0;
+
+    const int n = qBound(0, pocetStran, MaxStran);
+    qint64 kc1 = qint64(h.T3KC_1) + z.T3KC_1;
+    qint64 kc2 = h.T3KC_2;
+    qint64 ks = 0;
+    for (int i = 1; i <= n; ++i) {
+        const TStranaHLRec &s = v.StranyHL[std::size_t(i)];
+        kc1 += s.T3KC_1;
+        kc2 += s.HLKC2;
+        ks += s.HLKS;
+    }
+    z.SoucetKC1 = double(kc1);
+    z.SoucetKC2 = double(kc2);
+    z.SoucetKS = double(ks);
+    z.KontrSoucetTS = z.DatumPorizeni.toDouble() + (z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS)
+        + z.CasPorizeni.toDouble() + z.Rezervovano + double(z.NahodneCislo);
+}

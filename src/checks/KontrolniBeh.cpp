@@ -1,0 +1,291 @@
+#include "KontrolniBeh.h"
+
+#include "Cisla.h"
+#include "Dopocty.h"
+#include "EChyba.h"
+#include "Soubory.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace {
+
+const QString PrefixO = QStringLiteral("O");
+const QString PrefixE = QStringLiteral("E");
+
+bool ExistujeSoubor(const TKontrolniBeh &b, const QString &prefix)
+{
+    return QFileInfo(JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, prefix)).isFile();
+}
+
+// The parameters of 23 and 24, made once: a full run may enter thousands.
+const QString &Kandidat(int k)
+{
+    static const std::array<QString, MaxKandidatu + 1> texty = [] {
+        std::array<QString, MaxKandidatu + 1> t;
+        for (int i = 1; i <= MaxKandidatu; ++i)
+            t[std::size_t(i)] = QStringLiteral("(kand. č. ") + QString::number(i) + u')';
+        return t;
+    }();
+    return texty[std::size_t(k)];
+}
+
+QString VZavorkach(qint64 cislo)
+{
+    return u'(' + QString::number(cislo) + u')';
+}
+
+// The number of candidates of list entry a; a text that is no number counts as 0.
+int PocetKandidatu(const TStranaRec &strana)
+{
+    try {
+        return PrevedCislo(strana.PocetKand.trimmed(), QString());
+    } catch (const EChyba &) {
+        return 0;
+    }
+}
+
+void NactiKomisiBehu(TKontrolniBeh &b)
+{
+    const QString clenu = b.Hlasovani.ClenuOVKP.trimmed();
+    if (clenu.isEmpty() || clenu == u"0" || clenu == u"1")
+        return;
+    NastavPocetClenu(b.Komise,
+                     PrevedCislo(clenu, QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)")));
+    const QFileInfo soubor(Soubory::NajdiSoubor(b.Adresare.AdrData, QStringLiteral("KOMISE.RCD")));
+    if (!soubor.isFile())
+        throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: neexistuje.").arg(soubor.filePath()));
+    if (soubor.size() != 0)
+        b.Komise = NactiKomisi(b.Adresare.AdrData);
+}
+
+} // namespace
+
+bool Kontroly(TKontrolniBeh &b)
+{
+    b.DataOK = true;
+    VynulujOkrsek(b.Vysledky);
+    if (!NajdiOkrsek(b.Adresare, b.AktOkrsek))
+        return false;
+    NactiOkrsek(b.Adresare, b.AktOkrsek, ExistujeSoubor(b, PrefixO) ? PrefixO : PrefixE, b.Vysledky);
+
+    b.Hlasovani = NactiHlasovani(b.Adresare.AdrData);
+    NactiKomisiBehu(b);
+
+    NajdiOkrsek(b.Adresare, b.AktOkrsek);
+    NactiStrany(b.Adresare, b.AktOkrsek, b.Reference);
+
+    ProvedKontroly(b);
+
+    ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    b.KontrolyOK = b.ExportOK = !b.Stav.JsouChyby;
+    if (b.Vybrano == 5 && b.TiskProtokolu)
+        b.TiskProtokolu();
+    return true;
+}
+
+void ProvedKontroly(TKontrolniBeh &b)
+{
+    TDataKontrol d = b.Data();
+    TVysledky &v = b.Vysledky;
+    TChybProt &prot = b.ProtokolChyb;
+    const QString bez;
+
+    prot.Clear();
+    b.Stav.JsouPropustitelne = b.Stav.JsouChyby = b.Stav.JsouUpozorneni = false;
+    const int n = qBound(0, int(b.Reference.PocetStranSeznamu), MaxStran);
+    if (b.Vybrano == 5) {
+        v.VetaT3.Chyba = 0;
+        for (int i = 1; i <= n; ++i)
+            v.StranyHL[std::size_t(i)].Chyba = 0;
+        v.VetaTS.Chyba = 0;
+    }
+    v.VetaTS.SeznamChyb.clear();
+
+    using TKontrolaT3 = bool (*)(TDataKontrol &, bool);
+    static const TKontrolaT3 oddilII[] = {
+        Kontrola01, Kontrola02, Kontrola03,
+        [](TDataKontrol &dd, bool bz) { return Kontrola04(dd, bz); },
+        Kontrola05, Kontrola06, Kontrola07, Kontrola08, Kontrola09, Kontrola10, Kontrola11,
+        Kontrola12, Kontrola13, Kontrola14, Kontrola15, Kontrola16, Kontrola17,
+        [](TDataKontrol &dd, bool bz) { return Kontrola18(dd, bz); },
+    };
+    for (int i = 0; i < int(std::size(oddilII)); ++i) {
+        if (!oddilII[i](d, false))
+            prot.PridejChybu(0, i + 1, bez);
+    }
+    if (!Kontrola22(d, false))
+        prot.PridejChybu(0, 22, bez);
+
+    NactiStrany(b.Adresare, b.AktOkrsek, b.Reference);
+    NactiKandidaty(b.Adresare, b.AktOkrsek, b.Reference);
+    const int m = qBound(0, int(b.Reference.PocetStranSeznamu), MaxStran);
+
+    for (int a = 1; a <= m; ++a) {
+        const int c = PocetKandidatu(b.Reference.SeznamStran[std::size_t(a)]);
+        if (!Kontrola19(d, a))
+            prot.PridejChybu(a, 19, bez);
+        if (!Kontrola20(d, false, a))
+            prot.PridejChybu(a, 20, bez);
+        if (!Kontrola21(d, false, a))
+            prot.PridejChybu(a, 21, bez);
+        for (int k = 1; k <= MaxKandidatu; ++k) {
+            if (!Kontrola23(d, false, a, k))
+                prot.PridejChybu(a, 23, Kandidat(k));
+        }
+        for (int k = 1; k <= MaxKandidatu; ++k) {
+            if (!Kontrola24(d, false, a, k))
+                prot.PridejChybu(a, 24, Kandidat(k));
+        }
+        if (!Kontrola25(d, false, a))
+            prot.PridejChybu(a, 25, bez);
+        // Candidate numbers outside 1..70 have no slot in the record.
+        for (int k = qMax(c + 1, 1); k <= MaxKandidatu; ++k) {
+            if (!Kontrola26(d, a, k))
+                prot.PridejChybu(a, 26, VZavorkach(k));
+        }
+        for (int k = 1; k <= qMin(c, MaxKandidatu); ++k) {
+            if (!Kontrola27(d, a, k))
+                prot.PridejChybu(a, 27, VZavorkach(k));
+        }
+        if (!Kontrola28(d, false, a))
+            prot.PridejChybu(a, 28, bez);
+        if (!Kontrola29(d, false, a))
+            prot.PridejChybu(a, 29, bez);
+        if (!Kontrola30(d, false, a))
+            prot.PridejChybu(a, 30, bez);
+    }
+
+    Kontrola60(d);
+    Kontrola62(d);
+    Kontrola63(d);
+    Kontrola64(d);
+    if (!Kontrola66(d))
+        prot.PridejChybu(0, 66, bez);
+    if (!Kontrola67(d))
+        prot.PridejChybu(0, 67, bez);
+    if (!Kontrola68(d))
+        prot.PridejChybu(0, 68, bez);
+    Kontrola74(d);
+
+    if (!Kontrola91(d))
+        prot.PridejChybu(0, 91, bez);
+    else if (!Kontrola97(d))
+        prot.PridejChybu(0, 97, bez);
+    if (!Kontrola92(d))
+        prot.PridejChybu(0, 92, bez);
+
+    qint32 r = 0;
+    if (!Kontrola96(d, &r)) {
+        prot.PridejChybu(0, 96, VZavorkach(r));
+        if (!Kontrola93(d))
+            prot.PridejChybu(0, 93, bez);
+    } else if (r == 0 && !Kontrola93(d)) {
+        prot.PridejChybu(0, 93, bez);
+    }
+
+    if (!Kontrola94(d))
+        prot.PridejChybu(0, 94, bez);
+    if (!Kontrola95(d))
+        prot.PridejChybu(0, 95, bez);
+
+    if (!KontrolaKomise(b.Hlasovani, b.Komise, b.Stanice.KodObce, b.Stav, v))
+        prot.PridejChybu(0, 39, b.Stav.ProblemyKomise);
+}
+
+bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise, const QString &kodObceStanice,
+                    TKontrolniStav &stav, TVysledky &v)
+{
+    QString problemy;
+    auto nalez = [&](const QString &text) { problemy += text; };
+
+    const QString celkem = h.ClenuOVKC.trimmed();
+    const QString pritomno = h.ClenuOVKP.trimmed();
+    const QString popisC = QStringLiteral("počtu členů komise celkem (ClenuOVKC, HLASO.RCD)");
+    const QString popisP = QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)");
+    const QString bezJmena = QStringLiteral(", není vyplněno jméno ostatního člena komise");
+
+    if (celkem.isEmpty())
+        nalez(QStringLiteral(", není vyplněn počet členů komise celkem"));
+    if (pritomno.isEmpty()) {
+        nalez(QStringLiteral(", není vyplněn počet přítomných členů komise"));
+    } else if (pritomno == u"0" || pritomno == u"1") {
+        nalez(bezJmena);
+    } else {
+        const qint64 jmen = qint64(PrevedCislo(pritomno, popisP)) - 1;
+        for (qint64 i = 0; i < jmen; ++i) {
+            // A name the file does not hold is an empty name.
+            if (i >= komise.size() || komise.at(i).clen.trimmed().isEmpty()) {
+                nalez(bezJmena);
+                break;
+            }
+        }
+    }
+    if (!celkem.isEmpty() && !pritomno.isEmpty()) {
+        const qint32 p = PrevedCislo(pritomno, popisP);
+        const qint32 c = PrevedCislo(celkem, popisC);
+        if (double(p) > double(c) / 2) {
+            if (p > c)
+                nalez(QStringLiteral(", počet přítomných členů > než celkový počet"));
+        } else {
+            nalez(QStringLiteral(", počet přítomných členů není nadpoloviční většina"));
+        }
+    }
+    if (h.Zapisovat.trimmed().isEmpty())
+        nalez(QStringLiteral(", není vyplněno jméno zapisovatele komise"));
+    if (h.PoverPred.trimmed().isEmpty() && kodObceStanice != u"999997")
+        nalez(QStringLiteral(", není vyplněno jméno pověřené osoby"));
+
+    stav.ProblemyKomise = QStringLiteral("Nalezené problémy: ") + problemy.mid(2);
+    const bool plati = problemy.isEmpty();
+    if (!plati)
+        OznacChybu(v, stav, u"39", SekceT3);
+    return plati;
+}
+
+TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
+{
+    b.AktOkrsek.KodObce = b.Stanice.KodObce;
+    b.AktOkrsek.CisloOkrsku = b.Stanice.CisloOkrsku;
+    b.AktOkrsek.TypZastup = QString::number(b.PomTypZastup);
+
+    const QString stav = b.PomTypZastup == 1 ? b.Stanice.Stav1
+        : b.PomTypZastup == 2                ? b.Stanice.Stav2
+                                             : QString();
+    if (stav == u"A"
+        && !b.Dotaznik.Otazka(QStringLiteral("Vstup dat za okrsek"),
+                              QStringLiteral("Data okrsku byla již vyexportována.\n"
+                                             "V případě opakovaných kontrol budete muset zopakovat export "
+                                             "dat i tisk zápisu.\n"
+                                             "Chcete opravdu znovu zkontrolovat data?"))) {
+        return TVysledekKontroly::Zruseno;
+    }
+
+    if (!ExistujeSoubor(b, PrefixE) && !ExistujeSoubor(b, PrefixO)) {
+        b.DataOK = false;
+        b.Dotaznik.Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
+        return TVysledekKontroly::DataNejsou;
+    }
+
+    b.Vybrano = 5;
+    if (!Kontroly(b)) {
+        // Storing now would replace the precinct's results with an empty record.
+        b.Dotaznik.Varovani(TitulekKontrolaDat,
+                            QStringLiteral("Okrsek %1 obce %2 (typ zastupitelstva %3) není v číselníku "
+                                           "okrsků OKRSKY.RCD.\nData nebyla zkontrolována a zůstávají beze změny.")
+                                .arg(b.AktOkrsek.CisloOkrsku)
+                                .arg(b.AktOkrsek.KodObce, b.AktOkrsek.TypZastup));
+        return TVysledekKontroly::OkrsekNenalezen;
+    }
+    ProcDopoctiTS(b.Vysledky, b.Reference.PocetStranSeznamu, b.Stanice);
+
+    // The new file first, then the other prefix's file: a failed save loses nothing.
+    const QString novy = b.Stav.JsouChyby ? PrefixE : PrefixO;
+    const QString stary = b.Stav.JsouChyby ? PrefixO : PrefixE;
+    UlozOkrsek(b.Adresare, b.AktOkrsek, novy, b.Vysledky);
+    const QString souborStary = JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, stary);
+    if (QFileInfo(souborStary).isFile())
+        Soubory::Smaz(souborStary);
+    return TVysledekKontroly::Provedeno;
+}

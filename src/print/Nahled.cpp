@@ -1,0 +1,314 @@
+#include "Nahled.h"
+
+#include "EChyba.h"
+#include "Soubory.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+using namespace Qt::StringLiterals;
+
+QFont TPismo::QtPismo() const
+{
+    // Only the two families the printouts use exist; fontconfig maps them to their
+    // metric twins. A suffix such as " CE" names a code page, not a design.
+    QString rodina = Rez;
+    if (rodina.startsWith(u"Courier New", Qt::CaseInsensitive))
+        rodina = u"Courier New"_s;
+    else if (rodina.startsWith(u"Arial", Qt::CaseInsensitive))
+        rodina = u"Arial"_s;
+    QFont f(rodina);
+    f.setPixelSize(qMax(1, VyskaZnaku()));
+    f.setBold(Tucne);
+    f.setItalic(Kurziva);
+    f.setUnderline(Podtrzene);
+    f.setStrikeOut(Preskrtnute);
+    // Unhinted outlines: widths then scale exactly between measuring and any device.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
+    return f;
+}
+
+void TPlatno::TextOut(int x, int y, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    TOperace o;
+    o.Druh = TDruhOperace::Text;
+    o.X1 = x;
+    o.Y1 = y;
+    o.Text = text;
+    o.Pismo = Font;
+    Strana.Operace.append(o);
+}
+
+void TPlatno::MoveTo(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+}
+
+void TPlatno::LineTo(int x, int y)
+{
+    Cara(m_x, m_y, x, y);
+    m_x = x;
+    m_y = y;
+}
+
+void TPlatno::Cara(int x1, int y1, int x2, int y2)
+{
+    TOperace o;
+    o.Druh = TDruhOperace::Cara;
+    o.X1 = x1;
+    o.Y1 = y1;
+    o.X2 = x2;
+    o.Y2 = y2;
+    o.Pero = Pen;
+    Strana.Operace.append(o);
+}
+
+void TPlatno::Rectangle(int x1, int y1, int x2, int y2)
+{
+    TOperace o;
+    o.Druh = TDruhOperace::Obdelnik;
+    o.X1 = x1;
+    o.Y1 = y1;
+    o.X2 = x2;
+    o.Y2 = y2;
+    o.Pero = Pen;
+    Strana.Operace.append(o);
+}
+
+TNahled::TNahled(QObject *parent) : QObject(parent) {}
+
+TNahled::~TNahled()
+{
+    if (m_primyMalir)
+        m_primyMalir->end();
+}
+
+QSize TNahled::RozmerListu() const
+{
+    const QSizeF mm = QPageSize(Papir).size(QPageSize::Millimeter);
+    const QSize s(qRound(mm.width() * 10), qRound(mm.height() * 10));
+    return Orientace == QPageLayout::Landscape ? s.transposed() : s;
+}
+
+QPageLayout TNahled::RozvrzeniStranky() const
+{
+    return QPageLayout(QPageSize(Papir), Orientace, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+bool TNahled::ZacniZarizeni(QPagedPaintDevice &zarizeni, QPainter &malir)
+{
+    // A printer may refuse zero margins; its full-page mode keeps the origin anyway.
+    zarizeni.setPageLayout(RozvrzeniStranky());
+    if (!malir.begin(&zarizeni))
+        return false;
+    NastavMeritko(malir, zarizeni);
+    return true;
+}
+
+void TNahled::BeginDoc()
+{
+    if (m_otevreny)
+        return;
+    m_otevreny = true;
+    m_strany.clear();
+    m_aktStrana = 0;
+    m_platno.Strana = TStrana();
+    if (m_primy) {
+        m_primyMalir = std::make_unique<QPainter>();
+        m_primaPrvniStrana = true;
+        if (!ZacniZarizeni(*m_primy, *m_primyMalir)) {
+            m_primyMalir.reset();
+            m_otevreny = false;
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+        }
+    }
+    emit ZmenaStran();
+}
+
+void TNahled::UzavriStranu()
+{
+    TStrana strana = std::move(m_platno.Strana);
+    m_platno.Strana = TStrana();
+    if (m_primyMalir) {
+        if (!m_primaPrvniStrana)
+            m_primy->newPage();
+        m_primaPrvniStrana = false;
+        PrehrajStranu(*m_primyMalir, strana);
+        return;
+    }
+    m_strany.append(std::move(strana));
+    if (m_aktStrana == 0)
+        m_aktStrana = 1;
+}
+
+void TNahled::NewPage()
+{
+    if (!m_otevreny) {
+        BeginDoc();
+        return;
+    }
+    UzavriStranu();
+    emit ZmenaStran();
+}
+
+void TNahled::EndDoc()
+{
+    if (!m_otevreny)
+        return;
+    UzavriStranu();
+    m_otevreny = false;
+    if (m_primyMalir) {
+        const bool ok = m_primyMalir->end();
+        m_primyMalir.reset();
+        if (!ok)
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+    }
+    emit ZmenaStran();
+}
+
+void TNahled::NastavPrimyTisk(QPagedPaintDevice *zarizeni)
+{
+    if (!m_otevreny)
+        m_primy = zarizeni;
+}
+
+void TNahled::NastavAktStranu(int cislo)
+{
+    if (m_strany.isEmpty())
+        return;
+    cislo = qBound(1, cislo, int(m_strany.size()));
+    if (cislo != m_aktStrana) {
+        m_aktStrana = cislo;
+        emit ZmenaStran();
+    }
+}
+
+bool TNahled::TiskniStrany(QPagedPaintDevice &zarizeni, int od, int doStr, int kopie)
+{
+    if (m_otevreny || m_tiskne)
+        return false;
+    od = qMax(1, od);
+    doStr = qMin(doStr, int(m_strany.size()));
+    if (od > doStr)
+        return false;
+    m_tiskne = true;
+    QPainter malir;
+    if (!ZacniZarizeni(zarizeni, malir)) {
+        m_tiskne = false;
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+    }
+    bool prvni = true;
+    for (int k = 0; k < qMax(1, kopie); ++k) {
+        for (int i = od; i <= doStr; ++i) {
+            if (!prvni)
+                zarizeni.newPage();
+            prvni = false;
+            PrehrajStranu(malir, m_strany.at(i - 1));
+        }
+    }
+    const bool ok = malir.end();
+    m_tiskne = false;
+    if (!ok)
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+    return true;
+}
+
+void TNahled::ZacatekTisku()
+{
+    PocetStran = 0;
+}
+
+TPlatno &TNahled::VratCanvas()
+{
+    if (PocetStran == 0)
+        BeginDoc();
+    else
+        NewPage();
+    ++PocetStran;
+    odStrany = 1;
+    doStrany = PocetStran;
+    return m_platno;
+}
+
+void TNahled::KonecTisku()
+{
+    EndDoc();
+}
+
+void NastavMeritko(QPainter &malir, const QPaintDevice &zarizeni)
+{
+    malir.resetTransform();
+    malir.scale(zarizeni.logicalDpiX() / 254.0, zarizeni.logicalDpiY() / 254.0);
+}
+
+void PrehrajStranu(QPainter &malir, const TStrana &strana)
+{
+    malir.save();
+    malir.setBrush(Qt::NoBrush);
+    malir.setRenderHint(QPainter::Antialiasing);
+    malir.setRenderHint(QPainter::TextAntialiasing);
+    TPismo posledni;
+    qreal nadUcari = -1; // ascent of the last font: a text hangs from its Y
+    for (const TOperace &o : strana.Operace) {
+        switch (o.Druh) {
+        case TDruhOperace::Text: {
+            if (nadUcari < 0 || !(o.Pismo == posledni)) {
+                posledni = o.Pismo;
+                const QFont f = posledni.QtPismo();
+                malir.setFont(f);
+                nadUcari = QFontMetricsF(f).ascent();
+            }
+            malir.setPen(QPen(o.Pismo.Barva));
+            malir.drawText(QPointF(o.X1, o.Y1 + nadUcari), o.Text);
+            break;
+        }
+        case TDruhOperace::Cara:
+        case TDruhOperace::Obdelnik: {
+            QPen pero(Qt::black, qMax(1, o.Pero.Sirka), o.Pero.Styl, Qt::FlatCap, Qt::MiterJoin);
+            malir.setPen(pero);
+            if (o.Druh == TDruhOperace::Cara)
+                malir.drawLine(QPointF(o.X1, o.Y1), QPointF(o.X2, o.Y2));
+            else
+                malir.drawRect(QRectF(QPointF(o.X1, o.Y1), QPointF(o.X2, o.Y2)).normalized());
+            break;
+        }
+        }
+    }
+    malir.restore();
+}
+
+QByteArray VytvorPdf(const TNahled &nahled)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(nahled.Titul);
+        pdf.setCreator(u"Zelkovar"_s);
+        pdf.setResolution(1200);
+        pdf.setPageLayout(nahled.RozvrzeniStranky());
+        QPainter malir;
+        if (!malir.begin(&pdf))
+            throw EChyba(u"Dokument „%1“ nelze převést do PDF."_s.arg(nahled.Titul));
+        NastavMeritko(malir, pdf);
+        for (int i = 1; i <= nahled.Celkem(); ++i) {
+            if (i > 1)
+                pdf.newPage();
+            PrehrajStranu(malir, nahled.Strana(i));
+        }
+        malir.end();
+    }
+    return buffer.data();
+}
+
+void UlozPdf(const TNahled &nahled, const QString &cesta)
+{
+    Soubory::UlozAtomicky(cesta, VytvorPdf(nahled));
+}

@@ -1,0 +1,231 @@
+#include "ScitaciArch.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Odsazeni = 105;            // I: start of the candidate text
+constexpr int SirkaSloupce = Odsazeni + 30;
+
+class TArch
+{
+public:
+    TArch(TTisk &t, const TStaniceRec &stanice, const TOkrsekRefRec &okrsek, const TReference &ref)
+        : t(t), m_okrsek(okrsek), m_ref(ref), m_obec(stanice.NazevObce.trimmed())
+    {
+    }
+
+    void Proved(int papir, const QString &velikost, const QDateTime &ted);
+
+private:
+    int L() const { return t.LevyOkraj; }
+    int R() const { return t.PravyOkraj; }
+    int X0() const { return L() + 6 * Odsazeni; }
+    int KonecSloupcu() const { return X0() + m_sloupcu * SirkaSloupce; }
+
+    void ZlomArchu();
+    void Hlavicka();
+    void HlavickaStrany();
+    void Kandidat(int i);
+    void Paticka();
+
+    TTisk &t;
+    const TOkrsekRefRec &m_okrsek;
+    const TReference &m_ref;
+    QString m_obec;
+    int m_sloupcu = 8;
+    int m_strana = 0; // party being printed
+    int CisloListu = 1;
+    bool MeziStranami = true;
+    bool OpakovanaHlavicka = false;
+};
+
+void TArch::Proved(int papir, const QString &velikost, const QDateTime &ted)
+{
+    t.InitTisk(ted);
+    t.VelikostNormalni = 20;
+    t.VelikostNadpisu = 34;
+    TNahled &n = t.Nahled();
+    if (papir == 0) {
+        n.Orientace = QPageLayout::Landscape;
+        t.PravyOkraj = 2800;
+        t.DolniOkraj = 1890;
+        m_sloupcu = 15;
+    } else if (velikost == u"A3") {
+        n.Papir = QPageSize::A3;
+        t.PravyOkraj = 2800;
+        t.DolniOkraj = 4050;
+        m_sloupcu = 15;
+    } else {
+        t.PravyOkraj = 1900;
+        t.DolniOkraj = 2880;
+        m_sloupcu = 8;
+    }
+    t.VyskaRadku = 50;
+
+    t.ZacatekTisku();
+    t.VratCanvas();
+    t.NastavFont(u"Arial"_s);
+    t.CisloStrany = 1;
+    CisloListu = 1;
+    t.NastavVelikost(20);
+    Hlavicka();
+    MeziStranami = true;
+
+    const int pocet = m_ref.PocetStranSeznamu;
+    for (int k = 1; k <= pocet; ++k) {
+        m_strana = k;
+        t.ZlomPovolen = true;
+        if (t.AktY + 5 * t.VyskaRadku >= t.DolniOkraj)
+            t.VynutZlom();
+        ZlomArchu();
+        HlavickaStrany();
+        const int kandidatu = qBound(0, m_ref.SeznamStran[k].PocetKand.trimmed().toInt(), MaxKandidatu);
+        for (int i = 1; i <= kandidatu; ++i)
+            Kandidat(i);
+        MeziStranami = true;
+        t.Canvas().Pen = TPero{1, Qt::SolidLine};
+        const int y = t.AktY + t.DolniRezerva + 20;
+        t.Canvas().Cara(L(), y, KonecSloupcu(), y);
+        if (k < pocet) {
+            ++t.CisloStrany;
+            ZlomArchu();
+        }
+    }
+    Paticka();
+    t.KonecTisku();
+}
+
+void TArch::ZlomArchu()
+{
+    if (t.StranaSHlavickou == t.CisloStrany)
+        return;
+    Paticka();
+    t.VratCanvas();
+    Hlavicka();
+    t.StranaSHlavickou = t.CisloStrany;
+    t.ZlomPovolen = true;
+}
+
+void TArch::Hlavicka()
+{
+    t.NastavFont(u"Arial"_s);
+    t.NastavVelikost(20);
+    t.AktY = 100;
+    t.NastavVelikost(t.VelikostNadpisu);
+    t.TiskStred(0, L(), R(), 0, u"B"_s, u"Pomocný sčítací arch pro sčítání hlasů kandidátů"_s);
+    t.NastavVelikost(20);
+    t.Tisk(0, R() - 150, 0, u"arch č. ..... "_s);
+    OpakovanaHlavicka = false;
+    if (!MeziStranami) {
+        OpakovanaHlavicka = true;
+        HlavickaStrany();
+    }
+}
+
+void TArch::HlavickaStrany()
+{
+    const int k = m_strana;
+    TPlatno &c = t.Canvas();
+    c.Pen = TPero{1, Qt::SolidLine};
+    t.Tisk(1, L() + Odsazeni, 0, QString());
+    t.Tisk(1, L() + Odsazeni, 0, u"Strana č. "_s + TTisk::CisloVpravo(k, 3));
+
+    t.NastavVelikost(t.VelikostNormalni + 6);
+    t.TiskStred(0, L(), R(), 0, u"B"_s,
+                u"Zastupitelstvo: "_s + m_okrsek.NazevZast.trimmed() + u", obvod: "_s + m_okrsek.CObvodu);
+    t.NastavVelikost(20);
+    t.TiskVpravo(0, R(), 0, u"Obec: "_s + m_obec);
+
+    t.TiskStyl(1, L() + Odsazeni, -12, u" "_s, u"Volební strana: "_s + m_ref.SeznamStran[k].NazevZkr.left(46));
+    const QString okrsek = u"Okrsek: "_s + TTisk::CisloVpravo(m_okrsek.CisloOkrsku, 5);
+    t.TiskStyl(0, R() - t.SirkaTextu(okrsek), -12, u" "_s, okrsek);
+
+    t.Tisk(1, L() + Odsazeni, 0, QString());
+    const int yt = t.AktY;
+    const int v = t.VyskaRadku;
+    if (!OpakovanaHlavicka)
+        c.Rectangle(L(), yt - 2 * v, L() + Odsazeni - 10, yt - v / 2);
+
+    c.Cara(L(), yt - 15, L(), yt + v - 6);
+    c.Cara(X0(), yt - 15, X0(), yt + v - 6);
+    t.Tisk(0, L() + 10, 0, u"Celkem Pořadové číslo, jméno a příjmení"_s);
+    const int sirkaVzoru = t.SirkaTextu(VzorCarek);
+    for (int j = 1; j <= m_sloupcu; ++j) {
+        const int levy = X0() + (j - 1) * SirkaSloupce;
+        const QString cislo = QString::number(j * 10);
+        t.Tisk(0, levy + sirkaVzoru - t.SirkaTextu(cislo + u' '), 0, cislo);
+        c.Pen = TPero{1, j == m_sloupcu ? Qt::SolidLine : Qt::DotLine};
+        c.Cara(levy + SirkaSloupce, yt - 15, levy + SirkaSloupce, yt + v - 6);
+    }
+    c.Pen = TPero{1, Qt::SolidLine};
+    c.Cara(L(), yt - 15, KonecSloupcu(), yt - 15);
+    c.Cara(L(), yt + v - 10, KonecSloupcu(), yt + v - 10);
+}
+
+void TArch::Kandidat(int i)
+{
+    MeziStranami = false;
+    if (t.AktY + 2 * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva)
+        t.VynutZlom();
+    ZlomArchu();
+
+    const TKandidatRec &kand = m_ref.Kandidati[m_strana][i];
+    if (kand.Platnost == u"N")
+        t.TiskStyl(1, L(), 0, u"B"_s, u"      N"_s);
+    else
+        t.Tisk(1, L(), 0, QString());
+    const QString styl = i % 5 == 0 ? u"B"_s : u" "_s;
+    const QString jmeno = (kand.Jmeno.trimmed() + u' ' + kand.Prijmeni.trimmed()).left(50);
+    t.TiskStyl(0, L() + Odsazeni, 10, styl, TTisk::Opakuj(u"."_s, 65));
+    t.Tisk(0, L() + Odsazeni, 0, TTisk::CisloVpravo(i, 2) + u". "_s + jmeno);
+
+    TPlatno &c = t.Canvas();
+    const int y1 = t.AktY - 10;
+    const int y2 = t.AktY + t.VyskaRadku + 10;
+    c.Pen = TPero{1, Qt::SolidLine};
+    c.Cara(L(), y1, L(), y2);
+    c.Cara(X0(), y1, X0(), y2);
+    for (int j = 1; j <= m_sloupcu; ++j) {
+        const int levy = X0() + (j - 1) * SirkaSloupce;
+        t.TiskStyl(0, levy + 5, 10, styl, VzorCarek);
+        c.Pen = TPero{1, j == m_sloupcu ? Qt::SolidLine : Qt::DashDotLine};
+        c.Cara(levy + SirkaSloupce, y1, levy + SirkaSloupce, y2);
+    }
+    // The box for the candidate's total ends where six digits would.
+    TPismo zaklad = c.Font;
+    zaklad.Velikost = 20;
+    zaklad.Tucne = zaklad.Kurziva = zaklad.Podtrzene = zaklad.Preskrtnute = false;
+    const int v = L() + t.SirkaTextu(u"000000"_s, zaklad);
+    c.Pen = TPero{3, Qt::SolidLine};
+    c.Rectangle(L() + 15, t.AktY - 3, v, t.AktY - 3 + t.VyskaRadku - 6);
+}
+
+void TArch::Paticka()
+{
+    const int d = t.DolniOkraj;
+    t.NastavFont(u"Arial"_s);
+    t.NastavVelikost(20);
+    t.NastavStyl(QString());
+    t.TiskVpravo(0, R(), d,
+                 m_okrsek.KodObce.trimmed() + u'-' + QString::number(m_okrsek.CisloOkrsku) + u" List: "_s
+                     + TTisk::CisloVpravo(CisloListu, 2) + u" - "_s + t.KodProgramu);
+    const int stred = L() + (R() - L()) / 2;
+    t.NastavStyl(u"B"_s);
+    t.Tisk(0, stred, d - t.DolniRezerva / 2, u"VZOR"_s);
+    t.NastavStyl(QString());
+    TPlatno &c = t.Canvas();
+    c.Pen = TPero{3, Qt::SolidLine};
+    for (int j = 1; j <= 4; ++j)
+        c.Cara(stred + 10 * j + 105, d - 15, stred + 10 * j + 100, d + 15);
+    c.Cara(stred + 100, d, stred + 150, d);
+    ++CisloListu;
+}
+
+} // namespace
+
+void TiskScitacihoArchu(TTisk &t, const TStaniceRec &stanice, const TOkrsekRefRec &okrsek,
+                        const TReference &ref, int papir, const QString &velikost, const QDateTime &ted)
+{
+    TArch(t, stanice, okrsek, ref).Proved(papir, velikost, ted);
+}

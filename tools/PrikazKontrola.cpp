@@ -1,0 +1,152 @@
+// kontrola: the check command of the menu on an installation's stored data, headless.
+#include "Adresare.h"
+#include "Chyby.h"
+#include "Dotaznik.h"
+#include "EChyba.h"
+#include "KontrolniBeh.h"
+#include "Prikazy.h"
+#include "Reference.h"
+#include "Stanice.h"
+
+#include <QDir>
+
+namespace {
+
+const char *const NapovedaKontrola = R"(Použití: zelkovar-nastroj kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
+
+Provede nad uloženými daty instalace totéž co příkaz Kontroly v programu:
+zkontroluje data, uloží je jako soubor O (bez blokujících chyb) nebo E
+a označí je ve stanici jako neexportovaná. Vypíše každou položku protokolu
+chyb na jeden řádek (strana, číslo chyby a text oddělené tabulátorem)
+a nakonec řádek SeznamChyb=...
+
+  --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
+  --podadresar P  stanice v adresáři INSTALACE/data/P/
+  --ano           data už exportovaná zkontroluje znovu (bez volby odmítne)
+
+Návratový kód: 0 bez blokující chyby, 3 s blokující chybou, 1 při selhání.
+)";
+
+// Messages go to stderr; the one question, whether to check exported data again,
+// is answered by --ano.
+class TDotaznikNastroje : public TDotaznikKonzole
+{
+public:
+    explicit TDotaznikNastroje(bool ano) : m_ano(ano) {}
+    TOdpoved Zobraz(const TZprava &zprava) override
+    {
+        const TOdpoved odpoved = TDotaznikKonzole::Zobraz(zprava);
+        return zprava.AnoNe && m_ano ? TOdpoved::Ano : odpoved;
+    }
+
+private:
+    bool m_ano;
+};
+
+bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
+{
+    TOkrsekRefRec klic;
+    klic.KodObce = stanice.KodObce;
+    klic.CisloOkrsku = stanice.CisloOkrsku;
+    klic.TypZastup = typ;
+    return NajdiOkrsek(adr, klic);
+}
+
+} // namespace
+
+int PrikazKontrola(const QStringList &argumenty)
+{
+    if (argumenty.contains(QStringLiteral("--help"))) {
+        Vypis(QString::fromUtf8(NapovedaKontrola));
+        return KodUspech;
+    }
+    QStringList volne;
+    QString podadresar;
+    QString typ;
+    bool ano = false;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString &a = argumenty.at(i);
+        if (a == u"--ano") {
+            ano = true;
+        } else if (a == u"--typ" && i + 1 < argumenty.size()) {
+            typ = argumenty.at(++i);
+        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
+            podadresar = argumenty.at(++i);
+        } else if (a.startsWith(u'-')) {
+            VypisChybu(QStringLiteral("kontrola: neznámá volba %1 (viz --help)").arg(a));
+            return KodPouziti;
+        } else {
+            volne.append(a);
+        }
+    }
+    if (volne.size() != 1) {
+        VypisChybu(QStringLiteral("kontrola: čekám INSTALACE (viz --help)"));
+        return KodPouziti;
+    }
+    if (argumenty.contains(QStringLiteral("--typ")) && typ != u"1" && typ != u"2") {
+        VypisChybu(QStringLiteral("kontrola: typ zastupitelstva musí být 1 nebo 2"));
+        return KodPouziti;
+    }
+
+    const QString instalace = QDir(volne.at(0)).absolutePath() + u'/';
+    const TStartAdresaru start =
+        UrciAdresare(instalace, podadresar.isEmpty() ? QStringList() : QStringList{podadresar});
+    if (!start.LzeSpustit) {
+        VypisChybu(QStringLiteral("kontrola: v %1 není stanice (STANICE.RCD)").arg(instalace));
+        return KodChyba;
+    }
+    const TAdresare &adr = start.Adresare;
+    TStaniceRec stanice = NactiStanici(adr.AdrStanice);
+
+    if (typ.isEmpty()) {
+        const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));
+        const bool typ2 = MaTyp(adr, stanice, QStringLiteral("2"));
+        if (typ1 && typ2) {
+            VypisChybu(QStringLiteral("kontrola: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2"));
+            return KodPouziti;
+        }
+        if (!typ1 && !typ2) {
+            VypisChybu(QStringLiteral("kontrola: okrsek %1 obce %2 není v číselníku OKRSKY.RCD")
+                           .arg(stanice.CisloOkrsku)
+                           .arg(stanice.KodObce));
+            return KodChyba;
+        }
+        typ = typ1 ? QStringLiteral("1") : QStringLiteral("2");
+    }
+
+    const TCisChyb ciselnik(adr.AdrInstalace);
+    TChybProt protokol(ciselnik);
+    TDotaznikNastroje dotaznik(ano);
+    TOkrsekRefRec aktOkrsek;
+    TReference reference;
+    TVysledky vysledky;
+    THlasovaniRec hlasovani;
+    QList<TKomise> komise;
+    TKontrolniStav stav;
+    quint16 pomTypZastup = quint16(typ.toUShort());
+    int vybrano = 2;
+    bool dataOK = false, kontrolyOK = false, exportOK = false;
+    TKontrolniBeh beh{dotaznik, adr,       stanice,      aktOkrsek, reference, vysledky, hlasovani, komise,
+                      protokol, stav,      pomTypZastup, vybrano,   dataOK,    kontrolyOK, exportOK, {}};
+
+    switch (KontrolaDat(beh)) {
+    case TVysledekKontroly::Zruseno:
+        VypisChybu(QStringLiteral("kontrola: data už byla exportována; znovu je zkontroluje jen volba --ano"));
+        return KodChyba;
+    case TVysledekKontroly::DataNejsou:
+    case TVysledekKontroly::OkrsekNenalezen:
+        return KodChyba;
+    case TVysledekKontroly::Provedeno:
+        break;
+    }
+
+    QString vystup;
+    for (qsizetype i = 0; i < protokol.Pocet(); ++i) {
+        const TChyba &c = protokol.VratChybu(i);
+        vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t'
+            + protokol.VratHlaskuParam(i) + u'\n';
+    }
+    vystup += QStringLiteral("SeznamChyb=") + vysledky.VetaTS.SeznamChyb + u'\n';
+    Vypis(vystup);
+    return stav.JsouChyby ? KodBlokujiciChyba : KodUspech;
+}

@@ -1,0 +1,232 @@
+// tisk: renders a printout of an installation headless into a PDF file.
+#include "Adresare.h"
+#include "Chyby.h"
+#include "Dotaznik.h"
+#include "EChyba.h"
+#include "KontrolniBeh.h"
+#include "Protokol.h"
+#include "Prikazy.h"
+#include "Reference.h"
+#include "ScitaciArch.h"
+#include "Stanice.h"
+#include "Tisk.h"
+#include "ZkusebniStrana.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrinterInfo>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char *const NapovedaTisk = R"(Použití: zelkovar-nastroj tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
+
+Vytvoří tiskovou sestavu instalace jako soubor PDF; souřadnice sestavy
+(desetiny milimetru od levého horního rohu listu) zůstanou přesně zachovány.
+
+DRUH:
+  protokol        protokol o kontrolách: provede kontrolu dat jako příkaz Kontroly,
+                  ale uložené soubory instalace nezmění
+  arch-a4         pomocný sčítací arch, A4 na výšku
+  arch-a4-sirka   pomocný sčítací arch, A4 na šířku
+  arch-a3         pomocný sčítací arch, A3 na výšku
+  zkusebni        zkušební stránka tiskárny
+
+  --pdf SOUBOR    výstupní soubor PDF (povinné)
+  --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
+  --podadresar P  stanice v adresáři INSTALACE/data/P/
+)";
+
+bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
+{
+    TOkrsekRefRec klic;
+    klic.KodObce = stanice.KodObce;
+    klic.CisloOkrsku = stanice.CisloOkrsku;
+    klic.TypZastup = typ;
+    return NajdiOkrsek(adr, klic);
+}
+
+// Messages to stderr; the question whether to check exported data again is answered
+// Yes, since the check runs on a copy.
+class TDotaznikProtokolu : public TDotaznikKonzole
+{
+public:
+    TOdpoved Zobraz(const TZprava &zprava) override
+    {
+        const TOdpoved odpoved = TDotaznikKonzole::Zobraz(zprava);
+        return zprava.AnoNe ? TOdpoved::Ano : odpoved;
+    }
+};
+
+// The files of the working directories copied below `cil`, so that the check run,
+// which stores its results, leaves the installation as it was.
+TAdresare KopieAdresaru(const TAdresare &adr, const QString &cil)
+{
+    const QDir koren(adr.AdrInstalace);
+    TAdresare kopie;
+    const auto kopiruj = [&](const QString &adresar) {
+        const QString relativni = koren.relativeFilePath(adresar);
+        if (relativni.startsWith(u".."_s))
+            throw EChyba(u"Adresář %1 neleží v instalaci %2."_s.arg(adresar, adr.AdrInstalace));
+        const QString novy = QDir::cleanPath(cil + u'/' + relativni) + u'/';
+        if (!QDir().mkpath(novy))
+            throw EChyba(u"Adresář %1 nelze vytvořit."_s.arg(novy));
+        const QFileInfoList soubory = QDir(adresar).entryInfoList(QDir::Files);
+        for (const QFileInfo &f : soubory) {
+            if (!QFile::exists(novy + f.fileName()) && !QFile::copy(f.filePath(), novy + f.fileName()))
+                throw EChyba(u"Soubor %1 nelze zkopírovat."_s.arg(f.filePath()));
+        }
+        return novy;
+    };
+    kopie.AdrInstalace = kopiruj(adr.AdrInstalace);
+    kopie.AdrStanice = kopiruj(adr.AdrStanice);
+    kopie.AdrData = kopiruj(adr.AdrData);
+    return kopie;
+}
+
+// The check run of the menu on a copy of the data, printing the protocol of checks.
+bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+{
+    QTemporaryDir docasny;
+    if (!docasny.isValid())
+        throw EChyba(u"Dočasný adresář nelze vytvořit."_s);
+    const TAdresare kopie = KopieAdresaru(adr, docasny.path());
+    TStaniceRec stanice = NactiStanici(kopie.AdrStanice);
+    const TCisChyb ciselnik(kopie.AdrInstalace);
+    TChybProt protokol(ciselnik);
+    TDotaznikProtokolu dotaznik;
+    TOkrsekRefRec aktOkrsek;
+    auto reference = std::make_unique<TReference>();
+    auto vysledky = std::make_unique<TVysledky>();
+    THlasovaniRec hlasovani;
+    QList<TKomise> komise;
+    TKontrolniStav stav;
+    quint16 pomTypZastup = quint16(typ.toUShort());
+    int vybrano = 2;
+    bool dataOK = false, kontrolyOK = false, exportOK = false;
+    bool vytisteno = false;
+    const auto tiskni = [&] {
+        TiskProtokolu(tisk, protokol, vysledky->VetaT3, stanice, aktOkrsek);
+        vytisteno = true;
+    };
+    TKontrolniBeh beh{dotaznik, kopie,     stanice,      aktOkrsek, *reference, *vysledky, hlasovani, komise,
+                      protokol, stav,      pomTypZastup, vybrano,   dataOK,     kontrolyOK, exportOK, tiskni};
+    KontrolaDat(beh);
+    return vytisteno;
+}
+
+} // namespace
+
+std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv)
+{
+    // Printouts measure text, which needs the GUI application; no display is needed.
+    if (argc > 1 && qstrcmp(argv[1], "tisk") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int PrikazTisk(const QStringList &argumenty)
+{
+    if (argumenty.contains(u"--help"_s)) {
+        Vypis(QString::fromUtf8(NapovedaTisk));
+        return KodUspech;
+    }
+    QStringList volne;
+    QString podadresar;
+    QString typ;
+    QString pdf;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString &a = argumenty.at(i);
+        if (a == u"--typ" && i + 1 < argumenty.size()) {
+            typ = argumenty.at(++i);
+        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
+            podadresar = argumenty.at(++i);
+        } else if (a == u"--pdf" && i + 1 < argumenty.size()) {
+            pdf = argumenty.at(++i);
+        } else if (a.startsWith(u'-')) {
+            VypisChybu(u"tisk: neznámá nebo neúplná volba %1 (viz --help)"_s.arg(a));
+            return KodPouziti;
+        } else {
+            volne.append(a);
+        }
+    }
+    if (volne.size() != 2 || pdf.isEmpty()) {
+        VypisChybu(u"tisk: čekám INSTALACE DRUH --pdf SOUBOR (viz --help)"_s);
+        return KodPouziti;
+    }
+    const QString druh = volne.at(1);
+    const QStringList druhy{u"protokol"_s, u"arch-a4"_s, u"arch-a4-sirka"_s, u"arch-a3"_s, u"zkusebni"_s};
+    if (!druhy.contains(druh)) {
+        VypisChybu(u"tisk: neznámý druh sestavy „%1“ (možné: %2)"_s.arg(druh, druhy.join(u", "_s)));
+        return KodPouziti;
+    }
+    if (!typ.isEmpty() && typ != u"1" && typ != u"2") {
+        VypisChybu(u"tisk: typ zastupitelstva musí být 1 nebo 2"_s);
+        return KodPouziti;
+    }
+
+    const QString instalace = QDir(volne.at(0)).absolutePath() + u'/';
+    const TStartAdresaru start = UrciAdresare(instalace, podadresar.isEmpty() ? QStringList() : QStringList{podadresar});
+    if (!start.LzeSpustit) {
+        VypisChybu(u"tisk: v %1 není stanice (STANICE.RCD)"_s.arg(instalace));
+        return KodChyba;
+    }
+    const TAdresare &adr = start.Adresare;
+    const TStaniceRec stanice = NactiStanici(adr.AdrStanice);
+
+    TNahled nahled;
+    TTisk tisk(nahled);
+    tisk.PripFontu = stanice.PripFontu;
+
+    if (druh != u"zkusebni" && typ.isEmpty()) {
+        const bool typ1 = MaTyp(adr, stanice, u"1"_s);
+        const bool typ2 = MaTyp(adr, stanice, u"2"_s);
+        if (typ1 && typ2) {
+            VypisChybu(u"tisk: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2"_s);
+            return KodPouziti;
+        }
+        typ = typ2 ? u"2"_s : u"1"_s;
+    }
+
+    if (druh == u"protokol") {
+        if (!ProtokolKontrol(adr, typ, tisk)) {
+            VypisChybu(u"tisk: kontrola dat neproběhla, protokol nevznikl"_s);
+            return KodChyba;
+        }
+    } else if (druh == u"zkusebni") {
+        TZkusebniUdaje u;
+        u.DatumVoleb = stanice.DatumVoleb;
+        u.NazevSystemu = QSysInfo::prettyProductName();
+        u.Tiskarna = QPrinterInfo::defaultPrinterName();
+        u.Fonty = FontyKDispozici();
+        // No window exists here: the sheet's width at 96 pixels per inch stands in.
+        u.SirkaNahledu = qRound(210 / 25.4 * 96);
+        u.VyskaNahledu = qRound(297 / 25.4 * 96);
+        u.EmailPodpory = NactiEmailPodpory(adr.AdrInstalace);
+        TiskZkusebniStrany(tisk, u);
+    } else {
+        TOkrsekRefRec okrsek;
+        okrsek.KodObce = stanice.KodObce;
+        okrsek.CisloOkrsku = stanice.CisloOkrsku;
+        okrsek.TypZastup = typ;
+        if (!NajdiOkrsek(adr, okrsek)) {
+            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s.arg(stanice.CisloOkrsku)
+                           .arg(stanice.KodObce, typ));
+            return KodChyba;
+        }
+        auto ref = std::make_unique<TReference>();
+        NactiStrany(adr, okrsek, *ref);
+        NactiKandidaty(adr, okrsek, *ref);
+        const int papir = druh == u"arch-a4-sirka" ? 0 : 1;
+        TiskScitacihoArchu(tisk, stanice, okrsek, *ref, papir, druh == u"arch-a3" ? u"A3"_s : u"A4"_s);
+    }
+    UlozPdf(nahled, QFileInfo(pdf).absoluteFilePath());
+    Vypis(u"%1: %2 stran\n"_s.arg(pdf).arg(nahled.Celkem()));
+    return KodUspech;
+}
