@@ -10,6 +10,7 @@
 #include "ScitaciArch.h"
 #include "Stanice.h"
 #include "Tisk.h"
+#include "Zapis.h"
 #include "ZkusebniStrana.h"
 
 #include <QDir>
@@ -34,6 +35,8 @@ DRUH:
   arch-a4-sirka   pomocný sčítací arch, A4 na šířku
   arch-a3         pomocný sčítací arch, A3 na výšku
   zkusebni        zkušební stránka tiskárny
+  zapis           zápis o průběhu a výsledku hlasování (jak jej ukáže náhled);
+                  čísla chyb v patičce dá kontrola dat provedená na kopii instalace
 
   --pdf SOUBOR    výstupní soubor PDF (povinné)
   --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
@@ -118,6 +121,52 @@ bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
     return vytisteno;
 }
 
+bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    for (const QString &prefix : {u"O"_s, u"E"_s}) {
+        if (QFileInfo::exists(JmenoSouboruOkrsku(adr, klic, prefix)))
+            return true;
+    }
+    return false;
+}
+
+// The record as the export flow prints it: the check run on a copy of the data
+// supplies the protocol, then one pass with the preview's corrections.
+bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+{
+    QTemporaryDir docasny;
+    if (!docasny.isValid())
+        throw EChyba(u"Dočasný adresář nelze vytvořit."_s);
+    const TAdresare kopie = KopieAdresaru(adr, docasny.path());
+    TStaniceRec stanice = NactiStanici(kopie.AdrStanice);
+    const TCisChyb ciselnik(kopie.AdrInstalace);
+    TChybProt protokol(ciselnik);
+    TDotaznikProtokolu dotaznik;
+    TOkrsekRefRec aktOkrsek;
+    auto reference = std::make_unique<TReference>();
+    auto vysledky = std::make_unique<TVysledky>();
+    THlasovaniRec hlasovani;
+    QList<TKomise> komise;
+    TKontrolniStav stav;
+    quint16 pomTypZastup = quint16(typ.toUShort());
+    int vybrano = 2;
+    bool dataOK = false, kontrolyOK = false, exportOK = false;
+    TKontrolniBeh beh{dotaznik, kopie,     stanice,      aktOkrsek, *reference, *vysledky, hlasovani, komise,
+                      protokol, stav,      pomTypZastup, vybrano,   dataOK,     kontrolyOK, exportOK, {}};
+    aktOkrsek.KodObce = stanice.KodObce;
+    aktOkrsek.CisloOkrsku = stanice.CisloOkrsku;
+    aktOkrsek.TypZastup = typ;
+    if (!Kontroly(beh))
+        return false;
+    if (!ExistujeVysledek(kopie, aktOkrsek))
+        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s.arg(aktOkrsek.CisloOkrsku)
+                         .arg(aktOkrsek.KodObce, typ));
+    NactiKandidaty(kopie, aktOkrsek, *reference);
+    const TDataZapisu data{stanice, aktOkrsek, *reference, *vysledky, hlasovani, komise, &protokol};
+    SestavZapis(tisk, data);
+    return true;
+}
+
 } // namespace
 
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv)
@@ -161,7 +210,7 @@ int PrikazTisk(const QStringList &argumenty)
         return KodPouziti;
     }
     const QString druh = volne.at(1);
-    const QStringList druhy{u"protokol"_s, u"arch-a4"_s, u"arch-a4-sirka"_s, u"arch-a3"_s, u"zkusebni"_s};
+    const QStringList druhy{u"protokol"_s, u"arch-a4"_s, u"arch-a4-sirka"_s, u"arch-a3"_s, u"zkusebni"_s, u"zapis"_s};
     if (!druhy.contains(druh)) {
         VypisChybu(u"tisk: neznámý druh sestavy „%1“ (možné: %2)"_s.arg(druh, druhy.join(u", "_s)));
         return KodPouziti;
@@ -197,6 +246,12 @@ int PrikazTisk(const QStringList &argumenty)
     if (druh == u"protokol") {
         if (!ProtokolKontrol(adr, typ, tisk)) {
             VypisChybu(u"tisk: kontrola dat neproběhla, protokol nevznikl"_s);
+            return KodChyba;
+        }
+    } else if (druh == u"zapis") {
+        if (!ZapisKontrol(adr, typ, tisk)) {
+            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s.arg(stanice.CisloOkrsku)
+                           .arg(stanice.KodObce, typ));
             return KodChyba;
         }
     } else if (druh == u"zkusebni") {

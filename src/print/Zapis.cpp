@@ -1,0 +1,806 @@
+#include "Zapis.h"
+
+#include <QPoint>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Orez(const QString &text)
+{
+    return TTisk::BezMezerVpravo(text);
+}
+
+// A count from a reference record; anything unreadable counts as none.
+int PocetZTextu(const QString &text, int nejvic)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? qBound(0, n, nejvic) : 0;
+}
+
+} // namespace
+
+TZapis::TZapis(TTisk &t, const TDataZapisu &d) : t(t), d(d) {}
+
+void TZapis::ZacniUlohu(const QDateTime &ted)
+{
+    t.PripFontu = d.Stanice.PripFontu;
+    t.InitTisk(ted);
+    Razitko = ted.toString(u"dd.MM.yyyy hh:mm:ss,zzz"_s);
+    KontrolniSoucet = QString::number(d.Vysledky.VetaTS.KontrSoucetTS, 'f', 0).rightJustified(12, u' ');
+}
+
+QList<qint32> TZapis::ChybyDoPaticky(const TChybProt *protokol)
+{
+    QList<qint32> cisla;
+    if (!protokol)
+        return cisla;
+    for (qsizetype i = 0; i < protokol->Pocet(); ++i) {
+        const qint32 c = protokol->VratChybu(i).Chyba;
+        if ((c >= 6 && c <= 12) || (c >= 91 && c <= 97) || c == 99)
+            cisla.append(c);
+    }
+    return cisla;
+}
+
+int TZapis::WStyl(const QString &styl, const QString &text)
+{
+    TPismo f = t.Canvas().Font;
+    const QChar c = styl.isEmpty() ? QChar(u' ') : styl.at(0);
+    f.Tucne = c == u'B';
+    f.Kurziva = c == u'I';
+    f.Podtrzene = c == u'U';
+    f.Preskrtnute = c == u'-';
+    return t.SirkaTextu(text, f);
+}
+
+void TZapis::Posun(int radky)
+{
+    // An advance with nothing drawn still runs the overflow test.
+    t.Tisk(radky, L(), 0, QString());
+}
+
+void TZapis::VpravoStyl(int radky, int x, int y, const QString &styl, const QString &text)
+{
+    t.TiskStyl(radky, x - WStyl(styl, text), y, styl, text);
+}
+
+void TZapis::Hodnota(int x, int y, const QString &text, int velikost)
+{
+    const int puvodni = t.Canvas().Font.Velikost;
+    t.NastavVelikost(velikost);
+    t.Tisk(0, x, y, text);
+    t.NastavVelikost(puvodni);
+}
+
+int TZapis::VelikostNaList(const QString &text, int x, int velikost)
+{
+    // Nothing may be cut off the paper: a text that would run past the printable
+    // width is set smaller instead, in place, so that no other line moves.
+    const int mez = t.Nahled().RozmerListu().width() - OkrajTiskarny;
+    TPismo f = t.Canvas().Font;
+    f.Velikost = velikost;
+    while (f.Velikost > 6 && x + t.SirkaTextu(text, f) > mez)
+        --f.Velikost;
+    return f.Velikost;
+}
+
+void TZapis::Lomena(std::initializer_list<QPoint> body)
+{
+    const QPoint *predchozi = nullptr;
+    for (const QPoint &b : body) {
+        if (predchozi)
+            Cara(predchozi->x(), predchozi->y(), b.x(), b.y());
+        predchozi = &b;
+    }
+}
+
+// ---------------------------------------------------------------- footer
+
+void TZapis::PatickaZapisu()
+{
+    const QString rez = t.Canvas().Font.Rez;
+    const int velikost = t.Canvas().Font.Velikost;
+    t.NastavFont(u"Arial"_s);
+    t.NastavStyl(QString());
+    t.NastavVelikost(t.VelikostNormalni + 6);
+    const int y = t.DolniOkraj - t.DolniRezerva;
+
+    const QString list = u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u'/' + QString::number(PocetListu)
+        + u" - "_s + t.KodProgramu;
+    const int w1 = W(list);
+    t.Tisk(0, R() - w1, y, list);
+
+    const QString soucet = KontrolniSoucet.trimmed();
+    const int w2 = WStyl(u"B"_s, soucet) + 20;
+    t.Canvas().Font.Tucne = true;
+    t.Tisk(0, R() - w1 - w2, y, soucet);
+    t.Canvas().Font.Tucne = false;
+
+    const TOkrsekRec &v = d.Vysledky.VetaT3;
+    const QString ident = QString::number(v.Obec) + u'-' + QString::number(v.Okrsek) + u'-'
+        + QString::number(v.TypZastup) + u'-';
+    const int w3 = W(ident) + 10;
+    t.Tisk(0, R() - w1 - w2 - w3, y, ident);
+
+    t.TiskVpravo(0, R(), t.DolniOkraj, Razitko);
+    t.NastavVelikost(t.VelikostNormalni);
+
+    if (!ChybyVytisteny) {
+        QStringList cisla;
+        for (const qint32 c : ChybyDoPaticky(d.Protokol))
+            cisla.append(QString::number(c));
+        if (!cisla.isEmpty()) {
+            const QString text = u"Chyby č.: "_s + cisla.join(u", "_s);
+            Hodnota(L(), t.DolniOkraj + t.DolniRezerva, text, VelikostNaList(text, L(), t.VelikostNormalni));
+        }
+        ChybyVytisteny = true;
+    }
+    ++CisloListu;
+    t.Canvas().Font.Rez = rez;
+    t.NastavVelikost(velikost);
+}
+
+// ---------------------------------------------------------------- sheet 1
+
+void TZapis::RadekTecek(int korekce)
+{
+    t.Tisk(1, L(), 0, TTisk::Opakuj(u"."_s, t.PocetTecek(L(), R()) + korekce));
+}
+
+void TZapis::Volba(int x, bool preskrtnout, const QString &slovo, int &xDalsi)
+{
+    t.TiskStyl(0, x, 0, preskrtnout ? u"-"_s : QString(), slovo);
+    t.Tisk(0, x + W(slovo) + W(u"."_s), 0, u"*)"_s);
+    xDalsi = x + W(slovo + u" *) "_s);
+}
+
+void TZapis::VyrokSDuvodem(int radky, const QString &popisek, const QString &zapor, const QString &klad,
+                           const QString &pole, const QStringList &kusy, int tecky, const QStringList &hodnoty,
+                           const QList<int> &posuny, const QString &duvod, int korekceBezZlomu)
+{
+    const bool ano = JeAno(pole);
+    t.Tisk(radky, L(), 0, popisek);
+    int x1 = 0;
+    int x = 0;
+    Volba(L() + W(popisek), ano, zapor, x1);
+    Volba(x1, !ano, klad, x);
+    const QString text = kusy.join(QString());
+    t.Tisk(0, x, 0, text + TTisk::Opakuj(u"."_s, tecky));
+    if (!ano) {
+        RadekTecek(K(5, 25));
+        return;
+    }
+    // Values: date over piece 2, the two times over pieces 3 and 4.
+    for (int i = 0; i < 3; ++i) {
+        const QString h = Orez(hodnoty.at(i));
+        const int velikost = i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni;
+        Hodnota(x + W(kusy.mid(0, i + 1).join(QString())) + posuny.at(i), -12, h, velikost);
+    }
+    const QString d2 = Orez(duvod);
+    const int s = d2.size() < 161 ? t.VelikostNormalni : t.VelikostNormalni - 2;
+    const int xd = x + W(text);
+    t.NastavVelikost(s);
+    const int b = t.MistoZlomu(d2, xd, R());
+    if (b > 0) {
+        t.Tisk(0, xd, -10, d2.left(b));
+        t.NastavVelikost(t.VelikostZakladni);
+        RadekTecek(K(5, 20));
+        Hodnota(L(), -10, d2.mid(b), VelikostNaList(d2.mid(b), L(), s));
+    } else {
+        t.Tisk(0, xd, -10, d2);
+        t.NastavVelikost(t.VelikostZakladni);
+        RadekTecek(korekceBezZlomu);
+    }
+}
+
+void TZapis::TiskListu1()
+{
+    const THlasovaniRec &h = d.Hlasovani;
+    const TOkrsekRec &v = d.Vysledky.VetaT3;
+    const TOkrsekRefRec &o = d.AktOkrsek;
+
+    t.NastavFont(u"Arial"_s);
+    t.NastavStyl(QString());
+    t.NastavVelikost(t.VelikostNadpisu);
+    t.AktY = 100;
+    t.TiskStred(1, L(), R(), 0, QString(), u"ZÁPIS O PRŮBĚHU A VÝSLEDKU HLASOVÁNÍ VE VOLEBNÍM OKRSKU"_s);
+    t.TiskStyl(1, R() - 50, 0, u"B"_s, u"T/3"_s);
+    t.NastavVelikost(t.VelikostZakladni);
+    const int d1 = W(u"."_s);
+
+    // Identification lines.
+    const QString cislo = u"Ve volebním okrsku č.  ..."_s;
+    const QString a = cislo + u".......... v obci (městysu, městě, městské části, městském obvodu) ...."_s;
+    t.Tisk(2, L(), 0, a + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(a), R())));
+    t.TiskStyl(0, L() + W(cislo) + K(0, -10), -12, u"B"_s, TTisk::CisloVpravo(v.Okrsek, 5));
+    t.TiskStyl(0, L() + W(a), -12, u"B"_s, Orez(o.NazevObce));
+
+    const QString okres = TTisk::Opakuj(u"."_s, 35) + u"  okres  .."_s;
+    t.Tisk(1, L(), 0, okres + TTisk::Opakuj(u"."_s, 120));
+    t.TiskVpravo(0, R(), 0, u" proběhlo ve dnech (dne)"_s);
+    t.TiskStyl(0, L() + W(okres), -12, u"B"_s, Orez(o.NazevOkresu));
+
+    const QString k1 = u"     hlasování ve volbách do  "_s;
+    const QString k2 = u" zastupitelstva obce "_s;
+    const QString k3 = u"    (městysu, města, městské části, městského"_s;
+    const int kusy = W(k1) + WStyl(u"B"_s, k2) + W(k3);
+    const int xk = R() - kusy;
+    t.Tisk(1, L(), 0, u"...."_s + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(u"...."_s), xk)));
+    t.Tisk(0, xk, 0, k1);
+    t.TiskStyl(0, xk + W(k1), 0, u"B"_s, k2);
+    t.Tisk(0, xk + W(k1) + WStyl(u"B"_s, k2), 0, k3);
+    t.TiskStyl(0, L() + W(u"...."_s) + 10, -12, u"B"_s, Orez(d.Stanice.DatumVoleb));
+
+    const QString obvodu = u"obvodu)  "_s;
+    t.Tisk(1, L(), 0, obvodu + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));
+    t.TiskStyl(0, L() + W(obvodu) + 10, -10, u"B"_s, Orez(o.NazevZast));
+
+    // Section I: voting times.
+    t.TiskStred(2, L(), R(), 0, u"B"_s, u"I."_s);
+    const QString hodin = u".................... hodin."_s;
+    const QString zahajil1 = u"Předseda komise zahájil hlasování první den voleb v "_s;
+    const QString ukoncil1 = u"Předseda komise ukončil hlasování první den voleb v "_s;
+    const QString zahajil2 = u"Předseda komise zahájil hlasování druhý den voleb v "_s;
+    const QString ukoncil2 = u"Předseda komise ukončil hlasování druhý den voleb v "_s;
+    const int t1 = L() + W(zahajil1) + 8 * d1;
+    t.Tisk(2, L(), 0, zahajil1 + hodin);
+    t.Tisk(0, t1, -12, Orez(h.Zahajeno1));
+    t.Tisk(1, L(), 0, ukoncil1 + hodin);
+    t.Tisk(0, t1, -12, Orez(h.Ukonceno1));
+    if (PocetDnuVoleb == 1) {
+        t.TiskStyl(1, L(), 0, u"-"_s, zahajil2 + hodin);
+        t.TiskStyl(1, L(), 0, u"-"_s, ukoncil2 + hodin);
+    } else {
+        const int t2 = L() + W(zahajil2) + 8 * d1;
+        t.Tisk(1, L(), 0, zahajil2 + hodin);
+        t.Tisk(0, t2, -12, Orez(h.Zahajeno2));
+        t.Tisk(1, L(), 0, ukoncil2 + hodin);
+        t.Tisk(0, t2, -12, Orez(h.Ukonceno2));
+    }
+
+    // Postponement, extension, interruption.
+    const auto tecky = [&](const QStringList &kusy, int x2) {
+        return t.PocetTecek(L() + W(kusy.at(0) + kusy.at(1)) + W(kusy.join(QString())), x2);
+    };
+    const int k = K(0, -1);
+    const QStringList odroc{u"odročeno dne "_s, u"...................... o "_s, u"..... hodin "_s,
+                            u"..... minut z důvodu "_s};
+    VyrokSDuvodem(2, u"Zahájení hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Odroc, odroc,
+                  tecky(odroc, R()) + K(-8, -3), {h.OdrocenoD, h.OdrocenoH, h.OdrocenoM},
+                  {(k + 1) * d1, k * d1, k * d1}, h.DuvodOdroc, K(5, 25));
+    const QStringList prodl{u"prodloužena dne "_s, u"...................... o "_s, u"..... hodin "_s,
+                            u"..... minut z důvodu "_s};
+    VyrokSDuvodem(1, u"Doba hlasování    "_s, u"nebyla"_s, u"byla"_s, h.Prodl, prodl, tecky(prodl, R() + K(10, 50)),
+                  {h.ProdlouzD, h.ProdlouzH, h.ProdlouzM}, {d1, k * d1, k * d1}, h.DuvodProdl, K(4, 20));
+    const QStringList prerus{u"přerušeno dne "_s, u"...................... na dobu od "_s, u".......... do "_s,
+                             u".......... hodin z důvodu "_s};
+    VyrokSDuvodem(1, u"Hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Prerus, prerus, tecky(prerus, R()) + K(23, 28),
+                  {h.PrerusD, h.PrerusOd, h.PrerusDo}, {d1, k * d1, K(0, -3) * d1}, h.DuvodPrer, K(5, 20));
+
+    // Complaints: a blank field strikes neither word.
+    {
+        const QString popisek = u"Při hlasování a zjišťování výsledků hlasování      "_s;
+        t.Tisk(2, L(), 0, popisek);
+        int x = L() + W(popisek);
+        t.TiskStyl(0, x, 0, h.Stizn == u"B" ? u"-"_s : QString(), u"nebyly"_s);
+        x += W(u"nebyly  "_s);
+        t.Tisk(0, x, 0, u"  *) "_s);
+        x += W(u"  *) "_s);
+        t.TiskStyl(0, x, 0, h.Stizn == u"N" ? u"-"_s : QString(), u"byly"_s);
+        x += W(u"byly  "_s);
+        t.Tisk(0, x, 0, u" *)     "_s);
+        x += W(u"  *)  "_s);
+        t.Tisk(0, x, 0, u"  okrskové   volební   komisi  podány  stížnosti  nebo"_s);
+        t.Tisk(1, L(), 0,
+               u"oznámení.   Jejich   stručný   obsah,   přijatá   usnesení   a   jejich   stručné  zdůvodnění  jsou   uvedeny   v   příloze    na"_s);
+        t.Tisk(1, L(), 0, u"...................   listech."_s);
+        if (h.Stizn == u"B")
+            t.Tisk(0, L() + 50, -12, Orez(h.StizListu));
+        else if (h.Stizn == u"N")
+            t.TiskStyl(0, L() + 50, -12, u"B"_s, u"---"_s);
+    }
+
+    // Portable ballot box.
+    {
+        const bool ano = JeAno(h.Schranka);
+        const QString popisek = u"Ve volebním okrsku  "_s;
+        t.Tisk(2, L(), 0, popisek);
+        int x = L() + W(popisek);
+        t.TiskStyl(0, x, 0, ano ? u"-"_s : QString(), u"nebyla"_s);
+        x += W(u"nebyla  "_s);
+        t.Tisk(0, x, 0, u" *) "_s);
+        x += W(u" *) "_s);
+        t.TiskStyl(0, x, 0, ano ? QString() : u"-"_s, u"byla"_s);
+        x += W(u"byla  "_s);
+        t.Tisk(0, x, 0, u" *) "_s);
+        x += W(u" *) "_s);
+        t.Tisk(0, x, 0, u"použita přenosná volební schránka."_s);
+    }
+
+    // Section II: identification box and the stepped count boxes.
+    t.TiskStred(3, L(), R(), 0, u"B"_s, u"II."_s);
+    t.NastavStyl(QString());
+    t.Tisk(1, L(), 0,
+           u"Byly zjištěny výsledky hlasování uvedené v tomto oddílu a na přiloženém označeném hlasovacím lístku."_s);
+    t.Tisk(0, R() - 30, 0, u"**)"_s);
+    Posun(1);
+    {
+        const int y0 = t.AktY - 10;
+        t.TiskVpravo(0, R() - 350, 0, u"Obec"_s);
+        t.TiskVpravo(0, R() - 120, 0, u"Okrsek"_s);
+        t.TiskVpravo(0, R() - 20, 0, u"KČ1"_s);
+        t.Tisk(1, L(), 0, u"Identifikace volebního okrsku"_s);
+        t.TiskVpravo(0, R() - 350, 0, TTisk::CisloVpravo(v.Obec, 10));
+        t.TiskVpravo(0, R() - 120, 0, TTisk::CisloVpravo(v.Okrsek, 5));
+        t.TiskVpravo(0, R() - 20, 0, TTisk::CisloVpravo(v.T3KC_1, 10));
+        Pero(3);
+        t.Canvas().Rectangle(R() - 700, y0, R(), y0 + 120);
+        Pero(8);
+        t.Canvas().Rectangle(R() - 700, y0 + 50, R(), y0 + 120);
+        Pero(3);
+        Cara(R() - 340, y0, R() - 340, y0 + 120);
+        Cara(R() - 100, y0, R() - 100, y0 + 120);
+    }
+    const int C = 50;
+    const int H = t.VyskaRadku;
+    const int r = R();
+    struct TRadek
+    {
+        QString Popisek;
+        qint64 Hodnota;
+    };
+    const TRadek radky[8] = {
+        {u"Typ voleného zastupitelstva"_s, v.TypZastup},
+        {u"Počet osob zapsaných do výpisu ze seznamu voličů a jeho dodatku celkem"_s, v.ZapsOsoby},
+        {u"Počet voličů, kterým byly vydány úřední obálky"_s, v.VydObalky},
+        {u"Počet odevzdaných úředních obálek"_s, v.OdevzdObalky},
+        {u"Počet platných hlasů ve volebním okrsku (celkem pro všechny volební strany)"_s, v.PlatneHlasy},
+        {u"Počet volebních stran ve volebním okrsku (dle hlasovacího lístku)"_s, v.Pocet_VS},
+        {u"Počet volebních stran, které  ve volebním okrsku získaly alespoň jeden platný hlas"_s, v.Poc_VS_HL},
+        {u"Kontrolní číslo 2"_s, v.T3KC_2},
+    };
+    for (int i = 0; i < 8; ++i) {
+        t.Tisk(i == 0 ? 2 : 1, L(), 0, radky[i].Popisek);
+        const int y0 = t.AktY - 10;
+        const int y1 = y0 + H;
+        Pero(8);
+        switch (i) {
+        case 0: Lomena({{r, y0 + 8 * H}, {r, y0}, {r - C, y0}, {r - C, y1}}); break;
+        case 1: Lomena({{r - C, y0}, {r - 4 * C, y0}, {r - 4 * C, y1}}); break;
+        case 2:
+        case 3: Lomena({{r - 4 * C, y0}, {r - 4 * C, y1}}); break;
+        case 4: Lomena({{r - 4 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}}); break;
+        case 5: Lomena({{r - 6 * C, y0}, {r - 2 * C, y0}, {r - 2 * C, y1}}); break;
+        case 6: Lomena({{r - 2 * C, y0}, {r - 2 * C, y1}}); break;
+        default: Lomena({{r - 2 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}, {r, y1}}); break;
+        }
+        Pero(3);
+        static const int sirky[8] = {1, 4, 4, 4, 6, 2, 2, 0};
+        if (sirky[i] > 0)
+            Cara(r - sirky[i] * C, y1, r, y1);
+        VpravoStyl(0, R() - 20, 0, u"B"_s, QString::number(radky[i].Hodnota));
+    }
+
+    // Explanatory notes at a tighter line height.
+    t.VyskaRadku = t.ZakladniVyskaRadku - 10;
+    const int m = W(u"1. "_s);
+    t.TiskStyl(3, L(), 0, u"I"_s, u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
+    t.Tisk(1, L(), 0,
+           u"1. Kontrolní čísla k hlasům pro jednotlivé volební strany se uvádí v pořadí, v jakém jsou tyto strany uvedeny na hlasova-"_s);
+    t.Tisk(1, L() + m, 0,
+           u"cím lístku. Kontrolní číslo je součtem pořadového čísla volební strany (sl. 1, sl. 5 nebo sl. 9) a počtu hlasů pro ni (sl. 2,"_s);
+    t.Tisk(1, L() + m, 0, u"sl. 6 nebo sl. 10) a zapisuje se ve sl. 3, sl. 7 nebo sl. 11."_s);
+    t.Tisk(1, L(), 0,
+           u"2. Pořadové číslo posledního kandidáta v rámci této volební strany, který ještě získal alespoň jeden platný hlas, se uvádí"_s);
+    t.Tisk(1, L() + m, 0, u"ve sl. 4, sl. 8 nebo sl. 12."_s);
+    t.VyskaRadku = t.ZakladniVyskaRadku;
+}
+
+// ---------------------------------------------------------------- sheet 2
+
+QStringList TZapis::JmenaClenu() const
+{
+    QStringList jmena;
+    for (const TKomise &k : d.Komise) {
+        const QString j = Orez(k.clen).trimmed();
+        if (!j.isEmpty())
+            jmena.append(j);
+    }
+    return jmena;
+}
+
+void TZapis::Clenove(int mez, const std::function<void()> &novyList)
+{
+    t.Tisk(2, L(), 0, u"Jména, příjmení a podpisy ostatních členů komise:"_s);
+    const QStringList jmena = JmenaClenu();
+    const int c = (R() - L()) / 3;
+    const QString tecky = TTisk::Opakuj(u"."_s, 60);
+    const auto zaznam = [&](int radky, int sloupec, const QString &jmeno) {
+        t.Tisk(radky, L() + sloupec * c, 0, tecky);
+        t.Tisk(0, L() + sloupec * c, -12, jmeno);
+    };
+    qsizetype i = 0;
+    if (!jmena.isEmpty())
+        zaznam(0, 2, jmena.at(i++));
+    while (i < jmena.size()) {
+        // A sheet is closed only when more names follow.
+        if (t.AktY > mez)
+            novyList();
+        for (int sloupec = 0; sloupec < 3 && i < jmena.size(); ++sloupec)
+            zaznam(sloupec == 0 ? 2 : 0, sloupec, jmena.at(i++));
+    }
+}
+
+void TZapis::TiskListu2()
+{
+    const TVysledky &vys = d.Vysledky;
+    const THlasovaniRec &h = d.Hlasovani;
+
+    t.NastavFont(u"Arial"_s);
+    t.NastavStyl(QString());
+    t.NastavVelikost(t.VelikostZakladni);
+    t.AktY = 100;
+    t.NastavVelikost(t.VelikostNormalni);
+    t.TiskStred(0, L(), R(), 0, u"B"_s, u"II. - pokračování"_s);
+    t.NastavStyl(QString());
+    Posun(1);
+    const int y0 = t.AktY - 10;
+    const int vyska = 19 * t.VyskaRadku;
+
+    const int u = (R() - L()) / 54;
+    static const int jednotky[4] = {3, 5, 7, 3};
+    for (int i = 1; i <= 12; ++i)
+        t.SirkySloupcu[i] = jednotky[(i - 1) % 4] * u;
+    // Left edges of columns 1..13 (13 is the table's right edge).
+    std::array<int, 14> x{};
+    x[1] = L();
+    for (int i = 2; i <= 13; ++i)
+        x[i] = x[i - 1] + t.SirkySloupcu[i - 1];
+    const auto konec = [&](int sloupec) { return sloupec == 12 ? R() : x[sloupec + 1]; };
+
+    // Table heading.
+    for (int radek = 1; radek <= 4; ++radek) {
+        for (int b = 0; b < 3; ++b) {
+            const int s = 4 * b + 1;
+            QStringList texty;
+            switch (radek) {
+            case 1: texty = {u"Poř."_s, u"Počet"_s, QString(), u"Číslo"_s}; break;
+            case 2: texty = {u"stra-"_s, u"hlasů pro"_s, u"Kontrolní číslo"_s, u"posl."_s}; break;
+            case 3:
+                texty = {u"ny"_s, u"stranu"_s, u"sl.%1+sl.%2"_s.arg(s).arg(s + 1), u"kand."_s};
+                break;
+            default:
+                for (int j = 0; j < 4; ++j)
+                    texty.append(u"sl.%1"_s.arg(s + j));
+                break;
+            }
+            for (int j = 0; j < 4; ++j) {
+                const int posun = radek > 1 && b == 0 && j == 0 ? 1 : 0;
+                if (texty.at(j).isEmpty())
+                    continue;
+                t.TiskStred(posun, x[s + j], konec(s + j), 0, QString(), texty.at(j));
+            }
+        }
+    }
+
+    // Party rows.
+    t.NastavVelikost(t.VelikostZakladni);
+    const int bloky[3] = {L(), L() + 18 * u + 5, L() + 36 * u + 5};
+    const int pocetVS = vys.VetaT3.Pocet_VS;
+    for (int r = 1; r <= 15; ++r) {
+        for (int b = 0; b < 3; ++b) {
+            const int p = r + 15 * b;
+            const int bx = bloky[b];
+            const int w1 = t.SirkySloupcu[4 * b + 1];
+            const int w2 = t.SirkySloupcu[4 * b + 2];
+            const int w3 = t.SirkySloupcu[4 * b + 3];
+            const int w4 = t.SirkySloupcu[4 * b + 4];
+            VpravoStyl(b == 0 ? 1 : 0, bx + w1 - 20, -2, QString(), QString::number(p) + u'.');
+            if (p > pocetVS) {
+                t.TiskStyl(0, bx + w1 + 10, -16, QString(), TTisk::Opakuj(u"_"_s, b == 2 ? 25 : 24));
+                continue;
+            }
+            const TStranaHLRec &s = vys.StranyHL[p];
+            VpravoStyl(0, bx + w1 + w2 - 20, -2, QString(), QString::number(s.PocHl));
+            VpravoStyl(0, bx + w1 + w2 + w3 - 20, -2, u"B"_s, QString::number(qint64(s.PocHl) + p));
+            VpravoStyl(0, bx + w1 + w2 + w3 + w4 - 20, -2, u"B"_s, QString::number(s.HLPoslKand));
+        }
+    }
+
+    // Grid.
+    Pero(3);
+    t.Canvas().Rectangle(L(), y0, R(), y0 + vyska);
+    for (int k = 3; k <= 19; ++k)
+        Cara(L(), y0 + k * t.VyskaRadku, R(), y0 + k * t.VyskaRadku);
+    for (int s = 1; s <= 11; ++s)
+        Cara(x[s + 1], y0, x[s + 1], y0 + vyska);
+    Pero(5);
+    const int horni = y0 + 4 * t.VyskaRadku;
+    for (int b = 0; b < 3; ++b) {
+        const int s3 = x[4 * b + 3];
+        const int s4 = x[4 * b + 4];
+        const int prava = b == 2 ? R() : x[4 * b + 5];
+        t.Canvas().Rectangle(s3, horni, prava, y0 + vyska);
+        Cara(s4, horni, s4, y0 + vyska);
+    }
+    Pero(3);
+
+    // Section III.
+    t.NastavVelikost(t.VelikostZakladni);
+    t.NastavFont(u"Arial"_s);
+    const int d1 = W(u"."_s);
+    t.TiskStred(2, L(), R(), 0, u"B"_s, u"III."_s);
+    const QString c1 = u"Z celkového počtu "_s;
+    const QString c2 = u"..................  členů  okrskové  volební komise  je  v  "_s;
+    const QString c3 = u"době  vyhotovení  zápisu  přítomno "_s;
+    const QString c4 = u".................. ,"_s;
+    t.Tisk(1, L(), 0, c1 + c2 + c3 + c4);
+    t.Tisk(0, L() + W(c1) + 2 * d1, -12, Orez(h.ClenuOVKC));
+    t.Tisk(0, L() + W(c1 + c2 + c3) + 4 * d1, -12, Orez(h.ClenuOVKP));
+    t.Tisk(1, L(), 0, u"tj. nadpoloviční většina."_s);
+
+    {
+        const QString popisek = u"Dále byli přítomni: ...."_s;
+        const int x0 = L() + W(popisek);
+        t.Tisk(1, L(), 0, popisek + t.Tecky(x0, R() + K(0, 155)));
+        const QString text = Orez(h.Ostatni);
+        const int b = t.MistoZlomu(text, x0, R());
+        if (b > 0) {
+            t.Tisk(0, x0, -12, text.left(b));
+            t.Tisk(1, L(), 0, t.Tecky(L(), R() + K(5, 200)));
+            Hodnota(L(), -10, text.mid(b - 1), VelikostNaList(text.mid(b - 1), L(), t.VelikostZakladni));
+        } else {
+            t.Tisk(0, x0, -12, text);
+            t.Tisk(1, L(), 0, t.Tecky(L(), R() + K(5, 200)));
+        }
+    }
+
+    t.Tisk(2, L(), 0,
+           u"Zápis byl přečten za účasti nadpoloviční většiny členů okrskové volební komise "_s
+               + u" a schválen nadpoloviční většinou pří-"_s);
+    t.Tisk(1, L(), 0, u"tomných členů komise."_s);
+    t.Tisk(2, L(), 0,
+           u"Člen okrskové volební komise pověřený předáním zápisu  DORVAN  na"_s + u" územně příslušném praco-"_s);
+    {
+        const QString popisek = u"višti a k opravám případných chyb v zápisu na místě ......"_s;
+        const int x0 = L() + W(popisek);
+        t.Tisk(1, L(), 0, popisek + t.Tecky(x0, R() + K(0, 100)));
+        const QString text = Orez(h.PoverPred);
+        const int b = t.MistoZlomu(text, x0, R());
+        if (b > 0) {
+            t.Tisk(0, x0, -12, text.left(b));
+            t.Tisk(2, L(), 0, TTisk::Opakuj(u"."_s, t.PocetTecek(L(), R())));
+            Hodnota(L(), -12, text.mid(b - 1), VelikostNaList(text.mid(b - 1), L(), t.VelikostZakladni));
+            t.Tisk(1, L(), -15, QString(100, u' ') + u"jméno a příjmení"_s);
+        } else {
+            t.Tisk(0, x0, -12, text);
+            t.TiskStred(1, x0, R(), -15, QString(), u"jméno a příjmení"_s);
+        }
+    }
+    {
+        const QString popisek = u"Hodina, den, měsíc a rok vyhotovení zápisu:  "_s;
+        const int x0 = L() + W(popisek);
+        t.Tisk(2, L(), 0, popisek + t.Tecky(x0, R() + K(0, 110)));
+        t.Tisk(0, x0, -12, t.CasTisku + u" hod., "_s + t.DatumTisku);
+    }
+    {
+        const QString popisek = u"Jméno, příjmení a podpis zapisovatele:  "_s;
+        const int x0 = L() + W(popisek) + 20;
+        t.Tisk(2, L(), 0, popisek);
+        t.Tisk(0, x0, 0, t.Tecky(x0, R() + K(20, 130)));
+        t.Tisk(0, x0, -12, Orez(h.Zapisovat));
+    }
+    Clenove(t.DolniOkraj - 10 * t.DolniRezerva, [this] {
+        PatickaZapisu();
+        t.VratCanvas();
+        t.ZlomPovolen = true;
+        t.NastavVelikost(t.VelikostZakladni);
+        t.NastavFont(u"Arial"_s);
+        t.AktY = 100;
+        t.TiskStred(2, L(), R(), 0, u"B"_s, u"III. - pokračování"_s);
+    });
+    {
+        const QString popisek = u"Zápis odmítl podepsat (jméno, příjmení a podpis): .."_s;
+        t.Tisk(2, L(), 0, popisek + t.Tecky(L() + W(popisek), R()));
+    }
+    t.Tisk(1, L(), 0, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s);
+    t.Tisk(1, L(), 0, u"    nehodící se škrtněte,    KČ1 ... kontrolní číslo 1"_s);
+    t.Hvezdicky(L(), t.AktY, 1);
+    t.Hvezdicky(L() + 335, t.AktY, 2);
+}
+
+// ---------------------------------------------------------------- ballot copy
+
+void TZapis::ZahlaviHL()
+{
+    const TOkrsekRefRec &o = d.AktOkrsek;
+    t.NastavVelikost(t.VelikostNormalni);
+    t.NastavFont(u"Arial"_s);
+    t.NastavStyl(QString());
+    t.AktY = 100;
+    t.NastavVelikost(34);
+    t.TiskStred(0, L(), R(), 0, u"B"_s, u"HLASOVACÍ LÍSTEK"_s);
+    t.NastavVelikost(t.VelikostNormalni);
+    t.Tisk(2, L(), 0, u"Obec: "_s + Orez(o.NazevObce) + u", okres: "_s + Orez(o.NazevOkresu));
+    VpravoStyl(0, R() - 20, 0, u"B"_s,
+               u"Výsledky za okrsek č.: "_s + TTisk::CisloVpravo(d.Vysledky.VetaT3.Okrsek, 6));
+    if (o.JeObvod == u"A")
+        VpravoStyl(1, R(), 0, u"B"_s, u"Volební obvod: "_s + Orez(o.CObvodu).trimmed());
+    t.Tisk(1, L(), 0, u"Pro volby do zastupitelstva obce ve dnech (dne) "_s + Orez(d.Stanice.DatumVoleb));
+    const QString volise = u"Do zastupitelstva obce se volí "_s;
+    const QString clenu = Orez(o.PocetMandatu).trimmed() + u" členů"_s;
+    const int xClenu = R() - WStyl(u"B"_s, clenu);
+    t.Tisk(0, xClenu - W(volise), 0, volise);
+    t.TiskStyl(0, xClenu, 0, u"B"_s, clenu);
+}
+
+void TZapis::ZlomStranyHL()
+{
+    if (t.StranaSHlavickou == t.CisloStrany)
+        return;
+    PatickaZapisu();
+    t.VratCanvas();
+    ZahlaviHL();
+    t.StranaSHlavickou = t.CisloStrany;
+    t.ZlomPovolen = true;
+}
+
+void TZapis::TiskStranyHL(int k)
+{
+    const TStranaRec &strana = d.Ref.SeznamStran[k];
+    const TStranaHLRec &hl = d.Vysledky.StranyHL[k];
+    const int pocetKand = PocetZTextu(strana.PocetKand, MaxKandidatu);
+    t.NastavVelikost(t.VelikostNormalni);
+    t.NastavFont(u"Arial"_s);
+    t.NastavStyl(QString());
+    Pero(3);
+    const int v = L() + W(u"000000"_s);
+
+    QStringList jmena;
+    for (int i = 1; i <= pocetKand; ++i) {
+        const TKandidatRec &c = d.Ref.Kandidati[k][i];
+        jmena.append((Orez(c.Jmeno).trimmed() + u' ' + Orez(c.Prijmeni).trimmed()).left(50));
+    }
+
+    Posun(2);
+    const int yNadpis = t.AktY;
+    if (pocetKand > 1)
+        t.TiskStyl(0, L(), 0, u"B"_s, TTisk::CisloVpravo(hl.PocHl, 6));
+    const QString nazev = u"Volební strana: "_s + Orez(strana.Nazev);
+    const QString cislo = TTisk::CisloVpravo(k, 3);
+    const int b = t.MistoZlomu(nazev, 2 * L(), R() - W(u"   pořadové číslo "_s + cislo));
+    int radku = 1;
+    t.TiskVpravo(0, R() - 20, 0, u"pořadové číslo "_s + cislo);
+    if (b > 0) {
+        t.Tisk(0, 2 * L(), 0, nazev.left(b));
+        t.Tisk(1, 2 * L(), 0, Orez(nazev).mid(b));
+        radku = 2;
+    } else {
+        t.Tisk(0, 2 * L(), 0, Orez(nazev));
+    }
+    const int y0 = yNadpis - 10;
+    const int y1 = y0 + radku * t.VyskaRadku + 10;
+    if (pocetKand >= 2) {
+        t.Canvas().Rectangle(L(), y0, R(), y1);
+        Cara(v + 10, y0, v + 10, y1);
+    } else {
+        t.Canvas().Rectangle(v + 10, y0, R(), y1);
+    }
+    Posun(1);
+    ZlomStranyHL();
+
+    for (int i = 1; i <= pocetKand; ++i) {
+        if (t.AktY + 2 * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva) {
+            t.VynutZlom();
+            ZlomStranyHL();
+        }
+        const TKandidatRec &c = d.Ref.Kandidati[k][i];
+        if (c.Platnost == u"N")
+            t.TiskStyl(1, L(), 0, u"B"_s, u"     N "_s);
+        else
+            t.TiskStyl(1, L(), 0, u"B"_s, TTisk::CisloVpravo(hl.HlasyKand[i], 6));
+        t.Tisk(0, 2 * L(), 0, TTisk::CisloVpravo(i, 2) + u".   "_s + jmena.at(i - 1));
+        Pero(3);
+        t.Canvas().Rectangle(L(), t.AktY - 3, v + 10, t.AktY - 3 + t.VyskaRadku - 6);
+    }
+}
+
+void TZapis::TiskPodpisuHL()
+{
+    const THlasovaniRec &h = d.Hlasovani;
+    t.NastavVelikost(t.VelikostNormalni);
+    t.NastavFont(u"Arial"_s);
+    t.ZlomPovolen = true;
+    if (t.AktY + 10 * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva) {
+        t.VynutZlom();
+        ZlomStranyHL();
+    }
+    if (t.AktY + 18 * t.VyskaRadku > t.DolniOkraj) {
+        t.StranaSHlavickou = t.CisloStrany;
+        ++t.CisloStrany;
+        t.ZlomPovolen = false;
+        ZlomStranyHL();
+    }
+    {
+        const QString popisek = u"Hodina, den, měsíc a rok vyhotovení opisu hlasovacího lístku:  "_s;
+        const int x0 = L() + W(popisek);
+        t.Tisk(2, L(), 0, popisek + t.Tecky(x0, R()));
+        t.Tisk(0, x0, -12, t.CasTisku + u" hod., "_s + t.DatumTisku);
+    }
+    {
+        const QString popisek = u"Jméno, příjmení a podpis zapisovatele:  "_s;
+        const int x0 = L() + W(popisek) + 20;
+        t.Tisk(2, L(), 0, popisek);
+        t.Tisk(0, x0, 0, t.Tecky(x0, R() + K(40, 15)));
+        t.Tisk(0, x0, -12, Orez(h.Zapisovat));
+    }
+    Clenove(t.DolniOkraj - 6 * t.DolniRezerva, [this] {
+        PatickaZapisu();
+        t.VratCanvas();
+        t.ZlomPovolen = true;
+        ZahlaviHL();
+        t.NastavFont(u"Arial"_s);
+        t.NastavVelikost(t.VelikostNormalni);
+        t.Tisk(2, L(), 0, u"Jména, příjmení a podpisy ostatních členů komise - pokračování:"_s);
+    });
+    ZlomStranyHL();
+}
+
+// ---------------------------------------------------------------- the pass
+
+void TZapis::Probeh()
+{
+    t.VelikostNormalni = 20;
+    t.VelikostNadpisu = 34;
+    t.VelikostMala = 16;
+    t.VelikostZakladni = 24;
+    t.DolniRezerva = 35;
+    t.VyskaRadku = 50;
+    // Every pass starts from the same engine state, so that all passes look alike.
+    t.StranaSHlavickou = 1;
+    t.ZlomPovolen = false;
+
+    t.ZacatekTisku();
+    t.VratCanvas();
+    ChybyVytisteny = false;
+    t.CisloStrany = 1;
+    CisloListu = 1;
+    TiskListu1();
+    PatickaZapisu();
+
+    t.VratCanvas();
+    TiskListu2();
+    PatickaZapisu();
+
+    t.VyskaRadku = 50;
+    t.VratCanvas();
+    ZahlaviHL();
+    t.StranaSHlavickou = 3;
+    t.CisloStrany = 3;
+    const int stran = qBound(0, int(d.Vysledky.VetaT3.Pocet_VS), MaxStran);
+    for (int i = 1; i <= stran; ++i) {
+        t.ZlomPovolen = true;
+        // A party block never starts within five lines of the bottom line.
+        if (t.AktY + 5 * t.VyskaRadku >= t.DolniOkraj)
+            t.VynutZlom();
+        ZlomStranyHL();
+        TiskStranyHL(i);
+    }
+    TiskPodpisuHL();
+    PatickaZapisu();
+    t.KonecTisku();
+}
+
+int SestavZapis(TTisk &t, const TDataZapisu &d, int pocetDnuVoleb, bool primo, const QDateTime &ted)
+{
+    TZapis z(t, d);
+    z.Primo = primo;
+    z.PocetDnuVoleb = pocetDnuVoleb;
+    z.ZacniUlohu(ted);
+    z.Probeh();
+    z.PocetListu = z.CisloListu - 1;
+    z.Probeh();
+    return z.PocetListu;
+}

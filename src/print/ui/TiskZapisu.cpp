@@ -1,0 +1,98 @@
+#include "TiskZapisu.h"
+
+#include "Dotaznik.h"
+#include "EChyba.h"
+#include "Nahled.h"
+#include "PreviewF.h"
+#include "TiskNaTiskarnu.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TitulZapisu = u"KVT3.pdf"_s;
+
+// One copy straight onto the printer, as one document.
+void TiskniPrimo(TNahled &nahled, QPrinter &tiskarna, TZapis &zapis)
+{
+    // Each copy is a document of its own; the user's range and copies stay for later jobs.
+    const QPrinter::PrintRange rozsah = tiskarna.printRange();
+    const int kopii = tiskarna.copyCount();
+    tiskarna.setFullPage(true);
+    tiskarna.setDocName(nahled.Titul);
+    tiskarna.setPrintRange(QPrinter::AllPages);
+    tiskarna.setCopyCount(1);
+    const auto obnov = [&] {
+        nahled.NastavPrimyTisk(nullptr);
+        tiskarna.setPrintRange(rozsah);
+        tiskarna.setCopyCount(kopii);
+    };
+    nahled.NastavPrimyTisk(&tiskarna);
+    try {
+        zapis.Primo = true;
+        zapis.Probeh();
+    } catch (...) {
+        obnov();
+        throw;
+    }
+    obnov();
+}
+
+} // namespace
+
+QString SouborKopieZapisu(const QString &adrInstalace, int kopie)
+{
+    return SouborTiskuBezTiskarny(adrInstalace, kopie <= 1 ? TitulZapisu : u"KVT3-%1.pdf"_s.arg(kopie));
+}
+
+int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
+               const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii, int pocetDnuVoleb,
+               QWidget *rodic, const QDateTime &ted)
+{
+    TTisk tisk(nahled);
+    TZapis zapis(tisk, data);
+    zapis.PocetDnuVoleb = pocetDnuVoleb;
+    zapis.ZacniUlohu(ted);
+    // The counting pass: its pages are replaced by the next pass.
+    zapis.Probeh();
+    zapis.PocetListu = zapis.CisloListu - 1;
+    nahled.Titul = TitulZapisu;
+
+    if (!jenNahled) {
+        const int kopie = qMax(1, kopii);
+        const bool doSouboru =
+            tiskarna.outputFormat() == QPrinter::PdfFormat && !tiskarna.outputFileName().isEmpty();
+        if (doSouboru || JeTiskarnaNainstalovana(tiskarna)) {
+            for (int k = 1; k <= kopie; ++k)
+                TiskniPrimo(nahled, tiskarna, zapis);
+        } else {
+            // No printer: every copy is kept as a file, none is dropped.
+            QStringList soubory;
+            zapis.Primo = true;
+            zapis.Probeh();
+            for (int k = 1; k <= kopie; ++k) {
+                const QString cesta = SouborKopieZapisu(adrInstalace, k);
+                const QString adresar = QFileInfo(cesta).absolutePath();
+                if (!QDir().mkpath(adresar))
+                    throw EChyba(u"Adresář %1 pro tisk do souboru nelze vytvořit."_s.arg(adresar));
+                UlozPdf(nahled, cesta);
+                soubory.append(QDir::toNativeSeparators(cesta));
+            }
+            dotaznik.Informace(u"Tisk"_s, (soubory.size() == 1
+                                               ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
+                                               : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s)
+                                              + soubory.join(u'\n'));
+        }
+        if (!nahledPoTisku)
+            return zapis.PocetListu;
+    }
+    zapis.Primo = false;
+    zapis.Probeh();
+    TpreviewF okno(nahled, tiskarna, dotaznik, adrInstalace, rodic);
+    dotaznik.ProvedDialog(u"TpreviewF"_s, [&] { return okno.exec(); });
+    return zapis.PocetListu;
+}

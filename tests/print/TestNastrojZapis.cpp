@@ -1,0 +1,130 @@
+// `zelkovar-nastroj tisk ... zapis` on a stored record; where poppler's text extractor
+// is installed, the texts of the PDF are checked where the layout puts them.
+#include "ZkusebniOkrsek.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Spust(const QStringList &argumenty, int &kod)
+{
+    QProcess p;
+    p.start(QStringLiteral(NASTROJ), argumenty);
+    p.waitForFinished(60000);
+    kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+struct TSlovo
+{
+    QString Text;
+    double X1, Y1, X2;
+};
+
+// Words of one page in tenths of a millimetre.
+QList<TSlovo> Slova(const QString &pdf, int strana)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(strana), u"-l"_s, QString::number(strana), pdf,
+                             u"-"_s});
+    p.waitForFinished(60000);
+    const QString xml = QString::fromUtf8(p.readAllStandardOutput());
+    QList<TSlovo> v;
+    const QRegularExpression re(
+        u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"_s);
+    const double k = 254.0 / 72.0;
+    for (auto it = re.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        v.append({m.captured(4), m.captured(1).toDouble() * k, m.captured(2).toDouble() * k,
+                  m.captured(3).toDouble() * k});
+    }
+    return v;
+}
+
+QList<TSlovo> Najdi(const QList<TSlovo> &slova, const QString &text)
+{
+    QList<TSlovo> v;
+    for (const TSlovo &s : slova)
+        if (s.Text == text)
+            v.append(s);
+    return v;
+}
+
+} // namespace
+
+class TestNastrojZapis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zapis()
+    {
+        QTemporaryDir dir;
+        const TAdresare adr = VytvorStanici(dir.path(), {7, 10, 1000, u"15"_s, u"500011"_s, false});
+        TVysledky v = PlatnyOkrsek(7, 10, 25);
+        UlozOkrsek(adr, KlicOkrsku(), u"O"_s, v);
+        THlasovaniRec h = NactiHlasovani(adr.AdrData);
+        h.Odroc = u"B"_s;
+        h.OdrocenoD = u"9.10.2026"_s;
+        h.DuvodOdroc = u"povodeň"_s;
+        h.Stizn = u"N"_s;
+        UlozHlasovani(adr.AdrData, h);
+        const QByteArray pred = [&] {
+            QFile f(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"O"_s));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        const QString pdf = dir.filePath(u"zapis.pdf"_s);
+        int kod = 0;
+        const QString vystup = Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf}, kod);
+        QVERIFY2(kod == 0, qPrintable(vystup));
+        // 7 parties of 10 candidates fill two ballot sheets; the signatures need an own one.
+        QVERIFY2(vystup.contains(u": 5 stran"_s), qPrintable(vystup));
+        QFile f(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"O"_s));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), pred); // the check run worked on a copy
+
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext není nainstalován");
+        for (int strana = 1; strana <= 5; ++strana) {
+            const QList<TSlovo> slova = Slova(pdf, strana);
+            const QList<TSlovo> list = Najdi(slova, u"%1/5"_s.arg(strana));
+            QCOMPARE(list.size(), 1);
+            QVERIFY(qAbs(list.first().Y1 - 2665) <= 3);
+            const QList<TSlovo> kv = Najdi(slova, u"KV"_s);
+            QVERIFY(!kv.isEmpty() && qAbs(kv.first().X2 - 1900) <= 3);
+        }
+        const QList<TSlovo> list1 = Slova(pdf, 1);
+        QCOMPARE(Najdi(list1, u"povodeň"_s).size(), 1);
+        QCOMPARE(Najdi(list1, u"---"_s).size(), 1);
+        const QList<TSlovo> list2 = Slova(pdf, 2);
+        QCOMPARE(Najdi(list2, u"III."_s).size(), 1);
+        QVERIFY(!Najdi(list2, u"Eva"_s).isEmpty());
+        const QList<TSlovo> list3 = Slova(pdf, 3);
+        QCOMPARE(Najdi(list3, u"LÍSTEK"_s).size(), 1);
+        const QList<TSlovo> list4 = Slova(pdf, 4);
+        QCOMPARE(Najdi(list3, u"Strana"_s).size() + Najdi(list4, u"Strana"_s).size(), 7);
+    }
+
+    void bezDat()
+    {
+        QTemporaryDir dir;
+        const TAdresare adr = VytvorStanici(dir.path());
+        int kod = 0;
+        const QString vystup =
+            Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, dir.filePath(u"z.pdf"_s)}, kod);
+        QVERIFY(kod != 0);
+        QVERIFY2(vystup.contains(u"nejsou uložena"_s), qPrintable(vystup));
+        QVERIFY(!QFile::exists(dir.filePath(u"z.pdf"_s)));
+    }
+};
+
+QTEST_MAIN(TestNastrojZapis)
+#include "TestNastrojZapis.moc"
