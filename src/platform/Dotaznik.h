@@ -18,6 +18,7 @@ struct TZprava
     QString Titulek;
     QString Text;       // line breaks as '\n'
     bool AnoNe = false; // Yes/No buttons instead of a single OK
+    bool VychoziNe = false; // No is the default button of a question
 };
 
 class IDotaznik

@@ -17,6 +17,8 @@ TOdpoved TDotaznikOkna::Zobraz(const TZprava &zprava)
     QMessageBox box(ikona, zprava.Titulek, zprava.Text, tlacitka, QApplication::activeWindow());
     // Texts can carry names read from files; never interpret them as markup.
     box.setTextFormat(Qt::PlainText);
+    if (zprava.AnoNe && zprava.VychoziNe)
+        box.setDefaultButton(QMessageBox::No);
     const int vysledek = box.exec();
     if (!zprava.AnoNe)
         return TOdpoved::OK;

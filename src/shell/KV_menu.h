@@ -16,6 +16,7 @@ class TZ_Info_F;
 class TZ_OProgramu_F;
 class TNapoveda;
 class THlaskaF;
+class TR_Vstupni_Form;
 
 // The main window: menu, two pictures and the status line. Every command of the
 // program starts here and runs inside Proved(), the general error handler.
@@ -103,4 +104,5 @@ private:
     TZ_OProgramu_F *m_oProgramu = nullptr;
     TNapoveda *m_napoveda = nullptr;
     THlaskaF *m_hlaska = nullptr;
+    TR_Vstupni_Form *m_vstup = nullptr; // made at the first data entry, reused after
 };

@@ -14,6 +14,7 @@
 #include <QPrinter>
 
 #include "PreviewF.h"
+#include "R_vstup.h"
 #include "Protokol.h"
 #include "ScitaciArch.h"
 #include "TiskNaTiskarnu.h"
@@ -69,10 +70,14 @@ void TKV_menu::PorizeniDat()
     ZobrazVstupniFormular();
 }
 
-// The entry window arrives with the data entry work.
 void TKV_menu::ZobrazVstupniFormular()
 {
-    NeniKDispozici(u"Vstup dat za okrsek"_s);
+    if (!m_vstup)
+        m_vstup = new TR_Vstupni_Form(m_program.KontrolniBeh(), *m_hlaska, windowTitle(), this);
+    // A file that cannot be read stops here with its error: the window does not open.
+    m_vstup->FormShow();
+    m_vstup->move(pos());
+    m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
 }
 
 void TKV_menu::Kontroly()

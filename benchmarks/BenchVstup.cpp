@@ -1,0 +1,119 @@
+// The entry window with a maximal council: 45 parties of 70 candidates, every field
+// filled. Opening, a page change and a party change, each with its saves.
+#include "HlaskaF.h"
+#include "R_vstup.h"
+#include "ZkusebniOkrsek.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+struct TStav
+{
+    QTemporaryDir Adresar;
+    TAdresare Adr;
+    TStaniceRec Stanice;
+    TOkrsekRefRec AktOkrsek = KlicOkrsku();
+    TReference Reference;
+    TVysledky Vysledky;
+    THlasovaniRec Hlasovani;
+    QList<TKomise> Komise;
+    TCisChyb Ciselnik;
+    TChybProt Protokol{Ciselnik};
+    TKontrolniStav Stav;
+    quint16 Typ = 1;
+    int Vybrano = 2;
+    bool DataOK = false, KontrolyOK = false, ExportOK = false;
+    TDotaznikFronta Dotaznik;
+    THlaskaF Hlaska{Ciselnik};
+    std::unique_ptr<TR_Vstupni_Form> Okno;
+
+    TStav()
+    {
+        TParametryStanice p;
+        p.PocetStran = 45;
+        p.PocetKand = 70;
+        Adr = VytvorStanici(Adresar.path(), p);
+        Stanice = NactiStanici(Adr.AdrStanice);
+        UlozOkrsek(Adr, AktOkrsek, QStringLiteral("E"), PlatnyOkrsek(45, 70, 3));
+        Hlasovani = NactiHlasovani(Adr.AdrData);
+        Hlasovani.ClenuOVKP = QStringLiteral("15");
+        Hlasovani.DuvodOdroc = QString(200, u'x');
+        UlozHlasovani(Adr.AdrData, Hlasovani);
+        QList<TKomise> k(14, TKomise{QString(50, u'n')});
+        UlozKomisi(Adr.AdrData, k);
+        TKontrolniBeh beh{Dotaznik,  Adr,        Stanice,  AktOkrsek, Reference, Vysledky,
+                          Hlasovani, Komise,     Protokol, Stav,      Typ,       Vybrano,
+                          DataOK,    KontrolyOK, ExportOK, {}};
+        Okno = std::make_unique<TR_Vstupni_Form>(beh, Hlaska, QStringLiteral("Měření"));
+    }
+};
+
+std::unique_ptr<TStav> g_stav; // made after the application, freed before it
+
+TStav &Stav()
+{
+    if (!g_stav)
+        g_stav = std::make_unique<TStav>();
+    return *g_stav;
+}
+
+void BM_OtevreniOkna(benchmark::State &state)
+{
+    TStav &s = Stav();
+    for (auto _ : state) {
+        s.Okno->FormShow();
+        benchmark::DoNotOptimize(s.Vysledky.VetaT3.T3KC_2);
+    }
+}
+BENCHMARK(BM_OtevreniOkna)->Unit(benchmark::kMillisecond);
+
+void BM_ZmenaStrankySUlozenim(benchmark::State &state)
+{
+    TStav &s = Stav();
+    s.Okno->FormShow();
+    s.Okno->show();
+    int stranka = 0;
+    for (auto _ : state) {
+        stranka = stranka == 0 ? 1 : 0;
+        s.Okno->NastavStranku(stranka);
+    }
+    s.Okno->hide();
+}
+BENCHMARK(BM_ZmenaStrankySUlozenim)->Unit(benchmark::kMillisecond);
+
+void BM_ZmenaStranySUlozenim(benchmark::State &state)
+{
+    TStav &s = Stav();
+    s.Okno->FormShow();
+    s.Okno->show();
+    s.Okno->NastavStranku(3);
+    int i = 0;
+    for (auto _ : state) {
+        i = (i + 1) % 45;
+        s.Okno->R_CBHL_1->setCurrentIndex(i);
+        s.Okno->R_CBHL_1Change();
+    }
+    s.Okno->hide();
+}
+BENCHMARK(BM_ZmenaStranySUlozenim)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")).toUtf8());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_stav.reset();
+    return 0;
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "KontrolniBeh.h"
+#include "SEdit.h"
+#include "ZColorStringGrid.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class THlaskaF;
+
+inline constexpr int PocetDnuVoleb = 2;
+
+// The modal window in which the commission enters the record and the ballot results
+// of the current precinct and council type: six pages, saved on every page change
+// and party change.
+class TR_Vstupni_Form : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `beh` views the program-wide state the window reads and changes; `titulekHlavni`
+    // is the main window's caption.
+    TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska, const QString &titulekHlavni,
+                    QWidget *parent = nullptr);
+    ~TR_Vstupni_Form() override;
+
+    // Loads the current key's data and fills every page (FormShow without showing).
+    // A file that cannot be read raises EChyba; the window must then not be shown.
+    void FormShow();
+    // FormShow, then the modal window; the main window's top-left corner is given.
+    int Zobraz(const QPoint &roh);
+
+    void UlozPrubezne();
+
+    // Page change by code: the periodic save first (unless Ukonceni), then the page
+    // and its focus rule.
+    void NastavStranku(int stranka, bool sFokusem = true);
+    int Stranka() const;
+    void R_TN_T3HLClick();
+
+    static constexpr int SirkaKlienta = 718;
+    static constexpr int VyskaKlienta = 577;
+    static constexpr int WM_HLASKA = QEvent::User + 100;
+
+    bool Ukonceni = false;
+    bool R_HLjeEnter = false;
+    bool R_T3PlatneHlasyjeEnter = false;
+    int PocetKandStrany = 0;
+    int PoslPlatnyKand = 0;
+    std::array<int, MaxStran> PorStrCB{};
+
+    // Controls, by their names on the form.
+    QTabWidget *R_TN_T3HL = nullptr;
+    std::array<QWidget *, 6> Panely{};
+    QAction *PageDownMI = nullptr;
+    QAction *PageUpMI = nullptr;
+    QAction *UlozitMI = nullptr;
+
+    // Identification (page 1) and its copies (page 0).
+    TSEdit *R_EdObec = nullptr, *R_EdOkrsek = nullptr, *R_EdT3KC_1 = nullptr,
+           *R_EdTypZastup = nullptr;
+    TSEdit *R_EdObec_Z = nullptr, *R_EdOkrsek_Z = nullptr, *R_EdT3KC_1_Z = nullptr;
+    QLabel *R_LabNazevObce = nullptr, *R_LabNazevZast = nullptr, *R_LabCObvodu = nullptr;
+    QLabel *R_LabNazevObce_Z = nullptr, *R_LabNazevZast_Z = nullptr, *R_LabCObvodu_Z = nullptr;
+    // Section II.
+    TSEdit *R_EdZapsOsoby = nullptr, *R_EdVydObalky = nullptr, *R_EdOdevzdObalky = nullptr,
+           *R_EdPlatneHlasy = nullptr, *R_EdPocet_VS = nullptr, *R_EdPoc_VS_HL = nullptr,
+           *R_EdT3KC_2 = nullptr;
+    QCheckBox *R_T3OpravaCB = nullptr, *R_T3ZapisTNCB = nullptr;
+    QPushButton *R_Dalsi2_Btn = nullptr, *zrusitBtn = nullptr, *ulozitBtn = nullptr;
+    // Page 2.
+    std::array<QLabel *, MaxStran + 1> LabPorT3_2{};
+    std::array<TSEdit *, MaxStran + 1> EdKCStrany{};
+    std::array<TSEdit *, MaxStran + 1> EdPoslKand{};
+    // Pages 3 and 4.
+    QComboBox *R_CBHL_1 = nullptr;
+    TSEdit *R_EdPorStHL = nullptr, *R_EdPocHl = nullptr, *R_EdHLKC2 = nullptr,
+           *R_EdHLPoslKand = nullptr;
+    QLabel *R_LabVybrStrana = nullptr;
+    TSEdit *R_EdPocHl2 = nullptr, *R_EdHLPoslKand2 = nullptr;
+    std::array<QLabel *, MaxKandidatu + 1> LabPorKand{};
+    std::array<QLabel *, MaxKandidatu + 1> LabJmenoKand{};
+    std::array<TSEdit *, MaxKandidatu + 1> EdHlasyKand{};
+    // Page 0.
+    QPushButton *Dalsi_Btn = nullptr;
+    TSEdit *R_SEdDatumVoleb = nullptr, *R_SEdZahajeno1 = nullptr, *R_SEdUkonceno1 = nullptr,
+           *R_SEdZahajeno2 = nullptr, *R_SEdUkonceno2 = nullptr;
+    QRadioButton *R_OdrocNRB = nullptr, *R_OdrocBRB = nullptr, *R_ProdlNRB = nullptr,
+                 *R_ProdlBRB = nullptr, *R_PrerusNRB = nullptr, *R_PrerusBRB = nullptr,
+                 *R_StiznBRB = nullptr, *R_StiznNRB = nullptr, *R_SchrankaBRB = nullptr,
+                 *R_SchrankaNRB = nullptr;
+    TSEdit *R_SEdOdrocenoD = nullptr, *R_SEdOdrocenoH = nullptr, *R_SEdOdrocenoM = nullptr,
+           *R_SEdDuvodOdroc = nullptr;
+    TSEdit *R_SEdProdlouzD = nullptr, *R_SEdProdlouzH = nullptr, *R_SEdProdlouzM = nullptr,
+           *R_SEdDuvodProdl = nullptr;
+    TSEdit *R_SEdPrerusD = nullptr, *R_SEdPrerusOd = nullptr, *R_SEdPrerusDo = nullptr,
+           *R_SEdDuvodPrer = nullptr;
+    TSEdit *R_SEdStizListu = nullptr;
+    // Page 5.
+    TSEdit *R_SEdClenuOVKC = nullptr, *R_SEdClenuOVKP = nullptr, *R_SEdZapisovat = nullptr,
+           *R_SEdPoverPred = nullptr, *R_SEdOstatni = nullptr;
+    TZColorStringGrid *R_JmenaKomise_SG = nullptr;
+    QPushButton *UlozitOkrBtn = nullptr;
+
+    // Reporting a failed check: the dialog is prepared now and shown once the focus
+    // change in progress has finished.
+    // `strana` names the party a candidate value belongs to (0 for other fields).
+    void Hlaska(qint32 iChyba, const QString &iParam, QWidget *oprEdit, bool iInfo, bool iPropust,
+                int strana = 0);
+
+    // Ballot pages.
+    void ZobrazStranu(int k);
+    void R_CBHL_1Change();
+    void ProcDopoctiHL(int k);
+    void ProcObnovDopocPoleHL(int k);
+    void ProcDopoctiKC();
+    void ProcNatahniHlasovani();
+
+    static QString padl(const QString &iStr, int iLen, QChar iChar);
+
+protected:
+    bool event(QEvent *udalost) override;
+    void closeEvent(QCloseEvent *udalost) override;
+    void keyPressEvent(QKeyEvent *udalost) override;
+    bool eventFilter(QObject *objekt, QEvent *udalost) override;
+
+public slots:
+    void reject() override;
+
+private:
+    void FormCreate();
+    void VytvorStranku0();
+    void VytvorStranku1();
+    void VytvorStranku2();
+    void VytvorStranky34();
+    void VytvorStranku5();
+    void VytvorIdentifikaci(QWidget *panel, int y, bool kopie);
+
+    void Nacti();
+    void VyplnStranku2();
+    void VyplnStranku1();
+    bool FormCloseQuery();
+    void WMHlaska(QWidget *c, int strana);
+    void VyberStranu(int strana);
+    void PageDownMIClick();
+    void PageUpMIClick();
+    void Dalsi_BtnClick();
+    void R_Dalsi2_BtnClick();
+    void UlozitBtnClick();
+    void R_CBHL_1Exit();
+    void R_PanVstupHL_1Exit(int i);
+    void ObarviRadek(int i, const QColor &barva);
+    void R_EdPocetExit(TSEdit *pole);
+    void R_SEdClenuOVKPExit();
+    void NastavRadkyKomise(int p, bool zachovat);
+    int PocetClenuP() const;
+    int PolozkaStrany() const;
+    int PocetStran() const;
+    int StranaPole(QWidget *w) const;
+    int Skaluj(int hodnota) const;
+    void UlozitAktivniPole(bool vratitFokus = false);
+    void PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
+                             bool nulaPrazdna = false);
+    void PripojVolby(QRadioButton *ano, QRadioButton *ne, QString THlasovaniRec::*polozka);
+    TDataKontrol Data() { return m_b.Data(); }
+
+    TKontrolniBeh m_b;
+    THlaskaF &m_hlaska;
+    QString m_titulekHlavni;
+    bool m_menimKodem = false;
+    bool m_plneni = false; // exit rules detached while the window is filled
+    bool m_zavritBezOtazky = false;
+    double m_s = 1.0;
+};

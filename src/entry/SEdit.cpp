@@ -1,0 +1,147 @@
+#include "SEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+using namespace Qt::StringLiterals;
+
+bool JenZmenaOkna(Qt::FocusReason duvod)
+{
+    return duvod == Qt::ActiveWindowFocusReason || duvod == Qt::PopupFocusReason;
+}
+
+TSEdit::TSEdit(QWidget *parent) : QLineEdit(parent)
+{
+    // The caret sits at the start of a field that is not being edited.
+    setCursorPosition(0);
+}
+
+void TSEdit::SetAlignment(Qt::Alignment zarovnani)
+{
+    m_zarovnani = zarovnani;
+    update();
+}
+
+void TSEdit::NastavBarvuOkna(bool okno)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base,
+               QApplication::palette().color(okno ? QPalette::Base : QPalette::Button));
+    setPalette(p);
+}
+
+void TSEdit::NastavBarvuTextu(const QColor &barva)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Text, barva);
+    setPalette(p);
+}
+
+void TSEdit::keyPressEvent(QKeyEvent *udalost)
+{
+    if (OnKeyPress)
+        OnKeyPress(udalost);
+    const int klavesa = udalost->key();
+    if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) &&
+        !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Posted, so the focus moves once this key press has finished.
+        QCoreApplication::postEvent(this,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+        udalost->accept();
+        return;
+    }
+    const QString text = udalost->text();
+    if (ValueType == TValueType::vtNumber && !text.isEmpty() && text.at(0).isPrint() &&
+        !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        for (const QChar z : text) {
+            if (z < u'0' || z > u'9') {
+                QApplication::beep();
+                udalost->accept();
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(udalost);
+}
+
+void TSEdit::focusInEvent(QFocusEvent *udalost)
+{
+    QLineEdit::focusInEvent(udalost);
+    // Getting the focus back with the window is no entry; getting it for the first
+    // time as the window returns (focus set while a dialog was open) is.
+    if (JenZmenaOkna(udalost->reason()) && m_focused)
+        return;
+    m_focused = true;
+    update();
+    if (AutoSelect)
+        QMetaObject::invokeMethod(this, &QLineEdit::selectAll, Qt::QueuedConnection);
+    if (OnEnter)
+        OnEnter();
+}
+
+void TSEdit::Opustit()
+{
+    if (text().isEmpty())
+        setText(DefaultValue);
+    m_focused = false;
+    setCursorPosition(0);
+    deselect();
+    update();
+}
+
+void TSEdit::focusOutEvent(QFocusEvent *udalost)
+{
+    if (JenZmenaOkna(udalost->reason())) {
+        QLineEdit::focusOutEvent(udalost);
+        return;
+    }
+    if (text().isEmpty())
+        setText(DefaultValue);
+    m_focused = false;
+    QLineEdit::focusOutEvent(udalost);
+    setCursorPosition(0);
+    deselect();
+    update();
+    if (OnExit) {
+        // A copy: the handler may detach itself.
+        const auto handler = OnExit;
+        handler();
+    }
+}
+
+void TSEdit::paintEvent(QPaintEvent *udalost)
+{
+    if (m_focused || m_zarovnani & Qt::AlignLeft) {
+        QLineEdit::paintEvent(udalost);
+        return;
+    }
+    QPainter p(this);
+    QRect oblast = rect();
+    p.fillRect(oblast, palette().color(QPalette::Base));
+    int okraj = 0;
+    if (hasFrame()) {
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawRect(oblast.adjusted(0, 0, -1, -1));
+        oblast.adjust(1, 1, -1, -1);
+        okraj = 2;
+    }
+    QString obsah = text();
+    if (echoMode() == QLineEdit::Password)
+        obsah = QString(obsah.size(), QChar(style()->styleHint(
+                                          QStyle::SH_LineEdit_PasswordCharacter, nullptr, this)));
+    const QFontMetrics fm(font());
+    const int sirka = fm.horizontalAdvance(obsah);
+    int x = oblast.left() + okraj;
+    if (m_zarovnani & Qt::AlignRight)
+        x = oblast.right() - sirka - okraj;
+    else if (m_zarovnani & Qt::AlignHCenter)
+        x = (oblast.left() + oblast.right() - sirka) / 2;
+    p.setClipRect(oblast);
+    p.setFont(font());
+    p.setPen(isEnabled() ? palette().color(QPalette::Text) : QColor(Qt::gray));
+    const int y = oblast.top() + (oblast.height() - fm.height()) / 2 + fm.ascent();
+    p.drawText(x, y, obsah);
+}

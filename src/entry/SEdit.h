@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+enum class TValueType
+{
+    vtString,
+    vtNumber
+};
+
+// The entry field of every form: filters what may be typed, turns Enter into Tab,
+// selects its text on entry, falls back to a default when left empty and draws
+// right-aligned or centred text itself while it has no focus.
+class TSEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TSEdit(QWidget *parent = nullptr);
+
+    TValueType ValueType = TValueType::vtString;
+    QString DefaultValue;
+    bool AutoSelect = true;
+
+    Qt::Alignment Alignment() const { return m_zarovnani; }
+    void SetAlignment(Qt::Alignment zarovnani);
+
+    // Background colour: the window colour for an entry, the button face for a display.
+    void NastavBarvuOkna(bool okno);
+    void NastavBarvuTextu(const QColor &barva);
+
+    // Runs before the filter (the owner's key press); may not consume the key.
+    std::function<void(QKeyEvent *)> OnKeyPress;
+    std::function<void()> OnEnter;
+    // The exit rule; the window detaches it while it fills or returns the focus.
+    std::function<void()> OnExit;
+
+    bool Focused() const { return m_focused; }
+
+    // The steps of losing the focus without the exit rule, for a field whose focus
+    // moved while its window was inactive (a message box over it).
+    void Opustit();
+
+protected:
+    void keyPressEvent(QKeyEvent *udalost) override;
+    void focusInEvent(QFocusEvent *udalost) override;
+    void focusOutEvent(QFocusEvent *udalost) override;
+    void paintEvent(QPaintEvent *udalost) override;
+
+private:
+    bool m_focused = false;
+    Qt::Alignment m_zarovnani = Qt::AlignLeft;
+};
+
+// Whether a focus change only switches windows (a dialog over the form): the field is
+// neither entered nor left then.
+bool JenZmenaOkna(Qt::FocusReason duvod);

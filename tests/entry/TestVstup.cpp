@@ -1,0 +1,669 @@
+// The entry window driven with real key events, offscreen.
+#include "R_vstup.h"
+
+#include "EChyba.h"
+#include "HlaskaF.h"
+#include "ZkusebniOkrsek.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers like the queue and remembers which check each error dialog reported.
+class TDotaznikHlasek : public TDotaznikFronta
+{
+public:
+    THlaskaF *Hlaska = nullptr;
+    QStringList Hlasky;
+    int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
+    {
+        if (Hlaska && nazev == Hlaska->objectName())
+            Hlasky.append(Hlaska->ChybaL->text());
+        return TDotaznikFronta::ProvedDialog(nazev, ukaz);
+    }
+};
+
+// Parties given by their candidates: 'A' stands, 'N' struck off.
+void ZapisStrany(const TAdresare &adr, const QStringList &strany)
+{
+    QByteArray s, k;
+    for (int a = 1; a <= strany.size(); ++a) {
+        TStranaRec st;
+        st.KodObceZast = u"500011"_s;
+        st.CObvodu = u"1"_s;
+        st.PorCislo = u"%1"_s.arg(a, 3, 10, QChar(u'0'));
+        st.NazevZkr = u"Strana č. %1"_s.arg(a);
+        st.Nazev = st.NazevZkr;
+        st.PocetKand = QString::number(strany[a - 1].size());
+        s += ZakodujStranu(st);
+        for (int i = 1; i <= strany[a - 1].size(); ++i) {
+            TKandidatRec kd;
+            kd.KodObceZast = u"500011"_s;
+            kd.CObvodu = u"1"_s;
+            kd.PorCisloStrany = QString::number(a);
+            kd.PorCisloKand = QString::number(i);
+            kd.Jmeno = u"Šárka"_s;
+            kd.Prijmeni = u"Kandidátová %1"_s.arg(i);
+            kd.Platnost = QString(strany[a - 1].at(i - 1));
+            k += ZakodujKandidata(kd);
+        }
+    }
+    Soubory::UlozAtomicky(adr.AdrStanice + u"STRANY.RCD"_s, s);
+    Soubory::UlozAtomicky(adr.AdrStanice + u"KANDIDAT.RCD"_s, k);
+}
+
+struct TProstredi
+{
+    QTemporaryDir Adresar;
+    TAdresare Adr;
+    TStaniceRec Stanice;
+    TOkrsekRefRec AktOkrsek = KlicOkrsku();
+    TReference Reference;
+    TVysledky Vysledky;
+    THlasovaniRec Hlasovani;
+    QList<TKomise> Komise;
+    TCisChyb Ciselnik;
+    TChybProt Protokol{Ciselnik};
+    TKontrolniStav Stav;
+    quint16 Typ = 1;
+    int Vybrano = 2;
+    bool DataOK = false, KontrolyOK = false, ExportOK = false;
+    TDotaznikHlasek Dotaznik;
+    std::unique_ptr<THlaskaF> Hlaska;
+    std::unique_ptr<TR_Vstupni_Form> Okno;
+
+    explicit TProstredi(const TParametryStanice &p = {})
+    {
+        Adr = VytvorStanici(Adresar.path(), p);
+        Stanice = NactiStanici(Adr.AdrStanice);
+        Ciselnik.Nacti(Adr.AdrInstalace);
+        Hlaska = std::make_unique<THlaskaF>(Ciselnik);
+        Dotaznik.Hlaska = Hlaska.get();
+    }
+    TKontrolniBeh Beh()
+    {
+        return {Dotaznik, Adr,  Stanice, AktOkrsek, Reference, Vysledky,   Hlasovani, Komise,
+                Protokol, Stav, Typ,     Vybrano,   DataOK,    KontrolyOK, ExportOK,  {}};
+    }
+    TR_Vstupni_Form &Otevri()
+    {
+        Okno = std::make_unique<TR_Vstupni_Form>(Beh(), *Hlaska, u"Zkouška"_s);
+        Okno->FormShow();
+        Okno->show();
+        if (!QTest::qWaitForWindowActive(Okno.get()))
+            qWarning("window not active");
+        return *Okno;
+    }
+    QString Soubor(const QString &prefix) const
+    {
+        return JmenoSouboruOkrsku(Adr, AktOkrsek, prefix);
+    }
+};
+
+// Types into the focused widget and leaves with Enter; the posted Tab is then handled.
+void Napis(const QString &text, bool enter = true)
+{
+    // The field selects its text once the focus has settled.
+    QCoreApplication::processEvents();
+    QWidget *w = QApplication::focusWidget();
+    QVERIFY(w);
+    if (!text.isEmpty())
+        QTest::keyClicks(w, text);
+    if (enter) {
+        QTest::keyClick(w, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void Klavesa(Qt::Key k)
+{
+    QWidget *w = QApplication::focusWidget();
+    QTest::keyClick(w ? w : QApplication::activeWindow(), k);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestVstup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Soubory::NastavPoruchu(nullptr); }
+
+    void pocty_oddilu_II()
+    {
+        TProstredi t({.PocetStran = 5});
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"E"_s, PlatnyOkrsek(5, 10, 160));
+        TR_Vstupni_Form &o = t.Otevri();
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdZahajeno1);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        Napis(u"1000"_s);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdVydObalky);
+        Napis(u"0700"_s);
+        Napis(u"698"_s);
+        Napis(u"8000"_s);
+        QCoreApplication::processEvents();
+        const TOkrsekRec &h = t.Vysledky.VetaT3;
+        QCOMPARE(h.ZapsOsoby, 1000);
+        QCOMPARE(h.VydObalky, quint16(700));
+        QCOMPARE(o.R_EdVydObalky->text(), u"700"_s);
+        QCOMPARE(h.OdevzdObalky, quint16(698));
+        QCOMPARE(h.PlatneHlasy, 8000);
+        QCOMPARE(h.Poc_VS_HL, quint16(5));
+        QCOMPARE(h.T3KC_2, 10409);
+        QCOMPARE(o.R_EdT3KC_2->text(), u"10409"_s);
+        QCOMPARE(o.R_EdT3KC_1->text(), u"6"_s); // 500011 / 1
+        QCOMPARE(t.Dotaznik.Hlasky, QStringList());
+        // Enter on the last count moves on to the button.
+        QCOMPARE(QApplication::focusWidget(), o.R_Dalsi2_Btn);
+    }
+
+    void pismeno_a_prazdne_pole()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        Napis(u"12a3"_s, false);
+        QCOMPARE(o.R_EdZapsOsoby->text(), u"123"_s);
+        // Emptied and left: "0", stored as 0; check 06 fails and hides 96 and 93.
+        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_Backspace);
+        Napis(QString());
+        QCOMPARE(o.R_EdZapsOsoby->text(), u"0"_s);
+        QCOMPARE(t.Vysledky.VetaT3.ZapsOsoby, 0);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, QStringList{u"Chyba č. 6"_s});
+        QCOMPARE(t.Hlaska->IgnorovatBtn->text(), u"&Potvrdit"_s);
+        // Answered "&Potvrdit": the focus stays where Enter put it.
+        QCOMPARE(QApplication::focusWidget(), o.R_EdVydObalky);
+        // A value far from the reference count: warning 96 with the reference as parameter.
+        QTest::keyClick(o.R_EdVydObalky, Qt::Key_Tab, Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        t.Dotaznik.Hlasky.clear();
+        t.Dotaznik.ZaradVysledekDialogu(1); // "&Opravit"
+        Napis(u"5000"_s);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, QStringList{u"Upozornění (č. 96)"_s});
+        QVERIFY(t.Hlaska->HlaskaL->text().contains(u"1000"_s));
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+    }
+
+    void zrusit_bez_hlasky()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_Backspace);
+        // Leaving for "Zrušit": no message; the close question is answered No.
+        o.zrusitBtn->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        QVERIFY(t.Dotaznik.Hlasky.isEmpty());
+        QTest::mouseClick(o.zrusitBtn, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(t.Dotaznik.Zpravy.size(), 1);
+        QCOMPARE(t.Dotaznik.Zpravy[0].Text,
+                 u"Opravdu ukončit pořizování bez uložení změn na aktuální záložce?"_s);
+        QVERIFY(t.Dotaznik.Zpravy[0].VychoziNe);
+        QVERIFY(o.isVisible());
+        QVERIFY(t.Dotaznik.Hlasky.isEmpty());
+    }
+
+    void stranky_dokola()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageUp);
+        QCOMPARE(o.Stranka(), 5);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 0);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdZahajeno1);
+        Klavesa(Qt::Key_PageDown);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 2);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 3);
+        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 4);
+        // Only ten candidates: candidate 35 is disabled, so nothing on the page takes the focus.
+        QVERIFY(!o.EdHlasyKand[35]->hasFocus());
+        QVERIFY(t.Dotaznik.Zpravy.isEmpty());
+    }
+
+    void zavreni_data()
+    {
+        QTest::addColumn<bool>("ano");
+        QTest::newRow("ne") << false;
+        QTest::newRow("ano") << true;
+    }
+    void zavreni()
+    {
+        QFETCH(bool, ano);
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        QVERIFY(QFile::remove(t.Soubor(u"E"_s)));
+        Napis(u"321"_s, false);
+        t.Dotaznik.ZaradOdpoved(ano ? TOdpoved::Ano : TOdpoved::Ne);
+        o.close();
+        QCoreApplication::processEvents();
+        QCOMPARE(o.isVisible(), !ano);
+        QCOMPARE(o.Ukonceni, ano);
+        // Closing with Yes does not save on its way to page 0.
+        QVERIFY(!QFile::exists(t.Soubor(u"E"_s)));
+        if (!ano) {
+            QCOMPARE(o.Stranka(), 1);
+            QCOMPARE(o.R_EdZapsOsoby->text(), u"321"_s);
+        } else {
+            QCOMPARE(o.Stranka(), 0);
+        }
+    }
+
+    void esc_jen_na_strance_1()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_Escape);
+        QVERIFY(t.Dotaznik.Zpravy.isEmpty());
+        Klavesa(Qt::Key_PageDown);
+        Klavesa(Qt::Key_Escape);
+        QCOMPARE(t.Dotaznik.Zpravy.size(), 1); // the close question
+        QVERIFY(o.isVisible());
+    }
+
+    void pruchod_hlasovacim_listkem()
+    {
+        TProstredi t({.PocetStran = 3});
+        QString prvni = u"ANAA"_s + QString(32, u'A'); // 36 candidates, no. 2 struck off
+        ZapisStrany(t.Adr, {prvni, u"AAN"_s, u"NN"_s});
+        TR_Vstupni_Form &o = t.Otevri();
+        o.NastavStranku(3);
+        QCOMPARE(o.R_CBHL_1->count(), 3);
+        QCOMPARE(o.R_CBHL_1->itemText(0), u"01: Strana č. 1"_s);
+        QCOMPARE(o.PoslPlatnyKand, 36);
+        QCOMPARE(o.EdHlasyKand[2]->text(), u"N"_s);
+        QVERIFY(!o.EdHlasyKand[2]->isEnabled());
+        QCOMPARE(o.LabJmenoKand[1]->text(), u"Š. Kandidátová 1"_s);
+        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        Napis(u"50"_s);
+        // The struck-off candidate is skipped.
+        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[3]);
+        for (int i = 3; i <= 34; ++i)
+            Napis(QString::number(i));
+        // From 34 to page 4, candidate 35.
+        QCOMPARE(o.Stranka(), 4);
+        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[35]);
+        QVERIFY(QFile::exists(t.Soubor(u"E"_s)));
+        Napis(u"35"_s);
+        Napis(u"36"_s);
+        // Last standing candidate on page 4: back to page 3 with the next party.
+        QCOMPARE(o.Stranka(), 3);
+        QCOMPARE(o.R_CBHL_1->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        const TStranaHLRec &s1 = t.Vysledky.StranyHL[1];
+        QCOMPARE(s1.HlasyKand[1], quint16(50));
+        QCOMPARE(s1.HlasyKand[36], quint16(36));
+        int soucet = 50;
+        for (int i = 3; i <= 36; ++i)
+            soucet += i;
+        QCOMPARE(s1.PocHl, soucet);
+        QCOMPARE(s1.HLKC2, soucet + 1);
+        QCOMPARE(s1.HLPoslKand, quint16(36));
+        QCOMPARE(o.EdKCStrany[1]->text(), QString::number(soucet + 1));
+        // Party 2: candidate 2 is its last standing one; Enter there moves to party 3,
+        // which has no standing candidate and is passed over when the list is left.
+        Klavesa(Qt::Key_Tab); // leaves the list for the first candidate
+        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[1]);
+        Napis(u"7"_s);
+        Napis(u"0"_s);
+        QCOMPARE(o.R_CBHL_1->currentIndex(), 2);
+        QCOMPARE(o.EdHlasyKand[1]->text(), u"N"_s);
+        QCOMPARE(o.LabJmenoKand[3]->text(), QString(32, u'-'));
+        QCOMPARE(o.EdHlasyKand[3]->text(), u"0"_s);
+        QVERIFY(!o.EdHlasyKand[3]->isEnabled());
+        // Leaving the list (here for the next page's tab) passes over party 3, the last.
+        QTabBar *zalozky = o.R_TN_T3HL->tabBar();
+        QTest::mouseClick(zalozky, Qt::LeftButton, {}, zalozky->tabRect(4).center());
+        QTRY_COMPARE(o.Stranka(), 5);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
+        QCOMPARE(t.Vysledky.StranyHL[2].HLPoslKand, quint16(1));
+        QCOMPARE(t.Vysledky.VetaT3.Poc_VS_HL, quint16(2));
+        // The file holds what was typed.
+        TVysledky ulozene;
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, ulozene);
+        QCOMPARE(ulozene.StranyHL[1].HlasyKand, s1.HlasyKand);
+        QCOMPARE(ulozene.StranyHL[2].HlasyKand[1], quint16(7));
+    }
+
+    void posledni_strana_na_stranku_5_a_kontrola_22()
+    {
+        TProstredi t({.PocetStran = 2});
+        ZapisStrany(t.Adr, {u"AA"_s, u"AA"_s});
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"E"_s, PlatnyOkrsek(2, 2, 0));
+        TR_Vstupni_Form &o = t.Otevri();
+        o.NastavStranku(3);
+        o.R_CBHL_1->setCurrentIndex(1);
+        o.R_CBHL_1Change();
+        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        t.Dotaznik.ZaradVysledekDialogu(1);
+        Napis(u"5"_s);
+        Napis(u"4"_s);
+        // Last candidate of the last party: page 5; check 22 finds 9 votes against 0 valid.
+        QTRY_COMPARE(t.Dotaznik.Hlasky, QStringList{u"Chyba č. 22"_s});
+        QCOMPARE(o.Stranka(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdPlatneHlasy);
+    }
+
+    void opravit_vraci_predchozi_stranu()
+    {
+        TProstredi t({.PocetStran = 2});
+        ZapisStrany(t.Adr, {u"AA"_s, u"AAA"_s});
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"E"_s, PlatnyOkrsek(2, 2, 0));
+        TR_Vstupni_Form &o = t.Otevri();
+        o.NastavStranku(3);
+        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        Napis(u"1"_s);
+        // More votes than envelopes returned (690): check 24, after Enter moved to party 2.
+        t.Dotaznik.ZaradVysledekDialogu(1);
+        Napis(u"9999"_s);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, QStringList{u"Chyba č. 24"_s});
+        QCOMPARE(o.R_CBHL_1->currentIndex(), 0);
+        QCOMPARE(o.EdHlasyKand[2]->text(), u"9999"_s);
+        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[2]);
+        QCOMPARE(t.Vysledky.StranyHL[1].HlasyKand[2], quint16(9999));
+    }
+
+    void potvrdit_stisknute_tlacitko()
+    {
+        TProstredi t;
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"E"_s, PlatnyOkrsek());
+        TR_Vstupni_Form &o = t.Otevri();
+        // The user's click on "Pokračovat" of page 0 met a message: confirmed, it runs.
+        o.Dalsi_Btn->setFocus(Qt::MouseFocusReason);
+        o.Hlaska(6, QString(), o.R_EdZapsOsoby, false, true);
+        QTRY_COMPARE(t.Dotaznik.Hlasky.size(), 1);
+        QCOMPARE(o.Stranka(), 1);
+        // Page 1's "Pokračovat" is not run again.
+        o.R_Dalsi2_Btn->setFocus(Qt::MouseFocusReason);
+        o.Hlaska(6, QString(), o.R_EdZapsOsoby, false, true);
+        QTRY_COMPARE(t.Dotaznik.Hlasky.size(), 2);
+        QCOMPARE(o.Stranka(), 1);
+    }
+
+    void radky_komise_data()
+    {
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<int>("radku");
+        QTest::newRow("7") << u"7"_s << 7;
+        QTest::newRow("1") << u"1"_s << 2;
+        QTest::newRow("01") << u"01"_s << 2;
+        QTest::newRow("0") << u"0"_s << 2;
+        QTest::newRow("prazdne") << QString() << 2;
+    }
+    void radky_komise()
+    {
+        QFETCH(QString, p);
+        QFETCH(int, radku);
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        TZColorStringGrid *g = o.R_JmenaKomise_SG;
+        QCOMPARE(g->RowCount(), 5); // P = 5 from the file
+        QCOMPARE(g->Cells(1, 4), u"D"_s);
+        Klavesa(Qt::Key_PageUp);
+        Klavesa(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKP);
+        QTest::keyClick(o.R_SEdClenuOVKP, Qt::Key_Backspace);
+        Napis(p);
+        QCOMPARE(g->RowCount(), radku);
+        if (radku == 7) {
+            QCOMPARE(g->Cells(0, 1), u"2."_s);
+            QCOMPARE(g->Cells(0, 6), u"7."_s);
+            QCOMPARE(g->Cells(1, 1), u"A"_s); // names already typed stay
+        } else {
+            QCOMPARE(g->Cells(0, 1), QString());
+            QCOMPARE(g->Cells(1, 1), QString());
+        }
+    }
+
+    void mrizka_enter_a_limit()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        TZColorStringGrid *g = o.R_JmenaKomise_SG;
+        o.NastavStranku(5);
+        g->setFocus(Qt::TabFocusReason);
+        g->SetRow(1);
+        QCoreApplication::processEvents();
+        // A typed character opens the editor; 51 characters keep 50.
+        QTest::keyClick(g, Qt::Key_X);
+        QWidget *editor = QApplication::focusWidget();
+        QVERIFY(editor && editor != g);
+        QTest::keyClicks(editor, QString(50, u'x'));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(g->Cells(1, 1), QString(50, u'x'));
+        QCOMPARE(g->Row(), 2);
+        // The editor opened on the next row; close it and walk to the last row.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        g->SetRow(4);
+        QTest::keyClick(g, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(g->Row(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        // The names reach KOMISE.RCD with the next save.
+        o.NastavStranku(0);
+        const QList<TKomise> k = NactiKomisi(t.Adr.AdrData);
+        QCOMPARE(k.size(), 4);
+        QCOMPARE(k[0].clen, QString(50, u'x'));
+    }
+
+    void oddily_I_a_III()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Napis(u"07:00"_s);
+        QCOMPARE(t.Hlasovani.Zahajeno1, u"07:00"_s);
+        o.R_OdrocBRB->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(o.R_OdrocBRB, Qt::Key_Space);
+        QCOMPARE(t.Hlasovani.Odroc, u"B"_s);
+        o.R_SEdOdrocenoH->setFocus(Qt::TabFocusReason);
+        Napis(u"0"_s);
+        QCOMPARE(t.Hlasovani.OdrocenoH, QString());
+        Napis(u"00"_s);
+        QCOMPARE(t.Hlasovani.OdrocenoM, u"00"_s);
+        o.R_SEdStizListu->setFocus(Qt::TabFocusReason);
+        Napis(u"x9"_s);
+        QCOMPARE(t.Hlasovani.StizListu, u"9"_s);
+    }
+
+    void ulozeni_a_znovuotevreni()
+    {
+        TProstredi t({.PocetStran = 2});
+        ZapisStrany(t.Adr, {u"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"_s, u"AA"_s}); // 38 candidates
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"O"_s, PlatnyOkrsek(2, 2, 1));
+        {
+            TR_Vstupni_Form &o = t.Otevri();
+            QCOMPARE(o.EdHlasyKand[1]->text(), u"1"_s); // loaded from the "O" file
+            Napis(u"06:30"_s);
+            o.NastavStranku(1);
+            Napis(u"900"_s);
+            o.NastavStranku(4);
+            o.EdHlasyKand[37]->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            Napis(u"44"_s, false);
+            Klavesa(Qt::Key_PageDown); // the typed value is stored before the save
+            Klavesa(Qt::Key_Tab);
+            Napis(u"3"_s);
+            o.NastavStranku(0);
+            QVERIFY(!QFile::exists(t.Soubor(u"O"_s)));
+            QVERIFY(QFile::exists(t.Soubor(u"E"_s)));
+            QCOMPARE(NactiStanici(t.Adr.AdrStanice).Stav1, u"N"_s);
+            t.Dotaznik.ZaradOdpoved(TOdpoved::Ano);
+            o.close();
+        }
+        t.Vysledky = TVysledky();
+        t.Hlasovani = THlasovaniRec();
+        TR_Vstupni_Form &o = t.Otevri();
+        QCOMPARE(o.R_SEdZahajeno1->text(), u"06:30"_s);
+        QCOMPARE(o.R_EdZapsOsoby->text(), u"900"_s);
+        QCOMPARE(o.R_SEdClenuOVKP->text(), u"3"_s);
+        QCOMPARE(o.R_JmenaKomise_SG->RowCount(), 3);
+        QCOMPARE(o.R_JmenaKomise_SG->Cells(1, 2), u"B"_s);
+        o.NastavStranku(4);
+        QCOMPARE(o.EdHlasyKand[37]->text(), u"44"_s);
+        QCOMPARE(o.EdKCStrany[1]->text(), QString::number(1 + 1 + 1 + 44));
+        QCOMPARE(o.EdPoslKand[1]->text(), u"37"_s);
+    }
+
+    void poskozeny_soubor_se_neotevre()
+    {
+        TProstredi t;
+        QFile f(t.Soubor(u"E"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("tohle neni soubor okrsku");
+        f.close();
+        t.Okno = std::make_unique<TR_Vstupni_Form>(t.Beh(), *t.Hlaska, u"Zkouška"_s);
+        QVERIFY_THROWS_EXCEPTION(EChyba, t.Okno->FormShow());
+        QFile g(t.Soubor(u"E"_s));
+        QVERIFY(g.open(QIODevice::ReadOnly));
+        QCOMPARE(g.readAll(), QByteArray("tohle neni soubor okrsku"));
+    }
+
+    void neuspesne_ulozeni_opakuje()
+    {
+        TProstredi t;
+        t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        Napis(u"555"_s, false);
+        Soubory::NastavPoruchu(
+            [](Soubory::KrokUkladani k) { return k == Soubory::KrokUkladani::Zapis ? 28 : 0; });
+        Klavesa(Qt::Key_PageDown);
+        Soubory::NastavPoruchu(nullptr);
+        QCOMPARE(t.Dotaznik.Zpravy.size(), 1);
+        QCOMPARE(t.Dotaznik.Zpravy[0].Ikona, TIkona::Chyba);
+        TVysledky v;
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        QCOMPARE(v.VetaT3.ZapsOsoby, 0);
+        QCOMPARE(t.Vysledky.VetaT3.ZapsOsoby, 555);
+        Klavesa(Qt::Key_PageDown);
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        QCOMPARE(v.VetaT3.ZapsOsoby, 555);
+    }
+
+    void f2_a_rozepsane_hodnoty()
+    {
+        TProstredi t({.PocetStran = 1});
+        ZapisStrany(t.Adr, {u"AA"_s});
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        Napis(u"1001"_s, false);
+        // F2 stores the value being typed and keeps the focus in the field.
+        Klavesa(Qt::Key_F2);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        TVysledky v;
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        QCOMPARE(v.VetaT3.ZapsOsoby, 1001);
+        // A vote over the envelopes, left by Page Down: stored and reported once.
+        o.NastavStranku(3);
+        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        Napis(u"900"_s, false);
+        Klavesa(Qt::Key_PageDown);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, QStringList{u"Chyba č. 24"_s});
+        QCoreApplication::processEvents();
+        QCOMPARE(t.Dotaznik.Hlasky.size(), 1);
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        QCOMPARE(v.StranyHL[1].HlasyKand[1], quint16(900));
+        // An open name cell is stored too.
+        o.NastavStranku(5);
+        o.R_JmenaKomise_SG->setFocus(Qt::TabFocusReason);
+        o.R_JmenaKomise_SG->SetRow(2);
+        QTest::keyClick(o.R_JmenaKomise_SG, Qt::Key_Z);
+        QTest::keyClicks(QApplication::focusWidget(), u"ita"_s);
+        Klavesa(Qt::Key_PageUp);
+        QCOMPARE(NactiKomisi(t.Adr.AdrData).at(1).clen, u"zita"_s);
+    }
+
+    void poradi_poli()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        const QList<QWidget *> strana0{
+            o.R_SEdZahajeno1, o.R_SEdUkonceno1, o.R_SEdZahajeno2, o.R_SEdUkonceno2,  o.R_OdrocNRB,
+            o.R_SEdOdrocenoD, o.R_SEdOdrocenoH, o.R_SEdOdrocenoM, o.R_SEdDuvodOdroc, o.R_ProdlNRB};
+        for (QWidget *w : strana0) {
+            QCOMPARE(QApplication::focusWidget(), w);
+            Klavesa(Qt::Key_Return); // Enter moves on everywhere, radio buttons included
+        }
+        Klavesa(Qt::Key_PageUp);
+        const QList<QWidget *> strana5{o.R_SEdClenuOVKC, o.R_SEdClenuOVKP, o.R_SEdZapisovat,
+                                       o.R_JmenaKomise_SG};
+        for (QWidget *w : strana5) {
+            QCOMPARE(QApplication::focusWidget(), w);
+            Klavesa(Qt::Key_Tab);
+        }
+    }
+
+    void rozlozeni_radku_data()
+    {
+        QTest::addColumn<int>("strana");
+        QTest::addColumn<int>("i");
+        QTest::addColumn<QPoint>("pozice");
+        // Page 2: 15 rows of 28 pixels, columns 220 apart.
+        QTest::newRow("KC 1") << 2 << 1 << QPoint(75, 50);
+        QTest::newRow("KC 16") << 2 << 16 << QPoint(295, 50);
+        QTest::newRow("KC 45") << 2 << 45 << QPoint(515, 442);
+        // Candidates: 17 rows on page 3, 18 on page 4, 26 pixels apart.
+        QTest::newRow("kand 1") << 3 << 1 << QPoint(290, 70);
+        QTest::newRow("kand 18") << 3 << 18 << QPoint(640, 70);
+        QTest::newRow("kand 35") << 4 << 35 << QPoint(290, 45);
+        QTest::newRow("kand 70") << 4 << 70 << QPoint(640, 487);
+    }
+    void rozlozeni_radku()
+    {
+        QFETCH(int, strana);
+        QFETCH(int, i);
+        QFETCH(QPoint, pozice);
+        TProstredi t;
+        TR_Vstupni_Form o(t.Beh(), *t.Hlaska, u"Zkouška"_s);
+        QVERIFY2(o.logicalDpiX() == 96, "the positions are for 96 pixels per inch");
+        TSEdit *e = strana == 2 ? o.EdKCStrany[std::size_t(i)] : o.EdHlasyKand[std::size_t(i)];
+        QCOMPARE(e->pos(), pozice);
+        QCOMPARE(e->height(), 20);
+        QCOMPARE(e->parentWidget(), o.Panely[std::size_t(strana)]);
+        QCOMPARE(e->maxLength(), strana == 2 ? 5 : 4);
+        QCOMPARE(o.LabPorKand[7]->text(), u" 7."_s);
+    }
+
+    void chybejici_komise()
+    {
+        TProstredi t;
+        QVERIFY(QFile::remove(t.Adr.AdrData + u"KOMISE.RCD"_s));
+        TR_Vstupni_Form &o = t.Otevri();
+        QCOMPARE(o.R_JmenaKomise_SG->RowCount(), 5);
+        QCOMPARE(o.R_JmenaKomise_SG->Cells(1, 1), QString());
+        QCOMPARE(o.R_JmenaKomise_SG->Cells(0, 4), u"5."_s);
+    }
+};
+
+QTEST_MAIN(TestVstup)
+#include "TestVstup.moc"
