@@ -90,33 +90,56 @@ TAdresare KopieAdresaru(const TAdresare &adr, const QString &cil)
     return kopie;
 }
 
-// The check run of the menu on a copy of the data, printing the protocol of checks.
-bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+QString PlatnyAdresar(const QTemporaryDir &docasny)
 {
-    QTemporaryDir docasny;
     if (!docasny.isValid())
         throw EChyba(u"Dočasný adresář nelze vytvořit."_s);
-    const TAdresare kopie = KopieAdresaru(adr, docasny.path());
-    TStaniceRec stanice = NactiStanici(kopie.AdrStanice);
-    const TCisChyb ciselnik(kopie.AdrInstalace);
-    TChybProt protokol(ciselnik);
+    return docasny.path();
+}
+
+// The program state of one check run over a copy of the installation, so that the
+// installation's own files stay exactly as they are.
+struct TKontrolaNaKopii
+{
+    TKontrolaNaKopii(const TAdresare &adr, const QString &typ)
+        : kopie(KopieAdresaru(adr, PlatnyAdresar(docasny))), stanice(NactiStanici(kopie.AdrStanice)),
+          ciselnik(kopie.AdrInstalace), protokol(ciselnik), pomTypZastup(quint16(typ.toUShort()))
+    {
+    }
+
+    TKontrolniBeh Beh(std::function<void()> tiskni)
+    {
+        return TKontrolniBeh{dotaznik, kopie,   stanice,      aktOkrsek, *reference, *vysledky,
+                             hlasovani, komise, protokol,     stav,      pomTypZastup, vybrano,
+                             dataOK,    kontrolyOK, exportOK, std::move(tiskni)};
+    }
+
+    QTemporaryDir docasny;
+    TAdresare kopie;
+    TStaniceRec stanice;
+    TCisChyb ciselnik;
+    TChybProt protokol;
     TDotaznikProtokolu dotaznik;
     TOkrsekRefRec aktOkrsek;
-    auto reference = std::make_unique<TReference>();
-    auto vysledky = std::make_unique<TVysledky>();
+    std::unique_ptr<TReference> reference = std::make_unique<TReference>();
+    std::unique_ptr<TVysledky> vysledky = std::make_unique<TVysledky>();
     THlasovaniRec hlasovani;
     QList<TKomise> komise;
     TKontrolniStav stav;
-    quint16 pomTypZastup = quint16(typ.toUShort());
+    quint16 pomTypZastup;
     int vybrano = 2;
     bool dataOK = false, kontrolyOK = false, exportOK = false;
+};
+
+// The check run of the menu on a copy of the data, printing the protocol of checks.
+bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+{
+    TKontrolaNaKopii k(adr, typ);
     bool vytisteno = false;
-    const auto tiskni = [&] {
-        TiskProtokolu(tisk, protokol, vysledky->VetaT3, stanice, aktOkrsek);
+    TKontrolniBeh beh = k.Beh([&] {
+        TiskProtokolu(tisk, k.protokol, k.vysledky->VetaT3, k.stanice, k.aktOkrsek);
         vytisteno = true;
-    };
-    TKontrolniBeh beh{dotaznik, kopie,     stanice,      aktOkrsek, *reference, *vysledky, hlasovani, komise,
-                      protokol, stav,      pomTypZastup, vybrano,   dataOK,     kontrolyOK, exportOK, tiskni};
+    });
     KontrolaDat(beh);
     return vytisteno;
 }
@@ -134,35 +157,18 @@ bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
 // supplies the protocol, then one pass with the preview's corrections.
 bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
 {
-    QTemporaryDir docasny;
-    if (!docasny.isValid())
-        throw EChyba(u"Dočasný adresář nelze vytvořit."_s);
-    const TAdresare kopie = KopieAdresaru(adr, docasny.path());
-    TStaniceRec stanice = NactiStanici(kopie.AdrStanice);
-    const TCisChyb ciselnik(kopie.AdrInstalace);
-    TChybProt protokol(ciselnik);
-    TDotaznikProtokolu dotaznik;
-    TOkrsekRefRec aktOkrsek;
-    auto reference = std::make_unique<TReference>();
-    auto vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec hlasovani;
-    QList<TKomise> komise;
-    TKontrolniStav stav;
-    quint16 pomTypZastup = quint16(typ.toUShort());
-    int vybrano = 2;
-    bool dataOK = false, kontrolyOK = false, exportOK = false;
-    TKontrolniBeh beh{dotaznik, kopie,     stanice,      aktOkrsek, *reference, *vysledky, hlasovani, komise,
-                      protokol, stav,      pomTypZastup, vybrano,   dataOK,     kontrolyOK, exportOK, {}};
-    aktOkrsek.KodObce = stanice.KodObce;
-    aktOkrsek.CisloOkrsku = stanice.CisloOkrsku;
-    aktOkrsek.TypZastup = typ;
+    TKontrolaNaKopii k(adr, typ);
+    TKontrolniBeh beh = k.Beh({});
+    k.aktOkrsek.KodObce = k.stanice.KodObce;
+    k.aktOkrsek.CisloOkrsku = k.stanice.CisloOkrsku;
+    k.aktOkrsek.TypZastup = typ;
     if (!Kontroly(beh))
         return false;
-    if (!ExistujeVysledek(kopie, aktOkrsek))
-        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s.arg(aktOkrsek.CisloOkrsku)
-                         .arg(aktOkrsek.KodObce, typ));
-    NactiKandidaty(kopie, aktOkrsek, *reference);
-    const TDataZapisu data{stanice, aktOkrsek, *reference, *vysledky, hlasovani, komise, &protokol};
+    if (!ExistujeVysledek(k.kopie, k.aktOkrsek))
+        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s.arg(k.aktOkrsek.CisloOkrsku)
+                         .arg(k.aktOkrsek.KodObce, typ));
+    NactiKandidaty(k.kopie, k.aktOkrsek, *k.reference);
+    const TDataZapisu data{k.stanice, k.aktOkrsek, *k.reference, *k.vysledky, k.hlasovani, k.komise, &k.protokol};
     SestavZapis(tisk, data);
     return true;
 }
