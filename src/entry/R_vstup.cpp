@@ -646,28 +646,31 @@ void TR_Vstupni_Form::ProcObnovDopocPoleHL(int k)
 
 // ---- Saving ----------------------------------------------------------------------
 
+void TR_Vstupni_Form::UlozZaznamy()
+{
+    TVysledky &v = m_b.Vysledky;
+    for (int k = 1; k <= PocetStran(); ++k)
+        ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
+    ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
+    // The new "E" file is in place before the "O" file goes, so a failed write
+    // never leaves the precinct without a file.
+    UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
+    Soubory::Smaz(JmenoSouboruOkrsku(m_b.Adresare, m_b.AktOkrsek, u"O"_s));
+    UlozHlasovani(m_b.Adresare.AdrData, m_b.Hlasovani);
+    const int p = PocetClenuP();
+    if (p >= 2) {
+        NastavPocetClenu(m_b.Komise, p - 1);
+        for (int r = 1; r <= p - 1; ++r)
+            m_b.Komise[r - 1].clen = R_JmenaKomise_SG->Cells(1, r).left(TZColorStringGrid::MaxDelka);
+        UlozKomisi(m_b.Adresare.AdrData, m_b.Komise);
+    }
+    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
+}
+
 void TR_Vstupni_Form::UlozPrubezne()
 {
     try {
-        TVysledky &v = m_b.Vysledky;
-        for (int k = 1; k <= PocetStran(); ++k)
-            ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
-        ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
-        // The new "E" file is in place before the "O" file goes, so a failed write
-        // never leaves the precinct without a file.
-        UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
-        Soubory::Smaz(JmenoSouboruOkrsku(m_b.Adresare, m_b.AktOkrsek, u"O"_s));
-        UlozHlasovani(m_b.Adresare.AdrData, m_b.Hlasovani);
-        const int p = PocetClenuP();
-        if (p >= 2) {
-            NastavPocetClenu(m_b.Komise, p - 1);
-            for (int r = 1; r <= p - 1; ++r)
-                m_b.Komise[r - 1].clen =
-                    R_JmenaKomise_SG->Cells(1, r).left(TZColorStringGrid::MaxDelka);
-            UlozKomisi(m_b.Adresare.AdrData, m_b.Komise);
-        }
-        ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
-                         m_b.Stanice);
+        UlozZaznamy();
     } catch (const EChyba &e) {
         // Every value stays in the window; the next save tries again.
         m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
@@ -676,10 +679,59 @@ void TR_Vstupni_Form::UlozPrubezne()
 
 void TR_Vstupni_Form::UlozitBtnClick()
 {
-    // Until saving with the check run arrives, saving is the periodic save.
     UlozitAktivniPole(true);
-    if (!Ukonceni)
-        UlozPrubezne();
+    if (Ukonceni)
+        return;
+    m_menimKodem = true;
+    R_TN_T3HL->setCurrentIndex(0);
+    m_menimKodem = false;
+    try {
+        UlozZaznamy();
+    } catch (const EChyba &e) {
+        // The check run reads the stored data: it must not check an older file.
+        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        return;
+    }
+    try {
+        UlozitSKontrolou();
+    } catch (const EChyba &e) {
+        // What was stored stays stored; the window stays open to try again.
+        m_b.Vybrano = 2;
+        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        return;
+    }
+    m_zavritBezOtazky = true;
+    close();
+}
+
+void TR_Vstupni_Form::UlozitSKontrolou()
+{
+    TVysledky &v = m_b.Vysledky;
+    m_b.Vybrano = 5;
+    Kontroly(m_b);
+    for (int k = 1; k <= PocetStran(); ++k)
+        ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
+    ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
+    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
+    if (DvaTypy) {
+        TInfo83 info;
+        NactiInfo83(m_b.Adresare.AdrData, v.VetaT3.TypZastup, info);
+        UlozInfo83(m_b.Adresare.AdrData, info, v.VetaT3);
+    }
+    m_b.Vybrano = 2;
+    const QString prefix = m_b.KontrolyOK ? u"O"_s : u"E"_s;
+    UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, prefix, v);
+    Soubory::Smaz(JmenoSouboruOkrsku(m_b.Adresare, m_b.AktOkrsek, m_b.KontrolyOK ? u"E"_s : u"O"_s));
+    if (m_b.KontrolyOK) {
+        const QString otazka = m_b.ExportOK
+                                   ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
+                                   : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s;
+        if (m_b.Dotaznik.Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
+            m_b.Vybrano = 4;
+            SpustExportTisk();
+            m_b.Vybrano = 2;
+        }
+    }
 }
 
 void TR_Vstupni_Form::UlozitAktivniPole(bool vratitFokus)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "KontrolniBeh.h"
+
+#include <functional>
 #include "SEdit.h"
 #include "ZColorStringGrid.h"
 
@@ -42,6 +44,11 @@ public:
     int Zobraz(const QPoint &roh);
 
     void UlozPrubezne();
+
+    // Set by the main window: whether the precinct elects both councils, and how to
+    // start the export and print flow after a save without blocking errors.
+    bool DvaTypy = false;
+    std::function<void()> SpustExportTisk;
 
     // Page change by code: the periodic save first (unless Ukonceni), then the page
     // and its focus rule.
@@ -158,6 +165,8 @@ private:
     void Dalsi_BtnClick();
     void R_Dalsi2_BtnClick();
     void UlozitBtnClick();
+    void UlozZaznamy();
+    void UlozitSKontrolou();
     void R_CBHL_1Exit();
     void R_PanVstupHL_1Exit(int i);
     void ObarviRadek(int i, const QColor &barva);

@@ -20,6 +20,9 @@
 #include "TiskNaTiskarnu.h"
 #include "Z_infoE.h"
 #include "ZkusebniStrana.h"
+#include "ExportTisk.h"
+#include "TiskZapisu.h"
+#include "Zarizeni.h"
 
 #include <QScreen>
 #include <QSysInfo>
@@ -74,6 +77,8 @@ void TKV_menu::ZobrazVstupniFormular()
 {
     if (!m_vstup)
         m_vstup = new TR_Vstupni_Form(m_program.KontrolniBeh(), *m_hlaska, windowTitle(), this);
+    m_vstup->DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
+    m_vstup->SpustExportTisk = [this] { Proved([this] { SpustExportATisk(); }); };
     // A file that cannot be read stops here with its error: the window does not open.
     m_vstup->FormShow();
     m_vstup->move(pos());
@@ -92,10 +97,22 @@ void TKV_menu::ExportTisk()
     SpustExportATisk();
 }
 
-// The export-and-print flow arrives with the export work.
 void TKV_menu::SpustExportATisk()
 {
-    NeniKDispozici(u"Export dat"_s);
+    TProgram &p = m_program;
+    TKontrolniBeh beh = p.KontrolniBeh();
+    TZdrojZarizeniLinux zdroj;
+    TExportTisk e{beh, p.JeZastup1, p.JeZastup2, zdroj, {}, this, {}};
+    e.TiskZapisu = [this, &p](int kopii) {
+        NajdiOkrsek(p.Adresare, p.AktOkrsek);
+        NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);
+        NactiKandidaty(p.Adresare, p.AktOkrsek, p.Reference);
+        TNahled nahled;
+        const TDataZapisu data{p.Stanice, p.AktOkrsek, p.Reference, p.Vysledky, p.Hlasovani, p.Komise, &p.ProtokolChyb};
+        TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true, kopii,
+                   PocetDnuVoleb, this);
+    };
+    ::ExportTisk(e);
 }
 
 void TKV_menu::ScitaciArch(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir)

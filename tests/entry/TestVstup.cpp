@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <memory>
@@ -577,12 +578,18 @@ private slots:
         TR_Vstupni_Form &o = t.Otevri();
         Klavesa(Qt::Key_PageDown);
         Napis(u"1001"_s, false);
-        // F2 stores the value being typed and keeps the focus in the field.
+        // F2 stores the value being typed, saves with the check run and closes; the
+        // precinct is left with exactly one results file.
         Klavesa(Qt::Key_F2);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QTRY_VERIFY(!o.isVisible());
+        QCOMPARE(QFileInfo::exists(t.Soubor(u"O"_s)) + QFileInfo::exists(t.Soubor(u"E"_s)), 1);
         TVysledky v;
-        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        NactiOkrsek(t.Adr, t.AktOkrsek, QFileInfo::exists(t.Soubor(u"O"_s)) ? u"O"_s : u"E"_s, v);
         QCOMPARE(v.VetaT3.ZapsOsoby, 1001);
+        QCOMPARE(t.Vybrano, 2);
+        o.FormShow();
+        o.show();
+        QVERIFY(QTest::qWaitForWindowActive(&o));
         // A vote over the envelopes, left by Page Down: stored and reported once.
         o.NastavStranku(3);
         o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
@@ -601,6 +608,52 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), u"ita"_s);
         Klavesa(Qt::Key_PageUp);
         QCOMPARE(NactiKomisi(t.Adr.AdrData).at(1).clen, u"zita"_s);
+    }
+
+    void ulozit_s_kontrolou_data()
+    {
+        QTest::addColumn<bool>("platna");
+        QTest::addColumn<int>("odpoved"); // to the question about export and printing
+        QTest::newRow("bez chyb, export") << true << int(TOdpoved::Ano);
+        QTest::newRow("bez chyb, ne") << true << int(TOdpoved::Ne);
+        QTest::newRow("s chybami") << false << int(TOdpoved::Ano);
+    }
+    void ulozit_s_kontrolou()
+    {
+        QFETCH(bool, platna);
+        QFETCH(int, odpoved);
+        TProstredi t;
+        TVysledky v = PlatnyOkrsek();
+        if (!platna)
+            v.VetaT3.PlatneHlasy = 0; // parties with votes but no valid votes: a blocking error
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"E"_s, v);
+        TR_Vstupni_Form &o = t.Otevri();
+        QList<int> exporty; // Vybrano seen by each export started
+        o.SpustExportTisk = [&] { exporty.append(t.Vybrano); };
+        t.Dotaznik.ZaradOdpoved(TOdpoved(odpoved));
+        o.NastavStranku(3);
+        o.UlozitOkrBtn->click();
+        QTRY_VERIFY(!o.isVisible());
+        QCOMPARE(QFileInfo::exists(t.Soubor(u"O"_s)), platna);
+        QCOMPARE(QFileInfo::exists(t.Soubor(u"E"_s)), !platna);
+        QCOMPARE(t.Vybrano, 2);
+        QCOMPARE(NactiStanici(t.Adr.AdrStanice).Stav1, u"N"_s);
+        QList<TZprava> otazky;
+        for (const TZprava &z : std::as_const(t.Dotaznik.Zpravy)) {
+            if (z.AnoNe)
+                otazky.append(z);
+        }
+        if (!platna) {
+            QVERIFY(otazky.isEmpty());
+            QVERIFY(exporty.isEmpty());
+            return;
+        }
+        QCOMPARE(otazky.size(), 1);
+        QCOMPARE(otazky[0].Titulek, u"Vstup dat za okrsek"_s);
+        QVERIFY(!otazky[0].VychoziNe);
+        QCOMPARE(otazky[0].Text, t.ExportOK ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
+                                            : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s);
+        QCOMPARE(exporty, odpoved == int(TOdpoved::Ano) ? QList<int>{4} : QList<int>{});
     }
 
     void poradi_poli()

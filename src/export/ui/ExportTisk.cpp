@@ -1,0 +1,123 @@
+#include "ExportTisk.h"
+
+#include "Okrsek.h"
+#include "Soubory.h"
+#include "Stanice.h"
+#include "Z_export.h"
+#include "Z_info83.h"
+#include "Z_infoE.h"
+#include "Z_pockop.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool ExistujeData(const TKontrolniBeh &b, const QString &prefix)
+{
+    return QFileInfo(JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, prefix)).isFile();
+}
+
+QString Ctyri(quint16 typ, qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdObalky)
+{
+    return u"%1\n%2\n%3\n%4"_s.arg(typ).arg(zapsOsoby).arg(vydObalky).arg(odevzdObalky);
+}
+
+// Step 7: false when the user does not want to go on with different counts.
+bool PorovnejTypy(TExportTisk &e)
+{
+    TKontrolniBeh &b = e.Beh;
+    const TOkrsekRec &t3 = b.Vysledky.VetaT3;
+    TInfo83 info;
+    NactiInfo83(b.Adresare.AdrData, t3.TypZastup, info);
+    UlozInfo83(b.Adresare.AdrData, info, t3);
+    const TInfo83Rec &jiny = info.Info83Jiny;
+    if (t3.ZapsOsoby == jiny.ZapsOsoby && t3.VydObalky == jiny.VydObalky && t3.OdevzdObalky == jiny.OdevzdObalky)
+        return true;
+    TZ_info83_F dlg(b.KontrolyOK, e.Rodic);
+    dlg.InfoText2 = u"    ROZDÍL V ÚDAJÍCH MEZI ZÁPISY:"_s;
+    dlg.InfoText3 = u"typ zastupitelstva:\nvoliči v seznamu:\nvydané obálky:\nodevzdané obálky:"_s;
+    dlg.InfoText4 = Ctyri(t3.TypZastup, t3.ZapsOsoby, t3.VydObalky, t3.OdevzdObalky);
+    dlg.InfoText5 = Ctyri(jiny.TypZastup, jiny.ZapsOsoby, jiny.VydObalky, jiny.OdevzdObalky);
+    dlg.InfoText1 = u"Rozdílné údaje budou důvodem\nk odmítnutí zápisu při přejímce.\n\nCHCETE PŘESTO POKRAČOVAT \n"
+                    u"S TISKEM ZÁPISU A EXPORTEM DAT?"_s;
+    if (b.Dotaznik.ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) == TZ_info83_F::VysledekNe)
+        b.KontrolyOK = false;
+    return b.KontrolyOK;
+}
+
+QString TextDruhuProblemu(const TKontrolniStav &s)
+{
+    const QString konec = u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a budete "
+                          u"podepisovat protokol"_s;
+    if (s.JsouPropustitelne && s.JsouUpozorneni)
+        return u"Data obsahují PROPUSTITELNÉ CHYBY a UPOZORNĚNÍ."_s + konec + u"y."_s;
+    if (s.JsouPropustitelne)
+        return u"Data obsahují PROPUSTITELNÉ CHYBY."_s + konec + u"."_s;
+    if (s.JsouUpozorneni)
+        return u"Data obsahují UPOZORNĚNÍ."_s + konec + u"."_s;
+    return {};
+}
+
+} // namespace
+
+bool ExportTisk(TExportTisk &e)
+{
+    TKontrolniBeh &b = e.Beh;
+    IDotaznik &d = b.Dotaznik;
+    const QString titulek = u"Export dat"_s;
+    if (ExistujeData(b, u"E"_s)) {
+        b.DataOK = false;
+        d.Varovani(titulek, u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s);
+        return false;
+    }
+    if (!ExistujeData(b, u"O"_s)) {
+        b.DataOK = false;
+        d.Varovani(titulek, u"Data nejsou pořízena!"_s);
+        return false;
+    }
+    if (b.Vybrano != 4) {
+        b.Vybrano = 3;
+        // A key missing from the reference data leaves nothing to export.
+        if (!Kontroly(b))
+            b.DataOK = false;
+    }
+    b.Vybrano = 2;
+    if (!b.DataOK)
+        return false;
+    if (!b.ExportOK && !b.KontrolyOK) {
+        d.Varovani(TitulekExportTisk, u"CHYBY V DATECH ZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup
+                                          + u".\n\nNELZE VYTVOŘIT EXPORT DAT ANI VYTISKNOUT ZÁPIS!!!"_s);
+        return false;
+    }
+    if (e.JeZastup1 && e.JeZastup2 && !PorovnejTypy(e))
+        return false;
+
+    const QString problemy = TextDruhuProblemu(b.Stav);
+    if (!problemy.isEmpty())
+        d.Informace(TitulekExportTisk, problemy);
+
+    TZ_infoE_F info(e.Rodic);
+    info.setWindowTitle(TitulekExportTisk);
+    info.InfoText1 = u"TISK ZÁPISU I EXPORT DAT\nZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup + u" POVOLEN."_s;
+    info.InfoText2 = u"Pro export na USB disk\nvložte (zapojte) technický nosič,\nna který chcete data exportovat."
+                     u"\n\nPokud žádný nevložíte,\nbude umožněn jen export dat na pevný disk."_s;
+    d.ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
+
+    TZ_ExportDat_F exportDlg(d, e.Zdroj, b.Adresare, b.Stanice, b.AktOkrsek, e.Rodic);
+    exportDlg.Cekej = e.Cekej;
+    exportDlg.FormShow();
+    d.ProvedDialog(u"TZ_ExportDat_F"_s, [&] { return exportDlg.exec(); });
+    if (!exportDlg.ExportProveden)
+        return false;
+
+    ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup == 1 ? 1 : 2, u"A"_s, b.Stanice);
+
+    TZ_PocetKopii_F kopie(e.Rodic);
+    kopie.FormShow();
+    d.ProvedDialog(u"TZ_PocetKopii_F"_s, [&] { return kopie.exec(); });
+    if (e.TiskZapisu)
+        e.TiskZapisu(kopie.PocetKopiiZapisu);
+    return true;
+}
