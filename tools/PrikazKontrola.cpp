@@ -4,6 +4,7 @@
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
+#include "Instalace.h"
 #include "Prikazy.h"
 #include "Reference.h"
 #include "Stanice.h"
@@ -43,15 +44,6 @@ private:
     bool m_ano;
 };
 
-bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
-{
-    TOkrsekRefRec klic;
-    klic.KodObce = stanice.KodObce;
-    klic.CisloOkrsku = stanice.CisloOkrsku;
-    klic.TypZastup = typ;
-    return NajdiOkrsek(adr, klic);
-}
-
 } // namespace
 
 int PrikazKontrola(const QStringList &argumenty)
@@ -88,15 +80,11 @@ int PrikazKontrola(const QStringList &argumenty)
         return KodPouziti;
     }
 
-    const QString instalace = QDir(volne.at(0)).absolutePath() + u'/';
-    const TStartAdresaru start =
-        UrciAdresare(instalace, podadresar.isEmpty() ? QStringList() : QStringList{podadresar});
-    if (!start.LzeSpustit) {
-        VypisChybu(QStringLiteral("kontrola: v %1 není stanice (STANICE.RCD)").arg(instalace));
+    std::optional<TStaniceNastroje> otevrena = OtevriStanici(QStringLiteral("kontrola"), volne.at(0), podadresar);
+    if (!otevrena)
         return KodChyba;
-    }
-    const TAdresare &adr = start.Adresare;
-    TStaniceRec stanice = NactiStanici(adr.AdrStanice);
+    const TAdresare &adr = otevrena->Adresare;
+    TStaniceRec &stanice = otevrena->Stanice;
 
     if (typ.isEmpty()) {
         const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));

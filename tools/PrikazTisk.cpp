@@ -5,6 +5,7 @@
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Protokol.h"
+#include "Instalace.h"
 #include "Prikazy.h"
 #include "Reference.h"
 #include "ScitaciArch.h"
@@ -42,15 +43,6 @@ DRUH:
   --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
   --podadresar P  stanice v adresáři INSTALACE/data/P/
 )";
-
-bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
-{
-    TOkrsekRefRec klic;
-    klic.KodObce = stanice.KodObce;
-    klic.CisloOkrsku = stanice.CisloOkrsku;
-    klic.TypZastup = typ;
-    return NajdiOkrsek(adr, klic);
-}
 
 // Messages to stderr; the question whether to check exported data again is answered
 // Yes, since the check runs on a copy.
@@ -226,14 +218,11 @@ int PrikazTisk(const QStringList &argumenty)
         return KodPouziti;
     }
 
-    const QString instalace = QDir(volne.at(0)).absolutePath() + u'/';
-    const TStartAdresaru start = UrciAdresare(instalace, podadresar.isEmpty() ? QStringList() : QStringList{podadresar});
-    if (!start.LzeSpustit) {
-        VypisChybu(u"tisk: v %1 není stanice (STANICE.RCD)"_s.arg(instalace));
+    const std::optional<TStaniceNastroje> otevrena = OtevriStanici(u"tisk"_s, volne.at(0), podadresar);
+    if (!otevrena)
         return KodChyba;
-    }
-    const TAdresare &adr = start.Adresare;
-    const TStaniceRec stanice = NactiStanici(adr.AdrStanice);
+    const TAdresare &adr = otevrena->Adresare;
+    const TStaniceRec &stanice = otevrena->Stanice;
 
     TNahled nahled;
     TTisk tisk(nahled);
