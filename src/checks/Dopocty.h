@@ -5,6 +5,15 @@
 
 #include <QDateTime>
 
+// The header's control numbers KČ1 and KČ2 from its own fields (32-bit sum, as the
+// record holds it).
+void ProcDopoctiKC(TOkrsekRec &h);
+
+// Party k's derived values from its candidate votes 1..pocetKand and the header:
+// identification, votes, KČ2, the last candidate with votes and the check sum; then
+// the header's count of parties with votes over parties 1..pocetStran and its KČ2.
+void ProcDopoctiHL(TVysledky &v, int k, int pocetKand, int pocetStran);
+
 // Fills the closing record VetaTS from the header and the parties 1..pocetStran:
 // identification, time of entry, a random number, the control sums and the check
 // sum over them. SeznamChyb is kept. A KodWindows that is not a number: EChyba.

@@ -369,10 +369,7 @@ void TR_Vstupni_Form::R_SEdClenuOVKPExit()
 void TR_Vstupni_Form::ProcDopoctiKC()
 {
     TOkrsekRec &h = m_b.Vysledky.VetaT3;
-    h.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
-    // 32-bit sum, as the record holds it.
-    h.T3KC_2 = qint32(quint32(h.ZapsOsoby) + h.TypZastup + h.VydObalky + h.OdevzdObalky +
-                      quint32(h.PlatneHlasy) + h.Pocet_VS + h.Poc_VS_HL);
+    ::ProcDopoctiKC(h);
     R_EdT3KC_1->setText(QString::number(h.T3KC_1));
     R_EdT3KC_1_Z->setText(R_EdT3KC_1->text());
     R_EdT3KC_2->setText(QString::number(h.T3KC_2));
@@ -579,43 +576,8 @@ void TR_Vstupni_Form::ProcDopoctiHL(int k)
 {
     if (k < 1 || k > MaxStran)
         return;
-    TOkrsekRec &h = m_b.Vysledky.VetaT3;
-    TStranaHLRec &s = m_b.Vysledky.StranyHL[std::size_t(k)];
-    s.TypVety = 2;
-    s.Okres = h.Okres;
-    s.Obec = h.Obec;
-    s.Okrsek = h.Okrsek;
-    s.TypZastup = h.TypZastup;
-    s.PorStHL = quint16(k);
-    s.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
-    s.HLPoslKand = 0;
-    const int n = qBound(0, int(CisloNeboNula(m_b.Reference.SeznamStran[std::size_t(k)].PocetKand)),
-                         int(MaxKandidatu));
-    quint32 soucet = 0;
-    quint32 vazeny = 0;
-    for (int i = 1; i <= n; ++i) {
-        soucet += s.HlasyKand[std::size_t(i)];
-        vazeny += quint32(i) * s.HlasyKand[std::size_t(i)];
-    }
-    s.PocHl = qint32(soucet);
-    s.HLKC2 = s.PorStHL + s.PocHl;
-    for (int i = n; i >= 1; --i) {
-        if (s.HlasyKand[std::size_t(i)] > 0) {
-            s.HLPoslKand = quint16(i);
-            break;
-        }
-    }
-    // 32-bit arithmetic with wrap-around, as the record's field holds it.
-    s.HLKS = qint32(quint32(s.TypVety) + s.Oprava + s.Chyba + s.Okres + quint32(s.Obec) +
-                    quint32(s.Okrsek) + s.T3KC_1 + s.TypZastup + h.CObvodu + quint32(s.HLKC2) +
-                    s.HLPoslKand + vazeny);
-    h.Poc_VS_HL = 0;
-    for (int j = 1; j <= PocetStran(); ++j) {
-        TStranaHLRec &sj = m_b.Vysledky.StranyHL[std::size_t(j)];
-        if (sj.PocHl > 0 || sj.HLPoslKand > 0)
-            ++h.Poc_VS_HL;
-        sj.HLKC2 = sj.PorStHL + sj.PocHl;
-    }
+    ::ProcDopoctiHL(m_b.Vysledky, k,
+                    int(CisloNeboNula(m_b.Reference.SeznamStran[std::size_t(k)].PocetKand)), PocetStran());
     ProcDopoctiKC();
 }
 
