@@ -26,3 +26,52 @@ bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
     klic.TypZastup = typ;
     return NajdiOkrsek(adr, klic);
 }
+
+std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr, const TStaniceRec &stanice,
+                               const QString &typ, int &kod)
+{
+    if (!typ.isEmpty())
+        return typ;
+    const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));
+    const bool typ2 = MaTyp(adr, stanice, QStringLiteral("2"));
+    if (typ1 && typ2) {
+        VypisChybu(QStringLiteral("%1: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2").arg(prikaz));
+        kod = KodPouziti;
+        return std::nullopt;
+    }
+    if (!typ1 && !typ2) {
+        VypisChybu(QStringLiteral("%1: okrsek %2 obce %3 není v číselníku OKRSKY.RCD")
+                       .arg(prikaz)
+                       .arg(stanice.CisloOkrsku)
+                       .arg(stanice.KodObce));
+        kod = KodChyba;
+        return std::nullopt;
+    }
+    return typ1 ? QStringLiteral("1") : QStringLiteral("2");
+}
+
+TOdpoved TDotaznikNastroje::Zobraz(const TZprava &zprava)
+{
+    const TOdpoved odpoved = TDotaznikKonzole::Zobraz(zprava);
+    return zprava.AnoNe && m_ano ? TOdpoved::Ano : odpoved;
+}
+
+TStavBehu::TStavBehu(const TAdresare &adr, const QString &typ, bool ano)
+    : adresare(adr), stanice(NactiStanici(adr.AdrStanice)), ciselnik(adr.AdrInstalace), protokol(ciselnik),
+      dotaznik(ano), pomTypZastup(quint16(typ.toUShort()))
+{
+}
+
+TKontrolniBeh TStavBehu::Beh(std::function<void()> tiskni)
+{
+    return TKontrolniBeh{dotaznik, adresare,  stanice,      aktOkrsek, *reference, *vysledky,
+                         hlasovani, komise,   protokol,     stav,      pomTypZastup, vybrano,
+                         dataOK,    kontrolyOK, exportOK,  std::move(tiskni)};
+}
+
+void TStavBehu::NastavKlic()
+{
+    aktOkrsek.KodObce = stanice.KodObce;
+    aktOkrsek.CisloOkrsku = stanice.CisloOkrsku;
+    aktOkrsek.TypZastup = QString::number(pomTypZastup);
+}

@@ -1,10 +1,15 @@
 #pragma once
 
 #include "Adresare.h"
+#include "Chyby.h"
+#include "Dotaznik.h"
+#include "KontrolniBeh.h"
 #include "Stanice.h"
 
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 // The station of an installation, found as the program finds it at start.
@@ -21,3 +26,44 @@ std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QStri
 
 // Whether OKRSKY.RCD lists the station's precinct for that council type.
 bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ);
+
+// The council type to work on: `typ` when given, otherwise the only type the precinct
+// has. Empty after telling the user (both types and no --typ, or neither type);
+// `kod` then holds the exit code.
+std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr, const TStaniceRec &stanice,
+                               const QString &typ, int &kod);
+
+// Messages go to stderr; a question is answered Yes when `ano` is set, else No.
+class TDotaznikNastroje : public TDotaznikKonzole
+{
+public:
+    explicit TDotaznikNastroje(bool ano) : m_ano(ano) {}
+    TOdpoved Zobraz(const TZprava &zprava) override;
+
+private:
+    bool m_ano;
+};
+
+// The program state one check run works on, as the program holds it.
+struct TStavBehu
+{
+    TStavBehu(const TAdresare &adr, const QString &typ, bool ano);
+    TKontrolniBeh Beh(std::function<void()> tiskni = {});
+    // Sets the current key to the station's precinct and the type.
+    void NastavKlic();
+
+    TAdresare adresare;
+    TStaniceRec stanice;
+    TCisChyb ciselnik;
+    TChybProt protokol;
+    TDotaznikNastroje dotaznik;
+    TOkrsekRefRec aktOkrsek;
+    std::unique_ptr<TReference> reference = std::make_unique<TReference>();
+    std::unique_ptr<TVysledky> vysledky = std::make_unique<TVysledky>();
+    THlasovaniRec hlasovani;
+    QList<TKomise> komise;
+    TKontrolniStav stav;
+    quint16 pomTypZastup;
+    int vybrano = 2;
+    bool dataOK = false, kontrolyOK = false, exportOK = false;
+};

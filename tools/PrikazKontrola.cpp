@@ -1,13 +1,7 @@
 // kontrola: the check command of the menu on an installation's stored data, headless.
-#include "Adresare.h"
-#include "Chyby.h"
-#include "Dotaznik.h"
 #include "EChyba.h"
-#include "KontrolniBeh.h"
 #include "Instalace.h"
 #include "Prikazy.h"
-#include "Reference.h"
-#include "Stanice.h"
 
 #include <QDir>
 
@@ -27,22 +21,6 @@ a nakonec řádek SeznamChyb=...
 
 Návratový kód: 0 bez blokující chyby, 3 s blokující chybou, 1 při selhání.
 )";
-
-// Messages go to stderr; the one question, whether to check exported data again,
-// is answered by --ano.
-class TDotaznikNastroje : public TDotaznikKonzole
-{
-public:
-    explicit TDotaznikNastroje(bool ano) : m_ano(ano) {}
-    TOdpoved Zobraz(const TZprava &zprava) override
-    {
-        const TOdpoved odpoved = TDotaznikKonzole::Zobraz(zprava);
-        return zprava.AnoNe && m_ano ? TOdpoved::Ano : odpoved;
-    }
-
-private:
-    bool m_ano;
-};
 
 } // namespace
 
@@ -83,40 +61,16 @@ int PrikazKontrola(const QStringList &argumenty)
     std::optional<TStaniceNastroje> otevrena = OtevriStanici(QStringLiteral("kontrola"), volne.at(0), podadresar);
     if (!otevrena)
         return KodChyba;
-    const TAdresare &adr = otevrena->Adresare;
-    TStaniceRec &stanice = otevrena->Stanice;
+    int kod = KodUspech;
+    const std::optional<QString> zvoleny =
+        UrciTyp(QStringLiteral("kontrola"), otevrena->Adresare, otevrena->Stanice, typ, kod);
+    if (!zvoleny)
+        return kod;
 
-    if (typ.isEmpty()) {
-        const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));
-        const bool typ2 = MaTyp(adr, stanice, QStringLiteral("2"));
-        if (typ1 && typ2) {
-            VypisChybu(QStringLiteral("kontrola: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2"));
-            return KodPouziti;
-        }
-        if (!typ1 && !typ2) {
-            VypisChybu(QStringLiteral("kontrola: okrsek %1 obce %2 není v číselníku OKRSKY.RCD")
-                           .arg(stanice.CisloOkrsku)
-                           .arg(stanice.KodObce));
-            return KodChyba;
-        }
-        typ = typ1 ? QStringLiteral("1") : QStringLiteral("2");
-    }
-
-    const TCisChyb ciselnik(adr.AdrInstalace);
-    TChybProt protokol(ciselnik);
-    TDotaznikNastroje dotaznik(ano);
-    TOkrsekRefRec aktOkrsek;
-    TReference reference;
-    TVysledky vysledky;
-    THlasovaniRec hlasovani;
-    QList<TKomise> komise;
-    TKontrolniStav stav;
-    quint16 pomTypZastup = quint16(typ.toUShort());
-    int vybrano = 2;
-    bool dataOK = false, kontrolyOK = false, exportOK = false;
-    TKontrolniBeh beh{dotaznik, adr,       stanice,      aktOkrsek, reference, vysledky, hlasovani, komise,
-                      protokol, stav,      pomTypZastup, vybrano,   dataOK,    kontrolyOK, exportOK, {}};
-
+    // The one question, whether to check exported data again, is answered by --ano.
+    TStavBehu k(otevrena->Adresare, *zvoleny, ano);
+    TKontrolniBeh beh = k.Beh();
+    const TChybProt &protokol = k.protokol;
     switch (KontrolaDat(beh)) {
     case TVysledekKontroly::Zruseno:
         VypisChybu(QStringLiteral("kontrola: data už byla exportována; znovu je zkontroluje jen volba --ano"));
@@ -134,7 +88,7 @@ int PrikazKontrola(const QStringList &argumenty)
         vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t'
             + protokol.VratHlaskuParam(i) + u'\n';
     }
-    vystup += QStringLiteral("SeznamChyb=") + vysledky.VetaTS.SeznamChyb + u'\n';
+    vystup += QStringLiteral("SeznamChyb=") + k.vysledky->VetaTS.SeznamChyb + u'\n';
     Vypis(vystup);
-    return stav.JsouChyby ? KodBlokujiciChyba : KodUspech;
+    return k.stav.JsouChyby ? KodBlokujiciChyba : KodUspech;
 }

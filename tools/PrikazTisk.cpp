@@ -44,18 +44,6 @@ DRUH:
   --podadresar P  stanice v adresáři INSTALACE/data/P/
 )";
 
-// Messages to stderr; the question whether to check exported data again is answered
-// Yes, since the check runs on a copy.
-class TDotaznikProtokolu : public TDotaznikKonzole
-{
-public:
-    TOdpoved Zobraz(const TZprava &zprava) override
-    {
-        const TOdpoved odpoved = TDotaznikKonzole::Zobraz(zprava);
-        return zprava.AnoNe ? TOdpoved::Ano : odpoved;
-    }
-};
-
 // The files of the working directories copied below `cil`, so that the check run,
 // which stores its results, leaves the installation as it was.
 TAdresare KopieAdresaru(const TAdresare &adr, const QString &cil)
@@ -89,44 +77,25 @@ QString PlatnyAdresar(const QTemporaryDir &docasny)
     return docasny.path();
 }
 
-// The program state of one check run over a copy of the installation, so that the
-// installation's own files stay exactly as they are.
+// One check run over a copy of the installation, so that the installation's own files
+// stay exactly as they are. The question whether to check exported data again is
+// answered Yes, since only the copy changes.
 struct TKontrolaNaKopii
 {
     TKontrolaNaKopii(const TAdresare &adr, const QString &typ)
-        : kopie(KopieAdresaru(adr, PlatnyAdresar(docasny))), stanice(NactiStanici(kopie.AdrStanice)),
-          ciselnik(kopie.AdrInstalace), protokol(ciselnik), pomTypZastup(quint16(typ.toUShort()))
+        : beh(KopieAdresaru(adr, PlatnyAdresar(docasny)), typ, true)
     {
-    }
-
-    TKontrolniBeh Beh(std::function<void()> tiskni)
-    {
-        return TKontrolniBeh{dotaznik, kopie,   stanice,      aktOkrsek, *reference, *vysledky,
-                             hlasovani, komise, protokol,     stav,      pomTypZastup, vybrano,
-                             dataOK,    kontrolyOK, exportOK, std::move(tiskni)};
     }
 
     QTemporaryDir docasny;
-    TAdresare kopie;
-    TStaniceRec stanice;
-    TCisChyb ciselnik;
-    TChybProt protokol;
-    TDotaznikProtokolu dotaznik;
-    TOkrsekRefRec aktOkrsek;
-    std::unique_ptr<TReference> reference = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec hlasovani;
-    QList<TKomise> komise;
-    TKontrolniStav stav;
-    quint16 pomTypZastup;
-    int vybrano = 2;
-    bool dataOK = false, kontrolyOK = false, exportOK = false;
+    TStavBehu beh;
 };
 
 // The check run of the menu on a copy of the data, printing the protocol of checks.
 bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
 {
-    TKontrolaNaKopii k(adr, typ);
+    TKontrolaNaKopii kopie(adr, typ);
+    TStavBehu &k = kopie.beh;
     bool vytisteno = false;
     TKontrolniBeh beh = k.Beh([&] {
         TiskProtokolu(tisk, k.protokol, k.vysledky->VetaT3, k.stanice, k.aktOkrsek);
@@ -149,17 +118,16 @@ bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
 // supplies the protocol, then one pass with the preview's corrections.
 bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
 {
-    TKontrolaNaKopii k(adr, typ);
-    TKontrolniBeh beh = k.Beh({});
-    k.aktOkrsek.KodObce = k.stanice.KodObce;
-    k.aktOkrsek.CisloOkrsku = k.stanice.CisloOkrsku;
-    k.aktOkrsek.TypZastup = typ;
+    TKontrolaNaKopii kopie(adr, typ);
+    TStavBehu &k = kopie.beh;
+    TKontrolniBeh beh = k.Beh();
+    k.NastavKlic();
     if (!Kontroly(beh))
         return false;
-    if (!ExistujeVysledek(k.kopie, k.aktOkrsek))
+    if (!ExistujeVysledek(k.adresare, k.aktOkrsek))
         throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s.arg(k.aktOkrsek.CisloOkrsku)
                          .arg(k.aktOkrsek.KodObce, typ));
-    NactiKandidaty(k.kopie, k.aktOkrsek, *k.reference);
+    NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
     const TDataZapisu data{k.stanice, k.aktOkrsek, *k.reference, *k.vysledky, k.hlasovani, k.komise, &k.protokol};
     SestavZapis(tisk, data);
     return true;
@@ -228,14 +196,12 @@ int PrikazTisk(const QStringList &argumenty)
     TTisk tisk(nahled);
     tisk.PripFontu = stanice.PripFontu;
 
-    if (druh != u"zkusebni" && typ.isEmpty()) {
-        const bool typ1 = MaTyp(adr, stanice, u"1"_s);
-        const bool typ2 = MaTyp(adr, stanice, u"2"_s);
-        if (typ1 && typ2) {
-            VypisChybu(u"tisk: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2"_s);
-            return KodPouziti;
-        }
-        typ = typ2 ? u"2"_s : u"1"_s;
+    if (druh != u"zkusebni") {
+        int kod = KodUspech;
+        const std::optional<QString> zvoleny = UrciTyp(u"tisk"_s, adr, stanice, typ, kod);
+        if (!zvoleny)
+            return kod;
+        typ = *zvoleny;
     }
 
     if (druh == u"protokol") {

@@ -1,6 +1,7 @@
 #include "ExportTisk.h"
 
 #include "Okrsek.h"
+#include "PredExportem.h"
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Z_export.h"
@@ -14,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool ExistujeData(const TKontrolniBeh &b, const QString &prefix)
-{
-    return QFileInfo(JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, prefix)).isFile();
-}
-
 QString Ctyri(quint16 typ, qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdObalky)
 {
     return u"%1\n%2\n%3\n%4"_s.arg(typ).arg(zapsOsoby).arg(vydObalky).arg(odevzdObalky);
@@ -29,11 +25,8 @@ bool PorovnejTypy(TExportTisk &e)
 {
     TKontrolniBeh &b = e.Beh;
     const TOkrsekRec &t3 = b.Vysledky.VetaT3;
-    TInfo83 info;
-    NactiInfo83(b.Adresare.AdrData, t3.TypZastup, info);
-    UlozInfo83(b.Adresare.AdrData, info, t3);
-    const TInfo83Rec &jiny = info.Info83Jiny;
-    if (t3.ZapsOsoby == jiny.ZapsOsoby && t3.VydObalky == jiny.VydObalky && t3.OdevzdObalky == jiny.OdevzdObalky)
+    const TInfo83Rec jiny = UlozInfo83ProExport(b);
+    if (StejnePocty(t3, jiny))
         return true;
     TZ_info83_F dlg(b.KontrolyOK, e.Rodic);
     dlg.InfoText2 = u"    ROZDÍL V ÚDAJÍCH MEZI ZÁPISY:"_s;
@@ -47,50 +40,14 @@ bool PorovnejTypy(TExportTisk &e)
     return b.KontrolyOK;
 }
 
-QString TextDruhuProblemu(const TKontrolniStav &s)
-{
-    const QString konec = u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a budete "
-                          u"podepisovat protokol"_s;
-    if (s.JsouPropustitelne && s.JsouUpozorneni)
-        return u"Data obsahují PROPUSTITELNÉ CHYBY a UPOZORNĚNÍ."_s + konec + u"y."_s;
-    if (s.JsouPropustitelne)
-        return u"Data obsahují PROPUSTITELNÉ CHYBY."_s + konec + u"."_s;
-    if (s.JsouUpozorneni)
-        return u"Data obsahují UPOZORNĚNÍ."_s + konec + u"."_s;
-    return {};
-}
-
 } // namespace
 
 bool ExportTisk(TExportTisk &e)
 {
     TKontrolniBeh &b = e.Beh;
     IDotaznik &d = b.Dotaznik;
-    const QString titulek = u"Export dat"_s;
-    if (ExistujeData(b, u"E"_s)) {
-        b.DataOK = false;
-        d.Varovani(titulek, u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s);
+    if (!PovolExport(b))
         return false;
-    }
-    if (!ExistujeData(b, u"O"_s)) {
-        b.DataOK = false;
-        d.Varovani(titulek, u"Data nejsou pořízena!"_s);
-        return false;
-    }
-    if (b.Vybrano != 4) {
-        b.Vybrano = 3;
-        // A key missing from the reference data leaves nothing to export.
-        if (!Kontroly(b))
-            b.DataOK = false;
-    }
-    b.Vybrano = 2;
-    if (!b.DataOK)
-        return false;
-    if (!b.ExportOK && !b.KontrolyOK) {
-        d.Varovani(TitulekExportTisk, u"CHYBY V DATECH ZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup
-                                          + u".\n\nNELZE VYTVOŘIT EXPORT DAT ANI VYTISKNOUT ZÁPIS!!!"_s);
-        return false;
-    }
     if (e.JeZastup1 && e.JeZastup2 && !PorovnejTypy(e))
         return false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KontrolniBeh.h"
+#include "PredExportem.h"
 
 #include <functional>
 
@@ -26,5 +27,3 @@ struct TExportTisk
 // file, marks the type exported ("A"), asks for the copies and prints the record.
 // Returns true when the data were exported.
 bool ExportTisk(TExportTisk &e);
-
-inline const QString TitulekExportTisk = QStringLiteral("Export dat a tisk zápisu");
