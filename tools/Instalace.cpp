@@ -27,15 +27,16 @@ bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
     return NajdiOkrsek(adr, klic);
 }
 
-std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr, const TStaniceRec &stanice,
-                               const QString &typ, int &kod)
+std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
+                               const TStaniceRec &stanice, const QString &typ, int &kod)
 {
     if (!typ.isEmpty())
         return typ;
     const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));
     const bool typ2 = MaTyp(adr, stanice, QStringLiteral("2"));
     if (typ1 && typ2) {
-        VypisChybu(QStringLiteral("%1: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2").arg(prikaz));
+        VypisChybu(QStringLiteral("%1: okrsek volí dvě zastupitelstva; zvolte --typ 1 nebo --typ 2")
+                       .arg(prikaz));
         kod = KodPouziti;
         return std::nullopt;
     }
@@ -57,16 +58,17 @@ TOdpoved TDotaznikNastroje::Zobraz(const TZprava &zprava)
 }
 
 TStavBehu::TStavBehu(const TAdresare &adr, const QString &typ, bool ano)
-    : adresare(adr), stanice(NactiStanici(adr.AdrStanice)), ciselnik(adr.AdrInstalace), protokol(ciselnik),
-      dotaznik(ano), pomTypZastup(quint16(typ.toUShort()))
+    : adresare(adr), stanice(NactiStanici(adr.AdrStanice)), ciselnik(adr.AdrInstalace),
+      protokol(ciselnik), dotaznik(ano), pomTypZastup(quint16(typ.toUShort()))
 {
 }
 
 TKontrolniBeh TStavBehu::Beh(std::function<void()> tiskni)
 {
-    return TKontrolniBeh{dotaznik, adresare,  stanice,      aktOkrsek, *reference, *vysledky,
-                         hlasovani, komise,   protokol,     stav,      pomTypZastup, vybrano,
-                         dataOK,    kontrolyOK, exportOK,  std::move(tiskni)};
+    return TKontrolniBeh{dotaznik,   adresare,   stanice,      aktOkrsek,
+                         *reference, *vysledky,  hlasovani,    komise,
+                         protokol,   stav,       pomTypZastup, vybrano,
+                         dataOK,     kontrolyOK, exportOK,     std::move(tiskni)};
 }
 
 void TStavBehu::NastavKlic()

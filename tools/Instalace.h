@@ -30,8 +30,8 @@ bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
 // The council type to work on: `typ` when given, otherwise the only type the precinct
 // has. Empty after telling the user (both types and no --typ, or neither type);
 // `kod` then holds the exit code.
-std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr, const TStaniceRec &stanice,
-                               const QString &typ, int &kod);
+std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
+                               const TStaniceRec &stanice, const QString &typ, int &kod);
 
 // Messages go to stderr; a question is answered Yes when `ano` is set, else No.
 class TDotaznikNastroje : public TDotaznikKonzole

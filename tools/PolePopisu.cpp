@@ -1,8 +1,11 @@
 #include "PolePopisu.h"
 
 #include "EChyba.h"
+#include "Soubory.h"
 
+#include <QJsonDocument>
 #include <QJsonValue>
+#include <QStringList>
 
 #include <cmath>
 #include <limits>
@@ -19,8 +22,8 @@ QString TPolePopisu::Text(const QString &pole)
     if (h.isUndefined() || h.isNull())
         return QString();
     if (!h.isString()) {
-        throw EChyba(QStringLiteral("Záznam %1: pole %2 musí být text (v uvozovkách).")
-                         .arg(m_zaznam, pole));
+        throw EChyba(
+            QStringLiteral("Záznam %1: pole %2 musí být text (v uvozovkách).").arg(m_zaznam, pole));
     }
     return h.toString();
 }
@@ -32,10 +35,11 @@ qint32 TPolePopisu::Cislo(const QString &pole)
     if (h.isUndefined() || h.isNull())
         return 0;
     const double d = h.toDouble();
-    if (!h.isDouble() || d != std::floor(d) || d < std::numeric_limits<qint32>::min()
-        || d > std::numeric_limits<qint32>::max()) {
-        throw EChyba(QStringLiteral("Záznam %1: pole %2 musí být celé číslo (32 bitů, bez uvozovek).")
-                         .arg(m_zaznam, pole));
+    if (!h.isDouble() || d != std::floor(d) || d < std::numeric_limits<qint32>::min() ||
+        d > std::numeric_limits<qint32>::max()) {
+        throw EChyba(
+            QStringLiteral("Záznam %1: pole %2 musí být celé číslo (32 bitů, bez uvozovek).")
+                .arg(m_zaznam, pole));
     }
     return qint32(d);
 }
@@ -46,4 +50,22 @@ void TPolePopisu::OverZbytek() const
         if (!m_pouzita.contains(it.key()))
             throw EChyba(QStringLiteral("Záznam %1: neznámé pole %2.").arg(m_zaznam, it.key()));
     }
+}
+
+QJsonObject NactiPopis(const QString &cesta, const QString &druh, const QStringList &znamo)
+{
+    QJsonParseError chybaJson;
+    const QJsonDocument dokument =
+        QJsonDocument::fromJson(Soubory::NactiSoubor(cesta, 64 * 1024 * 1024), &chybaJson);
+    if (chybaJson.error != QJsonParseError::NoError || !dokument.isObject()) {
+        throw EChyba(QStringLiteral("%1 %2 není platný JSON: %3 (znak %4).")
+                         .arg(druh, cesta, chybaJson.errorString())
+                         .arg(chybaJson.offset));
+    }
+    const QJsonObject popis = dokument.object();
+    for (auto it = popis.constBegin(); it != popis.constEnd(); ++it) {
+        if (!znamo.contains(it.key()))
+            throw EChyba(QStringLiteral("%1: neznámý klíč „%2“.").arg(druh, it.key()));
+    }
+    return popis;
 }

@@ -11,8 +11,8 @@ class TPolePopisu
 public:
     TPolePopisu(const QJsonObject &objekt, QString zaznam);
 
-    QString Text(const QString &pole);   // a string field; missing = empty
-    qint32 Cislo(const QString &pole);   // a 32-bit field; missing = 0
+    QString Text(const QString &pole); // a string field; missing = empty
+    qint32 Cislo(const QString &pole); // a 32-bit field; missing = 0
 
     // Throws EChyba naming the record and the first unknown key.
     void OverZbytek() const;
@@ -24,3 +24,7 @@ private:
     QString m_zaznam;
     QSet<QString> m_pouzita;
 };
+
+// Reads a JSON description whose top level is an object with only the keys `znamo`;
+// `druh` names the kind of description in errors.
+QJsonObject NactiPopis(const QString &cesta, const QString &druh, const QStringList &znamo);

@@ -2,12 +2,14 @@
 #include "EChyba.h"
 #include "Instalace.h"
 #include "Prikazy.h"
+#include "Volby.h"
 
 #include <QDir>
 
 namespace {
 
-const char *const NapovedaKontrola = R"(Použití: zelkovar-nastroj kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
+const char *const NapovedaKontrola =
+    R"(Použití: zelkovar-nastroj kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
 
 Provede nad uloženými daty instalace totéž co příkaz Kontroly v programu:
 zkontroluje data, uloží je jako soubor O (bez blokujících chyb) nebo E
@@ -30,35 +32,20 @@ int PrikazKontrola(const QStringList &argumenty)
         Vypis(QString::fromUtf8(NapovedaKontrola));
         return KodUspech;
     }
-    QStringList volne;
-    QString podadresar;
-    QString typ;
-    bool ano = false;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty.at(i);
-        if (a == u"--ano") {
-            ano = true;
-        } else if (a == u"--typ" && i + 1 < argumenty.size()) {
-            typ = argumenty.at(++i);
-        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
-            podadresar = argumenty.at(++i);
-        } else if (a.startsWith(u'-')) {
-            VypisChybu(QStringLiteral("kontrola: neznámá volba %1 (viz --help)").arg(a));
-            return KodPouziti;
-        } else {
-            volne.append(a);
-        }
-    }
-    if (volne.size() != 1) {
+    const std::optional<TVolby> v = RozeberVolby(
+        QStringLiteral("kontrola"), argumenty,
+        {QStringLiteral("--typ"), QStringLiteral("--podadresar")}, {QStringLiteral("--ano")});
+    if (!v)
+        return KodPouziti;
+    if (v->Volne.size() != 1) {
         VypisChybu(QStringLiteral("kontrola: čekám INSTALACE (viz --help)"));
         return KodPouziti;
     }
-    if (argumenty.contains(QStringLiteral("--typ")) && typ != u"1" && typ != u"2") {
-        VypisChybu(QStringLiteral("kontrola: typ zastupitelstva musí být 1 nebo 2"));
-        return KodPouziti;
-    }
+    const QString typ = v->Hodnota(QStringLiteral("--typ"));
+    const bool ano = v->Ma(QStringLiteral("--ano"));
 
-    std::optional<TStaniceNastroje> otevrena = OtevriStanici(QStringLiteral("kontrola"), volne.at(0), podadresar);
+    std::optional<TStaniceNastroje> otevrena = OtevriStanici(
+        QStringLiteral("kontrola"), v->Volne.at(0), v->Hodnota(QStringLiteral("--podadresar")));
     if (!otevrena)
         return KodChyba;
     int kod = KodUspech;
@@ -73,7 +60,8 @@ int PrikazKontrola(const QStringList &argumenty)
     const TChybProt &protokol = k.protokol;
     switch (KontrolaDat(beh)) {
     case TVysledekKontroly::Zruseno:
-        VypisChybu(QStringLiteral("kontrola: data už byla exportována; znovu je zkontroluje jen volba --ano"));
+        VypisChybu(QStringLiteral(
+            "kontrola: data už byla exportována; znovu je zkontroluje jen volba --ano"));
         return KodChyba;
     case TVysledekKontroly::DataNejsou:
     case TVysledekKontroly::OkrsekNenalezen:
@@ -85,8 +73,8 @@ int PrikazKontrola(const QStringList &argumenty)
     QString vystup;
     for (qsizetype i = 0; i < protokol.Pocet(); ++i) {
         const TChyba &c = protokol.VratChybu(i);
-        vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t'
-            + protokol.VratHlaskuParam(i) + u'\n';
+        vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t' +
+                  protokol.VratHlaskuParam(i) + u'\n';
     }
     vystup += QStringLiteral("SeznamChyb=") + k.vysledky->VetaTS.SeznamChyb + u'\n';
     Vypis(vystup);

@@ -7,6 +7,7 @@
 #include "Reference.h"
 #include "Soubory.h"
 #include "Stanice.h"
+#include "Volby.h"
 #include "Zaznam.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <functional>
 
 namespace {
 
-const char *const NapovedaStanice = R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat]
+const char *const NapovedaStanice =
+    R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat]
 
 Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
   STANICE.RCD, OKRSKY.RCD, STRANY.RCD, KANDIDAT.RCD   v adresáři stanice
@@ -195,70 +196,47 @@ int PrikazStanice(const QStringList &argumenty)
         Vypis(QString::fromUtf8(NapovedaStanice));
         return KodUspech;
     }
-    QStringList volne;
-    QString podadresar;
-    bool prepsat = false;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty.at(i);
-        if (a == u"--prepsat") {
-            prepsat = true;
-        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
-            podadresar = argumenty.at(++i);
-        } else if (a.startsWith(u'-')) {
-            VypisChybu(QStringLiteral("stanice: neznámá volba %1 (viz --help)").arg(a));
-            return KodPouziti;
-        } else {
-            volne.append(a);
-        }
-    }
+    const std::optional<TVolby> v =
+        RozeberVolby(QStringLiteral("stanice"), argumenty, {QStringLiteral("--podadresar")},
+                     {QStringLiteral("--prepsat")});
+    if (!v)
+        return KodPouziti;
+    const QStringList &volne = v->Volne;
     if (volne.size() != 2) {
         VypisChybu(QStringLiteral("stanice: čekám POPIS.json a CIL (viz --help)"));
         return KodPouziti;
     }
-    if (argumenty.contains(QStringLiteral("--podadresar"))
-        && (podadresar.isEmpty() || podadresar.contains(u'/') || podadresar == u"."
-            || podadresar == u"..")) {
-        VypisChybu(QStringLiteral("stanice: podadresář musí být jméno jednoho adresáře"));
-        return KodPouziti;
-    }
+    const QString podadresar = v->Hodnota(QStringLiteral("--podadresar"));
+    const bool prepsat = v->Ma(QStringLiteral("--prepsat"));
 
-    const QString popisCesta = volne.at(0);
-    QJsonParseError chybaJson;
-    const QJsonDocument dokument =
-        QJsonDocument::fromJson(Soubory::NactiSoubor(popisCesta, 64 * 1024 * 1024), &chybaJson);
-    if (chybaJson.error != QJsonParseError::NoError || !dokument.isObject()) {
-        throw EChyba(QStringLiteral("Popis stanice %1 není platný JSON: %2 (znak %3).")
-                         .arg(popisCesta, chybaJson.errorString())
-                         .arg(chybaJson.offset));
-    }
-    const QJsonObject popis = dokument.object();
-    for (auto it = popis.constBegin(); it != popis.constEnd(); ++it) {
-        static const QStringList znamo = {QStringLiteral("stanice"), QStringLiteral("okrsky"),
+    const QJsonObject popis = NactiPopis(volne.at(0), QStringLiteral("Popis stanice"),
+                                         {QStringLiteral("stanice"), QStringLiteral("okrsky"),
                                           QStringLiteral("strany"), QStringLiteral("kandidati"),
-                                          QStringLiteral("volici"), QStringLiteral("chyby")};
-        if (!znamo.contains(it.key()))
-            throw EChyba(QStringLiteral("Popis stanice: neznámý klíč „%1“.").arg(it.key()));
-    }
+                                          QStringLiteral("volici"), QStringLiteral("chyby")});
 
     // Encode everything first, so that a bad description writes nothing.
-    const QByteArray stanice = Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"),
-                                       [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
+    const QByteArray stanice =
+        Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"),
+                [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
     const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true,
                                      [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
     const QByteArray strany = Soubor(popis, QStringLiteral("strany"), true,
                                      [](TPolePopisu &p) { return ZakodujStranu(Strana(p)); });
-    const QByteArray kandidati = Soubor(popis, QStringLiteral("kandidati"), true,
-                                        [](TPolePopisu &p) { return ZakodujKandidata(Kandidat(p)); });
+    const QByteArray kandidati =
+        Soubor(popis, QStringLiteral("kandidati"), true,
+               [](TPolePopisu &p) { return ZakodujKandidata(Kandidat(p)); });
     const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true,
                                      [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
     // Without texts of its own the station gets the program's catalogue.
     const QByteArray chyby = popis.contains(QStringLiteral("chyby"))
-        ? Soubor(popis, QStringLiteral("chyby"), true, [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
-        : VlastniCiselnik();
+                                 ? Soubor(popis, QStringLiteral("chyby"), true,
+                                          [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
+                                 : VlastniCiselnik();
 
     const QString cil = QDir(volne.at(1)).absolutePath() + u'/';
-    const QString adrData = podadresar.isEmpty() ? cil + QStringLiteral("data/")
-                                                 : cil + QStringLiteral("data/") + podadresar + u'/';
+    const QString adrData = podadresar.isEmpty()
+                                ? cil + QStringLiteral("data/")
+                                : cil + QStringLiteral("data/") + podadresar + u'/';
     const QString adrStanice = podadresar.isEmpty() ? cil : adrData;
     if (Soubory::Existuje(adrStanice, QStringLiteral("STANICE.RCD")) && !prepsat) {
         throw EChyba(QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
@@ -281,7 +259,8 @@ int PrikazStanice(const QStringList &argumenty)
     Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);
 
     Vypis(QStringLiteral("Stanice vytvořena v %1%2\n")
-              .arg(cil, podadresar.isEmpty() ? QString()
-                                             : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
+              .arg(cil, podadresar.isEmpty()
+                            ? QString()
+                            : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
     return KodUspech;
 }

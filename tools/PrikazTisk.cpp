@@ -3,14 +3,15 @@
 #include "Chyby.h"
 #include "Dotaznik.h"
 #include "EChyba.h"
-#include "KontrolniBeh.h"
-#include "Protokol.h"
 #include "Instalace.h"
+#include "KontrolniBeh.h"
 #include "Prikazy.h"
+#include "Protokol.h"
 #include "Reference.h"
 #include "ScitaciArch.h"
 #include "Stanice.h"
 #include "Tisk.h"
+#include "Volby.h"
 #include "Zapis.h"
 #include "ZkusebniStrana.h"
 
@@ -24,7 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const char *const NapovedaTisk = R"(Použití: zelkovar-nastroj tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
+const char *const NapovedaTisk =
+    R"(Použití: zelkovar-nastroj tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
 
 Vytvoří tiskovou sestavu instalace jako soubor PDF; souřadnice sestavy
 (desetiny milimetru od levého horního rohu listu) zůstanou přesně zachovány.
@@ -59,7 +61,8 @@ TAdresare KopieAdresaru(const TAdresare &adr, const QString &cil)
             throw EChyba(u"Adresář %1 nelze vytvořit."_s.arg(novy));
         const QFileInfoList soubory = QDir(adresar).entryInfoList(QDir::Files);
         for (const QFileInfo &f : soubory) {
-            if (!QFile::exists(novy + f.fileName()) && !QFile::copy(f.filePath(), novy + f.fileName()))
+            if (!QFile::exists(novy + f.fileName()) &&
+                !QFile::copy(f.filePath(), novy + f.fileName()))
                 throw EChyba(u"Soubor %1 nelze zkopírovat."_s.arg(f.filePath()));
         }
         return novy;
@@ -125,10 +128,12 @@ bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
     if (!Kontroly(beh))
         return false;
     if (!ExistujeVysledek(k.adresare, k.aktOkrsek))
-        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s.arg(k.aktOkrsek.CisloOkrsku)
+        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s
+                         .arg(k.aktOkrsek.CisloOkrsku)
                          .arg(k.aktOkrsek.KodObce, typ));
     NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
-    const TDataZapisu data{k.stanice, k.aktOkrsek, *k.reference, *k.vysledky, k.hlasovani, k.komise, &k.protokol};
+    const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
+                           k.hlasovani, k.komise,    &k.protokol};
     SestavZapis(tisk, data);
     return true;
 }
@@ -152,41 +157,26 @@ int PrikazTisk(const QStringList &argumenty)
         Vypis(QString::fromUtf8(NapovedaTisk));
         return KodUspech;
     }
-    QStringList volne;
-    QString podadresar;
-    QString typ;
-    QString pdf;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty.at(i);
-        if (a == u"--typ" && i + 1 < argumenty.size()) {
-            typ = argumenty.at(++i);
-        } else if (a == u"--podadresar" && i + 1 < argumenty.size()) {
-            podadresar = argumenty.at(++i);
-        } else if (a == u"--pdf" && i + 1 < argumenty.size()) {
-            pdf = argumenty.at(++i);
-        } else if (a.startsWith(u'-')) {
-            VypisChybu(u"tisk: neznámá nebo neúplná volba %1 (viz --help)"_s.arg(a));
-            return KodPouziti;
-        } else {
-            volne.append(a);
-        }
-    }
-    if (volne.size() != 2 || pdf.isEmpty()) {
+    const std::optional<TVolby> v =
+        RozeberVolby(u"tisk"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--pdf"_s});
+    if (!v)
+        return KodPouziti;
+    const QString pdf = v->Hodnota(u"--pdf"_s);
+    QString typ = v->Hodnota(u"--typ"_s);
+    if (v->Volne.size() != 2 || pdf.isEmpty()) {
         VypisChybu(u"tisk: čekám INSTALACE DRUH --pdf SOUBOR (viz --help)"_s);
         return KodPouziti;
     }
-    const QString druh = volne.at(1);
-    const QStringList druhy{u"protokol"_s, u"arch-a4"_s, u"arch-a4-sirka"_s, u"arch-a3"_s, u"zkusebni"_s, u"zapis"_s};
+    const QString druh = v->Volne.at(1);
+    const QStringList druhy{u"protokol"_s, u"arch-a4"_s,  u"arch-a4-sirka"_s,
+                            u"arch-a3"_s,  u"zkusebni"_s, u"zapis"_s};
     if (!druhy.contains(druh)) {
         VypisChybu(u"tisk: neznámý druh sestavy „%1“ (možné: %2)"_s.arg(druh, druhy.join(u", "_s)));
         return KodPouziti;
     }
-    if (!typ.isEmpty() && typ != u"1" && typ != u"2") {
-        VypisChybu(u"tisk: typ zastupitelstva musí být 1 nebo 2"_s);
-        return KodPouziti;
-    }
 
-    const std::optional<TStaniceNastroje> otevrena = OtevriStanici(u"tisk"_s, volne.at(0), podadresar);
+    const std::optional<TStaniceNastroje> otevrena =
+        OtevriStanici(u"tisk"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
     if (!otevrena)
         return KodChyba;
     const TAdresare &adr = otevrena->Adresare;
@@ -211,7 +201,8 @@ int PrikazTisk(const QStringList &argumenty)
         }
     } else if (druh == u"zapis") {
         if (!ZapisKontrol(adr, typ, tisk)) {
-            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s.arg(stanice.CisloOkrsku)
+            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s
+                           .arg(stanice.CisloOkrsku)
                            .arg(stanice.KodObce, typ));
             return KodChyba;
         }
@@ -232,7 +223,8 @@ int PrikazTisk(const QStringList &argumenty)
         okrsek.CisloOkrsku = stanice.CisloOkrsku;
         okrsek.TypZastup = typ;
         if (!NajdiOkrsek(adr, okrsek)) {
-            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s.arg(stanice.CisloOkrsku)
+            VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s
+                           .arg(stanice.CisloOkrsku)
                            .arg(stanice.KodObce, typ));
             return KodChyba;
         }
@@ -240,9 +232,10 @@ int PrikazTisk(const QStringList &argumenty)
         NactiStrany(adr, okrsek, *ref);
         NactiKandidaty(adr, okrsek, *ref);
         const int papir = druh == u"arch-a4-sirka" ? 0 : 1;
-        TiskScitacihoArchu(tisk, stanice, okrsek, *ref, papir, druh == u"arch-a3" ? u"A3"_s : u"A4"_s);
+        TiskScitacihoArchu(tisk, stanice, okrsek, *ref, papir,
+                           druh == u"arch-a3" ? u"A3"_s : u"A4"_s);
     }
     UlozPdf(nahled, QFileInfo(pdf).absoluteFilePath());
-    Vypis(u"%1: %2 stran\n"_s.arg(pdf).arg(nahled.Celkem()));
+    Vypis(u"%1: počet stran %2\n"_s.arg(pdf).arg(nahled.Celkem()));
     return KodUspech;
 }

@@ -16,6 +16,8 @@ int PrikazPrecti(const QStringList &argumenty);
 int PrikazZapis(const QStringList &argumenty);
 int PrikazKontrola(const QStringList &argumenty);
 int PrikazTisk(const QStringList &argumenty);
+int PrikazPorizeni(const QStringList &argumenty);
+int PrikazExport(const QStringList &argumenty);
 
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);

@@ -15,8 +15,12 @@ Příkazy:
                          vytvoří instalaci stanice z popisu
   precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
+  porizeni POPIS.json INSTALACE [--podadresar P]
+                         uloží pořízená data z popisu jako okno pořízení
   kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
                          zkontroluje pořízená data jako příkaz Kontroly
+  export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
+                         exportuje zkontrolovaná data jako příkaz Export dat
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
                          vytvoří tiskovou sestavu jako PDF
 
@@ -55,6 +59,10 @@ int main(int argc, char *argv[])
             return PrikazPrecti(argumenty);
         if (prikaz == u"zapis")
             return PrikazZapis(argumenty);
+        if (prikaz == u"porizeni")
+            return PrikazPorizeni(argumenty);
+        if (prikaz == u"export")
+            return PrikazExport(argumenty);
         if (prikaz == u"kontrola")
             return PrikazKontrola(argumenty);
         if (prikaz == u"tisk")

@@ -6,6 +6,18 @@
 
 #include <QRandomGenerator>
 
+void VyplnIdentifikaci(TOkrsekRec &h, const TOkrsekRefRec &okr)
+{
+    h.TypVety = 1;
+    h.Okres = quint16(CisloNeboNula(okr.KodOkresu));
+    h.Obec = CisloNeboNula(okr.KodObce);
+    h.Okrsek = okr.CisloOkrsku;
+    h.TypZastup = quint16(CisloNeboNula(okr.TypZastup));
+    h.CObvodu = quint16(CisloNeboNula(okr.CObvodu));
+    h.KodObceZast = CisloNeboNula(okr.KodObceZast);
+    h.Pocet_VS = quint16(CisloNeboNula(okr.PocetStranZast));
+}
+
 void ProcDopoctiKC(TOkrsekRec &h)
 {
     h.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
@@ -66,10 +78,12 @@ void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice, con
                    qint32 nahodneCislo)
 {
     const qint32 kodWindows =
-        PrevedCislo(stanice.KodWindows.trimmed(), QStringLiteral("kódu Windows stanice (KodWindows, STANICE.RCD)"));
+        PrevedCislo(stanice.KodWindows.trimmed(),
+                    QStringLiteral("kódu Windows stanice (KodWindows, STANICE.RCD)"));
     if (kodWindows < 0 || kodWindows > 0xFFFF) {
-        throw EChyba(QStringLiteral("Kód Windows stanice %1 (KodWindows, STANICE.RCD) je mimo rozsah.")
-                         .arg(kodWindows));
+        throw EChyba(
+            QStringLiteral("Kód Windows stanice %1 (KodWindows, STANICE.RCD) je mimo rozsah.")
+                .arg(kodWindows));
     }
     const TOkrsekRec &h = v.VetaT3;
     TVetaTS &z = v.VetaTS;
@@ -113,6 +127,6 @@ void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice, con
     z.SoucetKC1 = double(kc1);
     z.SoucetKC2 = double(kc2);
     z.SoucetKS = double(ks);
-    z.KontrSoucetTS = z.DatumPorizeni.toDouble() + (z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS)
-        + z.CasPorizeni.toDouble() + z.Rezervovano + double(z.NahodneCislo);
+    z.KontrSoucetTS = z.DatumPorizeni.toDouble() + (z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS) +
+                      z.CasPorizeni.toDouble() + z.Rezervovano + double(z.NahodneCislo);
 }

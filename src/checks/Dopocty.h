@@ -5,6 +5,11 @@
 
 #include <QDateTime>
 
+// The header's identification from the precinct's reference record: record type,
+// district, municipality, precinct, council type, constituency, council municipality
+// and the number of parties.
+void VyplnIdentifikaci(TOkrsekRec &h, const TOkrsekRefRec &okr);
+
 // The header's control numbers KČ1 and KČ2 from its own fields (32-bit sum, as the
 // record holds it).
 void ProcDopoctiKC(TOkrsekRec &h);

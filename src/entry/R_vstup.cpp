@@ -37,11 +37,6 @@ public:
     int Strana;
 };
 
-qint32 CisloNeboNula(const QString &text)
-{
-    return ZkusPrevestCislo(text.trimmed()).value_or(0);
-}
-
 bool ExistujeSoubor(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix)
 {
     return Soubory::Existuje(adr.AdrData,
@@ -251,15 +246,7 @@ void TR_Vstupni_Form::Nacti()
                 1, r, r - 1 < m_b.Komise.size() ? m_b.Komise[r - 1].clen : QString());
     }
 
-    TOkrsekRec &h = v.VetaT3;
-    h.TypVety = 1;
-    h.Okres = quint16(CisloNeboNula(okr.KodOkresu));
-    h.Obec = CisloNeboNula(okr.KodObce);
-    h.Okrsek = okr.CisloOkrsku;
-    h.TypZastup = quint16(CisloNeboNula(okr.TypZastup));
-    h.CObvodu = quint16(CisloNeboNula(okr.CObvodu));
-    h.KodObceZast = CisloNeboNula(okr.KodObceZast);
-    h.Pocet_VS = quint16(CisloNeboNula(okr.PocetStranZast));
+    VyplnIdentifikaci(v.VetaT3, okr);
     R_LabNazevObce->setText(okr.NazevObce);
     R_LabNazevObce_Z->setText(okr.NazevObce);
     R_LabNazevZast->setText(okr.NazevZast);

@@ -21,7 +21,8 @@ bool PovolExport(TKontrolniBeh &b)
     const QString titulek = u"Export dat"_s;
     if (ExistujeData(b, u"E"_s)) {
         b.DataOK = false;
-        d.Varovani(titulek, u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s);
+        d.Varovani(titulek,
+                   u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s);
         return false;
     }
     if (!ExistujeData(b, u"O"_s)) {
@@ -39,8 +40,9 @@ bool PovolExport(TKontrolniBeh &b)
     if (!b.DataOK)
         return false;
     if (!b.ExportOK && !b.KontrolyOK) {
-        d.Varovani(TitulekExportTisk, u"CHYBY V DATECH ZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup
-                                          + u".\n\nNELZE VYTVOŘIT EXPORT DAT ANI VYTISKNOUT ZÁPIS!!!"_s);
+        d.Varovani(TitulekExportTisk,
+                   u"CHYBY V DATECH ZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup +
+                       u".\n\nNELZE VYTVOŘIT EXPORT DAT ANI VYTISKNOUT ZÁPIS!!!"_s);
         return false;
     }
     return true;
@@ -56,13 +58,15 @@ TInfo83Rec UlozInfo83ProExport(TKontrolniBeh &b)
 
 bool StejnePocty(const TOkrsekRec &t3, const TInfo83Rec &jiny)
 {
-    return t3.ZapsOsoby == jiny.ZapsOsoby && t3.VydObalky == jiny.VydObalky && t3.OdevzdObalky == jiny.OdevzdObalky;
+    return t3.ZapsOsoby == jiny.ZapsOsoby && t3.VydObalky == jiny.VydObalky &&
+           t3.OdevzdObalky == jiny.OdevzdObalky;
 }
 
 QString TextDruhuProblemu(const TKontrolniStav &s)
 {
-    const QString konec = u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a budete "
-                          u"podepisovat protokol"_s;
+    const QString konec =
+        u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a budete "
+        u"podepisovat protokol"_s;
     if (s.JsouPropustitelne && s.JsouUpozorneni)
         return u"Data obsahují PROPUSTITELNÉ CHYBY a UPOZORNĚNÍ."_s + konec + u"y."_s;
     if (s.JsouPropustitelne)

@@ -11,3 +11,9 @@ qint32 PrevedCislo(const QString &text, const QString &popis);
 
 // The same conversion without the error: empty when `text` is not such a number.
 std::optional<qint32> ZkusPrevestCislo(QStringView text);
+
+// A number held as text with blanks around it, or 0 when it is none.
+inline qint32 CisloNeboNula(const QString &text)
+{
+    return ZkusPrevestCislo(QStringView(text).trimmed()).value_or(0);
+}

@@ -1,5 +1,6 @@
 // `zelkovar-nastroj kontrola` on an installation made by `zelkovar-nastroj stanice`.
 #include "Chyby.h"
+#include "SpustNastroj.h"
 #include "ZkusebniOkrsek.h"
 
 #include <QFile>
@@ -7,29 +8,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct TBeh
-{
-    int Kod = -1;
-    QString Vystup;
-    QString Chyby;
-};
-
-TBeh Spust(const QStringList &argumenty)
-{
-    QProcess p;
-    p.start(QStringLiteral(NASTROJ), argumenty);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QJsonObject Popis(const QString &stav1)
 {

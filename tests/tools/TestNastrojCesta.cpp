@@ -1,0 +1,301 @@
+// The commission's road through the station tool: porizeni, kontrola, export.
+#include "Hlasovani.h"
+#include "Kodovani.h"
+#include "Ochrana.h"
+#include "Okrsek.h"
+#include "Soubory.h"
+#include "SpustNastroj.h"
+#include "Stanice.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Demo = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-stanice.json");
+const QString DemoPorizeni = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-porizeni.json");
+const QString Export1 = u"OO598761.00003"_s;
+const QString Export2 = u"OC598761.00003"_s;
+
+QByteArray Obsah(const QString &cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QJsonObject DemoPopis()
+{
+    return QJsonDocument::fromJson(Obsah(DemoPorizeni)).object();
+}
+
+QString UlozPopis(const QTemporaryDir &dir, const QJsonObject &popis)
+{
+    const QString cesta = dir.filePath(u"porizeni.json"_s);
+    QFile f(cesta);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(QJsonDocument(popis).toJson());
+    return cesta;
+}
+
+// Every file below `adresar` with its bytes, to see that nothing changed.
+QMap<QString, QByteArray> Snimek(const QString &adresar)
+{
+    QMap<QString, QByteArray> soubory;
+    QDirIterator it(adresar, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString cesta = it.next();
+        soubory.insert(cesta, Obsah(cesta));
+    }
+    return soubory;
+}
+
+// The record of a protected results file, read by the program's own reader.
+TVysledky Precti(const QString &cesta)
+{
+    const QByteArray obsah = Ochrana::Rozbal(
+        Ochrana::Desifruj(Obsah(cesta), QByteArray(Ochrana::KlicOkrsku), cesta), cesta);
+    TVysledky v;
+    VynulujOkrsek(v);
+    RozeberRadek(obsah.left(obsah.indexOf('\r') < 0 ? obsah.size() : obsah.indexOf('\r')), true, v,
+                 cesta);
+    return v;
+}
+
+// The values typed for one council type, as the description gives them.
+void OverZadane(const TVysledky &v, const QJsonObject &zadane)
+{
+    QCOMPARE(QString::number(v.VetaT3.TypZastup), zadane.value(u"TypZastup").toString());
+    QCOMPARE(v.VetaT3.ZapsOsoby, zadane.value(u"ZapsOsoby").toInt());
+    QCOMPARE(int(v.VetaT3.VydObalky), zadane.value(u"VydObalky").toInt());
+    QCOMPARE(int(v.VetaT3.OdevzdObalky), zadane.value(u"OdevzdObalky").toInt());
+    QCOMPARE(v.VetaT3.PlatneHlasy, zadane.value(u"PlatneHlasy").toInt());
+    for (const QJsonValue &s : zadane.value(u"strany").toArray()) {
+        const TStranaHLRec &strana = v.StranyHL[std::size_t(s[u"PorStHL"].toInt())];
+        const QJsonArray hlasy = s[u"HlasyKand"].toArray();
+        int soucet = 0;
+        for (qsizetype i = 0; i < hlasy.size(); ++i) {
+            QCOMPARE(int(strana.HlasyKand[std::size_t(i + 1)]), hlasy.at(i).toInt());
+            soucet += hlasy.at(i).toInt();
+        }
+        QCOMPARE(strana.PocHl, soucet);
+        QCOMPARE(strana.HLKC2, strana.PorStHL + soucet);
+    }
+}
+
+} // namespace
+
+class TestNastrojCesta : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_stanice;
+
+    // A fresh demo station with the demo results stored (not yet checked).
+    void Porid(const QJsonObject &popis = DemoPopis())
+    {
+        QCOMPARE(Spust({u"stanice"_s, Demo, m_stanice, u"--prepsat"_s}).Kod, 0);
+        const TBeh b = Spust({u"porizeni"_s, UlozPopis(m_dir, popis), m_stanice});
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
+    }
+
+    QString Data(const QString &jmeno) const { return m_stanice + u"/data/"_s + jmeno; }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_stanice = m_dir.filePath(u"stanice"_s);
+        QDir(m_stanice).removeRecursively();
+    }
+
+    void celaCestaExportujeZadanaData()
+    {
+        Porid();
+        // Stored as the entry window stores: unchecked E files, marked not exported.
+        QVERIFY(QFile::exists(Data(u"EO598761.00003"_s)));
+        QVERIFY(QFile::exists(Data(u"EC598761.00003"_s)));
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
+        const THlasovaniRec h = NactiHlasovani(m_stanice + u"/data/"_s);
+        QCOMPARE(h.ClenuOVKP, u"6"_s);
+        QCOMPARE(h.Zapisovat, u"Jana Kučerová"_s);
+        QCOMPARE(NactiKomisi(m_stanice + u"/data/"_s).size(), 5);
+
+        for (const QString &typ : {u"1"_s, u"2"_s}) {
+            const TBeh k = Spust({u"kontrola"_s, m_stanice, u"--typ"_s, typ});
+            QVERIFY2(k.Kod == 0, qPrintable(k.Vystup + k.Chyby));
+            QCOMPARE(k.Vystup, u"SeznamChyb=\n"_s);
+            const TBeh e = Spust({u"export"_s, m_stanice, u"--typ"_s, typ});
+            QVERIFY2(e.Kod == 0, qPrintable(e.Chyby));
+        }
+        const QJsonArray zadane = DemoPopis().value(u"vysledky").toArray();
+        const QString exportDir = m_stanice + u"/Export/"_s;
+        QCOMPARE(Obsah(exportDir + Export1), Obsah(Data(Export1)));
+        QCOMPARE(Obsah(exportDir + Export2), Obsah(Data(Export2)));
+        OverZadane(Precti(exportDir + Export1), zadane.at(0).toObject());
+        OverZadane(Precti(exportDir + Export2), zadane.at(1).toObject());
+        const TStaniceRec st = NactiStanici(m_stanice + u'/');
+        QCOMPARE(st.Stav1, u"A"_s);
+        QCOMPARE(st.Stav2, u"A"_s);
+    }
+
+    void exportOdmitneNepripravenaData()
+    {
+        QCOMPARE(Spust({u"stanice"_s, Demo, m_stanice}).Kod, 0);
+        TBeh b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s});
+        QCOMPARE(b.Kod, 3);
+        QVERIFY2(b.Chyby.contains(u"Data nejsou pořízena!"_s), qPrintable(b.Chyby));
+
+        // Stored but not checked.
+        Porid();
+        b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s});
+        QCOMPARE(b.Kod, 3);
+        QVERIFY2(b.Chyby.contains(u"nebyly po editaci dat spuštěny kontroly"_s),
+                 qPrintable(b.Chyby));
+
+        // An O file whose data have a blocking error: the export checks again and refuses.
+        QJsonObject popis = DemoPopis();
+        QJsonArray vysledky = popis[u"vysledky"].toArray();
+        QJsonObject typ1 = vysledky[0].toObject();
+        typ1[u"PlatneHlasy"] = typ1[u"PlatneHlasy"].toInt() + 1;
+        vysledky[0] = typ1;
+        popis[u"vysledky"] = vysledky;
+        Porid(popis);
+        QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"1"_s}).Kod, 3);
+        QVERIFY(QFile::rename(Data(u"EO598761.00003"_s), Data(Export1)));
+        b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s});
+        QCOMPARE(b.Kod, 3);
+        QVERIFY2(b.Chyby.contains(u"NELZE VYTVOŘIT EXPORT DAT"_s), qPrintable(b.Chyby));
+        QVERIFY(QDir(m_stanice + u"/Export"_s).isEmpty());
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
+    }
+
+    void rozdilnePoctyTypuJenSVolbouAno()
+    {
+        QJsonObject popis = DemoPopis();
+        QJsonArray vysledky = popis[u"vysledky"].toArray();
+        QJsonObject typ2 = vysledky[1].toObject();
+        typ2[u"OdevzdObalky"] = typ2[u"OdevzdObalky"].toInt() - 1;
+        vysledky[1] = typ2;
+        popis[u"vysledky"] = vysledky;
+        Porid(popis);
+        for (const QString &typ : {u"1"_s, u"2"_s})
+            QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, typ}).Kod, 0);
+
+        TBeh b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s});
+        QCOMPARE(b.Kod, 3);
+        QVERIFY2(b.Chyby.contains(u"odevzdané obálky 585 / 584"_s), qPrintable(b.Chyby));
+        QVERIFY(!QFile::exists(m_stanice + u"/Export/"_s + Export1));
+
+        b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s, u"--ano"_s});
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
+        QVERIFY(QFile::exists(m_stanice + u"/Export/"_s + Export1));
+    }
+
+    void exportDoZadanehoAdresarePrepise()
+    {
+        Porid();
+        QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"2"_s}).Kod, 0);
+        const QString usb = m_dir.filePath(u"usb"_s);
+        QVERIFY(QDir().mkpath(usb));
+        QFile stary(usb + u'/' + Export2);
+        QVERIFY(stary.open(QIODevice::WriteOnly));
+        stary.write("starý obsah, který se přepíše");
+        stary.close();
+
+        const TBeh b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"2"_s, u"--cil"_s, usb});
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
+        QVERIFY(b.Vystup.contains(usb + u'/' + Export2));
+        QCOMPARE(Obsah(usb + u'/' + Export2), Obsah(Data(Export2)));
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav2, u"A"_s);
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
+    }
+
+    void spatnyPopisPorizeniNezapiseNic_data()
+    {
+        QTest::addColumn<QString>("cesta"); // "klic" or "vysledky/pole" or "strana/pole"
+        QTest::addColumn<QJsonValue>("hodnota");
+        QTest::addColumn<QString>("zprava");
+        QTest::newRow("neznámý klíč") << u"volby"_s << QJsonValue(1) << u"neznámý klíč „volby“"_s;
+        QTest::newRow("neznámé pole oddílu")
+            << u"hlasovani/Zahajen1"_s << QJsonValue(u"8:00"_s) << u"neznámé pole Zahajen1"_s;
+        QTest::newRow("text delší než pole")
+            << u"hlasovani/Zapisovat"_s << QJsonValue(QString(36, u'x')) << u"Zapisovat"_s;
+        QTest::newRow("typ 3") << u"vysledky/TypZastup"_s << QJsonValue(u"3"_s) << u"TypZastup"_s;
+        QTest::newRow("záporný počet")
+            << u"vysledky/VydObalky"_s << QJsonValue(-1) << u"VydObalky"_s;
+        QTest::newRow("desetinný počet")
+            << u"vysledky/ZapsOsoby"_s << QJsonValue(10.5) << u"ZapsOsoby"_s;
+        QTest::newRow("strana mimo lístek")
+            << u"strana/PorStHL"_s << QJsonValue(10) << u"PorStHL"_s;
+        QTest::newRow("víc hlasů než kandidátů")
+            << u"strana/HlasyKand"_s
+            << QJsonValue(QJsonArray{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
+            << u"má jen 11 kandidátů"_s;
+        QTest::newRow("hlasy nad pole")
+            << u"strana/HlasyKand"_s << QJsonValue(QJsonArray{70000}) << u"HlasyKand[0]"_s;
+        QTest::newRow("jméno člena nad 50 znaků")
+            << u"komise"_s << QJsonValue(QJsonArray{QString(51, u'J')}) << u"delší než 50 znaků"_s;
+    }
+
+    void spatnyPopisPorizeniNezapiseNic()
+    {
+        QFETCH(QString, cesta);
+        QFETCH(QJsonValue, hodnota);
+        QFETCH(QString, zprava);
+        QCOMPARE(Spust({u"stanice"_s, Demo, m_stanice}).Kod, 0);
+        const QMap<QString, QByteArray> pred = Snimek(m_stanice);
+
+        QJsonObject popis = DemoPopis();
+        const QStringList casti = cesta.split(u'/');
+        if (casti.size() == 1) {
+            popis[casti[0]] = hodnota;
+        } else if (casti[0] == u"hlasovani") {
+            QJsonObject h = popis[u"hlasovani"].toObject();
+            h[casti[1]] = hodnota;
+            popis[u"hlasovani"] = h;
+        } else {
+            // The second council type, so that the first one is valid and still not written.
+            QJsonArray vysledky = popis[u"vysledky"].toArray();
+            QJsonObject typ = vysledky[1].toObject();
+            if (casti[0] == u"vysledky") {
+                typ[casti[1]] = hodnota;
+            } else {
+                QJsonArray strany = typ[u"strany"].toArray();
+                QJsonObject strana = strany[0].toObject();
+                strana[casti[1]] = hodnota;
+                strany[0] = strana;
+                typ[u"strany"] = strany;
+            }
+            vysledky[1] = typ;
+            popis[u"vysledky"] = vysledky;
+        }
+        const TBeh b = Spust({u"porizeni"_s, UlozPopis(m_dir, popis), m_stanice});
+        QCOMPARE(b.Kod, 1);
+        QVERIFY2(b.Chyby.contains(zprava), qPrintable(b.Chyby));
+        QVERIFY(Snimek(m_stanice) == pred);
+    }
+
+    void pouziti()
+    {
+        QCOMPARE(Spust({u"porizeni"_s}).Kod, 2);
+        QCOMPARE(Spust({u"export"_s}).Kod, 2);
+        QCOMPARE(Spust({u"export"_s, m_stanice, u"--typ"_s, u"3"_s}).Kod, 2);
+        QCOMPARE(Spust({u"export"_s, m_stanice, u"--jinam"_s}).Kod, 2);
+        QCOMPARE(Spust({u"export"_s, m_dir.filePath(u"nic"_s)}).Kod, 1);
+        // Both council types and no --typ: the tool does not guess.
+        QCOMPARE(Spust({u"stanice"_s, Demo, m_stanice}).Kod, 0);
+        QCOMPARE(Spust({u"export"_s, m_stanice}).Kod, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNastrojCesta)
+#include "TestNastrojCesta.moc"

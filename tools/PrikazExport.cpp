@@ -1,0 +1,112 @@
+// export: the export of the export-and-print flow, without its windows.
+#include "Cisla.h"
+#include "Export.h"
+#include "Instalace.h"
+#include "PredExportem.h"
+#include "Prikazy.h"
+#include "Stanice.h"
+#include "Volby.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char *const NapovedaExport =
+    R"(Použití: zelkovar-nastroj export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
+
+Exportuje data okrsku jako příkaz Export dat a tisk zápisu, jen bez oken:
+odmítne data neuložená po kontrole (soubor E) i nepořízená data, znovu je
+zkontroluje a data s blokující chybou odmítne. Volí-li okrsek dvě
+zastupitelstva, porovná počty voličů a obálek obou zápisů. Pak zkopíruje
+soubor O pod jménem exportu do cílového adresáře, kopii ověří čtením zpět
+a označí data ve stanici jako exportovaná (stav A). Zápis nevytiskne
+(k tomu slouží příkaz tisk zapis).
+
+  --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
+  --podadresar P  stanice v adresáři INSTALACE/data/P/
+  --cil ADRESAR   cílový adresář (např. připojený USB disk); bez volby
+                  adresář Export instalace
+  --ano           exportuje i při rozdílných počtech obou zápisů
+                  (bez volby je odmítne)
+
+Návratový kód: 0 exportováno, 3 data nelze exportovat, 1 selhání, 2 chybné použití.
+)";
+
+QString RozdilPoctu(const TOkrsekRec &t3, const TInfo83Rec &jiny)
+{
+    return u"Rozdíl v údajích mezi zápisy (typ %1 / typ %2): voliči v seznamu %3 / %4, vydané "
+           u"obálky %5 / %6, "
+           u"odevzdané obálky %7 / %8. Rozdílné údaje budou důvodem k odmítnutí zápisu při přejímce."_s
+               .arg(t3.TypZastup)
+               .arg(jiny.TypZastup)
+               .arg(t3.ZapsOsoby)
+               .arg(jiny.ZapsOsoby)
+               .arg(t3.VydObalky)
+               .arg(jiny.VydObalky)
+               .arg(t3.OdevzdObalky)
+               .arg(jiny.OdevzdObalky);
+}
+
+} // namespace
+
+int PrikazExport(const QStringList &argumenty)
+{
+    if (argumenty.contains(u"--help"_s)) {
+        Vypis(QString::fromUtf8(NapovedaExport));
+        return KodUspech;
+    }
+    const std::optional<TVolby> v = RozeberVolby(
+        u"export"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--cil"_s}, {u"--ano"_s});
+    if (!v)
+        return KodPouziti;
+    if (v->Volne.size() != 1) {
+        VypisChybu(u"export: čekám INSTALACE (viz --help)"_s);
+        return KodPouziti;
+    }
+    const QString typ = v->Hodnota(u"--typ"_s);
+    const QString cil = v->Hodnota(u"--cil"_s);
+    const bool ano = v->Ma(u"--ano"_s);
+    const std::optional<TStaniceNastroje> st =
+        OtevriStanici(u"export"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
+    if (!st)
+        return KodChyba;
+    int kod = KodUspech;
+    const std::optional<QString> zvoleny =
+        UrciTyp(u"export"_s, st->Adresare, st->Stanice, typ, kod);
+    if (!zvoleny)
+        return kod;
+
+    TStavBehu k(st->Adresare, *zvoleny, ano);
+    TKontrolniBeh beh = k.Beh();
+    k.NastavKlic();
+    if (!PovolExport(beh))
+        return KodBlokujiciChyba;
+    if (MaTyp(k.adresare, k.stanice, u"1"_s) && MaTyp(k.adresare, k.stanice, u"2"_s)) {
+        const TInfo83Rec jiny = UlozInfo83ProExport(beh);
+        if (!StejnePocty(k.vysledky->VetaT3, jiny)) {
+            VypisChybu(RozdilPoctu(k.vysledky->VetaT3, jiny));
+            if (!ano) {
+                VypisChybu(u"export: přesto exportuje jen volba --ano"_s);
+                return KodBlokujiciChyba;
+            }
+        }
+    }
+    const QString problemy = TextDruhuProblemu(k.stav);
+    if (!problemy.isEmpty())
+        k.dotaznik.Informace(TitulekExportTisk, problemy);
+
+    const QString adresar =
+        cil.isEmpty() ? k.adresare.AdrInstalace + u"Export/"_s : QDir(cil).absolutePath() + u'/';
+    if (!QDir().mkpath(adresar)) {
+        VypisChybu(u"export: adresář %1 nelze vytvořit"_s.arg(adresar));
+        return KodChyba;
+    }
+    const int typZastup = CisloNeboNula(*zvoleny);
+    KopirujSoubor(k.adresare.AdrData, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup);
+    ZapisStavExportu(k.adresare.AdrStanice, typZastup, u"A"_s, k.stanice);
+    Vypis(u"Exportováno: %1\n"_s.arg(
+        adresar + JmenoExportu(k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup)));
+    return KodUspech;
+}
