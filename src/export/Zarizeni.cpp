@@ -98,6 +98,14 @@ QList<TZarExp> TZdrojZarizeniAdresare::Zarizeni()
     return seznam;
 }
 
+std::unique_ptr<IZdrojZarizeni> VytvorZdrojZarizeni()
+{
+    const QString adresare = qEnvironmentVariable("ZELKOVAR_ZARIZENI");
+    if (adresare.isEmpty())
+        return std::make_unique<TZdrojZarizeniLinux>();
+    return std::make_unique<TZdrojZarizeniAdresare>(adresare.split(u':', Qt::SkipEmptyParts));
+}
+
 QStringList SeznamVyjimatelnych(IZdrojZarizeni &zdroj)
 {
     QStringList pozice;

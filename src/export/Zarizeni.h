@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 // One removable device with a mounted volume, named by its mount point.
 struct TZarExp
@@ -49,6 +50,10 @@ private:
     QStringList m_adresare;
     QStringList m_prazdne;
 };
+
+// The system's devices; for training without USB drives, the directories listed in
+// the environment variable ZELKOVAR_ZARIZENI (separated by ':') instead.
+std::unique_ptr<IZdrojZarizeni> VytvorZdrojZarizeni();
 
 // The mount points of all listed devices, with or without a medium.
 QStringList SeznamVyjimatelnych(IZdrojZarizeni &zdroj);

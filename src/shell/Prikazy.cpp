@@ -101,8 +101,8 @@ void TKV_menu::SpustExportATisk()
 {
     TProgram &p = m_program;
     TKontrolniBeh beh = p.KontrolniBeh();
-    TZdrojZarizeniLinux zdroj;
-    TExportTisk e{beh, p.JeZastup1, p.JeZastup2, zdroj, {}, this, {}};
+    const std::unique_ptr<IZdrojZarizeni> zdroj = VytvorZdrojZarizeni();
+    TExportTisk e{beh, p.JeZastup1, p.JeZastup2, *zdroj, {}, this, {}};
     e.TiskZapisu = [this, &p](int kopii) {
         NajdiOkrsek(p.Adresare, p.AktOkrsek);
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);

@@ -196,6 +196,19 @@ private slots:
         QCOMPARE(SeznamVyjimatelnych(zdroj), (QStringList{a + u'/', b + u'/', m_tmp.path() + u"/ctecka/"_s}));
     }
 
+    void cvicnaZarizeniZProstredi()
+    {
+        const QString a = m_tmp.path() + u"/usb1"_s, b = m_tmp.path() + u"/usb2"_s;
+        QVERIFY(QDir().mkpath(a));
+        QVERIFY(QDir().mkpath(b));
+        qputenv("ZELKOVAR_ZARIZENI", (b + u':' + a + u"::"_s + m_tmp.path() + u"/neni"_s).toUtf8());
+        const std::unique_ptr<IZdrojZarizeni> cvicny = VytvorZdrojZarizeni();
+        qunsetenv("ZELKOVAR_ZARIZENI");
+        // A directory that does not exist is not offered.
+        QCOMPARE(SeznamVyjimatelnych(*cvicny), (QStringList{a + u'/', b + u'/'}));
+        QVERIFY(dynamic_cast<TZdrojZarizeniLinux *>(VytvorZdrojZarizeni().get()));
+    }
+
     void systemovyZdrojNepadne()
     {
         // Whatever this machine has mounted: only mount points, sorted, sizes sane.
