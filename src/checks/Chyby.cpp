@@ -143,9 +143,11 @@ void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iP
 {
     TChyba c{iPor_Str_HL, iChyba, NaCp1250(iParam).left(MaxParam)};
     QString klic = c.AsString();
-    // QString's operator< compares UTF-16 code units, without locale.
-    const auto misto = std::lower_bound(m_klice.cbegin(), m_klice.cend(), klic);
-    const qsizetype i = misto - m_klice.cbegin();
+    // QString's operator< compares UTF-16 code units, without locale. The checks mostly
+    // add entries in key order, so a key after the last one is appended at once.
+    const qsizetype i = m_klice.isEmpty() || m_klice.constLast() < klic
+        ? m_klice.size()
+        : std::lower_bound(m_klice.cbegin(), m_klice.cend(), klic) - m_klice.cbegin();
     m_klice.insert(i, std::move(klic));
     m_chyby.insert(i, std::move(c));
 }

@@ -70,7 +70,8 @@ bool LzeKodovat(const QString &text)
 {
     const Tabulka &t = tabulka();
     for (const QChar c : text) {
-        if (!t.bajt.contains(c.unicode()))
+        // ASCII is the same in Windows-1250.
+        if (c.unicode() >= 0x80 && !t.bajt.contains(c.unicode()))
             return false;
     }
     return true;
