@@ -123,13 +123,22 @@ void TR_Vstupni_Form::PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*
 void TR_Vstupni_Form::PripojVolby(QRadioButton *ano, QRadioButton *ne,
                                   QString THlasovaniRec::*polozka)
 {
-    connect(ano, &QRadioButton::toggled, this, [this, polozka](bool zapnuto) {
+    // Tab and Enter enter the pair on its chosen button, as the arrow keys then change
+    // the choice from there; the other button stays reachable by the mouse.
+    auto fokusVolby = [ano, ne] {
+        for (QRadioButton *b : {ano, ne})
+            b->setFocusPolicy(b->isChecked() || !(ano->isChecked() || ne->isChecked()) ? Qt::StrongFocus
+                                                                                       : Qt::ClickFocus);
+    };
+    connect(ano, &QRadioButton::toggled, this, [this, polozka, fokusVolby](bool zapnuto) {
         if (zapnuto)
             m_b.Hlasovani.*polozka = u"B"_s;
+        fokusVolby();
     });
-    connect(ne, &QRadioButton::toggled, this, [this, polozka](bool zapnuto) {
+    connect(ne, &QRadioButton::toggled, this, [this, polozka, fokusVolby](bool zapnuto) {
         if (zapnuto)
             m_b.Hlasovani.*polozka = u"N"_s;
+        fokusVolby();
     });
 }
 

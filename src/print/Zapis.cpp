@@ -218,8 +218,10 @@ void TZapis::TiskListu1()
     t.TiskStyl(0, L() + W(a), -12, u"B"_s, Orez(o.NazevObce));
 
     const QString okres = TTisk::Opakuj(u"."_s, 35) + u"  okres  .."_s;
-    t.Tisk(1, L(), 0, okres + TTisk::Opakuj(u"."_s, 120));
-    t.TiskVpravo(0, R(), 0, u" proběhlo ve dnech (dne)"_s);
+    const QString probehlo = u" proběhlo ve dnech (dne)"_s;
+    // The dots stop where the text at the right begins instead of running into it.
+    t.Tisk(1, L(), 0, okres + TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(okres), R() - W(probehlo)))));
+    t.TiskVpravo(0, R(), 0, probehlo);
     t.TiskStyl(0, L() + W(okres), -12, u"B"_s, Orez(o.NazevOkresu));
 
     const QString k1 = u"     hlasování ve volbách do  "_s;
@@ -231,7 +233,15 @@ void TZapis::TiskListu1()
     t.Tisk(0, xk, 0, k1);
     t.TiskStyl(0, xk + W(k1), 0, u"B"_s, k2);
     t.Tisk(0, xk + W(k1) + WStyl(u"B"_s, k2), 0, k3);
-    t.TiskStyl(0, L() + W(u"...."_s) + 10, -12, u"B"_s, Orez(d.Stanice.DatumVoleb));
+    // A date of two days does not fit before "hlasování" at the body size; like the
+    // long dates of section I it is then set smaller rather than printed over the text.
+    const QString datum = Orez(d.Stanice.DatumVoleb);
+    const int xDatum = L() + W(u"...."_s) + 10;
+    const int velikost = t.Canvas().Font.Velikost;
+    if (xDatum + WStyl(u"B"_s, datum) > xk + W(u"     "_s))
+        t.NastavVelikost(t.VelikostMala);
+    t.TiskStyl(0, xDatum, -12, u"B"_s, datum);
+    t.NastavVelikost(velikost);
 
     const QString obvodu = u"obvodu)  "_s;
     t.Tisk(1, L(), 0, obvodu + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));

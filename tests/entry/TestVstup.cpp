@@ -676,6 +676,30 @@ private slots:
         }
     }
 
+    // Entering a yes/no pair lands on its chosen button, whichever comes first, and
+    // the arrow keys change the choice.
+    void dvojice_voleb_z_klavesnice()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        QVERIFY(o.R_StiznNRB->isChecked());
+        o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
+        Napis(QString());
+        QCOMPARE(QApplication::focusWidget(), o.R_StiznNRB);
+        Klavesa(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
+        QVERIFY(o.R_StiznBRB->isChecked());
+        QCOMPARE(t.Hlasovani.Stizn, u"B"_s);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdStizListu);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), o.R_SchrankaNRB);
+        // Back into the changed pair: its new choice takes the focus.
+        o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
+        Napis(QString());
+        QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
+    }
+
     void rozlozeni_radku_data()
     {
         QTest::addColumn<int>("strana");

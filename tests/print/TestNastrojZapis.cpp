@@ -103,6 +103,20 @@ private slots:
         }
         const QList<TSlovo> list1 = Slova(pdf, 1);
         QCOMPARE(Najdi(list1, u"povodeň"_s).size(), 1);
+        // The identification lines print nothing over their labels: neither the
+        // two-day date over "hlasování" nor the filler dots over "proběhlo".
+        const QList<TSlovo> datum = Najdi(list1, u"10.10.2026"_s);
+        QCOMPARE(datum.size(), 1);
+        const QList<TSlovo> hlasovani = Najdi(list1, u"hlasování"_s);
+        QVERIFY(!hlasovani.isEmpty());
+        QVERIFY2(datum.first().X2 < hlasovani.first().X1,
+                 qPrintable(u"%1 %2"_s.arg(datum.first().X2).arg(hlasovani.first().X1)));
+        const QList<TSlovo> probehlo = Najdi(list1, u"proběhlo"_s);
+        QCOMPARE(probehlo.size(), 1);
+        for (const TSlovo &s : list1) {
+            if (qAbs(s.Y1 - probehlo.first().Y1) < 10 && s.X1 < probehlo.first().X1)
+                QVERIFY2(s.X2 <= probehlo.first().X1, qPrintable(s.Text));
+        }
         QCOMPARE(Najdi(list1, u"---"_s).size(), 1);
         const QList<TSlovo> list2 = Slova(pdf, 2);
         QCOMPARE(Najdi(list2, u"III."_s).size(), 1);

@@ -498,7 +498,11 @@ private slots:
     {
         QTemporaryDir adr;
         const QString instalace = adr.path() + u'/';
-        const TZaznamZapisu z;
+        TZaznamZapisu z;
+        z.Okrsek.KodObce = u"512345"_s;
+        z.Okrsek.CisloOkrsku = 7;
+        z.Okrsek.TypZastup = u"1"_s;
+        const TOkrsekRefRec *okr = &z.Okrsek;
         for (const int kopii : {0, 2}) {
             TNahled nahled;
             QPrinter tiskarna;
@@ -511,7 +515,7 @@ private slots:
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
             QCOMPARE(dotaznik.Zpravy.size(), 1);
             for (int k = 1; k <= qMax(1, kopii); ++k) {
-                const QString soubor = SouborKopieZapisu(instalace, k);
+                const QString soubor = SouborKopieZapisu(instalace, k, okr);
                 QVERIFY2(QFile::exists(soubor), qPrintable(soubor));
                 QVERIFY(dotaznik.Zpravy.first().Text.contains(soubor));
                 QFile f(soubor);
@@ -519,7 +523,7 @@ private slots:
                 QVERIFY(f.readAll().startsWith("%PDF"));
                 QVERIFY(f.remove());
             }
-            QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, qMax(1, kopii) + 1)));
+            QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, qMax(1, kopii) + 1, okr)));
             // The preview pass numbers its sheets like every copy.
             QCOMPARE(nahled.Celkem(), 3);
             QCOMPARE(nahled.Strana(3).Operace.isEmpty(), false);
@@ -530,7 +534,42 @@ private slots:
         TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr, Ted);
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
-        QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, 1)));
+        QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, 1, okr)));
+    }
+
+    // Without a printer the copies of one record must neither replace those of the
+    // other council type nor be mixed with older copies of the same record.
+    void ulohaBezTiskarnyOddeleneKopie()
+    {
+        QTemporaryDir adr;
+        const QString instalace = adr.path() + u'/';
+        TZaznamZapisu z;
+        z.Okrsek.KodObce = u"512345"_s;
+        z.Okrsek.CisloOkrsku = 7;
+        auto tiskni = [&](const QString &typ, int kopii) {
+            z.Okrsek.TypZastup = typ;
+            TNahled nahled;
+            QPrinter tiskarna;
+            tiskarna.setPrinterName(u"zadna-takova-tiskarna"_s);
+            TDotaznikFronta dotaznik;
+            TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, false, kopii, 2, nullptr, Ted);
+        };
+        auto soubor = [&](const QString &typ, int k) {
+            TOkrsekRefRec o = z.Okrsek;
+            o.TypZastup = typ;
+            return SouborKopieZapisu(instalace, k, &o);
+        };
+        tiskni(u"1"_s, 3);
+        tiskni(u"2"_s, 2);
+        QVERIFY(soubor(u"1"_s, 1) != soubor(u"2"_s, 1));
+        for (int k = 1; k <= 3; ++k)
+            QVERIFY2(QFile::exists(soubor(u"1"_s, k)), qPrintable(soubor(u"1"_s, k)));
+        QVERIFY(QFile::exists(soubor(u"2"_s, 2)));
+        tiskni(u"1"_s, 1);
+        QVERIFY(QFile::exists(soubor(u"1"_s, 1)));
+        QVERIFY(!QFile::exists(soubor(u"1"_s, 2)));
+        QVERIFY(!QFile::exists(soubor(u"1"_s, 3)));
+        QVERIFY(QFile::exists(soubor(u"2"_s, 2)));
     }
 };
 

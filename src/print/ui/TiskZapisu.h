@@ -19,5 +19,9 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
                const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii, int pocetDnuVoleb = 2,
                QWidget *rodic = nullptr, const QDateTime &ted = QDateTime::currentDateTime());
 
-// The PDF files the copies of a job without a printer are kept in.
-QString SouborKopieZapisu(const QString &adrInstalace, int kopie);
+// The copies dialog allows at most this many copies of the record.
+constexpr int MaxKopiiZapisu = 9;
+
+// The PDF files the copies of a job without a printer are kept in: one set per
+// precinct and council type when `okrsek` is given.
+QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec *okrsek = nullptr);
