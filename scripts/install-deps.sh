@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Zelkovar needs to build, test and run.
+# Installs the Debian 12 packages Zelkovar needs to build, test and run; with
+# --klavesnice also those of the keyboard-driven run (scripts/klavesnice.sh).
 # This is the only place that lists them.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils
 )
+if [ "${1:-}" = "--klavesnice" ]; then
+  PACKAGES+=(xdotool imagemagick python3-pycryptodome)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -453,6 +453,8 @@ void TR_Vstupni_Form::VytvorStranky34()
     R_EdHLPoslKand2 = PoleCisla(p4, 2, u"R_EdHLPoslKand2"_s, false);
     R_EdHLPoslKand2->setReadOnly(true);
     R_EdHLPoslKand2->setFocusPolicy(Qt::NoFocus);
+    // Shown like the other fields that cannot be typed in.
+    R_EdHLPoslKand2->NastavBarvuOkna(false);
     R_EdHLPoslKand2->setGeometry(660, 12, 30, 20);
 
     const QFont tucny = Pismo(u"Courier New"_s, 9, true);
