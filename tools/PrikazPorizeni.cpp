@@ -44,6 +44,9 @@ Popis je JSON v UTF-8 s nepovinnými klíči:
                HlasyKand jsou hlasy kandidátů 1, 2, ... strany; strana
                neuvedená nemá žádné hlasy
 
+  --podadresar P  stanice v adresáři INSTALACE/data/P/
+  --ano           přepíše i data už exportovaná (bez volby je odmítne)
+
 Při chybě v popisu se nezapíše nic.
 )";
 
@@ -213,7 +216,8 @@ int PrikazPorizeni(const QStringList &argumenty)
         Vypis(QString::fromUtf8(NapovedaPorizeni));
         return KodUspech;
     }
-    const std::optional<TVolby> v = RozeberVolby(u"porizeni"_s, argumenty, {u"--podadresar"_s});
+    const std::optional<TVolby> v =
+        RozeberVolby(u"porizeni"_s, argumenty, {u"--podadresar"_s}, {u"--ano"_s});
     if (!v)
         return KodPouziti;
     const QStringList &volne = v->Volne;
@@ -243,6 +247,16 @@ int PrikazPorizeni(const QStringList &argumenty)
             if (typy[j].Klic.TypZastup == typy.back().Klic.TypZastup)
                 throw EChyba(u"Popis pořízení: typ zastupitelstva %1 je uveden dvakrát."_s.arg(
                     typy[j].Klic.TypZastup));
+        }
+    }
+    // Like the entry window, exported data are replaced only when the user says so.
+    for (const TPorizeniTypu &t : typy) {
+        const QString stav = t.Klic.TypZastup == u"1" ? st->Stanice.Stav1 : st->Stanice.Stav2;
+        if (stav.trimmed() == u"A" && !v->Ma(u"--ano"_s)) {
+            VypisChybu(
+                u"porizeni: data typu zastupitelstva %1 už byla exportována; přepíše je jen volba --ano"_s
+                    .arg(t.Klic.TypZastup));
+            return KodChyba;
         }
     }
     const bool dvaTypy = MaTyp(adr, st->Stanice, u"1"_s) && MaTyp(adr, st->Stanice, u"2"_s);

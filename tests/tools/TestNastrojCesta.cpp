@@ -145,6 +145,16 @@ private slots:
         const TStaniceRec st = NactiStanici(m_stanice + u'/');
         QCOMPARE(st.Stav1, u"A"_s);
         QCOMPARE(st.Stav2, u"A"_s);
+
+        // Exported data are not typed over without being asked.
+        const QByteArray exportovana = Obsah(Data(Export1));
+        const TBeh znovu = Spust({u"porizeni"_s, DemoPorizeni, m_stanice});
+        QCOMPARE(znovu.Kod, 1);
+        QVERIFY2(znovu.Chyby.contains(u"už byla exportována"_s), qPrintable(znovu.Chyby));
+        QCOMPARE(Obsah(Data(Export1)), exportovana);
+        QCOMPARE(Spust({u"porizeni"_s, DemoPorizeni, m_stanice, u"--ano"_s}).Kod, 0);
+        QVERIFY(!QFile::exists(Data(Export1)));
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
     }
 
     void exportOdmitneNepripravenaData()
