@@ -58,7 +58,7 @@ for TYP in 1 2; do
   echo "3. Export dat, typ zastupitelstva $TYP:"
   "$NASTROJ" export "$CESTA" --typ "$TYP"
   echo "4. Zápis do PDF, typ zastupitelstva $TYP:"
-  "$NASTROJ" tisk "$CESTA" zapis --typ "$TYP" --pdf "$CESTA/Tisk/zapis-typ$TYP.pdf"
+  "$NASTROJ" tisk "$CESTA" zapis --typ "$TYP" --primo --pdf "$CESTA/Tisk/zapis-typ$TYP.pdf"
 done
 
 echo

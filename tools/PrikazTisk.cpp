@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const char *const NapovedaTisk =
-    R"(Použití: zelkovar-nastroj tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
+    R"(Použití: zelkovar-nastroj tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
 
 Vytvoří tiskovou sestavu instalace jako soubor PDF; souřadnice sestavy
 (desetiny milimetru od levého horního rohu listu) zůstanou přesně zachovány.
@@ -38,10 +38,12 @@ DRUH:
   arch-a4-sirka   pomocný sčítací arch, A4 na šířku
   arch-a3         pomocný sčítací arch, A3 na výšku
   zkusebni        zkušební stránka tiskárny
-  zapis           zápis o průběhu a výsledku hlasování (jak jej ukáže náhled);
-                  čísla chyb v patičce dá kontrola dat provedená na kopii instalace
+  zapis           zápis o průběhu a výsledku hlasování (jak jej ukáže náhled,
+                  s volbou --primo jak jej dostane tiskárna); čísla chyb v patičce
+                  dá kontrola dat provedená na kopii instalace
 
   --pdf SOUBOR    výstupní soubor PDF (povinné)
+  --primo         zápis s korekcemi přímého tisku místo korekcí náhledu
   --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
   --podadresar P  stanice v adresáři INSTALACE/data/P/
 )";
@@ -119,7 +121,7 @@ bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 // The record as the export flow prints it: the check run on a copy of the data
 // supplies the protocol, then one pass with the preview's corrections.
-bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+bool ZapisKontrol(const TAdresare &adr, const QString &typ, bool primo, TTisk &tisk)
 {
     TKontrolaNaKopii kopie(adr, typ);
     TStavBehu &k = kopie.beh;
@@ -134,7 +136,7 @@ bool ZapisKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
     NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
     const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
                            k.hlasovani, k.komise,    &k.protokol};
-    SestavZapis(tisk, data);
+    SestavZapis(tisk, data, 2, primo);
     return true;
 }
 
@@ -157,8 +159,8 @@ int PrikazTisk(const QStringList &argumenty)
         Vypis(QString::fromUtf8(NapovedaTisk));
         return KodUspech;
     }
-    const std::optional<TVolby> v =
-        RozeberVolby(u"tisk"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--pdf"_s});
+    const std::optional<TVolby> v = RozeberVolby(
+        u"tisk"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--pdf"_s}, {u"--primo"_s});
     if (!v)
         return KodPouziti;
     const QString pdf = v->Hodnota(u"--pdf"_s);
@@ -200,7 +202,7 @@ int PrikazTisk(const QStringList &argumenty)
             return KodChyba;
         }
     } else if (druh == u"zapis") {
-        if (!ZapisKontrol(adr, typ, tisk)) {
+        if (!ZapisKontrol(adr, typ, v->Ma(u"--primo"_s), tisk)) {
             VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s
                            .arg(stanice.CisloOkrsku)
                            .arg(stanice.KodObce, typ));

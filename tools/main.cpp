@@ -21,7 +21,7 @@ Příkazy:
                          zkontroluje pořízená data jako příkaz Kontroly
   export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
                          exportuje zkontrolovaná data jako příkaz Export dat
-  tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P]
+  tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
 
 Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help

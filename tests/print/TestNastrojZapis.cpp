@@ -32,8 +32,8 @@ struct TSlovo
 QList<TSlovo> Slova(const QString &pdf, int strana)
 {
     QProcess p;
-    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(strana), u"-l"_s, QString::number(strana), pdf,
-                             u"-"_s});
+    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(strana), u"-l"_s,
+                             QString::number(strana), pdf, u"-"_s});
     p.waitForFinished(60000);
     const QString xml = QString::fromUtf8(p.readAllStandardOutput());
     QList<TSlovo> v;
@@ -83,7 +83,8 @@ private slots:
 
         const QString pdf = dir.filePath(u"zapis.pdf"_s);
         int kod = 0;
-        const QString vystup = Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf}, kod);
+        const QString vystup =
+            Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf}, kod);
         QVERIFY2(kod == 0, qPrintable(vystup));
         // 7 parties of 10 candidates fill two ballot sheets; the signatures need an own one.
         QVERIFY2(vystup.contains(u": počet stran 5"_s), qPrintable(vystup));
@@ -127,13 +128,39 @@ private slots:
         QCOMPARE(Najdi(list3, u"Strana"_s).size() + Najdi(list4, u"Strana"_s).size(), 7);
     }
 
+    void primoJakoTiskarna()
+    {
+        QTemporaryDir dir;
+        const TAdresare adr = VytvorStanici(dir.path(), {7, 10, 1000, u"15"_s, u"500011"_s, false});
+        TVysledky v = PlatnyOkrsek(7, 10, 25);
+        UlozOkrsek(adr, KlicOkrsku(), u"O"_s, v);
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext není nainstalován");
+        // The preview's corrections lengthen the filler dots; the printer's keep every
+        // word of sheet 1 shorter and well on the paper (210 mm wide).
+        double nejdal[2] = {0, 0};
+        for (const bool primo : {false, true}) {
+            const QString pdf = dir.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
+            QStringList argumenty{u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf};
+            if (primo)
+                argumenty.append(u"--primo"_s);
+            int kod = 0;
+            const QString vystup = Spust(argumenty, kod);
+            QVERIFY2(kod == 0, qPrintable(vystup));
+            for (const TSlovo &s : Slova(pdf, 1))
+                nejdal[primo] = qMax(nejdal[primo], s.X2);
+        }
+        QVERIFY2(nejdal[1] <= 2000, qPrintable(QString::number(nejdal[1])));
+        QVERIFY2(nejdal[0] > nejdal[1], qPrintable(u"%1 %2"_s.arg(nejdal[0]).arg(nejdal[1])));
+    }
+
     void bezDat()
     {
         QTemporaryDir dir;
         const TAdresare adr = VytvorStanici(dir.path());
         int kod = 0;
-        const QString vystup =
-            Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, dir.filePath(u"z.pdf"_s)}, kod);
+        const QString vystup = Spust(
+            {u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, dir.filePath(u"z.pdf"_s)}, kod);
         QVERIFY(kod != 0);
         QVERIFY2(vystup.contains(u"nejsou uložena"_s), qPrintable(vystup));
         QVERIFY(!QFile::exists(dir.filePath(u"z.pdf"_s)));
