@@ -14,6 +14,13 @@ public:
     QString Text(const QString &pole); // a string field; missing = empty
     qint32 Cislo(const QString &pole); // a 32-bit field; missing = 0
 
+    // Every string field of the record (ProPoleRetezcu) from the key of its name.
+    template <typename T> void Texty(T &zaznam)
+    {
+        ProPoleRetezcu(zaznam,
+                       [this](const QString &jmeno, QString &hodnota) { hodnota = Text(jmeno); });
+    }
+
     // Throws EChyba naming the record and the first unknown key.
     void OverZbytek() const;
 

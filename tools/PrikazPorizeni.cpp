@@ -50,24 +50,6 @@ Popis je JSON v UTF-8 s nepovinnými klíči:
 Při chybě v popisu se nezapíše nic.
 )";
 
-// The text fields of HLASO.RCD by name.
-const std::initializer_list<std::pair<const char16_t *, QString THlasovaniRec::*>> PoleHlasovani{
-    {u"DatumVoleb", &THlasovaniRec::DatumVoleb}, {u"Zahajeno1", &THlasovaniRec::Zahajeno1},
-    {u"Ukonceno1", &THlasovaniRec::Ukonceno1},   {u"Zahajeno2", &THlasovaniRec::Zahajeno2},
-    {u"Ukonceno2", &THlasovaniRec::Ukonceno2},   {u"Odroc", &THlasovaniRec::Odroc},
-    {u"OdrocenoD", &THlasovaniRec::OdrocenoD},   {u"OdrocenoH", &THlasovaniRec::OdrocenoH},
-    {u"OdrocenoM", &THlasovaniRec::OdrocenoM},   {u"DuvodOdroc", &THlasovaniRec::DuvodOdroc},
-    {u"Prodl", &THlasovaniRec::Prodl},           {u"ProdlouzD", &THlasovaniRec::ProdlouzD},
-    {u"ProdlouzH", &THlasovaniRec::ProdlouzH},   {u"ProdlouzM", &THlasovaniRec::ProdlouzM},
-    {u"DuvodProdl", &THlasovaniRec::DuvodProdl}, {u"Prerus", &THlasovaniRec::Prerus},
-    {u"PrerusD", &THlasovaniRec::PrerusD},       {u"PrerusOd", &THlasovaniRec::PrerusOd},
-    {u"PrerusDo", &THlasovaniRec::PrerusDo},     {u"DuvodPrer", &THlasovaniRec::DuvodPrer},
-    {u"Stizn", &THlasovaniRec::Stizn},           {u"StizListu", &THlasovaniRec::StizListu},
-    {u"Schranka", &THlasovaniRec::Schranka},     {u"ClenuOVKC", &THlasovaniRec::ClenuOVKC},
-    {u"ClenuOVKP", &THlasovaniRec::ClenuOVKP},   {u"Ostatni", &THlasovaniRec::Ostatni},
-    {u"PoverPred", &THlasovaniRec::PoverPred},   {u"Zapisovat", &THlasovaniRec::Zapisovat},
-};
-
 // A whole number within 0..max, or EChyba naming the record and the field.
 qint32 Pocet(const QJsonValue &hodnota, const QString &kde, qint32 max)
 {
@@ -85,12 +67,13 @@ THlasovaniRec Hlasovani(const QJsonObject &popis, const QString &adrData)
         return h;
     if (!popis.value(u"hlasovani").isObject())
         throw EChyba(u"Popis pořízení: „hlasovani“ musí být objekt."_s);
-    TPolePopisu pole(popis.value(u"hlasovani").toObject(), u"hlasovani"_s);
-    for (const auto &[jmeno, polozka] : PoleHlasovani) {
-        const QString klic = QString::fromUtf16(jmeno);
-        if (popis.value(u"hlasovani").toObject().contains(klic))
-            h.*polozka = pole.Text(klic);
-    }
+    const QJsonObject zadane = popis.value(u"hlasovani").toObject();
+    TPolePopisu pole(zadane, u"hlasovani"_s);
+    // Fields not given stay; a name that is no field stays unread and is reported below.
+    ProPoleRetezcu(h, [&](const QString &jmeno, QString &hodnota) {
+        if (zadane.contains(jmeno))
+            hodnota = pole.Text(jmeno);
+    });
     pole.OverZbytek();
     NormalizujHlasovani(h);
     // Encoding now reports a text too long for its field before anything is written.

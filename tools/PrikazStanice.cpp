@@ -53,64 +53,24 @@ TChybaInfo Chyba(TPolePopisu &p)
 TStaniceRec Stanice(TPolePopisu &p)
 {
     TStaniceRec s;
-    s.NazevObce = p.Text(QStringLiteral("NazevObce"));
-    s.KodObce = p.Text(QStringLiteral("KodObce"));
+    p.Texty(s);
     s.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    s.KodOkresu = p.Text(QStringLiteral("KodOkresu"));
-    s.NazevOkresu = p.Text(QStringLiteral("NazevOkresu"));
-    s.DatumVoleb = p.Text(QStringLiteral("DatumVoleb"));
-    s.Rezerva1 = p.Text(QStringLiteral("Rezerva1"));
-    s.Rezerva2 = p.Text(QStringLiteral("Rezerva2"));
-    s.PripFontu = p.Text(QStringLiteral("PripFontu"));
-    s.KodWindows = p.Text(QStringLiteral("KodWindows"));
-    s.Stav1 = p.Text(QStringLiteral("Stav1"));
-    s.Stav2 = p.Text(QStringLiteral("Stav2"));
     return s;
 }
 
 TOkrsekRefRec Okrsek(TPolePopisu &p)
 {
     TOkrsekRefRec r;
-    r.KodObce = p.Text(QStringLiteral("KodObce"));
+    p.Texty(r);
     r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    r.TypZastup = p.Text(QStringLiteral("TypZastup"));
-    r.NazevObce = p.Text(QStringLiteral("NazevObce"));
-    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
-    r.NazevZast = p.Text(QStringLiteral("NazevZast"));
-    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
-    r.PocetMandatu = p.Text(QStringLiteral("PocetMandatu"));
-    r.PocetStranZast = p.Text(QStringLiteral("PocetStranZast"));
-    r.Priznak = p.Text(QStringLiteral("Priznak"));
-    r.Rezerva = p.Text(QStringLiteral("Rezerva"));
-    r.JeObvod = p.Text(QStringLiteral("JeObvod"));
-    r.KodOkresu = p.Text(QStringLiteral("KodOkresu"));
-    r.NazevOkresu = p.Text(QStringLiteral("NazevOkresu"));
     return r;
 }
 
-TStranaRec Strana(TPolePopisu &p)
+// Records with string fields only.
+template <typename T> T Texty(TPolePopisu &p)
 {
-    TStranaRec r;
-    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
-    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
-    r.PorCislo = p.Text(QStringLiteral("PorCislo"));
-    r.NazevZkr = p.Text(QStringLiteral("NazevZkr"));
-    r.Nazev = p.Text(QStringLiteral("Nazev"));
-    r.PocetKand = p.Text(QStringLiteral("PocetKand"));
-    return r;
-}
-
-TKandidatRec Kandidat(TPolePopisu &p)
-{
-    TKandidatRec r;
-    r.KodObceZast = p.Text(QStringLiteral("KodObceZast"));
-    r.CObvodu = p.Text(QStringLiteral("CObvodu"));
-    r.PorCisloStrany = p.Text(QStringLiteral("PorCisloStrany"));
-    r.PorCisloKand = p.Text(QStringLiteral("PorCisloKand"));
-    r.Jmeno = p.Text(QStringLiteral("Jmeno"));
-    r.Prijmeni = p.Text(QStringLiteral("Prijmeni"));
-    r.Rezerva = p.Text(QStringLiteral("Rezerva"));
-    r.Platnost = p.Text(QStringLiteral("Platnost"));
+    T r;
+    p.Texty(r);
     return r;
 }
 
@@ -220,11 +180,12 @@ int PrikazStanice(const QStringList &argumenty)
                 [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
     const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true,
                                      [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
-    const QByteArray strany = Soubor(popis, QStringLiteral("strany"), true,
-                                     [](TPolePopisu &p) { return ZakodujStranu(Strana(p)); });
+    const QByteArray strany = Soubor(popis, QStringLiteral("strany"), true, [](TPolePopisu &p) {
+        return ZakodujStranu(Texty<TStranaRec>(p));
+    });
     const QByteArray kandidati =
         Soubor(popis, QStringLiteral("kandidati"), true,
-               [](TPolePopisu &p) { return ZakodujKandidata(Kandidat(p)); });
+               [](TPolePopisu &p) { return ZakodujKandidata(Texty<TKandidatRec>(p)); });
     const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true,
                                      [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
     // Without texts of its own the station gets the program's catalogue.

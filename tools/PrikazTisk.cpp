@@ -237,7 +237,10 @@ int PrikazTisk(const QStringList &argumenty)
         TiskScitacihoArchu(tisk, stanice, okrsek, *ref, papir,
                            druh == u"arch-a3" ? u"A3"_s : u"A4"_s);
     }
-    UlozPdf(nahled, QFileInfo(pdf).absoluteFilePath());
+    if (!UlozPdf(nahled, QFileInfo(pdf).absoluteFilePath())) {
+        VypisChybu(u"tisk: sestava nemá žádnou stranu"_s);
+        return KodChyba;
+    }
     Vypis(u"%1: počet stran %2\n"_s.arg(pdf).arg(nahled.Celkem()));
     return KodUspech;
 }

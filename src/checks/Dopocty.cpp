@@ -18,6 +18,17 @@ void VyplnIdentifikaci(TOkrsekRec &h, const TOkrsekRefRec &okr)
     h.Pocet_VS = quint16(CisloNeboNula(okr.PocetStranZast));
 }
 
+void VyplnIdentifikaciStrany(TStranaHLRec &s, const TOkrsekRec &h, int k)
+{
+    s.TypVety = 2;
+    s.Okres = h.Okres;
+    s.Obec = h.Obec;
+    s.Okrsek = h.Okrsek;
+    s.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
+    s.TypZastup = h.TypZastup;
+    s.PorStHL = quint16(k);
+}
+
 void ProcDopoctiKC(TOkrsekRec &h)
 {
     h.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
@@ -31,13 +42,7 @@ void ProcDopoctiHL(TVysledky &v, int k, int pocetKand, int pocetStran)
         return;
     TOkrsekRec &h = v.VetaT3;
     TStranaHLRec &s = v.StranyHL[std::size_t(k)];
-    s.TypVety = 2;
-    s.Okres = h.Okres;
-    s.Obec = h.Obec;
-    s.Okrsek = h.Okrsek;
-    s.TypZastup = h.TypZastup;
-    s.PorStHL = quint16(k);
-    s.T3KC_1 = quint16(KontrolniCislo1(h.Obec, h.Okrsek));
+    VyplnIdentifikaciStrany(s, h, k);
     s.HLPoslKand = 0;
     const int n = qBound(0, pocetKand, int(MaxKandidatu));
     quint32 soucet = 0;

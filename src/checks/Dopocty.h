@@ -10,6 +10,10 @@
 // and the number of parties.
 void VyplnIdentifikaci(TOkrsekRec &h, const TOkrsekRefRec &okr);
 
+// Party k's identification copied from the header: record type 2, district,
+// municipality, precinct, KČ1, council type and the party's order number.
+void VyplnIdentifikaciStrany(TStranaHLRec &s, const TOkrsekRec &h, int k);
+
 // The header's control numbers KČ1 and KČ2 from its own fields (32-bit sum, as the
 // record holds it).
 void ProcDopoctiKC(TOkrsekRec &h);

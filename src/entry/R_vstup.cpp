@@ -583,13 +583,7 @@ void TR_Vstupni_Form::ProcObnovDopocPoleHL(int k)
         return;
     const TOkrsekRec &h = m_b.Vysledky.VetaT3;
     TStranaHLRec &s = m_b.Vysledky.StranyHL[std::size_t(k)];
-    s.TypVety = 2;
-    s.Okres = h.Okres;
-    s.Obec = h.Obec;
-    s.Okrsek = h.Okrsek;
-    s.T3KC_1 = h.T3KC_1;
-    s.TypZastup = h.TypZastup;
-    s.PorStHL = quint16(k);
+    VyplnIdentifikaciStrany(s, h, k);
     R_EdPorStHL->setText(QString::number(k));
     R_EdPocHl->setText(QString::number(s.PocHl));
     R_EdPocHl2->setText(QString::number(s.PocHl));

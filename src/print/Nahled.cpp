@@ -4,6 +4,8 @@
 #include "Soubory.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -284,7 +286,7 @@ void PrehrajStranu(QPainter &malir, const TStrana &strana)
     malir.restore();
 }
 
-QByteArray VytvorPdf(const TNahled &nahled)
+QByteArray VytvorPdf(TNahled &nahled, int od, int doStrany)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -293,22 +295,20 @@ QByteArray VytvorPdf(const TNahled &nahled)
         pdf.setTitle(nahled.Titul);
         pdf.setCreator(u"Zelkovar"_s);
         pdf.setResolution(1200);
-        pdf.setPageLayout(nahled.RozvrzeniStranky());
-        QPainter malir;
-        if (!malir.begin(&pdf))
-            throw EChyba(u"Dokument „%1“ nelze převést do PDF."_s.arg(nahled.Titul));
-        NastavMeritko(malir, pdf);
-        for (int i = 1; i <= nahled.Celkem(); ++i) {
-            if (i > 1)
-                pdf.newPage();
-            PrehrajStranu(malir, nahled.Strana(i));
-        }
-        malir.end();
+        if (!nahled.TiskniStrany(pdf, od, doStrany))
+            return {};
     }
     return buffer.data();
 }
 
-void UlozPdf(const TNahled &nahled, const QString &cesta)
+bool UlozPdf(TNahled &nahled, const QString &cesta, int od, int doStrany)
 {
-    Soubory::UlozAtomicky(cesta, VytvorPdf(nahled));
+    const QByteArray pdf = VytvorPdf(nahled, od, doStrany);
+    if (pdf.isEmpty())
+        return false;
+    const QString adresar = QFileInfo(cesta).absolutePath();
+    if (!QDir().mkpath(adresar))
+        throw EChyba(u"Adresář %1 pro tisk do souboru nelze vytvořit."_s.arg(adresar));
+    Soubory::UlozAtomicky(cesta, pdf);
+    return true;
 }

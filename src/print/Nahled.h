@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -40,7 +42,12 @@ struct TPero
     bool operator==(const TPero &) const = default;
 };
 
-enum class TDruhOperace { Text, Cara, Obdelnik };
+enum class TDruhOperace
+{
+    Text,
+    Cara,
+    Obdelnik
+};
 
 // One drawing operation, in tenths of a millimetre from the sheet's top-left corner.
 struct TOperace
@@ -159,8 +166,11 @@ void PrehrajStranu(QPainter &malir, const TStrana &strana);
 // sheet's corner (the device must have zero margins or full-page mode).
 void NastavMeritko(QPainter &malir, const QPaintDevice &zarizeni);
 
-// The recorded pages as a PDF document of the recorder's paper, coordinates exact.
-QByteArray VytvorPdf(const TNahled &nahled);
+// Recorded pages od..do as a PDF document of the recorder's paper, coordinates exact;
+// empty when there is nothing to print (as TiskniStrany).
+QByteArray VytvorPdf(TNahled &nahled, int od = 1, int doStrany = std::numeric_limits<int>::max());
 
-// Writes VytvorPdf to a file through the atomic replace; EChyba names the file.
-void UlozPdf(const TNahled &nahled, const QString &cesta);
+// Writes VytvorPdf to a file through the atomic replace, creating its directory; false
+// (and nothing written) when there is nothing to print. EChyba names the file.
+bool UlozPdf(TNahled &nahled, const QString &cesta, int od = 1,
+             int doStrany = std::numeric_limits<int>::max());

@@ -202,12 +202,7 @@ void TKV_menu::showEvent(QShowEvent *udalost)
 
 void TKV_menu::FormShow()
 {
-    if (const QScreen *obrazovka = screen()) {
-        const QRect g = obrazovka->geometry();
-        const QSize okno = frameGeometry().size();
-        move(g.x() + int(std::lround(g.width() / 2.0 - okno.width() / 2.0)),
-             g.y() + int(std::lround(g.height() / 2.0 - okno.height() / 2.0)));
-    }
+    VycentrujNaObrazovce(this);
     m_program.Stanice = NactiStanici(m_program.Adresare.AdrStanice);
     m_program.KontrolyOK = false;
     m_program.ExportOK = false;

@@ -10,17 +10,6 @@
 
 using namespace Qt::StringLiterals;
 
-void VycentrujNaObrazovce(QWidget *okno)
-{
-    const QScreen *obrazovka = okno->screen();
-    if (!obrazovka)
-        return;
-    const QRect g = obrazovka->geometry();
-    const QSize velikost = okno->frameGeometry().size();
-    okno->move(g.x() + int(std::lround(g.width() / 2.0 - velikost.width() / 2.0)),
-               g.y() + int(std::lround(g.height() / 2.0 - velikost.height() / 2.0)));
-}
-
 namespace {
 
 QLabel *Stitek(QWidget *rodic, const QString &jmeno, int x, int y, int pixely, bool tucne,
@@ -40,8 +29,8 @@ QLabel *Stitek(QWidget *rodic, const QString &jmeno, int x, int y, int pixely, b
 } // namespace
 
 TZ_Info_F::TZ_Info_F(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(u"TZ_Info_F"_s);
     setWindowTitle(u"Informace"_s);
@@ -51,7 +40,8 @@ TZ_Info_F::TZ_Info_F(QWidget *parent)
     Datum_LBL = Stitek(this, u"Datum_LBL"_s, 254, 20, 16, true, u"00.00.0000"_s);
     Stitek(this, u"Label2"_s, 206, 52, 16, false, u"Čas:"_s);
     Cas_LBL = Stitek(this, u"Cas_LBL"_s, 254, 52, 16, true, u"00:00"_s);
-    Stitek(this, u"Label3"_s, 103, 84, 16, false, u"Zkontrolujte zobrazený datum a čas s aktuálním,"_s);
+    Stitek(this, u"Label3"_s, 103, 84, 16, false,
+           u"Zkontrolujte zobrazený datum a čas s aktuálním,"_s);
     Stitek(this, u"Label4"_s, 53, 116, 13, true,
            u"v případě zjištění rozdílu si datum a čas před zpracováním upravte,"_s);
     Stitek(this, u"Label5"_s, 161, 140, 16, false, u"tyto údaje jsou součástí zápisu."_s);

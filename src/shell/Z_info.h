@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Okna.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -24,6 +26,3 @@ protected:
 private:
     void ZobrazDatumCas();
 };
-
-// Centres a dialog on its screen, as every dialog of the program does when shown.
-void VycentrujNaObrazovce(QWidget *okno);

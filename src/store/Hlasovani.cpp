@@ -21,7 +21,7 @@ struct TPoleHlasovani
     const char16_t *nazev;
 };
 
-const TPoleHlasovani PoleHlasovani[] = {
+const TPoleHlasovani PoleZaznamu[] = {
     {0, 10, &THlasovaniRec::DatumVoleb, u"DatumVoleb"},
     {11, 5, &THlasovaniRec::Zahajeno1, u"Zahajeno1"},
     {17, 5, &THlasovaniRec::Ukonceno1, u"Ukonceno1"},
@@ -64,11 +64,17 @@ void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor)
 
 } // namespace
 
+void ProPoleRetezcu(THlasovaniRec &h, const TNavstevaPole &f)
+{
+    for (const TPoleHlasovani &p : PoleZaznamu)
+        f(QString::fromUtf16(p.nazev), h.*p.pole);
+}
+
 THlasovaniRec DekodujHlasovani(const QByteArray &zaznam)
 {
     OverDelku(zaznam, THlasovaniRec::Velikost, SouborHlasovani);
     THlasovaniRec h;
-    for (const TPoleHlasovani &p : PoleHlasovani)
+    for (const TPoleHlasovani &p : PoleZaznamu)
         h.*p.pole = Zaznam::CtiRetezec(zaznam, p.posun, p.max);
     h.Surovy = zaznam;
     return h;
@@ -79,7 +85,7 @@ QByteArray ZakodujHlasovani(const THlasovaniRec &h)
     QByteArray z = h.Surovy.size() == THlasovaniRec::Velikost
                        ? h.Surovy
                        : QByteArray(THlasovaniRec::Velikost, '\0');
-    for (const TPoleHlasovani &p : PoleHlasovani) {
+    for (const TPoleHlasovani &p : PoleZaznamu) {
         const QString &hodnota = h.*p.pole;
         if (Zaznam::CtiRetezec(z, p.posun, p.max) != hodnota) {
             Zaznam::ZapisRetezec(z, p.posun, p.max, hodnota,

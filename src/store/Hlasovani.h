@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NavstevaPole.h"
 #include "Okrsek.h"
 
 #include <QByteArray>
@@ -42,6 +43,9 @@ struct THlasovaniRec
     // are written back unchanged.
     QByteArray Surovy;
 };
+
+// Every text field of the record.
+void ProPoleRetezcu(THlasovaniRec &h, const TNavstevaPole &f);
 
 THlasovaniRec DekodujHlasovani(const QByteArray &zaznam);
 // Writes the fields over Surovy (over zero bytes when it is empty); an unchanged field

@@ -94,8 +94,9 @@ qint32 CisloPole(const QString &text, const char16_t *pole, int cisloZaznamu, co
 {
     if (const std::optional<qint32> cislo = ZkusPrevestCislo(text))
         return *cislo;
-    return PrevedCislo(text, QStringLiteral("poli %1 záznamu č. %2 souboru %3")
-                                 .arg(QString::fromUtf16(pole), QString::number(cisloZaznamu), cesta));
+    return PrevedCislo(text,
+                       QStringLiteral("poli %1 záznamu č. %2 souboru %3")
+                           .arg(QString::fromUtf16(pole), QString::number(cisloZaznamu), cesta));
 }
 
 // Matches a party or candidate record to the key: territory code and district, each
@@ -134,7 +135,29 @@ private:
     qint32 m_obvodKlice = 0;
 };
 
+template <typename T, std::size_t N>
+void Navstiv(T &r, const TPole<T> (&pole)[N], const TNavstevaPole &f)
+{
+    for (const TPole<T> &p : pole)
+        f(QString::fromUtf16(p.nazev), r.*p.pole);
+}
+
 } // namespace
+
+void ProPoleRetezcu(TOkrsekRefRec &r, const TNavstevaPole &f)
+{
+    Navstiv(r, PoleOkrsku, f);
+}
+
+void ProPoleRetezcu(TStranaRec &r, const TNavstevaPole &f)
+{
+    Navstiv(r, PoleStrany, f);
+}
+
+void ProPoleRetezcu(TKandidatRec &r, const TNavstevaPole &f)
+{
+    Navstiv(r, PoleKandidata, f);
+}
 
 TOkrsekRefRec DekodujOkrsekRef(const QByteArray &zaznam)
 {
@@ -279,10 +302,8 @@ void NactiKandidaty(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref)
         const TKandidatRec r = DekodujKandidata(zaznamy.at(i));
         if (!shoda.Shoduje(r.KodObceZast, r.CObvodu, i + 1, cesta))
             continue;
-        const qint32 p =
-            CisloPole(r.PorCisloStrany, u"PorCisloStrany", i + 1, cesta);
-        const qint32 c =
-            CisloPole(r.PorCisloKand, u"PorCisloKand", i + 1, cesta);
+        const qint32 p = CisloPole(r.PorCisloStrany, u"PorCisloStrany", i + 1, cesta);
+        const qint32 c = CisloPole(r.PorCisloKand, u"PorCisloKand", i + 1, cesta);
         if (p < 1 || p > MaxStran || c < 1 || c > MaxKandidatu) {
             throw EChyba(
                 QStringLiteral("Soubor %1, záznam č. %2: kandidát č. %3 strany č. %4 je mimo "

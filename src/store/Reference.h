@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NavstevaPole.h"
+
 #include "Adresare.h"
 
 #include <QByteArray>
@@ -87,6 +89,11 @@ qint32 ZapsOsobyRef(const TAdresare &adr, const QString &kodObce, qint32 cisloOk
 
 // Record codecs (also used by the station tool). Encoders throw EChyba naming the
 // record and field when a text does not fit.
+// Every string field of a record (the numbers of TOkrsekRefRec are not strings).
+void ProPoleRetezcu(TOkrsekRefRec &r, const TNavstevaPole &f);
+void ProPoleRetezcu(TStranaRec &r, const TNavstevaPole &f);
+void ProPoleRetezcu(TKandidatRec &r, const TNavstevaPole &f);
+
 TOkrsekRefRec DekodujOkrsekRef(const QByteArray &zaznam);
 QByteArray ZakodujOkrsekRef(const TOkrsekRefRec &r);
 TStranaRec DekodujStranu(const QByteArray &zaznam);

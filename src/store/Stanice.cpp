@@ -53,6 +53,12 @@ QByteArray NactiZaznam0(const QString &cesta)
 
 } // namespace
 
+void ProPoleRetezcu(TStaniceRec &s, const TNavstevaPole &f)
+{
+    for (const TPoleRetezce &p : PoleRetezcu)
+        f(QString::fromUtf16(p.nazev), s.*p.pole);
+}
+
 TStaniceRec DekodujStanici(const QByteArray &zaznam)
 {
     if (zaznam.size() != TStaniceRec::Velikost) {

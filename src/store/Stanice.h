@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NavstevaPole.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,6 +27,8 @@ struct TStaniceRec
 };
 
 TStaniceRec DekodujStanici(const QByteArray &zaznam);
+// Every string field of the record (all but CisloOkrsku).
+void ProPoleRetezcu(TStaniceRec &s, const TNavstevaPole &f);
 
 // Writes the fields over Surovy (over 256 zero bytes when Surovy is empty). A field
 // whose value is unchanged keeps its bytes exactly. Throws EChyba naming the field

@@ -3,18 +3,17 @@
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "Export.h"
+#include "Okna.h"
 #include "Z_infoE.h"
 #include "Zarizeni.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
@@ -93,10 +92,7 @@ void TZ_ExportDat_F::showEvent(QShowEvent *udalost)
 
 void TZ_ExportDat_F::FormShow()
 {
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        move(qRound(g.width() / 2.0 - width() / 2.0), qRound(g.height() / 2.0 - height() / 2.0));
-    }
+    VycentrujNaObrazovce(this);
     ExportProveden = false;
     NaplnSeznam();
 }

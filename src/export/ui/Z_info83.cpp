@@ -1,45 +1,23 @@
 #include "Z_info83.h"
 
-#include <QGuiApplication>
+#include "Okna.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QLabel *Popisek(QWidget *rodic, const QString &jmeno, const QRect &misto, Qt::Alignment zarovnani)
-{
-    auto *l = new QLabel(rodic);
-    l->setObjectName(jmeno);
-    l->setGeometry(misto);
-    l->setAlignment(zarovnani | Qt::AlignTop);
-    l->setWordWrap(zarovnani == Qt::AlignHCenter);
-    QFont f(u"Arial"_s);
-    f.setPixelSize(16);
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-QString Radky(QString text)
-{
-    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
-}
-
-} // namespace
-
-TZ_info83_F::TZ_info83_F(bool &kontrolyOK, QWidget *parent) : QDialog(parent), m_kontrolyOK(kontrolyOK)
+TZ_info83_F::TZ_info83_F(bool &kontrolyOK, QWidget *parent)
+    : QDialog(parent), m_kontrolyOK(kontrolyOK)
 {
     setObjectName(u"TZ_info83_F"_s);
     setWindowTitle(u"Kontrola dat"_s);
     setFixedSize(416, 334);
-    titulek3 = Popisek(this, u"titulek3"_s, QRect(12, 28, 388, 31), Qt::AlignHCenter);
-    Label1 = Popisek(this, u"Label1"_s, QRect(20, 72, 209, 83), Qt::AlignLeft);
-    Label2 = Popisek(this, u"Label2"_s, QRect(240, 72, 65, 83), Qt::AlignRight);
-    Label3 = Popisek(this, u"Label3"_s, QRect(320, 72, 65, 88), Qt::AlignRight);
-    titulek2 = Popisek(this, u"titulek2"_s, QRect(12, 166, 388, 107), Qt::AlignHCenter);
+    titulek3 = InfoPopisek(this, u"titulek3"_s, QRect(12, 28, 388, 31), Qt::AlignHCenter, true);
+    Label1 = InfoPopisek(this, u"Label1"_s, QRect(20, 72, 209, 83), Qt::AlignLeft, true);
+    Label2 = InfoPopisek(this, u"Label2"_s, QRect(240, 72, 65, 83), Qt::AlignRight, true);
+    Label3 = InfoPopisek(this, u"Label3"_s, QRect(320, 72, 65, 88), Qt::AlignRight, true);
+    titulek2 = InfoPopisek(this, u"titulek2"_s, QRect(12, 166, 388, 107), Qt::AlignHCenter, true);
     Ano_Btn = new QPushButton(u"&Ano"_s, this);
     Ano_Btn->setObjectName(u"Ano_Btn"_s);
     Ano_Btn->setGeometry(31, 293, 111, 33);
@@ -59,15 +37,12 @@ void TZ_info83_F::showEvent(QShowEvent *udalost)
 
 void TZ_info83_F::FormShow()
 {
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        move(qRound(g.width() / 2.0 - width() / 2.0), qRound(g.height() / 2.0 - height() / 2.0));
-    }
-    titulek3->setText(Radky(InfoText2));
-    Label1->setText(Radky(InfoText3));
-    Label2->setText(Radky(InfoText4));
-    Label3->setText(Radky(InfoText5));
-    titulek2->setText(Radky(InfoText1));
+    VycentrujNaObrazovce(this);
+    titulek3->setText(RadkyTextu(InfoText2));
+    Label1->setText(RadkyTextu(InfoText3));
+    Label2->setText(RadkyTextu(InfoText4));
+    Label3->setText(RadkyTextu(InfoText5));
+    titulek2->setText(RadkyTextu(InfoText1));
 }
 
 void TZ_info83_F::Ano_BtnClick()

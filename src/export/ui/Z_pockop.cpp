@@ -1,10 +1,10 @@
 #include "Z_pockop.h"
 
-#include <QGuiApplication>
+#include "Okna.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -46,10 +46,7 @@ void TZ_PocetKopii_F::showEvent(QShowEvent *udalost)
 
 void TZ_PocetKopii_F::FormShow()
 {
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        move(qRound(g.width() / 2.0 - width() / 2.0), qRound(g.height() / 2.0 - height() / 2.0));
-    }
+    VycentrujNaObrazovce(this);
     Z_PocetKopii_SE->setText(u"2"_s);
     PocetKopiiZapisu = 2;
     Z_PocetKopii_SE->setFocus();

@@ -6,8 +6,6 @@
 #include "Soubory.h"
 
 #include <QDir>
-#include <QPdfWriter>
-#include <QBuffer>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -18,6 +16,13 @@ bool JeTiskarnaNainstalovana(const QPrinter &tiskarna)
     if (tiskarna.outputFormat() != QPrinter::NativeFormat || tiskarna.printerName().isEmpty())
         return false;
     return QPrinterInfo::availablePrinterNames().contains(tiskarna.printerName());
+}
+
+bool MaKamTisknout(const QPrinter &tiskarna)
+{
+    const bool doZvolenehoSouboru =
+        tiskarna.outputFormat() == QPrinter::PdfFormat && !tiskarna.outputFileName().isEmpty();
+    return doZvolenehoSouboru || JeTiskarnaNainstalovana(tiskarna);
 }
 
 QString SouborTiskuBezTiskarny(const QString &adrInstalace, const QString &titul)
@@ -39,27 +44,15 @@ QString VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany
                        const QString &adrInstalace, IDotaznik &dotaznik)
 {
     kopie = qMax(1, kopie);
-    const bool doZvolenehoSouboru =
-        tiskarna.outputFormat() == QPrinter::PdfFormat && !tiskarna.outputFileName().isEmpty();
-    if (!doZvolenehoSouboru && !JeTiskarnaNainstalovana(tiskarna)) {
+    if (!MaKamTisknout(tiskarna)) {
         // Nothing to print on: keep the pages as a PDF file rather than drop the job.
         const QString cesta = SouborTiskuBezTiskarny(adrInstalace, nahled.Titul);
-        const QString adresar = QFileInfo(cesta).absolutePath();
-        if (!QDir().mkpath(adresar))
-            throw EChyba(u"Adresář %1 pro tisk do souboru nelze vytvořit."_s.arg(adresar));
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter pdf(&buffer);
-            pdf.setTitle(nahled.Titul);
-            pdf.setCreator(u"Zelkovar"_s);
-            pdf.setResolution(1200);
-            if (!nahled.TiskniStrany(pdf, od, doStrany, 1))
-                return QString();
-        }
-        Soubory::UlozAtomicky(cesta, buffer.data());
-        dotaznik.Informace(u"Tisk"_s, u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n%1"_s
-                                         .arg(QDir::toNativeSeparators(cesta)));
+        if (!UlozPdf(nahled, cesta, od, doStrany))
+            return QString();
+        dotaznik.Informace(
+            u"Tisk"_s,
+            u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n%1"_s.arg(
+                QDir::toNativeSeparators(cesta)));
         return cesta;
     }
     tiskarna.setFullPage(true);

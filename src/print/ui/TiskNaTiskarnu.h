@@ -10,6 +10,9 @@ class TNahled;
 // a system without printers).
 bool JeTiskarnaNainstalovana(const QPrinter &tiskarna);
 
+// Whether a job has somewhere to go: an installed printer, or a PDF file the user chose.
+bool MaKamTisknout(const QPrinter &tiskarna);
+
 // Sends recorded pages od..do to the printer as one job titled after the document,
 // each page mapped from the sheet's corner. A printer set to print into a file the
 // user chose writes that file. With no printer installed the pages go to a PDF named

@@ -70,9 +70,7 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
 
     if (!jenNahled) {
         const int kopie = qMax(1, kopii);
-        const bool doSouboru =
-            tiskarna.outputFormat() == QPrinter::PdfFormat && !tiskarna.outputFileName().isEmpty();
-        if (doSouboru || JeTiskarnaNainstalovana(tiskarna)) {
+        if (MaKamTisknout(tiskarna)) {
             for (int k = 1; k <= kopie; ++k)
                 TiskniPrimo(nahled, tiskarna, zapis);
         } else {
@@ -82,9 +80,6 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
             zapis.Probeh();
             for (int k = 1; k <= kopie; ++k) {
                 const QString cesta = SouborKopieZapisu(adrInstalace, k, &data.AktOkrsek);
-                const QString adresar = QFileInfo(cesta).absolutePath();
-                if (!QDir().mkpath(adresar))
-                    throw EChyba(u"Adresář %1 pro tisk do souboru nelze vytvořit."_s.arg(adresar));
                 UlozPdf(nahled, cesta);
                 soubory.append(QDir::toNativeSeparators(cesta));
             }

@@ -1,43 +1,20 @@
 #include "Z_infoE.h"
 
-#include <QGuiApplication>
+#include "Okna.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QLabel *Titulek(QWidget *rodic, const char *jmeno, const QRect &misto, bool tucne)
-{
-    auto *l = new QLabel(rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setGeometry(misto);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setWordWrap(true);
-    QFont f(u"Arial"_s);
-    f.setPixelSize(16);
-    f.setBold(tucne);
-    l->setFont(f);
-    return l;
-}
-
-QString Radky(QString text)
-{
-    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
-}
-
-} // namespace
 
 TZ_infoE_F::TZ_infoE_F(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"TZ_infoE_F"_s);
     setWindowTitle(u"Export dat a tisk zápisu"_s);
     setFixedSize(460, 315);
-    titulek2 = Titulek(this, "titulek2", QRect(12, 32, 440, 41), false);
-    titulek3 = Titulek(this, "titulek3", QRect(12, 96, 440, 145), true);
+    titulek2 = InfoPopisek(this, u"titulek2"_s, QRect(12, 32, 440, 41), Qt::AlignHCenter, false);
+    titulek3 = InfoPopisek(this, u"titulek3"_s, QRect(12, 96, 440, 145), Qt::AlignHCenter, true);
     OK_Btn = new QPushButton(u"OK"_s, this);
     OK_Btn->setObjectName(u"OK_Btn"_s);
     OK_Btn->setGeometry(175, 274, 111, 33);
@@ -55,12 +32,8 @@ TZ_infoE_F::TZ_infoE_F(QWidget *parent) : QDialog(parent)
 
 void TZ_infoE_F::showEvent(QShowEvent *udalost)
 {
-    titulek2->setText(Radky(InfoText1));
-    titulek3->setText(Radky(InfoText2));
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        move(qRound(g.width() / 2.0 - width() / 2.0),
-             qRound(g.height() / 2.0 - height() / 2.0));
-    }
+    titulek2->setText(RadkyTextu(InfoText1));
+    titulek3->setText(RadkyTextu(InfoText2));
+    VycentrujNaObrazovce(this);
     QDialog::showEvent(udalost);
 }
