@@ -2,6 +2,7 @@
 #include "EChyba.h"
 #include "Export.h"
 #include "Zarizeni.h"
+#include "SouboryTestu.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,19 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(obsah), obsah.size());
-}
 
 // Bytes that are not text, so any conversion on the way would show.
 QByteArray Data(int velikost)

@@ -8,6 +8,7 @@
 #include "Z_infoE.h"
 #include "Z_pockop.h"
 #include "Zarizeni.h"
+#include "SouboryTestu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,19 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly) || f.write(obsah) != obsah.size())
-        qFatal("cannot write %s", qPrintable(cesta));
-}
 
 // Queued answers, and for the named dialogs an action that plays the user's part.
 class TDotaznikTest : public TDotaznikFronta

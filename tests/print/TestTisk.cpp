@@ -4,6 +4,7 @@
 #include "Nahled.h"
 #include "Tisk.h"
 #include "TiskNaTiskarnu.h"
+#include "SouboryTestu.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -38,12 +39,6 @@ int PocetStranPdf(const QByteArray &pdf)
 {
     return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/")
                + pdf.count("/Type /Page "));
-}
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The first page's MediaBox in points, rounded.

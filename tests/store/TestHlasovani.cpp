@@ -1,6 +1,7 @@
 // Sections I and III, the commission names and the cross-check file.
 #include "EChyba.h"
 #include "Hlasovani.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Data = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size());
-}
 
 QStringList SeznamSouboru(const QString &adr)
 {

@@ -1,6 +1,7 @@
 // Protected storage: the container, the cipher stream, Base64 and the file operations.
 #include "EChyba.h"
 #include "Ochrana.h"
+#include "SouboryTestu.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,19 +13,6 @@ namespace {
 const QByteArray Klic(Ochrana::KlicOkrsku);
 const QString Nazev = QStringLiteral("/data/OO123456.00001");
 const QString DataDir = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(obsah), obsah.size());
-}
 
 QByteArray Int32(qint32 hodnota)
 {

@@ -4,6 +4,7 @@
 #include "Okrsek.h"
 #include "Soubory.h"
 #include "VzorovyOkrsek.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,19 +20,6 @@ namespace {
 
 const QString DataDir = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
 const QString Zlaty = QStringLiteral("OO500011.00001");
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(obsah), obsah.size());
-}
 
 QByteArray Ulozeny(const QByteArray &radek, const QByteArray &klic = Ochrana::KlicOkrsku)
 {

@@ -3,6 +3,7 @@
 #include "EChyba.h"
 #include "Okrsek.h"
 #include "VzorovyOkrsek.h"
+#include "SouboryTestu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,12 +23,6 @@
 namespace {
 
 constexpr qint64 Stranka = 4096;
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
 
 bool PripojTmpfs(const QString &kam)
 {

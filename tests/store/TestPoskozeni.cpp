@@ -3,28 +3,12 @@
 #include "EChyba.h"
 #include "Okrsek.h"
 #include "VzorovyOkrsek.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(obsah), obsah.size());
-}
-
-} // namespace
 
 class TestPoskozeni : public QObject
 {

@@ -1,6 +1,7 @@
 // The four reference files: record layouts and the search rules.
 #include "EChyba.h"
 #include "Reference.h"
+#include "SouboryTestu.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,18 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Data = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size());
-}
 
 QByteArray Zaznam(const QString &jmeno, int velikost, int i)
 {

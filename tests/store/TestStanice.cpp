@@ -3,6 +3,7 @@
 #include "Cisla.h"
 #include "EChyba.h"
 #include "Stanice.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,18 +15,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Data = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size());
-}
 
 } // namespace
 

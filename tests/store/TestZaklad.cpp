@@ -3,6 +3,7 @@
 #include "Kodovani.h"
 #include "Soubory.h"
 #include "Zaznam.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +13,6 @@
 #include <unistd.h>
 
 using Soubory::KrokUkladani;
-
-namespace {
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<chybí>");
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(obsah);
-}
-
-} // namespace
 
 class TestZaklad : public QObject
 {

@@ -1,6 +1,7 @@
 // The station tool, run as a user runs it: exit codes, messages, files and bytes.
 #include "Kodovani.h"
 #include "Okrsek.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -28,19 +29,6 @@ Beh Spust(const QStringList &argumenty)
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(obsah);
 }
 
 // A length-prefixed Windows-1250 field as it must stand in the file.

@@ -6,6 +6,7 @@
 #include "Soubory.h"
 #include "SpustNastroj.h"
 #include "Stanice.h"
+#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -24,12 +25,6 @@ const QString Demo = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-stanice.j
 const QString DemoPorizeni = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-porizeni.json");
 const QString Export1 = u"OO598761.00003"_s;
 const QString Export2 = u"OC598761.00003"_s;
-
-QByteArray Obsah(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QJsonObject DemoPopis()
 {
