@@ -57,8 +57,8 @@ TOdpoved TDotaznikNastroje::Zobraz(const TZprava &zprava)
     return zprava.AnoNe && m_ano ? TOdpoved::Ano : odpoved;
 }
 
-TStavBehu::TStavBehu(const TAdresare &adr, const QString &typ, bool ano)
-    : adresare(adr), stanice(NactiStanici(adr.AdrStanice)), ciselnik(adr.AdrInstalace),
+TStavBehu::TStavBehu(const TStaniceNastroje &st, const QString &typ, bool ano)
+    : adresare(st.Adresare), stanice(st.Stanice), ciselnik(st.Adresare.AdrInstalace),
       protokol(ciselnik), dotaznik(ano), pomTypZastup(quint16(typ.toUShort()))
 {
 }

@@ -47,7 +47,7 @@ private:
 // The program state one check run works on, as the program holds it.
 struct TStavBehu
 {
-    TStavBehu(const TAdresare &adr, const QString &typ, bool ano);
+    TStavBehu(const TStaniceNastroje &st, const QString &typ, bool ano);
     TKontrolniBeh Beh(std::function<void()> tiskni = {});
     // Sets the current key to the station's precinct and the type.
     void NastavKlic();

@@ -78,7 +78,7 @@ int PrikazExport(const QStringList &argumenty)
     if (!zvoleny)
         return kod;
 
-    TStavBehu k(st->Adresare, *zvoleny, ano);
+    TStavBehu k(*st, *zvoleny, ano);
     TKontrolniBeh beh = k.Beh();
     k.NastavKlic();
     if (!PovolExport(beh))

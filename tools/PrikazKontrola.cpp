@@ -55,7 +55,7 @@ int PrikazKontrola(const QStringList &argumenty)
         return kod;
 
     // The one question, whether to check exported data again, is answered by --ano.
-    TStavBehu k(otevrena->Adresare, *zvoleny, ano);
+    TStavBehu k(*otevrena, *zvoleny, ano);
     TKontrolniBeh beh = k.Beh();
     const TChybProt &protokol = k.protokol;
     switch (KontrolaDat(beh)) {

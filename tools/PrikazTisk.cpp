@@ -87,8 +87,8 @@ QString PlatnyAdresar(const QTemporaryDir &docasny)
 // answered Yes, since only the copy changes.
 struct TKontrolaNaKopii
 {
-    TKontrolaNaKopii(const TAdresare &adr, const QString &typ)
-        : beh(KopieAdresaru(adr, PlatnyAdresar(docasny)), typ, true)
+    TKontrolaNaKopii(const TStaniceNastroje &st, const QString &typ)
+        : beh(TStaniceNastroje{KopieAdresaru(st.Adresare, PlatnyAdresar(docasny)), st.Stanice}, typ, true)
     {
     }
 
@@ -97,9 +97,9 @@ struct TKontrolaNaKopii
 };
 
 // The check run of the menu on a copy of the data, printing the protocol of checks.
-bool ProtokolKontrol(const TAdresare &adr, const QString &typ, TTisk &tisk)
+bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk)
 {
-    TKontrolaNaKopii kopie(adr, typ);
+    TKontrolaNaKopii kopie(st, typ);
     TStavBehu &k = kopie.beh;
     bool vytisteno = false;
     TKontrolniBeh beh = k.Beh([&] {
@@ -121,9 +121,9 @@ bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 // The record as the export flow prints it: the check run on a copy of the data
 // supplies the protocol, then one pass with the preview's corrections.
-bool ZapisKontrol(const TAdresare &adr, const QString &typ, bool primo, TTisk &tisk)
+bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TTisk &tisk)
 {
-    TKontrolaNaKopii kopie(adr, typ);
+    TKontrolaNaKopii kopie(st, typ);
     TStavBehu &k = kopie.beh;
     TKontrolniBeh beh = k.Beh();
     k.NastavKlic();
@@ -197,12 +197,12 @@ int PrikazTisk(const QStringList &argumenty)
     }
 
     if (druh == u"protokol") {
-        if (!ProtokolKontrol(adr, typ, tisk)) {
+        if (!ProtokolKontrol(*otevrena, typ, tisk)) {
             VypisChybu(u"tisk: kontrola dat neproběhla, protokol nevznikl"_s);
             return KodChyba;
         }
     } else if (druh == u"zapis") {
-        if (!ZapisKontrol(adr, typ, v->Ma(u"--primo"_s), tisk)) {
+        if (!ZapisKontrol(*otevrena, typ, v->Ma(u"--primo"_s), tisk)) {
             VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s
                            .arg(stanice.CisloOkrsku)
                            .arg(stanice.KodObce, typ));

@@ -60,10 +60,10 @@ void TPlatno::LineTo(int x, int y)
     m_y = y;
 }
 
-void TPlatno::Cara(int x1, int y1, int x2, int y2)
+void TPlatno::PridejUsecku(TDruhOperace druh, int x1, int y1, int x2, int y2)
 {
     TOperace o;
-    o.Druh = TDruhOperace::Cara;
+    o.Druh = druh;
     o.X1 = x1;
     o.Y1 = y1;
     o.X2 = x2;
@@ -72,16 +72,14 @@ void TPlatno::Cara(int x1, int y1, int x2, int y2)
     Strana.Operace.append(o);
 }
 
+void TPlatno::Cara(int x1, int y1, int x2, int y2)
+{
+    PridejUsecku(TDruhOperace::Cara, x1, y1, x2, y2);
+}
+
 void TPlatno::Rectangle(int x1, int y1, int x2, int y2)
 {
-    TOperace o;
-    o.Druh = TDruhOperace::Obdelnik;
-    o.X1 = x1;
-    o.Y1 = y1;
-    o.X2 = x2;
-    o.Y2 = y2;
-    o.Pero = Pen;
-    Strana.Operace.append(o);
+    PridejUsecku(TDruhOperace::Obdelnik, x1, y1, x2, y2);
 }
 
 TNahled::TNahled(QObject *parent) : QObject(parent) {}

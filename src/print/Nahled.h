@@ -84,6 +84,8 @@ public:
     TStrana Strana;
 
 private:
+    void PridejUsecku(TDruhOperace druh, int x1, int y1, int x2, int y2);
+
     int m_x = 0;
     int m_y = 0;
 };
