@@ -502,7 +502,7 @@ private slots:
         z.Okrsek.KodObce = u"512345"_s;
         z.Okrsek.CisloOkrsku = 7;
         z.Okrsek.TypZastup = u"1"_s;
-        const TOkrsekRefRec *okr = &z.Okrsek;
+        const TOkrsekRefRec &okr = z.Okrsek;
         for (const int kopii : {0, 2}) {
             TNahled nahled;
             QPrinter tiskarna;
@@ -557,7 +557,7 @@ private slots:
         auto soubor = [&](const QString &typ, int k) {
             TOkrsekRefRec o = z.Okrsek;
             o.TypZastup = typ;
-            return SouborKopieZapisu(instalace, k, &o);
+            return SouborKopieZapisu(instalace, k, o);
         };
         tiskni(u"1"_s, 3);
         tiskni(u"2"_s, 2);

@@ -45,13 +45,13 @@ void TiskniPrimo(TNahled &nahled, QPrinter &tiskarna, TZapis &zapis)
 
 } // namespace
 
-QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec *okrsek)
+QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec &okrsek)
 {
     // Each precinct and council type keeps its own files: printing one record must not
     // replace the copies of another one.
-    QString zaklad = u"KVT3"_s;
-    if (okrsek)
-        zaklad += u"-%1-%2-typ%3"_s.arg(okrsek->KodObce.trimmed()).arg(okrsek->CisloOkrsku).arg(okrsek->TypZastup.trimmed());
+    const QString zaklad = u"KVT3-%1-%2-typ%3"_s.arg(okrsek.KodObce.trimmed())
+                               .arg(okrsek.CisloOkrsku)
+                               .arg(okrsek.TypZastup.trimmed());
     return SouborTiskuBezTiskarny(adrInstalace, kopie <= 1 ? zaklad + u".pdf"_s : zaklad + u"-%1.pdf"_s.arg(kopie));
 }
 
@@ -79,13 +79,13 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
             zapis.Primo = true;
             zapis.Probeh();
             for (int k = 1; k <= kopie; ++k) {
-                const QString cesta = SouborKopieZapisu(adrInstalace, k, &data.AktOkrsek);
+                const QString cesta = SouborKopieZapisu(adrInstalace, k, data.AktOkrsek);
                 UlozPdf(nahled, cesta);
                 soubory.append(QDir::toNativeSeparators(cesta));
             }
             // Copies left from an earlier job with more copies hold older data: they go.
             for (int k = kopie + 1; k <= MaxKopiiZapisu; ++k)
-                Soubory::Smaz(SouborKopieZapisu(adrInstalace, k, &data.AktOkrsek));
+                Soubory::Smaz(SouborKopieZapisu(adrInstalace, k, data.AktOkrsek));
             dotaznik.Informace(u"Tisk"_s, (soubory.size() == 1
                                                ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
                                                : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s)

@@ -23,5 +23,5 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
 constexpr int MaxKopiiZapisu = 9;
 
 // The PDF files the copies of a job without a printer are kept in: one set per
-// precinct and council type when `okrsek` is given.
-QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec *okrsek = nullptr);
+// precinct and council type.
+QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec &okrsek);
