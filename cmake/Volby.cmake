@@ -18,3 +18,5 @@ if(ZELKOVAR_FUZZ)
   target_compile_options(zelkovar_volby INTERFACE -fsanitize=fuzzer-no-link)
   target_link_options(zelkovar_volby INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+# The one version number of the project, for --version and the package.
+target_compile_definitions(zelkovar_volby INTERFACE ZELKOVAR_VERZE="${PROJECT_VERSION}")
