@@ -1,12 +1,12 @@
 #include "Export.h"
 
+#include "ChybySystemu.h"
 #include "EChyba.h"
 #include "Soubory.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -17,17 +17,21 @@ namespace {
 constexpr qint64 MaxVelikost = 64 * 1024 * 1024;
 bool g_vynutBloky = false;
 
-QString Duvod(int chyba)
+// The reason of a file call that failed just now: the system's error number in
+// Czech, or the device's own text when the failure set none.
+QString Duvod(const QIODevice &zarizeni)
 {
-    return QString::fromLocal8Bit(std::strerror(chyba));
+    const int chyba = errno;
+    return chyba != 0 ? PopisChybySystemu(chyba) : zarizeni.errorString();
 }
 
 void ZapisNaZarizeni(QFile &f, const QString &cesta)
 {
+    errno = 0;
     if (!f.flush())
-        throw EChyba(u"Soubor %1 se nepodařilo zapsat: %2"_s.arg(cesta, f.errorString()));
+        throw EChyba(u"Soubor %1 se nepodařilo zapsat: %2"_s.arg(cesta, Duvod(f)));
     if (::fsync(f.handle()) != 0)
-        throw EChyba(u"Soubor %1 se nepodařilo uložit na zařízení: %2"_s.arg(cesta, Duvod(errno)));
+        throw EChyba(u"Soubor %1 se nepodařilo uložit na zařízení: %2"_s.arg(cesta, PopisChybySystemu(errno)));
 }
 
 void PorovnejSOriginalem(const QString &cil, const QByteArray &zdroj)
@@ -39,17 +43,19 @@ void PorovnejSOriginalem(const QString &cil, const QByteArray &zdroj)
 
 int KopirujBloky(const QString &zdroj, const QString &cil)
 {
+    errno = 0;
     QFile vstup(zdroj);
     if (!vstup.open(QIODevice::ReadOnly))
-        throw EChyba(u"Soubor %1 nelze otevřít: %2"_s.arg(zdroj, vstup.errorString()));
+        throw EChyba(u"Soubor %1 nelze otevřít: %2"_s.arg(zdroj, Duvod(vstup)));
     QFile vystup(cil);
     if (!vystup.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EChyba(u"Soubor %1 nelze vytvořit: %2"_s.arg(cil, vystup.errorString()));
+        throw EChyba(u"Soubor %1 nelze vytvořit: %2"_s.arg(cil, Duvod(vystup)));
     KopirujPoBlocich(vstup, vystup, cil);
     ZapisNaZarizeni(vystup, cil);
+    errno = 0;
     vystup.close();
     if (vystup.error() != QFileDevice::NoError)
-        throw EChyba(u"Soubor %1 se nepodařilo zavřít: %2"_s.arg(cil, vystup.errorString()));
+        throw EChyba(u"Soubor %1 se nepodařilo zavřít: %2"_s.arg(cil, Duvod(vystup)));
     return 2;
 }
 
@@ -66,14 +72,15 @@ QList<qint64> KopirujPoBlocich(QIODevice &zdroj, QIODevice &cil, const QString &
     QList<qint64> bloky;
     char buf[4096];
     for (;;) {
+        errno = 0;
         const qint64 precteno = zdroj.read(buf, sizeof buf);
         if (precteno < 0)
-            throw EChyba(u"Chyba čtení při kopírování do %1: %2"_s.arg(jmeno, zdroj.errorString()));
+            throw EChyba(u"Chyba čtení při kopírování do %1: %2"_s.arg(jmeno, Duvod(zdroj)));
         if (precteno == 0)
             break;
         const qint64 zapsano = cil.write(buf, precteno);
         if (zapsano != precteno)
-            throw EChyba(u"Soubor %1 se nepodařilo celý zapsat: %2"_s.arg(jmeno, cil.errorString()));
+            throw EChyba(u"Soubor %1 se nepodařilo celý zapsat: %2"_s.arg(jmeno, Duvod(cil)));
         bloky.append(zapsano);
     }
     return bloky;
