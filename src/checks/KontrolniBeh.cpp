@@ -78,7 +78,8 @@ bool Kontroly(TKontrolniBeh &b)
 
     ProvedKontroly(b);
 
-    ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    if (!b.Adresare.JenCteni)
+        ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
     b.KontrolyOK = b.ExportOK = !b.Stav.JsouChyby;
     if (b.Vybrano == 5 && b.TiskProtokolu)
         b.TiskProtokolu();

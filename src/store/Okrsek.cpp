@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -509,12 +510,16 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
     if (!QFileInfo(cesta).isFile())
         return;
 
-    const PomocneSoubory pomocne(adr);
+    std::optional<PomocneSoubory> pomocne;
+    if (!adr.JenCteni)
+        pomocne.emplace(adr);
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
     const QByteArray kontejner = Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta);
-    Soubory::ZapisPomocny(pomocne.Komprimovany, kontejner);
+    if (pomocne)
+        Soubory::ZapisPomocny(pomocne->Komprimovany, kontejner);
     const QByteArray obsah = Ochrana::Rozbal(kontejner, cesta);
-    Soubory::ZapisPomocny(pomocne.Prosty, obsah);
+    if (pomocne)
+        Soubory::ZapisPomocny(pomocne->Prosty, obsah);
 
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
