@@ -4,6 +4,7 @@
 #include "Instalace.h"
 #include "PredExportem.h"
 #include "Prikazy.h"
+#include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
 
@@ -53,23 +54,19 @@ QString RozdilPoctu(const TOkrsekRec &t3, const TInfo83Rec &jiny)
 
 int PrikazExport(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaExport));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v = RozeberVolby(
-        u"export"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--cil"_s}, {u"--ano"_s});
-    if (!v)
-        return KodPouziti;
-    if (v->Volne.size() != 1) {
-        VypisChybu(u"export: čekám INSTALACE (viz --help)"_s);
-        return KodPouziti;
-    }
-    const QString typ = v->Hodnota(u"--typ"_s);
-    const QString cil = v->Hodnota(u"--cil"_s);
-    const bool ano = v->Ma(u"--ano"_s);
+    const TVolby v = RozeberVolby({u"export"_s,
+                                   NapovedaExport,
+                                   {u"INSTALACE"_s},
+                                   {u"--typ"_s, u"--podadresar"_s, u"--cil"_s},
+                                   {u"--ano"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString typ = v.Hodnota(u"--typ"_s);
+    const QString cil = v.Hodnota(u"--cil"_s);
+    const bool ano = v.Ma(u"--ano"_s);
     const std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"export"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"export"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
     if (!st)
         return KodChyba;
     int kod = KodUspech;
@@ -98,7 +95,8 @@ int PrikazExport(const QStringList &argumenty)
         k.dotaznik.Informace(TitulekExportTisk, problemy);
 
     const QString adresar =
-        cil.isEmpty() ? k.adresare.AdrInstalace + u"Export/"_s : QDir(cil).absolutePath() + u'/';
+        cil.isEmpty() ? Soubory::NajdiAdresar(k.adresare.AdrInstalace, u"Export"_s)
+                      : QDir(cil).absolutePath() + u'/';
     if (!QDir().mkpath(adresar)) {
         VypisChybu(u"export: adresář %1 nelze vytvořit"_s.arg(adresar));
         return KodChyba;
