@@ -5,6 +5,7 @@
 #include "Okrsek.h"
 #include "Prikazy.h"
 #include "Soubory.h"
+#include "Volby.h"
 #include "VypisPoli.h"
 
 #include <QFileInfo>
@@ -34,17 +35,13 @@ QByteArray Klic()
 
 int PrikazPrecti(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaPrecti));
-        return KodUspech;
-    }
-    QStringList volne = argumenty;
-    const bool pole = volne.removeAll(QStringLiteral("--pole")) > 0;
-    if (volne.size() != 1 || volne.first().startsWith(u'-')) {
-        VypisChybu(QStringLiteral("precti: čekám právě jeden SOUBOR (viz --help)"));
-        return KodPouziti;
-    }
-    const QString cesta = volne.first();
+    const TVolby volby = RozeberVolby(
+        {QStringLiteral("precti"), NapovedaPrecti, {QStringLiteral("SOUBOR")}, {}, {QStringLiteral("--pole")}},
+        argumenty);
+    if (volby.Konec)
+        return *volby.Konec;
+    const QString cesta = volby.Volne.first();
+    const bool pole = volby.Ma(QStringLiteral("--pole"));
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
     const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, Klic(), cesta), cesta);
     // The line ends at the first line break, as the program reads it.
@@ -70,15 +67,12 @@ int PrikazPrecti(const QStringList &argumenty)
 
 int PrikazZapis(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaZapis));
-        return KodUspech;
-    }
-    if (argumenty.size() != 2 || argumenty.at(0).startsWith(u'-') || argumenty.at(1).startsWith(u'-')) {
-        VypisChybu(QStringLiteral("zapis: čekám RADEK.txt a SOUBOR (viz --help)"));
-        return KodPouziti;
-    }
-    const QString vstup = argumenty.at(0);
+    const TVolby v = RozeberVolby(
+        {QStringLiteral("zapis"), NapovedaZapis, {QStringLiteral("RADEK.txt"), QStringLiteral("SOUBOR")}, {}, {}},
+        argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString vstup = v.Volne.at(0);
     QByteArray utf8 = Soubory::NactiSoubor(vstup, Ochrana::MaxVelikostSouboru);
     if (utf8.endsWith('\n'))
         utf8.chop(1);
@@ -97,6 +91,6 @@ int PrikazZapis(const QStringList &argumenty)
                          .arg(radek.size())
                          .arg(Ochrana::MaxDelkaObsahu));
     }
-    Soubory::UlozAtomicky(argumenty.at(1), Ochrana::Zasifruj(Ochrana::Zabal(radek), Klic()));
+    Soubory::UlozAtomicky(v.Volne.at(1), Ochrana::Zasifruj(Ochrana::Zabal(radek), Klic()));
     return KodUspech;
 }

@@ -1,5 +1,7 @@
 #include "Denik.h"
 
+#include "ChybySystemu.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -59,7 +61,7 @@ void Ohlas(const QString &cesta, int chyba)
     s.ohlaseno = true;
     const QString zprava = QStringLiteral("Do deníku %1 nelze zapisovat (%2). Práce pokračuje, "
                                           "jen se nezaznamenává do deníku.")
-                               .arg(cesta, QString::fromLocal8Bit(std::strerror(chyba)));
+                               .arg(cesta, PopisChybySystemu(chyba));
     if (s.hlaseni)
         s.hlaseni(zprava);
     else
