@@ -18,6 +18,7 @@ int PrikazKontrola(const QStringList &argumenty);
 int PrikazTisk(const QStringList &argumenty);
 int PrikazPorizeni(const QStringList &argumenty);
 int PrikazExport(const QStringList &argumenty);
+int PrikazPorovnej(const QStringList &argumenty);
 
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
@@ -25,6 +26,9 @@ std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
 // Exit code of `kontrola` when the data hold a blocking error, of `export` when the
 // data cannot be exported.
 inline constexpr int KodBlokujiciChyba = 3;
+
+// Exit code of `porovnej` when the control entry differs from the stored results.
+inline constexpr int KodRozdily = 4;
 
 // Messages to the user, UTF-8.
 void Vypis(const QString &text);

@@ -24,6 +24,8 @@ Příkazy:
                          zkontroluje pořízená data jako příkaz Kontroly
   export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
                          exportuje zkontrolovaná data jako příkaz Export dat
+  porovnej POPIS.json INSTALACE [--typ 1|2] [--podadresar P]
+                         porovná kontrolní pořízení s uloženými výsledky
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
 
@@ -35,6 +37,7 @@ Návratové kódy:
   1  chybný vstup nebo neúspěšná operace
   2  chybné použití (neznámý příkaz nebo volba, chybějící argument)
   3  kontrola: data obsahují blokující chybu; export: data nelze exportovat
+  4  porovnej: kontrolní pořízení se liší od uložených výsledků
 Při každém jiném kódu než 0 vypíše důvod na chybový výstup.
 )";
 
@@ -47,7 +50,7 @@ struct TPrikaz
 const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice}, {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
-    {u"tisk", PrikazTisk},
+    {u"tisk", PrikazTisk}, {u"porovnej", PrikazPorovnej},
 };
 
 } // namespace

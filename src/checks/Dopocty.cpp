@@ -73,6 +73,15 @@ void ProcDopoctiHL(TVysledky &v, int k, int pocetKand, int pocetStran)
     ProcDopoctiKC(h);
 }
 
+void DopoctiOkrsek(TVysledky &v, const TReference &ref, const TStaniceRec &stanice)
+{
+    const int pocetStran = qBound(0, int(ref.PocetStranSeznamu), MaxStran);
+    for (int k = 1; k <= pocetStran; ++k)
+        ProcDopoctiHL(v, k, CisloNeboNula(ref.SeznamStran[std::size_t(k)].PocetKand), pocetStran);
+    ProcDopoctiKC(v.VetaT3);
+    ProcDopoctiTS(v, pocetStran, stanice);
+}
+
 void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice)
 {
     ProcDopoctiTS(v, pocetStran, stanice, QDateTime::currentDateTime(),

@@ -23,6 +23,11 @@ void ProcDopoctiKC(TOkrsekRec &h);
 // the header's count of parties with votes over parties 1..pocetStran and its KČ2.
 void ProcDopoctiHL(TVysledky &v, int k, int pocetKand, int pocetStran);
 
+// Every derived value of the record as the entry window computes it before a save:
+// each party of the party list (with its number of candidates), the header's control
+// numbers and the closing record.
+void DopoctiOkrsek(TVysledky &v, const TReference &ref, const TStaniceRec &stanice);
+
 // Fills the closing record VetaTS from the header and the parties 1..pocetStran:
 // identification, time of entry, a random number, the control sums and the check
 // sum over them. SeznamChyb is kept. A KodWindows that is not a number: EChyba.

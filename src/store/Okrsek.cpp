@@ -524,14 +524,26 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
     if (!QFileInfo(cesta).isFile())
         return;
 
+    RozeberRadek(NactiChranenyRadek(cesta), JePrefix(prefix, u"O"), v, cesta);
+    if (JePrefix(prefix, u"O"))
+        v.PuvodVet6 = KlicVet6(klic);
+}
+
+QByteArray NactiChranenyRadek(const QString &cesta)
+{
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
     const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
-    RozeberRadek(obsah.left(konec), JePrefix(prefix, u"O"), v, cesta);
-    if (JePrefix(prefix, u"O"))
-        v.PuvodVet6 = KlicVet6(klic);
+    return obsah.left(konec);
+}
+
+qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint64 casZmenyNs)
+{
+    const QByteArray ulozeny = Ochrana::Zasifruj(Ochrana::Zabal(radek), KlicSouboru());
+    Soubory::UlozAtomicky(cesta, ulozeny, casZmenyNs);
+    return ulozeny.size();
 }
 
 QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic)
@@ -575,12 +587,11 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
     // reader applies, even when the clock was set back in between.
     const qint64 casJineho = Soubory::CasZmeny(jiny);
     const qint64 cas = casJineho < 0 ? -1 : qMax(Soubory::TedNs(), casJineho + OdstupCasu);
-    const QByteArray ulozeny = Ochrana::Zasifruj(Ochrana::Zabal(radek), KlicSouboru());
-    Soubory::UlozAtomicky(cil, ulozeny, cas);
+    const qsizetype velikost = UlozChranenyRadek(cil, radek, cas);
     SmazStarePomocneSoubory(adr);
     Denik::Zapis(adr.AdrStanice, QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
                                      .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
-                                     .arg(ulozeny.size()));
+                                     .arg(velikost));
     // Only now that the new file is in place may the other prefix's file go.
     if (casJineho >= 0)
         Soubory::Smaz(jiny);

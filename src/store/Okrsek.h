@@ -147,6 +147,13 @@ QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVy
 // where the program never looks for data. Returns the paths of the kept copies.
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 
+// A protected file's plain line (up to its first line break); a damaged file raises
+// EChyba naming it.
+QByteArray NactiChranenyRadek(const QString &cesta);
+// Protects the line and replaces the file atomically (Soubory::UlozAtomicky); returns
+// the stored size.
+qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint64 casZmenyNs = -1);
+
 // The plain fixed-width line (Windows-1250 bytes) and its parser; the free-text
 // blocks belong only to "O" files.
 QByteArray SestavRadek(const TVysledky &v, bool sVolnymTextem);

@@ -1,0 +1,49 @@
+#include "KontrolniPorizeni.h"
+
+#include "Denik.h"
+#include "Soubory.h"
+
+#include <QFileInfo>
+
+namespace KontrolniPorizeni {
+
+QString JmenoSouboru(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    return JmenoSouboruOkrsku(adr, klic, Prefix);
+}
+
+bool Existuje(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    return QFileInfo(JmenoSouboru(adr, klic)).isFile();
+}
+
+bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
+{
+    VynulujOkrsek(v);
+    const QString cesta = JmenoSouboru(adr, klic);
+    if (!QFileInfo(cesta).isFile())
+        return false;
+    RozeberRadek(NactiChranenyRadek(cesta), false, v, cesta);
+    return true;
+}
+
+void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v)
+{
+    const QString cesta = JmenoSouboru(adr, klic);
+    const qsizetype velikost = UlozChranenyRadek(cesta, SestavRadek(v, false));
+    Denik::Zapis(adr.AdrStanice, QStringLiteral("kontrolní pořízení uloženo: %1 (typ zastupitelstva %2, %3 B)")
+                                     .arg(QFileInfo(cesta).fileName(), klic.TypZastup)
+                                     .arg(velikost));
+}
+
+void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)
+{
+    const QString cesta = JmenoSouboru(adr, klic);
+    if (!QFileInfo(cesta).isFile())
+        return;
+    Soubory::Smaz(cesta);
+    Denik::Zapis(adr.AdrStanice, QStringLiteral("kontrolní pořízení odstraněno: %1 (%2)")
+                                     .arg(QFileInfo(cesta).fileName(), proc));
+}
+
+} // namespace KontrolniPorizeni

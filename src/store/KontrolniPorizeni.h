@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Okrsek.h"
+
+// The control entry: a second member's blind re-typing of the counts and the votes of
+// one council type, kept in a protected file of its own with the results file's
+// layout and prefix "K". Nothing reads it as results; saving it never touches the
+// "O" and "E" files.
+namespace KontrolniPorizeni {
+
+inline const QString Prefix = QStringLiteral("K");
+
+QString JmenoSouboru(const TAdresare &adr, const TOkrsekRefRec &klic);
+bool Existuje(const TAdresare &adr, const TOkrsekRefRec &klic);
+
+// Loads the control entry into `v` (Vety6 untouched); false, with the record empty,
+// when there is none. A damaged file raises EChyba naming it.
+bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
+
+// Replaces the control file atomically; a failure leaves the previous one as it was.
+void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v);
+
+// Removes the control file; `proc` says why in the journal.
+void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc);
+
+} // namespace KontrolniPorizeni
