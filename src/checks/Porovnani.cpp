@@ -6,6 +6,7 @@
 #include "EChyba.h"
 #include "Hlasovani.h"
 #include "KontrolniPorizeni.h"
+#include "Zamek.h"
 
 #include <memory>
 
@@ -109,6 +110,7 @@ QList<TRozdil> PorovnejSUlozenymi(const TAdresare &adr, const TOkrsekRefRec &kli
 
 void UzavriShodu(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
+    const TZamek zamek(adr.AdrStanice);
     Denik::Zapis(adr.AdrStanice, u"kontrolní pořízení: typ zastupitelstva %1 souhlasí s pořízenými daty"_s
                                      .arg(klic.TypZastup));
     KontrolniPorizeni::Smaz(adr, klic, u"shoda s pořízenými daty"_s);
@@ -136,6 +138,7 @@ void PrevezmiZvolene(TVysledky &v, const QList<TRozdil> &rozdily)
 void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TReference &ref,
                      TStaniceRec &stanice, bool dvaTypy, const QList<TRozdil> &rozdily)
 {
+    const TZamek zamek(adr.AdrStanice);
     const auto v = NactiPrvni(adr, klic);
     for (const TRozdil &r : rozdily) {
         if (HodnotaRozdilu(*v, r) != r.Prvni) {
