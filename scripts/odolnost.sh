@@ -13,26 +13,34 @@
 # Data are compared as the fields `precti --pole` lists, without the closing record's
 # time of computation, random number and check sum, which every save draws anew.
 #
+# A last class, "soubeh", starts porizeni and kontrola together N times on one
+# installation: each must finish or be refused as a second writer, and one current
+# results file with the new data must be left.
+#
 # Usage: scripts/odolnost.sh [--prikaz porizeni|kontrola|export]... [--trida kill|EIO|ENOSPC]...
-#        [--volani SYSCALL]... [--nejvyse N]
-# Without options: every command, class and system call. Prints a table
+#        [--volani SYSCALL]... [--nejvyse N] [--soubeh N]
+# Without options: every command, class and system call, and 40 pairs at once. Prints a table
 #   class  cases  survived  lost  crashed
 # and exits non-zero when any case was lost or crashed. BUILD names the build directory.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 NASTROJ=${NASTROJ:-$PWD/${BUILD:-build}/bin/zelkovar-nastroj}
-PRIKAZY=() TRIDY=() VOLANI=() NEJVYSE=0
+PRIKAZY=() TRIDY=() VOLANI=() NEJVYSE=0 SOUBEH=
 while [ $# -gt 0 ]; do
   case "$1" in
     --prikaz) PRIKAZY+=("$2"); shift 2 ;;
     --trida) TRIDY+=("$2"); shift 2 ;;
     --volani) VOLANI+=("$2"); shift 2 ;;
     --nejvyse) NEJVYSE=$2; shift 2 ;;
+    --soubeh) SOUBEH=$2; shift 2 ;;
     *) echo "Použití: scripts/odolnost.sh [--prikaz P]... [--trida kill|EIO|ENOSPC]... [--volani SYSCALL]... [--nejvyse N]" >&2; exit 2 ;;
   esac
 done
 [ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export)
+if [ -z "$SOUBEH" ]; then
+  if [ ${#TRIDY[@]} -gt 0 ] || [ ${#PRIKAZY[@]} -gt 0 ]; then SOUBEH=0; else SOUBEH=40; fi
+fi
 [ ${#TRIDY[@]} -gt 0 ] || TRIDY=(kill EIO ENOSPC)
 [ ${#VOLANI[@]} -gt 0 ] || VOLANI=(write fsync fdatasync rename renameat renameat2 openat close unlink unlinkat link linkat)
 SLEDOVANA=$(IFS=,; echo "${VOLANI[*]}")
@@ -228,6 +236,42 @@ for prikaz in "${PRIKAZY[@]}"; do
     done
   done
 done
+
+# Two writers at once: porizeni and kontrola started together.
+for ((i = 1; i <= SOUBEH; i++)); do
+  st=$PRACE/soubeh
+  rm -rf "$st"
+  cp -a "$ST/kontrola" "$st"
+  "$NASTROJ" porizeni "$PRACE/nova.json" "$st" --ano >"$PRACE/s1" 2>&1 &
+  p1=$!
+  "$NASTROJ" kontrola "$st" --typ 1 --ano >"$PRACE/s2" 2>&1 &
+  p2=$!
+  wait $p1; k1=$?
+  wait $p2; k2=$?
+  duvod=""
+  for k in "$k1:s1" "$k2:s2"; do
+    kod=${k%%:*}
+    if [ "$kod" -gt 128 ]; then duvod="pád (kód $kod)"
+    elif [ "$kod" -ne 0 ] && ! grep -q 'právě upravuje' "$PRACE/${k#*:}"; then
+      duvod="selhání, které není odmítnutím druhého zapisovatele: $(tail -1 "$PRACE/${k#*:}")"
+    fi
+  done
+  for t in O C; do
+    [ -n "$duvod" ] && break
+    if [ "$(pocet_souboru "$st" $t)" != 1 ]; then
+      duvod="typ $t má $(pocet_souboru "$st" $t) soubory výsledků"
+    elif [ "$(pole "$(aktualni "$st" $t)" | bez_priznaku)" != "$(echo "${NOVA[kontrola$t]}" | bez_priznaku)" ]; then
+      duvod="typ $t nemá nová data"
+    fi
+  done
+  PRIPADY[soubeh]=$(( ${PRIPADY[soubeh]:-0} + 1 ))
+  case "$duvod" in
+    "") PREZILO[soubeh]=$(( ${PREZILO[soubeh]:-0} + 1 )) ;;
+    pád*) PADLO[soubeh]=$(( ${PADLO[soubeh]:-0} + 1 )); echo "souběh #$i: $duvod" >>"$ZTRATY" ;;
+    *) ZTRACENO[soubeh]=$(( ${ZTRACENO[soubeh]:-0} + 1 )); echo "souběh #$i: $duvod" >>"$ZTRATY" ;;
+  esac
+done
+[ "$SOUBEH" -gt 0 ] && TRIDY+=(soubeh)
 
 printf '%-8s %7s %9s %6s %8s\n' třída případů přežilo ztraceno padlo
 chyby=0
