@@ -8,16 +8,19 @@
 #include "Volby.h"
 #include "VypisPoli.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace {
 
-const char *const NapovedaPrecti = R"(Použití: zelkovar-nastroj precti SOUBOR [--pole]
+const char *const NapovedaPrecti = R"(Použití: zelkovar-nastroj precti SOUBOR [--pole] [--sha256]
 
 Dešifruje a rozbalí chráněný soubor výsledků okrsku a vypíše jeho řádek
 (převedený z Windows-1250 do UTF-8) a konec řádku.
-  --pole  místo řádku vypíše každé pole záhlaví, stran, závěrečné věty
-          a volných textů jako řádky Jméno=hodnota
+  --pole    místo řádku vypíše každé pole záhlaví, stran, závěrečné věty
+            a volných textů jako řádky Jméno=hodnota
+  --sha256  vypíše jen kontrolní součet SHA-256 souboru, jak leží na disku
+            (k porovnání se součtem z hlášení exportu a z deníku)
 )";
 
 const char *const NapovedaZapis = R"(Použití: zelkovar-nastroj zapis RADEK.txt SOUBOR
@@ -36,13 +39,20 @@ QByteArray Klic()
 int PrikazPrecti(const QStringList &argumenty)
 {
     const TVolby volby = RozeberVolby(
-        {QStringLiteral("precti"), NapovedaPrecti, {QStringLiteral("SOUBOR")}, {}, {QStringLiteral("--pole")}},
+        {QStringLiteral("precti"), NapovedaPrecti, {QStringLiteral("SOUBOR")}, {},
+         {QStringLiteral("--pole"), QStringLiteral("--sha256")}},
         argumenty);
     if (volby.Konec)
         return *volby.Konec;
     const QString cesta = volby.Volne.first();
     const bool pole = volby.Ma(QStringLiteral("--pole"));
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
+    if (volby.Ma(QStringLiteral("--sha256"))) {
+        // The file as it lies, to compare with the sum on the handover note.
+        Vypis(QString::fromLatin1(QCryptographicHash::hash(ulozeny, QCryptographicHash::Sha256).toHex()) +
+              QStringLiteral("  ") + cesta + u'\n');
+        return KodUspech;
+    }
     const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, Klic(), cesta), cesta);
     // The line ends at the first line break, as the program reads it.
     qsizetype konec = obsah.size();

@@ -143,6 +143,11 @@ int PrikazTisk(const QStringList &argumenty)
         VypisChybu(u"tisk: chybí volba --pdf SOUBOR (viz --help)"_s);
         return KodPouziti;
     }
+    // Printing names a file; it does not make directories up from a typo.
+    if (!QFileInfo(QFileInfo(pdf).absolutePath()).isDir()) {
+        VypisChybu(u"tisk: adresář %1 pro soubor PDF neexistuje"_s.arg(QFileInfo(pdf).absolutePath()));
+        return KodChyba;
+    }
     const QString druh = v.Volne.at(1);
     const QStringList druhy{u"protokol"_s, u"arch-a4"_s,  u"arch-a4-sirka"_s,
                             u"arch-a3"_s,  u"zkusebni"_s, u"zapis"_s};

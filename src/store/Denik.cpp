@@ -73,7 +73,8 @@ void Ohlas(const QString &cesta, int chyba)
 void Zapis(const QString &adrStanice, const QString &udalost)
 {
     const QString cesta = adrStanice + JmenoSouboru;
-    const QString radek = QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
+    const QDateTime ted = QDateTime::currentDateTime();
+    const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
         + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
     if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
         Ohlas(cesta, chyba);
