@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The fault matrix: runs porizeni, kontrola and export of the station tool on the demo
-# station under strace, failing one system call at a time (every call N of write,
+# The fault matrix: runs porizeni, kontrola and export of the station tool, and the
+# save of a control entry (porizeni --kontrolni), on the demo station under strace, failing one system call at a time (every call N of write,
 # fsync, fdatasync, rename*, openat, close, unlink* and link*), by killing the process
 # at that call or by making it return EIO or ENOSPC. After each run and after one
 # clean check run that follows it, it checks:
@@ -9,7 +9,9 @@
 #   - an export is never reported (exit 0) or marked exported (state "A") without a
 #     copy on the target equal to the checked data; the previous export is otherwise
 #     left byte for byte;
-#   - a run that did not finish its work says so with a non-zero exit.
+#   - a run that did not finish its work says so with a non-zero exit;
+#   - a control entry's file holds the previous or the new control entry (the new one
+#     when the run said it succeeded), and its save never touches the results.
 # Data are compared as the fields `precti --pole` lists, without the closing record's
 # time of computation, random number and check sum, which every save draws anew.
 #
@@ -17,7 +19,7 @@
 # installation: each must finish or be refused as a second writer, and one current
 # results file with the new data must be left.
 #
-# Usage: scripts/odolnost.sh [--prikaz porizeni|kontrola|export]... [--trida kill|EIO|ENOSPC]...
+# Usage: scripts/odolnost.sh [--prikaz porizeni|kontrola|export|kontrolni]... [--trida kill|EIO|ENOSPC]...
 #        [--volani SYSCALL]... [--nejvyse N] [--soubeh N]
 # Without options: every command, class and system call, and 40 pairs at once. Prints a table
 #   class  cases  survived  lost  crashed
@@ -37,7 +39,7 @@ while [ $# -gt 0 ]; do
     *) echo "Použití: scripts/odolnost.sh [--prikaz P]... [--trida kill|EIO|ENOSPC]... [--volani SYSCALL]... [--nejvyse N]" >&2; exit 2 ;;
   esac
 done
-[ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export)
+[ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export kontrolni)
 if [ -z "$SOUBEH" ]; then
   if [ ${#TRIDY[@]} -gt 0 ] || [ ${#PRIKAZY[@]} -gt 0 ]; then SOUBEH=0; else SOUBEH=40; fi
 fi
@@ -71,6 +73,11 @@ nastroj export "$ST/porizeni" --typ 1
 cp -a "$ST/porizeni" "$ST/kontrola"
 nastroj porizeni "$PRACE/nova.json" "$ST/kontrola" --ano
 cp -a "$ST/kontrola" "$ST/export"
+# A control entry typed before (the old data), then typed anew (the new data).
+cp -a "$ST/kontrola" "$ST/kontrolni"
+nastroj porizeni examples/demo-porizeni.json "$ST/kontrolni" --kontrolni
+cp -a "$ST/kontrolni" "$ST/kontrolni-po"
+nastroj porizeni "$PRACE/nova.json" "$ST/kontrolni-po" --kontrolni
 nastroj kontrola "$ST/export" --typ 1
 cp -a "$ST/export" "$ST/hotovo"
 nastroj export "$ST/hotovo" --typ 1
@@ -80,6 +87,7 @@ argumenty() {
     porizeni) echo "porizeni $PRACE/nova.json @ --ano" ;;
     kontrola) echo "kontrola @ --typ 1" ;;
     export) echo "export @ --typ 1" ;;
+    kontrolni) echo "porizeni $PRACE/nova.json @ --kontrolni" ;;
   esac
 }
 
@@ -102,17 +110,22 @@ aktualni() {
   elif [ -n "$e" ]; then echo "$d/$e"
   fi
 }
+kontrolni_soubor() { echo "$1/data/$(ls "$1/data" | grep -i -x "K$2598761.00003" | head -1)"; }
 pocet_souboru() { ls "$1/data" | grep -i -c -x "[OE]$2598761.00003"; }
 stav1() { dd if="$1/STANICE.RCD" bs=1 skip=251 count=1 2>/dev/null; }
 
 # Reference fields of the previous and the new data of each type, per command.
-declare -A PRED NOVA
-for p in porizeni kontrola export; do
-  case "$p" in porizeni) po=kontrola ;; kontrola) po=export ;; export) po=hotovo ;; esac
+declare -A PRED NOVA KPRED KNOVA
+for p in porizeni kontrola export kontrolni; do
+  case "$p" in porizeni) po=kontrola ;; kontrola) po=export ;; export) po=hotovo ;; kontrolni) po=kontrolni-po ;; esac
   for t in O C; do
     PRED[$p$t]=$(pole "$(aktualni "$ST/$p" $t)")
     NOVA[$p$t]=$(pole "$(aktualni "$ST/$po" $t)")
   done
+done
+for t in O C; do
+  KPRED[$t]=$(pole "$(kontrolni_soubor "$ST/kontrolni" $t)")
+  KNOVA[$t]=$(pole "$(kontrolni_soubor "$ST/kontrolni-po" $t)")
 done
 EXPORT_PRED=$ST/export/Export/OO598761.00003
 EXPORT_NOVY=$ST/hotovo/Export/OO598761.00003
@@ -172,6 +185,18 @@ over() {
       echo "$(basename "$f") nemá ani předchozí, ani nová data"; return
     fi
   done
+  if [ "$prikaz" = kontrolni ]; then
+    for t in O C; do
+      data=$(pole "$(kontrolni_soubor "$st" $t)")
+      if [ $kod -eq 0 ] && [ "$data" != "${KNOVA[$t]}" ]; then
+        echo "kód 0, ale kontrolní pořízení typu $t nemá nová data"; return
+      fi
+      if [ "$data" != "${KPRED[$t]}" ] && [ "$data" != "${KNOVA[$t]}" ]; then
+        echo "kontrolní pořízení typu $t nemá ani předchozí, ani nová data"; return
+      fi
+    done
+    return 0
+  fi
   [ "$prikaz" = export ] || return 0
   local cil=$st/Export/OO598761.00003
   if [ $kod -eq 0 ] && ! cmp -s "$cil" "$EXPORT_NOVY"; then

@@ -4,6 +4,7 @@
 #include "EChyba.h"
 #include "Hlasovani.h"
 #include "Instalace.h"
+#include "KontrolniPorizeni.h"
 #include "Okrsek.h"
 #include "PolePopisu.h"
 #include "PopisVysledku.h"
@@ -26,7 +27,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const char *const NapovedaPorizeni =
-    R"(Použití: zelkovar-nastroj porizeni POPIS.json INSTALACE [--podadresar P] [--ano]
+    R"(Použití: zelkovar-nastroj porizeni POPIS.json INSTALACE [--podadresar P] [--ano] [--kontrolni]
 
 Uloží do instalace data pořízená podle popisu tak, jak je uloží okno pořízení
 dat při průběžném ukládání (bez kontrol): oddíly I a III zápisu (HLASO.RCD),
@@ -50,6 +51,10 @@ Popis je JSON v UTF-8 s nepovinnými klíči:
 
   --podadresar P  stanice v adresáři INSTALACE/data/P/
   --ano           přepíše i data už exportovaná (bez volby je odmítne)
+  --kontrolni     uloží výsledky z popisu jako kontrolní pořízení (soubor K)
+                  každého uvedeného typu, jako je ukládá okno kontrolního
+                  pořízení; pořízená data, HLASO.RCD, KOMISE.RCD ani stanici
+                  nemění a části „hlasovani“ a „komise“ nezapíše
 
 Při chybě v popisu se nezapíše nic; selže-li zápis kteréhokoli souboru, vrátí
 příkaz všechny soubory do stavu před ním.
@@ -87,6 +92,15 @@ public:
         return chyby.join(u'\n');
     }
 
+    // Puts every file back and raises the failure, saying whether that worked.
+    [[noreturn]] void ObnovAVyhod(const EChyba &e) const
+    {
+        const QString navrat = Obnov();
+        throw EChyba(e.zprava() + u"\n"_s
+                     + (navrat.isEmpty() ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
+                                         : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
+    }
+
 private:
     struct TStav
     {
@@ -96,6 +110,24 @@ private:
     };
     std::vector<TStav> m_stavy;
 };
+
+// The results of each type given become its control entry, all or nothing; no other
+// file changes.
+int UlozKontrolni(const TAdresare &adr, const std::vector<TPorizeniTypu> &typy)
+{
+    TZaloha zaloha;
+    for (const TPorizeniTypu &t : typy)
+        zaloha.Pridej(KontrolniPorizeni::JmenoSouboru(adr, t.Klic));
+    try {
+        for (const TPorizeniTypu &t : typy)
+            KontrolniPorizeni::Uloz(adr, t.Klic, *t.Vysledky);
+    } catch (const EChyba &e) {
+        zaloha.ObnovAVyhod(e);
+    }
+    for (const TPorizeniTypu &t : typy)
+        Vypis(u"Uloženo kontrolní pořízení: %1\n"_s.arg(KontrolniPorizeni::JmenoSouboru(adr, t.Klic)));
+    return KodUspech;
+}
 
 THlasovaniRec Hlasovani(const QJsonObject &popis, const QString &adrData)
 {
@@ -146,7 +178,7 @@ int PrikazPorizeni(const QStringList &argumenty)
                                    NapovedaPorizeni,
                                    {u"POPIS.json"_s, u"INSTALACE"_s},
                                    {u"--podadresar"_s},
-                                   {u"--ano"_s}},
+                                   {u"--ano"_s, u"--kontrolni"_s}},
                                   argumenty);
     if (v.Konec)
         return *v.Konec;
@@ -176,6 +208,8 @@ int PrikazPorizeni(const QStringList &argumenty)
                     typy[j].Klic.TypZastup));
         }
     }
+    if (v.Ma(u"--kontrolni"_s))
+        return UlozKontrolni(adr, typy);
     // Like the entry window, exported data are replaced only when the user says so.
     for (const TPorizeniTypu &t : typy) {
         const QString stav = t.Klic.TypZastup == u"1" ? st->Stanice.Stav1 : st->Stanice.Stav2;
@@ -214,10 +248,7 @@ int PrikazPorizeni(const QStringList &argumenty)
         if (popis.contains(u"komise"))
             UlozKomisi(adr.AdrData, komise);
     } catch (const EChyba &e) {
-        const QString navrat = zaloha.Obnov();
-        throw EChyba(e.zprava() + u"\n"_s
-                     + (navrat.isEmpty() ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
-                                         : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
+        zaloha.ObnovAVyhod(e);
     }
     for (const TPorizeniTypu &t : typy)
         Vypis(u"Uloženo: %1\n"_s.arg(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s)));

@@ -18,7 +18,7 @@ Příkazy:
                          vytvoří instalaci stanice z popisu
   precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
-  porizeni POPIS.json INSTALACE [--podadresar P] [--ano]
+  porizeni POPIS.json INSTALACE [--podadresar P] [--ano] [--kontrolni]
                          uloží pořízená data z popisu jako okno pořízení
   kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
                          zkontroluje pořízená data jako příkaz Kontroly

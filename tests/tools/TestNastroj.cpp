@@ -335,7 +335,7 @@ private slots:
         radek("chybějící soubor", {u"precti"_s, u"@D/OO500011.00012"_s}, 1,
               QStringLiteral("soubor nebo adresář neexistuje"));
         radek("chybějící stanice", {u"kontrola"_s, u"@D"_s}, 1, QStringLiteral("není stanice"));
-        radek("porizeni --help", {u"porizeni"_s, u"--help"_s}, 0, QStringLiteral("[--podadresar P] [--ano]\n"));
+        radek("porizeni --help", {u"porizeni"_s, u"--help"_s}, 0, QStringLiteral("[--podadresar P] [--ano] [--kontrolni]\n"));
         radek("tisk --help", {u"tisk"_s, u"-h"_s}, 0, QStringLiteral("Použití: zelkovar-nastroj tisk"));
     }
     void prikazovaRadka()
