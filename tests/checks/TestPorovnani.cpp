@@ -361,6 +361,27 @@ private slots:
         QCOMPARE(Otisk(m_dir->path()), pred);
     }
 
+    // The headless road of the control entry: stored apart, the results untouched.
+    void porizeniKontrolni()
+    {
+        const TOkrsekRefRec klic = KlicOkrsku();
+        const auto prvni = PrvniPorizeni();
+        UlozOkrsek(m_adr, klic, u"E"_s, *prvni);
+        const QByteArray vysledky = Obsah(JmenoSouboruOkrsku(m_adr, klic, u"E"_s));
+        auto kontrolni = std::make_unique<TVysledky>(*prvni);
+        Uprav(*kontrolni, {u"StranyHL[1].HlasyKand[2]=0"_s});
+        QTemporaryDir mimo;
+        Zapis(mimo.filePath(u"k.json"_s), Popis(*kontrolni));
+        const TBeh b = Spust({u"porizeni"_s, mimo.filePath(u"k.json"_s), m_dir->path(), u"--kontrolni"_s});
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
+        QCOMPARE(Obsah(JmenoSouboruOkrsku(m_adr, klic, u"E"_s)), vysledky);
+        auto ulozeny = std::make_unique<TVysledky>();
+        QVERIFY(KontrolniPorizeni::Nacti(m_adr, klic, *ulozeny));
+        QCOMPARE(Texty(PorovnejPorizeni(*kontrolni, *ulozeny, *m_ref)), QStringList());
+        QCOMPARE(Texty(PorovnejSUlozenymi(m_adr, klic, *m_ref, *ulozeny)),
+                 QStringList{u"StranyHL[1].HlasyKand[2];3;1 S1;2 Jan Novák 2;102;0"_s});
+    }
+
     void nastrojOdmitneSpatnyPopis_data()
     {
         QTest::addColumn<QByteArray>("popis");
