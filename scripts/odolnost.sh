@@ -149,7 +149,14 @@ pripad() {
     return
   fi
   if [ "$trida" != kill ] && [ $kod -gt 128 ]; then
-    echo "crashed $(tail -1 "$PRACE/err")"
+    # The cipher library ends the process when it cannot read the system's FIPS
+    # setting; the programs start it first, so nothing may have changed then.
+    if grep -q 'FATAL: .* in libgcrypt' "$PRACE/err" &&
+       diff -r -q -x '*.LCK' -x DENIK.TXT "$ST/$prikaz" "$st" >/dev/null; then
+      echo "survived-start"
+    else
+      echo "crashed $(tail -1 "$PRACE/err")"
+    fi
     return
   fi
   if grep -q -E 'AddressSanitizer|runtime error' "$PRACE/err"; then
@@ -239,8 +246,9 @@ spocitej() {
 }
 
 declare -A PRIPADY PREZILO ZTRACENO PADLO
-ZTRATY=$PRACE/ztraty
+ZTRATY=$PRACE/ztraty STARTY=$PRACE/starty
 : >"$ZTRATY"
+: >"$STARTY"
 for prikaz in "${PRIKAZY[@]}"; do
   spocitej "$prikaz"
   for trida in "${TRIDY[@]}"; do
@@ -254,6 +262,9 @@ for prikaz in "${PRIKAZY[@]}"; do
         PRIPADY[$klic]=$(( ${PRIPADY[$klic]:-0} + 1 ))
         case "$vysledek" in
           survived) PREZILO[$klic]=$(( ${PREZILO[$klic]:-0} + 1 )) ;;
+          survived-start)
+            PREZILO[$klic]=$(( ${PREZILO[$klic]:-0} + 1 ))
+            echo "$prikaz $trida $volani#$n: knihovna libgcrypt ukončila program při startu, nic se nezměnilo" >>"$STARTY" ;;
           lost*) ZTRACENO[$klic]=$(( ${ZTRACENO[$klic]:-0} + 1 )); echo "$prikaz $trida $volani#$n: ${vysledek#lost }" >>"$ZTRATY" ;;
           crashed*) PADLO[$klic]=$(( ${PADLO[$klic]:-0} + 1 )); echo "$prikaz $trida $volani#$n: pád ${vysledek#crashed }" >>"$ZTRATY" ;;
         esac
@@ -305,6 +316,11 @@ for trida in "${TRIDY[@]}"; do
     "${ZTRACENO[$trida]:-0}" "${PADLO[$trida]:-0}"
   chyby=$(( chyby + ${ZTRACENO[$trida]:-0} + ${PADLO[$trida]:-0} ))
 done
+if [ -s "$STARTY" ]; then
+  echo
+  echo "Přežilo, ale program nezačal pracovat ($(wc -l <"$STARTY")):"
+  cat "$STARTY"
+fi
 if [ -s "$ZTRATY" ]; then
   echo
   echo "Ztracené a padlé případy:"
