@@ -354,6 +354,106 @@ private slots:
         QCOMPARE(ulozene.StranyHL[2].HlasyKand[1], quint16(7));
     }
 
+    // The whole ballot from the keyboard: Enter and the number keys on whatever has the
+    // focus, from page 0 through every standing candidate to page 5 and on to page 0;
+    // then the stored file holds every value and every derived sum.
+    void cely_listek_z_klavesnice_data()
+    {
+        QTest::addColumn<QStringList>("strany"); // per party: 'A' stands, 'N' struck off
+        QTest::addColumn<bool>("chyba22");        // valid votes typed one too many
+        const auto a = [](int n) { return QString(n, u'A'); };
+        QStringList mnoho;
+        for (int s = 1; s <= MaxStran; ++s)
+            mnoho << (s % 9 == 0 ? u"NN"_s : a(s % 3 + 1));
+        QTest::newRow("prvni bez kandidatu") << QStringList{u"NN"_s, u"AAA"_s, u"ANA"_s} << false;
+        QTest::newRow("prostredni bez kandidatu") << QStringList{u"AA"_s, u"NNN"_s, u"AAN"_s} << false;
+        QTest::newRow("posledni bez kandidatu") << QStringList{u"AAA"_s, u"AA"_s, u"N"_s} << true;
+        QTest::newRow("1, 34, 35, 36 bez 35, 70")
+            << QStringList{a(1), a(34), a(35), a(34) + u"NA"_s, a(70)} << false;
+        QTest::newRow("35 posledni") << QStringList{a(2), a(35)} << true;
+        QTest::newRow("36 bez 35 posledni") << QStringList{a(3), a(34) + u"NA"_s} << true;
+        QTest::newRow("skrtnuti kolem 34") << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false;
+        QTest::newRow("jedna strana") << QStringList{u"ANAAN"_s} << false;
+        QTest::newRow("45 stran") << mnoho << false;
+    }
+    void cely_listek_z_klavesnice()
+    {
+        QFETCH(QStringList, strany);
+        QFETCH(bool, chyba22);
+        const int n = int(strany.size());
+        TVysledky ocekavane;
+        int celkem = 0;
+        for (int s = 1; s <= n; ++s) {
+            for (int i = 1; i <= strany[s - 1].size(); ++i) {
+                const int h = strany[s - 1].at(i - 1) == u'A' ? (s * 7 + i * 3) % 9 : 0;
+                ocekavane.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)] = quint16(h);
+                celkem += h;
+            }
+        }
+        TProstredi t({.PocetStran = n});
+        ZapisStrany(t.Adr, strany);
+        TR_Vstupni_Form &o = t.Otevri();
+        auto fokus = [] { return QApplication::focusWidget(); };
+
+        for (int stisku = 0; fokus() != o.Dalsi_Btn; ++stisku) {
+            QVERIFY2(stisku < 40, "Enter never reaches \"Pokračovat\" on page 0");
+            Klavesa(Qt::Key_Return);
+        }
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(o.Stranka(), 1);
+        for (const int pocet : {1000, 700, 690, celkem + chyba22})
+            Napis(QString::number(pocet));
+        QCOMPARE(fokus(), o.R_Dalsi2_Btn);
+        Klavesa(Qt::Key_Return);
+
+        for (int s = 1; s <= n; ++s) {
+            const QString kdo = u"strana %1"_s.arg(s);
+            QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
+            QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
+            Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate, or on
+            for (int i = 1; i <= strany[s - 1].size(); ++i) {
+                if (strany[s - 1].at(i - 1) != u'A')
+                    continue;
+                QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
+                         qPrintable(kdo + u", kandidát %1"_s.arg(i)));
+                const int h = ocekavane.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)];
+                Napis(h ? QString::number(h) : QString()); // a 0 is left as shown
+            }
+        }
+        QCOMPARE(o.Stranka(), 5);
+        QCOMPARE(fokus(), o.R_SEdClenuOVKC);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, chyba22 ? QStringList{u"Chyba č. 22"_s} : QStringList());
+        QCOMPARE(fokus(), o.R_SEdClenuOVKC); // "&Ignorovat" leaves the focus on page 5
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 0);
+
+        TOkrsekRec &h = ocekavane.VetaT3;
+        h.TypVety = 1;
+        h.Okres = 3701;
+        h.Obec = 500011;
+        h.Okrsek = 1;
+        h.TypZastup = 1;
+        h.CObvodu = 1;
+        h.KodObceZast = 500011;
+        h.ZapsOsoby = 1000;
+        h.VydObalky = 700;
+        h.OdevzdObalky = 690;
+        h.PlatneHlasy = celkem + chyba22;
+        Dopocti(ocekavane, n);
+        TVysledky ulozene;
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, ulozene);
+        QCOMPARE(ulozene.VetaT3, ocekavane.VetaT3);
+        for (int s = 1; s <= MaxStran; ++s)
+            QVERIFY2(ulozene.StranyHL[std::size_t(s)] == ocekavane.StranyHL[std::size_t(s)],
+                     qPrintable(u"strana %1"_s.arg(s)));
+        const TVetaTS &ts = ulozene.VetaTS;
+        QCOMPARE(ts.SoucetKC1, ocekavane.VetaTS.SoucetKC1);
+        QCOMPARE(ts.SoucetKC2, ocekavane.VetaTS.SoucetKC2);
+        QCOMPARE(ts.SoucetKS, ocekavane.VetaTS.SoucetKS);
+        QCOMPARE(ts.KontrSoucetTS, ts.DatumPorizeni.toDouble() + ts.SoucetKC1 + ts.SoucetKC2 + ts.SoucetKS
+                                       + ts.CasPorizeni.toDouble() + ts.Rezervovano + ts.NahodneCislo);
+    }
+
     void posledni_strana_na_stranku_5_a_kontrola_22()
     {
         TProstredi t({.PocetStran = 2});
