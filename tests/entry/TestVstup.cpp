@@ -130,10 +130,10 @@ void Napis(const QString &text, bool enter = true)
     }
 }
 
-void Klavesa(Qt::Key k)
+void Klavesa(Qt::Key k, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
 {
     QWidget *w = QApplication::focusWidget();
-    QTest::keyClick(w ? w : QApplication::activeWindow(), k);
+    QTest::keyClick(w ? w : QApplication::activeWindow(), k, modifikatory);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
@@ -546,36 +546,65 @@ private slots:
         }
     }
 
-    void mrizka_enter_a_limit()
+    // The names grid from the keyboard: typing opens a name, Enter and Tab go to the
+    // next name, Shift+Tab to the previous one, past the ends the focus leaves the grid;
+    // nothing typed is lost, not even on the label column.
+    void mrizka_z_klavesnice()
     {
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
         TZColorStringGrid *g = o.R_JmenaKomise_SG;
-        o.NastavStranku(5);
-        g->setFocus(Qt::TabFocusReason);
-        g->SetRow(1);
-        QCoreApplication::processEvents();
-        // A typed character opens the editor; 51 characters keep 50.
-        QTest::keyClick(g, Qt::Key_X);
-        QWidget *editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != g);
-        QTest::keyClicks(editor, QString(50, u'x'));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(g->Cells(1, 1), QString(50, u'x'));
-        QCOMPARE(g->Row(), 2);
-        // The editor opened on the next row; close it and walk to the last row.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        g->SetRow(4);
-        QTest::keyClick(g, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(g->Row(), 1);
+        auto pis = [](const QString &text) {
+            for (const QChar z : text)
+                QTest::keyClick(QApplication::focusWidget(), z.toLatin1());
+        };
+        Klavesa(Qt::Key_PageUp);
+        for (int i = 0; i < 3; ++i)
+            Klavesa(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), g);
+        pis(u"xaver"_s);
+        QVERIFY(!QApplication::focusWidget()->font().bold());
+        Klavesa(Qt::Key_Tab);
+        pis(u"bohdana"_s);
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        pis(u"alena"_s);
+        for (int i = 0; i < 3; ++i)
+            Klavesa(Qt::Key_Tab);
+        pis(u"dana"_s);
+        Klavesa(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        QCOMPARE(g->Cells(1, 1), u"alena"_s);
+        QCOMPARE(g->Cells(1, 2), u"bohdana"_s);
+        QCOMPARE(g->Cells(1, 3), u"C"_s);
+        QCOMPARE(g->Cells(1, 4), u"dana"_s);
+        // Back in, Enter on the last row returns to row 1 and moves on.
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), g);
+        pis(u"eva"_s);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 4), u"eva"_s);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        // On the label column a typed name goes to the row's name.
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        Klavesa(Qt::Key_Left);
+        pis(u"zita"_s);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 1), u"zita"_s);
+        // A name holds at most 50 characters.
+        pis(QString(51, u'x'));
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 2), QString(50, u'x'));
+        QCOMPARE(g->Row(), 3);
+        for (int r = 1; r <= 4; ++r) {
+            QVERIFY(!g->item(r - 1, 1)->font().bold());
+            QVERIFY(g->item(r - 1, 0)->font().bold());
+        }
         // The names reach KOMISE.RCD with the next save.
-        o.NastavStranku(0);
-        const QList<TKomise> k = NactiKomisi(t.Adr.AdrData);
-        QCOMPARE(k.size(), 4);
-        QCOMPARE(k[0].clen, QString(50, u'x'));
+        Klavesa(Qt::Key_PageDown);
+        QStringList jmena;
+        for (const TKomise &k : NactiKomisi(t.Adr.AdrData))
+            jmena << k.clen;
+        QCOMPARE(jmena, QStringList({u"zita"_s, QString(50, u'x'), u"C"_s, u"eva"_s}));
     }
 
     void oddily_I_a_III()
