@@ -73,6 +73,7 @@ static TSEdit *PoleVety(QWidget *panel, int delka, TValueType typ, const QString
     TSEdit *p = Pole(panel, delka, typ, jmeno);
     p->setFrame(false);
     p->setFont(Pismo(u"Arial"_s, 9, false));
+    p->setTextMargins(3, 0, 3, 0); // clear of the focus ring
     return p;
 }
 

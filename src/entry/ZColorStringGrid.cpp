@@ -67,6 +67,8 @@ TZColorStringGrid::TZColorStringGrid(QWidget *parent) : QTableWidget(1, 2, paren
 {
     setItemDelegateForColumn(1, new TOmezenyEditor(this));
     verticalHeader()->hide();
+    // A plain dark frame, like the entry fields': the grid must stand out from its page.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -136,6 +138,32 @@ void Klavesa(Qt::Key k, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
     QTest::keyClick(w ? w : QApplication::activeWindow(), k, modifikatory);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double Jas(const QColor &c)
+{
+    const auto slozka = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * slozka(c.redF()) + 0.7152 * slozka(c.greenF()) + 0.0722 * slozka(c.blueF());
+}
+
+double Kontrast(const QColor &a, const QColor &b)
+{
+    const double x = Jas(a), y = Jas(b);
+    return (qMax(x, y) + 0.05) / (qMin(x, y) + 0.05);
+}
+
+// The colour most of the image has: the page's own.
+QColor BarvaStranky(const QImage &obr)
+{
+    QHash<QRgb, int> pocty;
+    for (int y = 0; y < obr.height(); ++y) {
+        for (int x = 0; x < obr.width(); ++x)
+            ++pocty[obr.pixel(x, y)];
+    }
+    return QColor(std::max_element(pocty.cbegin(), pocty.cend()).key());
 }
 
 } // namespace
@@ -827,6 +855,67 @@ private slots:
         o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
         Napis(QString());
         QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
+    }
+
+    // Every field one can type in stands out from its page, and the field with the focus
+    // from its own look without it: measured on the rendered window, page by page, with
+    // the focus walked by Tab.
+    void kontrast_poli()
+    {
+        TProstredi t({.PocetStran = 2});
+        ZapisStrany(t.Adr, {QString(36, u'A'), u"AA"_s});
+        TR_Vstupni_Form &o = t.Otevri();
+        for (int p = 0; p < 6; ++p) {
+            QCOMPARE(o.Stranka(), p);
+            QList<QWidget *> pole;
+            for (QWidget *w : o.Panely[std::size_t(p)]->findChildren<QWidget *>()) {
+                auto *e = qobject_cast<TSEdit *>(w);
+                if (w->isVisible() && ((e && e->isEnabled() && !e->isReadOnly()) ||
+                                       qobject_cast<TZColorStringGrid *>(w)))
+                    pole << w;
+            }
+            // The page as shown with the focus on each field in turn.
+            QList<std::pair<QWidget *, QImage>> snimky;
+            auto snimek = [&](QWidget *w, bool sFokusem) -> const QImage * {
+                for (const auto &[f, obr] : std::as_const(snimky)) {
+                    if ((f == w) == sFokusem)
+                        return &obr;
+                }
+                return nullptr;
+            };
+            for (int i = 0; i < 80 && !std::all_of(pole.cbegin(), pole.cend(), [&](QWidget *w) {
+                                return snimek(w, true);
+                            });
+                 ++i) {
+                QWidget *f = QApplication::focusWidget();
+                const auto s = std::find_if(pole.cbegin(), pole.cend(),
+                                            [f](QWidget *w) { return w == f || w->isAncestorOf(f); });
+                snimky.append({s == pole.cend() ? nullptr : *s, o.grab().toImage()});
+                Klavesa(Qt::Key_Tab);
+            }
+            const QColor stranka = BarvaStranky(o.grab().toImage());
+            for (QWidget *w : std::as_const(pole)) {
+                const QString kde = u"strana %1, %2"_s.arg(p).arg(w->objectName());
+                const QImage *s = snimek(w, true);
+                const QImage *bez = snimek(w, false);
+                QVERIFY2(s && bez, qPrintable(kde + u": Tab never reaches it"_s));
+                const QRect r(w->mapTo(&o, QPoint(0, 0)), w->size());
+                // Without the focus its lower edge stands 3 : 1 against the page.
+                double nejmene = 21;
+                for (int x = r.left() + 2; x <= r.right() - 2; ++x)
+                    nejmene = qMin(nejmene, Kontrast(bez->pixelColor(x, r.bottom()), stranka));
+                QVERIFY2(nejmene >= 3, qPrintable(kde + u": edge %1 : 1"_s.arg(nejmene)));
+                // With the focus at least a ring's worth of its pixels changes by 3 : 1.
+                int zmenenych = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        zmenenych += Kontrast(s->pixelColor(x, y), bez->pixelColor(x, y)) >= 3;
+                }
+                QVERIFY2(zmenenych >= 2 * (r.width() + r.height()),
+                         qPrintable(kde + u": the focus changes %1 pixels"_s.arg(zmenenych)));
+            }
+            Klavesa(Qt::Key_PageDown);
+        }
     }
 
     void rozlozeni_radku_data()
