@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <exception>
 
 using namespace Qt::StringLiterals;
 
@@ -194,10 +195,24 @@ void TKV_menu::showEvent(QShowEvent *udalost)
     if (m_zobrazeno)
         return;
     m_zobrazeno = true;
-    Proved([this] { FormShow(); });
-    // Only now may the start-up timer open its dialog: over the finished window.
-    if (!m_uvodniDialogUkazan && !Timer->isActive())
-        Timer->start();
+    std::exception_ptr chyba;
+    try {
+        FormShow();
+    } catch (...) {
+        chyba = std::current_exception();
+    }
+    // The window reaches the screen, at its size, only after this event: an error of the
+    // first show is told over the finished window, and the start-up dialog comes after it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, chyba] {
+            if (chyba)
+                Proved([chyba] { std::rethrow_exception(chyba); });
+            m_prvniZobrazeniHotovo = true;
+            if (!m_uvodniDialogUkazan)
+                Timer->start();
+        },
+        Qt::QueuedConnection);
 }
 
 void TKV_menu::FormShow()
@@ -269,7 +284,7 @@ void TKV_menu::VytvorPodnabidky()
 
 void TKV_menu::TimerTimer()
 {
-    if (!m_zobrazeno || m_uvodniDialogUkazan)
+    if (!m_prvniZobrazeniHotovo || m_uvodniDialogUkazan)
         return;
     Timer->stop();
     m_uvodniDialogUkazan = true;

@@ -82,6 +82,7 @@ private:
     TProgram &m_program;
     bool m_lzeSpustit = false;
     bool m_zobrazeno = false;
+    bool m_prvniZobrazeniHotovo = false; // the first show and its error box are over
     bool m_uvodniDialogUkazan = false;
     bool m_konec = false;
 
