@@ -533,7 +533,8 @@ int TR_Vstupni_Form::DalsiStrana()
         NastavStranku(5);
         return 5;
     }
-    if (Stranka() != 3)
+    // From page 4 the next party is shown on page 3.
+    if (Stranka() == 4)
         NastavStranku(3);
     R_CBHL_1->setCurrentIndex(dalsi);
     R_CBHL_1Change();

@@ -52,7 +52,7 @@ public:
 
     TZ_Info_F *InfoDialog();
     TZ_OProgramu_F *OProgramuDialog();
-    TNapoveda *NapovedaOkno() const { return m_napoveda; }
+    TNapoveda *NapovedaOkno() const;
     // The error message of the field checks, made at start and reused.
     THlaskaF *HlaskaF() const { return m_hlaska; }
 

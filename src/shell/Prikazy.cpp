@@ -199,6 +199,11 @@ void TKV_menu::VyberTiskarny()
     m_program.Dotaznik().ProvedDialog(u"Z_PrintDialog"_s, [&] { return Z_PrintDialog.exec(); });
 }
 
+TNapoveda *TKV_menu::NapovedaOkno() const
+{
+    return m_napoveda;
+}
+
 void TKV_menu::Napoveda(const QString &tema)
 {
     if (!QFileInfo(m_program.SouborNapovedy).isFile())
