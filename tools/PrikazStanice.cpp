@@ -6,6 +6,7 @@
 #include "Prikazy.h"
 #include "Reference.h"
 #include "Soubory.h"
+#include "Zamek.h"
 #include "Stanice.h"
 #include "Volby.h"
 #include "Zaznam.h"
@@ -204,6 +205,9 @@ int PrikazStanice(const QStringList &argumenty)
                          .arg(adrStanice));
     }
     VytvorAdresar(adrStanice);
+    // Never under a running program or another writer of the same station.
+    const TZamek program(adrStanice, TZamek::TDruh::Program);
+    const TZamek zapis(adrStanice);
     VytvorAdresar(adrData);
     VytvorAdresar(cil + QStringLiteral("Export"));
 
