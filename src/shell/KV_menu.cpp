@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -129,8 +129,8 @@ void TKV_menu::VytvorObsah()
     Z_StatusObec_Lbl = stitek(u"Z_StatusObec_Lbl"_s, 6, 350);
     Z_StatusOkrsek_Lbl = stitek(u"Z_StatusOkrsek_Lbl"_s, 362, 90);
     Z_StatusOkres_lbl = stitek(u"Z_StatusOkres_lbl"_s, 456, 252);
+    // A hint covers the three labels while it is shown.
     Z_StatusRada_Lbl = stitek(u"Z_StatusRada_Lbl"_s, 2, SirkaKlienta - 4);
-    Z_StatusRada_Lbl->setGeometry(2, 2, SirkaKlienta - 4, 22);
     Z_StatusRada_Lbl->setIndent(4);
     Z_StatusRada_Lbl->setAutoFillBackground(true);
     Z_StatusRada_Lbl->hide();

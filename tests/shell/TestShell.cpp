@@ -719,7 +719,8 @@ private slots:
         QFETCH(QString, tema);
         QTemporaryDir dir;
         Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        qputenv("ZELKOVAR_ZARIZENI", dir.path().toUtf8());
+        qputenv("ZELKOVAR_ZARIZENI", dir.path().toUtf8()); // no real devices in the dialog
+        const auto bezZarizeni = qScopeGuard([] { qunsetenv("ZELKOVAR_ZARIZENI"); });
         auto d = std::make_unique<TDotaznikVstupu>();
         TDotaznikVstupu *dotaznik = d.get();
         TBeh beh(dir.path(), {}, std::move(d));
