@@ -87,9 +87,11 @@ chk('KC2', pole['VetaT3.T3KC_2'], int(zaps) + int(typ) + int(vyd) + int(odv) + i
 st = open(inst + '/STANICE.RCD', 'rb').read()
 print('  Stav1=%r Stav2=%r' % (st[0xfb:0xfb + st[0xfa]].decode(), st[0xfd:0xfd + st[0xfc]].decode()))
 print('  %d candidate fields of %d parties compared, line %d chars: %s' % (n, nstran, len(line_py), 'ALL OK' if ok else 'FAILURES'))
+sys.exit(0 if ok else 1)
 EOF
+SELHANI=0
 verify() { # file typ zaps vyd odevzd platne votes [installation]
-    /usr/bin/python3 "$D/over.py" "$1" "$2" "$3" "$4" "$5" "$6" "$7" "${8:-$D}" "$NASTROJ" "$R/tests/data/vyrob-chraneny.py"
+    /usr/bin/python3 "$D/over.py" "$1" "$2" "$3" "$4" "$5" "$6" "$7" "${8:-$D}" "$NASTROJ" "$R/tests/data/vyrob-chraneny.py" || SELHANI=1
     if [ "$1" != "${8:-$D}/data/$(basename "$1")" ] && cmp -s "$1" "${8:-$D}/data/$(basename "$1")"; then
         echo "  export file == data file byte for byte"
     fi
@@ -225,3 +227,5 @@ shot 27-tvary-page5
 k F2; sleep 2.5; k Escape; sleep 1.5; shot 28-tvary-saved
 echo "== station of other shapes (35, 36 without no. 35, nobody standing last)"
 verify "$T/data/EO500011.00001" 1 500 400 398 $CELKEM "${TV#,}" "$T"
+# A data mismatch anywhere fails the run.
+exit $SELHANI
