@@ -45,6 +45,10 @@ qint64 CasZmeny(const QString &cesta);
 // The current time in ns since the epoch.
 qint64 TedNs();
 
+// Writes all bytes to fd, retrying short writes and interrupted calls; the errno of
+// the failure, or 0.
+int ZapisVse(int fd, const QByteArray &obsah);
+
 // Writes an intermediate file with every write checked; never through a symbolic link.
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah);
 
