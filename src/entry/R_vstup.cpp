@@ -4,6 +4,7 @@
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "HlaskaF.h"
+#include "KontrolniPorizeni.h"
 #include "Soubory.h"
 
 #include <QAction>
@@ -173,12 +174,13 @@ int TR_Vstupni_Form::Zobraz(const QPoint &roh)
     return exec();
 }
 
-void TR_Vstupni_Form::FormShow()
+void TR_Vstupni_Form::FormShow(bool kontrolni)
 {
     Ukonceni = false;
     m_zavritBezOtazky = false;
+    NastavRezim(kontrolni);
     m_menimKodem = true;
-    R_TN_T3HL->setCurrentIndex(0);
+    R_TN_T3HL->setCurrentIndex(PrvniStranka());
     m_menimKodem = false;
     ulozitBtn->setEnabled(false);
     UlozitMI->setEnabled(false);
@@ -193,8 +195,8 @@ void TR_Vstupni_Form::FormShow()
         for (TSEdit *e : {R_EdObec, R_EdOkrsek, R_EdT3KC_1, R_EdTypZastup})
             e->setEnabled(false);
         Nacti();
-        R_TN_T3HL->setCurrentIndex(0);
-        R_SEdZahajeno1->setFocus(Qt::OtherFocusReason);
+        R_TN_T3HL->setCurrentIndex(PrvniStranka());
+        (m_kontrolni ? R_EdZapsOsoby : R_SEdZahajeno1)->setFocus(Qt::OtherFocusReason);
     } catch (...) {
         m_plneni = false;
         throw;
@@ -230,7 +232,11 @@ void TR_Vstupni_Form::Nacti()
     NactiKandidaty(m_b.Adresare, okr, m_b.Reference);
 
     // A damaged file stops the opening here: the window is not shown and nothing is saved over it.
-    NactiAktualniOkrsek(m_b.Adresare, okr, v);
+    // The control entry sees only its own file, never the first entry.
+    if (m_kontrolni)
+        KontrolniPorizeni::Nacti(m_b.Adresare, okr, v);
+    else
+        NactiAktualniOkrsek(m_b.Adresare, okr, v);
     if (R_CBHL_1->count() > 0)
         ZobrazStranu(PorStrCB[0]);
 
@@ -277,10 +283,10 @@ void TR_Vstupni_Form::VyplnStranku1()
     R_EdObec_Z->setText(R_EdObec->text());
     R_EdOkrsek_Z->setText(R_EdOkrsek->text());
     R_EdTypZastup->setText(QString::number(h.TypZastup));
-    R_EdZapsOsoby->setText(QString::number(h.ZapsOsoby));
-    R_EdVydObalky->setText(QString::number(h.VydObalky));
-    R_EdOdevzdObalky->setText(QString::number(h.OdevzdObalky));
-    R_EdPlatneHlasy->setText(QString::number(h.PlatneHlasy));
+    R_EdZapsOsoby->setText(TextHodnoty(h.ZapsOsoby));
+    R_EdVydObalky->setText(TextHodnoty(h.VydObalky));
+    R_EdOdevzdObalky->setText(TextHodnoty(h.OdevzdObalky));
+    R_EdPlatneHlasy->setText(TextHodnoty(h.PlatneHlasy));
     R_EdPocet_VS->setText(QString::number(h.Pocet_VS));
     R_EdPoc_VS_HL->setText(QString::number(h.Poc_VS_HL));
     ProcDopoctiKC();
@@ -467,7 +473,7 @@ void TR_Vstupni_Form::ZobrazStranu(int k)
         LabJmenoKand[std::size_t(i)]->setText((c.Jmeno.left(1) + u". "_s + c.Prijmeni).left(72));
         TSEdit *e = EdHlasyKand[std::size_t(i)];
         if (c.Platnost == u"A") {
-            e->setText(QString::number(s.HlasyKand[std::size_t(i)]));
+            e->setText(TextHodnoty(s.HlasyKand[std::size_t(i)]));
             e->setEnabled(true);
             e->NastavBarvuOkna(true);
             PoslPlatnyKand = i;
@@ -525,7 +531,7 @@ int TR_Vstupni_Form::DalsiStrana()
 {
     const int dalsi = R_CBHL_1->currentIndex() + 1;
     if (dalsi >= R_CBHL_1->count()) {
-        NastavStranku(5);
+        KonecListku();
         return 5;
     }
     // From page 4 the next party is shown on page 3.
@@ -610,6 +616,11 @@ void TR_Vstupni_Form::UlozZaznamy()
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
+    if (m_kontrolni) {
+        // Kept apart: the results, sections I and III and the export state stay as they are.
+        KontrolniPorizeni::Uloz(m_b.Adresare, m_b.AktOkrsek, v);
+        return;
+    }
     // Changed data are no longer the exported data: said first, so that an
     // interruption never leaves changed data marked as exported.
     ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
@@ -798,13 +809,13 @@ void TR_Vstupni_Form::R_TN_T3HLClick()
 void TR_Vstupni_Form::PageDownMIClick()
 {
     UlozitAktivniPole();
-    NastavStranku((Stranka() + 1) % 6);
+    NastavStranku(SousedniStranka(1));
 }
 
 void TR_Vstupni_Form::PageUpMIClick()
 {
     UlozitAktivniPole();
-    NastavStranku((Stranka() + 5) % 6);
+    NastavStranku(SousedniStranka(-1));
 }
 
 void TR_Vstupni_Form::Dalsi_BtnClick()
@@ -876,7 +887,8 @@ void TR_Vstupni_Form::WMHlaska(QWidget *c, int strana)
             VyberStranu(strana);
         if (c->isEnabled() && c->isVisible())
             c->setFocus(Qt::OtherFocusReason);
-    } else if (b && b != R_Dalsi2_Btn) {
+    } else if (b && b != R_Dalsi2_Btn && b != PorovnatBtn) {
+        // "Porovnat" is where the control entry's walk ends, not a click to repeat.
         b->click();
     }
 }
@@ -952,7 +964,7 @@ bool TR_Vstupni_Form::FormCloseQuery()
     if (m_b.Dotaznik.Zobraz(z) != TOdpoved::Ano)
         return false;
     Ukonceni = true;
-    NastavStranku(0, false);
+    NastavStranku(PrvniStranka(), false);
     return true;
 }
 
@@ -963,7 +975,7 @@ void TR_Vstupni_Form::closeEvent(QCloseEvent *udalost)
         return;
     }
     m_menimKodem = true;
-    R_TN_T3HL->setCurrentIndex(0);
+    R_TN_T3HL->setCurrentIndex(PrvniStranka());
     m_menimKodem = false;
     udalost->accept();
     done(QDialog::Rejected);

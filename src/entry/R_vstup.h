@@ -3,6 +3,7 @@
 #include "EChyba.h"
 
 #include "KontrolniBeh.h"
+#include "Porovnani.h"
 
 #include <functional>
 #include "SEdit.h"
@@ -40,8 +41,11 @@ public:
     ~TR_Vstupni_Form() override;
 
     // Loads the current key's data and fills every page (FormShow without showing).
+    // With `kontrolni` the window is the control entry: pages 1 to 4 only, counts and
+    // votes typed again blind from empty fields and kept in the control file, F2 and
+    // "Porovnat" compare them with the first entry.
     // A file that cannot be read raises EChyba; the window must then not be shown.
-    void FormShow();
+    void FormShow(bool kontrolni = false);
     // FormShow, then the modal window; the main window's top-left corner is given.
     int Zobraz(const QPoint &roh);
 
@@ -88,6 +92,7 @@ public:
            *R_EdT3KC_2 = nullptr;
     QCheckBox *R_T3OpravaCB = nullptr, *R_T3ZapisTNCB = nullptr;
     QPushButton *R_Dalsi2_Btn = nullptr, *zrusitBtn = nullptr, *ulozitBtn = nullptr;
+    QPushButton *PorovnatBtn = nullptr; // the control entry only
     // Page 2.
     std::array<QLabel *, MaxStran + 1> LabPorT3_2{};
     std::array<TSEdit *, MaxStran + 1> EdKCStrany{};
@@ -162,6 +167,17 @@ private:
     bool FormCloseQuery();
     void WMHlaska(QWidget *c, int strana);
     void VyberStranu(int strana);
+
+    // The control entry (R_vstupKontrola.cpp).
+    void NastavRezim(bool kontrolni);
+    int PrvniStranka() const;
+    int SousedniStranka(int smer) const;
+    QString TextHodnoty(qint64 hodnota) const;
+    void KonecListku();
+    void Porovnat();
+    void ZapisZvolene();
+    void PrejdiNaRozdil(const TRozdil &r);
+    void ZavritBezOtazky();
     void PageDownMIClick();
     void PageUpMIClick();
     void Dalsi_BtnClick();
@@ -175,8 +191,8 @@ private:
     void R_CBHL_1Exit();
     // The next standing candidate of the party on display after row i; 0 when none.
     int DalsiPlatnyKand(int i) const;
-    // The next party on page 3 with the focus on the list, or page 5 after the last;
-    // returns the page.
+    // The next party on page 3 with the focus on the list, or after the last the end
+    // of the ballot (KonecListku); returns 3, or 5 at the end.
     int DalsiStrana();
     void R_PanVstupHL_1Exit(int i);
     void ObarviRadek(int i, const QColor &barva);
@@ -200,6 +216,8 @@ private:
     bool m_menimKodem = false;
     bool m_plneni = false; // exit rules detached while the window is filled
     bool m_zavritBezOtazky = false;
+    bool m_kontrolni = false;  // the control entry
+    QList<TRozdil> m_rozdily;  // its differences, with the choices made so far
     bool m_opoustiSeznam = false; // the party list's exit rule is running
     double m_s = 1.0;
 };

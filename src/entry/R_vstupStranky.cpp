@@ -145,7 +145,8 @@ void TR_Vstupni_Form::FormCreate()
     }
     connect(PageDownMI, &QAction::triggered, this, [this] { PageDownMIClick(); });
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
-    connect(UlozitMI, &QAction::triggered, this, [this] { UlozitBtnClick(); });
+    // F2: "Uložit", in the control entry "Porovnat".
+    connect(UlozitMI, &QAction::triggered, this, [this] { m_kontrolni ? Porovnat() : UlozitBtnClick(); });
 
     connect(R_TN_T3HL->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != Stranka()) {
@@ -388,13 +389,18 @@ void TR_Vstupni_Form::VytvorStranku1()
     ulozitBtn->setObjectName(u"ulozitBtn"_s);
     ulozitBtn->setGeometry(320, 500, 110, 28);
     ulozitBtn->hide();
+    PorovnatBtn = new QPushButton(u"Porovnat"_s, p);
+    PorovnatBtn->setObjectName(u"PorovnatBtn"_s);
+    PorovnatBtn->setGeometry(320, 500, 110, 28);
+    PorovnatBtn->hide();
     zrusitBtn = new QPushButton(u"Zrušit"_s, p);
     zrusitBtn->setObjectName(u"zrusitBtn"_s);
     zrusitBtn->setGeometry(570, 500, 110, 28);
-    for (QPushButton *b : {R_Dalsi2_Btn, ulozitBtn, zrusitBtn})
+    for (QPushButton *b : {R_Dalsi2_Btn, ulozitBtn, PorovnatBtn, zrusitBtn})
         b->setAutoDefault(true); // Enter on a focused button presses it
     connect(R_Dalsi2_Btn, &QPushButton::clicked, this, [this] { R_Dalsi2_BtnClick(); });
     connect(ulozitBtn, &QPushButton::clicked, this, [this] { UlozitBtnClick(); });
+    connect(PorovnatBtn, &QPushButton::clicked, this, [this] { Porovnat(); });
     connect(zrusitBtn, &QPushButton::clicked, this, [this] { close(); });
 
     for (TSEdit *pole : {R_EdZapsOsoby, R_EdVydObalky, R_EdOdevzdObalky, R_EdPlatneHlasy})

@@ -166,6 +166,8 @@ void TKV_menu::VytvorMenu()
     PorizeniDat_MI = PridejPolozku(okrsek, "PorizeniDat_MI", u"&Pořízení a oprava dat"_s,
                                    [this] { PorizeniDat(); });
     PorizeniDat_MI->setShortcut(QKeySequence(Qt::Key_F2));
+    KontrolniPorizeni_MI = PridejPolozku(okrsek, "KontrolniPorizeni_MI", u"Kon&trolní pořízení"_s,
+                                         [this] { KontrolniPorizeni(); });
     Kontroly_MI = PridejPolozku(okrsek, "Kontroly_MI", u"&Kontroly"_s, [this] { Kontroly(); });
     Kontroly_MI->setShortcut(QKeySequence(Qt::Key_F3));
     ExportTisk_MI = PridejPolozku(okrsek, "ExportTisk_MI", u"&Export dat a tisk zápisu"_s,
@@ -270,6 +272,7 @@ void TKV_menu::VytvorPodnabidky()
     };
     const TPodnabidka podnabidky[] = {
         {PorizeniDat_MI, "porT1MI", "porT2MI", [this] { PorizeniDat(); }},
+        {KontrolniPorizeni_MI, "kontrporT1MI", "kontrporT2MI", [this] { KontrolniPorizeni(); }},
         {Kontroly_MI, "kontrT1MI", "kontrT2MI", [this] { Kontroly(); }},
         {ExportTisk_MI, "exptiskT1MI", "exptiskT2MI", [this] { ExportTisk(); }},
         {ZrusitData_MI, "zrusdataT1MI", "zrusdataT2MI", [this] { ZrusitData(); }},

@@ -40,6 +40,8 @@ public:
 
     // The commands of the menu (Prikazy.cpp).
     void PorizeniDat();
+    // The control entry: a second, blind entry of the counts and votes, compared with the first.
+    void KontrolniPorizeni();
     void Kontroly();
     void ExportTisk();
     void ScitaciArch(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
@@ -77,7 +79,7 @@ private:
 
     // Where later work plugs in (Prikazy.cpp).
     void VytvorCiselnikAProtokol();
-    void ZobrazVstupniFormular();
+    void ZobrazVstupniFormular(bool kontrolni = false);
     void SpustExportATisk();
     void TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
     void NeniKDispozici(const QString &titulek);
@@ -102,6 +104,7 @@ private:
     QTimer *m_radaTimer = nullptr;
 
     QAction *PorizeniDat_MI = nullptr;
+    QAction *KontrolniPorizeni_MI = nullptr;
     QAction *Kontroly_MI = nullptr;
     QAction *ExportTisk_MI = nullptr;
     QAction *ScitaciArch_sirkaA4_MI = nullptr;

@@ -77,6 +77,7 @@ QString TemaNapovedy(const QWidget *w)
         {u"R_PanVstupZapis"_s, u"vstup-odd-3"_s},
         {u"TR_Vstupni_Form"_s, u"vstup"_s},
         {u"HlaskaF"_s, u"kontroly"_s},
+        {u"TR_Rozdily_F"_s, u"kontrolni-porizeni"_s},
         {u"TZ_ExportDat_F"_s, u"export"_s},
         {u"TpreviewF"_s, u"tisk"_s},
         {u"KV_menu"_s, u"hlavni-okno"_s},

@@ -77,14 +77,27 @@ void TKV_menu::PorizeniDat()
     ZobrazVstupniFormular();
 }
 
-void TKV_menu::ZobrazVstupniFormular()
+void TKV_menu::KontrolniPorizeni()
+{
+    m_program.NastavKlic();
+    const TZamek zamek(m_program.Adresare.AdrStanice);
+    // A second entry needs a first one to be compared with.
+    if (AktualniPrefix(m_program.Adresare, m_program.AktOkrsek).isEmpty()) {
+        m_program.Dotaznik().Informace(u"Kontrolní pořízení"_s, u"Data nejsou pořízena!"_s);
+        return;
+    }
+    m_program.Vybrano = 2;
+    ZobrazVstupniFormular(true);
+}
+
+void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
 {
     if (!m_vstup)
         m_vstup = new TR_Vstupni_Form(m_program.KontrolniBeh(), *m_hlaska, windowTitle(), this);
     m_vstup->DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
     m_vstup->SpustExportTisk = [this] { Proved([this] { SpustExportATisk(); }); };
     // A file that cannot be read stops here with its error: the window does not open.
-    m_vstup->FormShow();
+    m_vstup->FormShow(kontrolni);
     m_vstup->move(pos());
     m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
 }

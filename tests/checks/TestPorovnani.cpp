@@ -16,7 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -45,33 +44,6 @@ std::unique_ptr<TVysledky> PrvniPorizeni()
     v->VetaT3.PlatneHlasy = soucet;
     Dopocti(*v, Stran);
     return v;
-}
-
-// Applies edits "VetaT3.Pole=n" and "StranyHL[k].HlasyKand[i]=n", named as the
-// differences name their fields.
-void Uprav(TVysledky &v, const QStringList &upravy)
-{
-    static const QRegularExpression strana(uR"(^StranyHL\[(\d+)\]\.HlasyKand\[(\d+)\]=(\d+)$)"_s);
-    for (const QString &u : upravy) {
-        const auto m = strana.match(u);
-        if (m.hasMatch()) {
-            v.StranyHL[m.captured(1).toUInt()].HlasyKand[m.captured(2).toUInt()] = quint16(m.captured(3).toUInt());
-            continue;
-        }
-        const QString pole = u.section(u'=', 0, 0);
-        const qint32 n = u.section(u'=', 1).toInt();
-        TOkrsekRec &h = v.VetaT3;
-        if (pole == u"VetaT3.ZapsOsoby")
-            h.ZapsOsoby = n;
-        else if (pole == u"VetaT3.VydObalky")
-            h.VydObalky = quint16(n);
-        else if (pole == u"VetaT3.OdevzdObalky")
-            h.OdevzdObalky = quint16(n);
-        else if (pole == u"VetaT3.PlatneHlasy")
-            h.PlatneHlasy = n;
-        else
-            qFatal("unknown edit %s", qPrintable(u));
-    }
 }
 
 // field;page;party and short name;candidate and name;first;control

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 
 struct TParametryStanice
@@ -174,4 +175,31 @@ inline TOkrsekRefRec KlicOkrsku(int typ = 1, const QString &kodObce = QStringLit
     k.CisloOkrsku = 1;
     k.TypZastup = QString::number(typ);
     return k;
+}
+
+// Applies edits "VetaT3.Pole=n" and "StranyHL[k].HlasyKand[i]=n", named as the
+// differences name their fields.
+inline void Uprav(TVysledky &v, const QStringList &upravy)
+{
+    static const QRegularExpression strana(QStringLiteral(R"(^StranyHL\[(\d+)\]\.HlasyKand\[(\d+)\]=(\d+)$)"));
+    for (const QString &u : upravy) {
+        const auto m = strana.match(u);
+        if (m.hasMatch()) {
+            v.StranyHL[m.captured(1).toUInt()].HlasyKand[m.captured(2).toUInt()] = quint16(m.captured(3).toUInt());
+            continue;
+        }
+        const QString pole = u.section(u'=', 0, 0);
+        const qint32 n = u.section(u'=', 1).toInt();
+        TOkrsekRec &h = v.VetaT3;
+        if (pole == u"VetaT3.ZapsOsoby")
+            h.ZapsOsoby = n;
+        else if (pole == u"VetaT3.VydObalky")
+            h.VydObalky = quint16(n);
+        else if (pole == u"VetaT3.OdevzdObalky")
+            h.OdevzdObalky = quint16(n);
+        else if (pole == u"VetaT3.PlatneHlasy")
+            h.PlatneHlasy = n;
+        else
+            qFatal("unknown edit %s", qPrintable(u));
+    }
 }

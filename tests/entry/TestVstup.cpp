@@ -3,6 +3,9 @@
 
 #include "EChyba.h"
 #include "HlaskaF.h"
+#include "KontrolniPorizeni.h"
+#include "R_rozdily.h"
+#include "SouboryTestu.h"
 #include "ZkusebniOkrsek.h"
 
 #include <QCheckBox>
@@ -16,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QFileInfo>
 #include <QTest>
+#include <QTimer>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -31,10 +36,18 @@ class TDotaznikHlasek : public TDotaznikFronta
 public:
     THlaskaF *Hlaska = nullptr;
     QStringList Hlasky;
+    // The dialog of this name really runs, driven by `Ridic` once it is up.
+    QString Spustit;
+    std::function<void()> Ridic;
     int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
     {
         if (Hlaska && nazev == Hlaska->objectName())
             Hlasky.append(Hlaska->ChybaL->text());
+        if (nazev == Spustit) {
+            Dialogy.append(nazev);
+            QTimer::singleShot(0, Ridic);
+            return ukaz();
+        }
         return TDotaznikFronta::ProvedDialog(nazev, ukaz);
     }
 };
@@ -101,10 +114,10 @@ struct TProstredi
         return {Dotaznik, Adr,  Stanice, AktOkrsek, Reference, Vysledky,   Hlasovani, Komise,
                 Protokol, Stav, Typ,     Vybrano,   DataOK,    KontrolyOK, ExportOK,  {}};
     }
-    TR_Vstupni_Form &Otevri()
+    TR_Vstupni_Form &Otevri(bool kontrolni = false)
     {
         Okno = std::make_unique<TR_Vstupni_Form>(Beh(), *Hlaska, u"Zkouška"_s);
-        Okno->FormShow();
+        Okno->FormShow(kontrolni);
         Okno->show();
         if (!QTest::qWaitForWindowActive(Okno.get()))
             qWarning("window not active");
@@ -138,6 +151,34 @@ void Klavesa(Qt::Key k, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
     QTest::keyClick(w ? w : QApplication::activeWindow(), k, modifikatory);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+// Types the counts of page 1 and every standing candidate's votes of `v` with the
+// number keys and Enter only, checking that the walk leads to each field in turn.
+void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVysledky &v)
+{
+    const auto fokus = [] { return QApplication::focusWidget(); };
+    QCOMPARE(o.Stranka(), 1);
+    const TOkrsekRec &h = v.VetaT3;
+    for (const int pocet : {h.ZapsOsoby, int(h.VydObalky), int(h.OdevzdObalky), h.PlatneHlasy})
+        Napis(QString::number(pocet));
+    QCOMPARE(fokus(), o.R_Dalsi2_Btn);
+    Klavesa(Qt::Key_Return);
+
+    for (int s = 1; s <= int(strany.size()); ++s) {
+        const QString kdo = u"strana %1"_s.arg(s);
+        QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
+        QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
+        Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate, or on
+        for (int i = 1; i <= strany[s - 1].size(); ++i) {
+            if (strany[s - 1].at(i - 1) != u'A')
+                continue;
+            QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
+                     qPrintable(kdo + u", kandidát %1"_s.arg(i)));
+            const int hlasu = v.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)];
+            Napis(hlasu ? QString::number(hlasu) : QString()); // a 0 is left as shown
+        }
+    }
 }
 
 // Relative luminance and contrast ratio as the web's accessibility guidelines define them.
@@ -385,6 +426,149 @@ private slots:
     // The whole ballot from the keyboard: Enter and the number keys on whatever has the
     // focus, from page 0 through every standing candidate to page 5 and on to page 0;
     // then the stored file holds every value and every derived sum.
+    // The control entry from the keyboard: pages 1 to 4 from empty fields, the same
+    // walk, and at its end "Porovnat". Equal entries only remove the control file; else
+    // the list is worked by keys: back to the first difference to re-type it as the
+    // first entry has it, then a choice for each one left, and exactly the chosen
+    // values reach the results file.
+    void kontrolni_porizeni_z_klavesnice_data()
+    {
+        QTest::addColumn<QStringList>("jinak"); // what the control entry types otherwise
+        QTest::addColumn<QString>("volby");     // after re-typing the first: 1 first, 2 control
+        QTest::newRow("shodné") << QStringList{} << QString();
+        QTest::newRow("překlepy v počtu i hlasech")
+            << QStringList{u"VetaT3.ZapsOsoby=1001"_s, u"StranyHL[1].HlasyKand[1]=9"_s,
+                           u"StranyHL[3].HlasyKand[35]=2"_s, u"StranyHL[3].HlasyKand[36]=6"_s}
+            << u"212"_s;
+        QTest::newRow("jen hlas na HL pokračování")
+            << QStringList{u"StranyHL[3].HlasyKand[36]=0"_s, u"StranyHL[3].HlasyKand[1]=8"_s} << u"2"_s;
+    }
+    void kontrolni_porizeni_z_klavesnice()
+    {
+        QFETCH(QStringList, jinak);
+        QFETCH(QString, volby);
+        const QStringList strany{u"AAA"_s, u"ANAA"_s, QString(36, u'A')};
+        TVysledky prvni = PlatnyOkrsek(3, 0, 0);
+        prvni.VetaT3.PlatneHlasy = 0;
+        for (int s = 1; s <= 3; ++s) {
+            for (int i = 1; i <= strany[s - 1].size(); ++i) {
+                const int h = strany[s - 1].at(i - 1) == u'A' ? (s * 7 + i * 3) % 9 + 1 : 0;
+                prvni.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)] = quint16(h);
+                prvni.VetaT3.PlatneHlasy += h;
+            }
+        }
+        Dopocti(prvni, 3);
+        TProstredi t({.PocetStran = 3});
+        ZapisStrany(t.Adr, strany);
+        UlozOkrsek(t.Adr, t.AktOkrsek, u"O"_s, prvni);
+        const QByteArray vysledky = Obsah(t.Soubor(u"O"_s));
+
+        TR_Vstupni_Form &o = t.Otevri(true);
+        QVERIFY(o.windowTitle().startsWith(u"Kontrolní pořízení - "_s));
+        QVERIFY(!o.R_TN_T3HL->isTabVisible(0) && !o.R_TN_T3HL->isTabVisible(5));
+        QCOMPARE(o.Stranka(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        // Blind: nothing of the first entry is shown.
+        for (TSEdit *e : {o.R_EdZapsOsoby, o.R_EdVydObalky, o.R_EdOdevzdObalky, o.R_EdPlatneHlasy, o.EdHlasyKand[1]})
+            QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName() + u": "_s + e->text()));
+
+        // The pages wrap within 1 to 4.
+        Klavesa(Qt::Key_PageUp);
+        QCOMPARE(o.Stranka(), 4);
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+
+        TVysledky kontrolni = prvni;
+        Uprav(kontrolni, jinak);
+        NapisOddilIIAHlasy(o, strany, kontrolni);
+        if (QTest::currentTestFailed())
+            return;
+        // The walk ends on "Porovnat".
+        QCOMPARE(o.Stranka(), 1);
+        QCOMPARE(QApplication::focusWidget(), o.PorovnatBtn);
+        QCOMPARE(Obsah(t.Soubor(u"O"_s)), vysledky);
+        QVERIFY(KontrolniPorizeni::Existuje(t.Adr, t.AktOkrsek));
+
+        QList<TRozdil> rozdily;
+        if (!jinak.isEmpty()) {
+            auto ref = std::make_unique<TReference>();
+            NactiStrany(t.Adr, t.AktOkrsek, *ref);
+            NactiKandidaty(t.Adr, t.AktOkrsek, *ref);
+            rozdily = PorovnejPorizeni(prvni, kontrolni, *ref);
+        }
+        bool zpet = false;
+        t.Dotaznik.Spustit = u"TR_Rozdily_F"_s;
+        t.Dotaznik.Ridic = [&] {
+            auto *d = qobject_cast<TR_Rozdily_F *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            // A failed check below must not leave the dialog waiting for keys.
+            const auto zavri = qScopeGuard([d] {
+                if (d->isVisible())
+                    d->reject();
+            });
+            // The keys go where the dialog has its focus (offscreen, nothing activates it).
+            const auto klavesa = [d](Qt::Key k) {
+                QTest::keyClick(d->focusWidget(), k);
+                QCoreApplication::processEvents();
+            };
+            QCOMPARE(d->focusWidget(), d->R_Rozdily_SG);
+            // Every difference of the two entries, with both values.
+            const qsizetype n = rozdily.size() - (zpet ? 1 : 0);
+            QCOMPARE(d->R_Rozdily_SG->rowCount(), n);
+            for (int r = 0; r < n; ++r) {
+                const TRozdil &x = rozdily[r + (zpet ? 1 : 0)];
+                QCOMPARE(d->R_Rozdily_SG->item(r, 3)->text(), QString::number(x.Prvni));
+                QCOMPARE(d->R_Rozdily_SG->item(r, 4)->text(), QString::number(x.Kontrolni));
+            }
+            QVERIFY(!d->ZapsatBtn->isEnabled());
+            // First back to the first difference ("Zpět k pořízení"), the second time the choices.
+            if (!zpet) {
+                zpet = true;
+                for (int i = 0; i < 3; ++i)
+                    klavesa(Qt::Key_Tab);
+                QCOMPARE(d->focusWidget(), d->ZpetBtn);
+                klavesa(Qt::Key_Space);
+                return;
+            }
+            for (const QChar c : volby)
+                klavesa(c == u'1' ? Qt::Key_1 : Qt::Key_2);
+            QVERIFY(d->ZapsatBtn->isEnabled());
+            for (int i = 0; i < 4; ++i)
+                klavesa(Qt::Key_Tab);
+            QCOMPARE(d->focusWidget(), d->ZapsatBtn);
+            klavesa(Qt::Key_Space);
+        };
+        Klavesa(Qt::Key_Return); // "Porovnat"
+        if (!jinak.isEmpty()) {
+            // Back at the first difference: typed as the first entry has it, compared again.
+            const TRozdil &r = rozdily.first();
+            QVERIFY2(QApplication::focusWidget()->objectName().startsWith(r.Strana ? u"EdHlasyKand"_s : u"R_Ed"_s),
+                     qPrintable(QApplication::focusWidget()->objectName()));
+            QCOMPARE(o.Stranka(), r.Stranka);
+            Napis(QString::number(r.Prvni));
+            Klavesa(Qt::Key_F2);
+            rozdily.removeFirst();
+            for (int i = 0; i < rozdily.size(); ++i)
+                rozdily[i].Zvoleno = volby.at(i) == u'1' ? rozdily[i].Prvni : rozdily[i].Kontrolni;
+        }
+        QTRY_VERIFY(!o.isVisible());
+        QVERIFY(!KontrolniPorizeni::Existuje(t.Adr, t.AktOkrsek));
+        if (jinak.isEmpty()) {
+            QCOMPARE(t.Dotaznik.Texty().last(), u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
+                                                "Kontrolní zápis byl odstraněn."_s);
+            QCOMPARE(Obsah(t.Soubor(u"O"_s)), vysledky);
+            return;
+        }
+        TVysledky ocekavano = prvni;
+        PrevezmiZvolene(ocekavano, rozdily);
+        Dopocti(ocekavano, 3);
+        TVysledky ulozeno;
+        QCOMPARE(NactiAktualniOkrsek(t.Adr, t.AktOkrsek, ulozeno), u"E"_s);
+        QCOMPARE(ulozeno.VetaT3, ocekavano.VetaT3);
+        QVERIFY(ulozeno.StranyHL == ocekavano.StranyHL);
+    }
+
     void cely_listek_z_klavesnice_data()
     {
         QTest::addColumn<QStringList>("strany"); // per party: 'A' stands, 'N' struck off
@@ -429,27 +613,10 @@ private slots:
             Klavesa(Qt::Key_Return);
         }
         Klavesa(Qt::Key_Return);
-        QCOMPARE(o.Stranka(), 1);
         h.PlatneHlasy = celkem + chyba22;
-        for (const int pocet : {h.ZapsOsoby, int(h.VydObalky), int(h.OdevzdObalky), h.PlatneHlasy})
-            Napis(QString::number(pocet));
-        QCOMPARE(fokus(), o.R_Dalsi2_Btn);
-        Klavesa(Qt::Key_Return);
-
-        for (int s = 1; s <= n; ++s) {
-            const QString kdo = u"strana %1"_s.arg(s);
-            QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
-            QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
-            Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate, or on
-            for (int i = 1; i <= strany[s - 1].size(); ++i) {
-                if (strany[s - 1].at(i - 1) != u'A')
-                    continue;
-                QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
-                         qPrintable(kdo + u", kandidát %1"_s.arg(i)));
-                const int h = ocekavane.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)];
-                Napis(h ? QString::number(h) : QString()); // a 0 is left as shown
-            }
-        }
+        NapisOddilIIAHlasy(o, strany, ocekavane);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(o.Stranka(), 5);
         QCOMPARE(fokus(), o.R_SEdClenuOVKC);
         QTRY_COMPARE(t.Dotaznik.Hlasky, chyba22 ? QStringList{u"Chyba č. 22"_s} : QStringList());

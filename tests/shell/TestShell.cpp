@@ -227,6 +227,7 @@ private slots:
         const QMenu *okrsek = beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s);
         QCOMPARE(polozky(okrsek), QStringList({
                                       u"PorizeniDat_MI|&Pořízení a oprava dat|F2"_s,
+                                      u"KontrolniPorizeni_MI|Kon&trolní pořízení|"_s,
                                       u"Kontroly_MI|&Kontroly|F3"_s,
                                       u"ExportTisk_MI|&Export dat a tisk zápisu|F4"_s,
                                       u"N1|-|"_s,
@@ -244,8 +245,8 @@ private slots:
         QCOMPARE(polozky(beh.Okno->findChild<QMenu *>(u"NapovedaH_MI"_s)),
                  QStringList({u"Napoveda_MI|&Nápověda|"_s, u"N2|-|"_s, u"OProgramu_MI|&O programu|"_s,
                               u"N4|-|"_s, u"ZkusebniTisk_MI|Zkušební tisk|"_s}));
-        for (const char *jmeno : {"PorizeniDat_MI", "Kontroly_MI", "ExportTisk_MI", "ZrusitData_MI",
-                                  "ScitaciArch_vyskaA4_MI"})
+        for (const char *jmeno : {"PorizeniDat_MI", "KontrolniPorizeni_MI", "Kontroly_MI", "ExportTisk_MI",
+                                  "ZrusitData_MI", "ScitaciArch_vyskaA4_MI"})
             QVERIFY2(!beh.Akce(QString::fromLatin1(jmeno))->menu(), jmeno);
     }
 
@@ -295,6 +296,7 @@ private slots:
 
         const QList<QStringList> deti = {
             {u"PorizeniDat_MI"_s, u"porT1MI"_s, u"porT2MI"_s},
+            {u"KontrolniPorizeni_MI"_s, u"kontrporT1MI"_s, u"kontrporT2MI"_s},
             {u"Kontroly_MI"_s, u"kontrT1MI"_s, u"kontrT2MI"_s},
             {u"ExportTisk_MI"_s, u"exptiskT1MI"_s, u"exptiskT2MI"_s},
             {u"ZrusitData_MI"_s, u"zrusdataT1MI"_s, u"zrusdataT2MI"_s},
@@ -334,6 +336,11 @@ private slots:
         beh.Akce(u"kontrT1MI"_s)->trigger();
         QCOMPARE(int(beh.Program->PomTypZastup), 1);
         QCOMPARE(beh.PosledniZprava().Titulek, u"Kontrola dat"_s);
+        // The control entry needs a first entry of its type.
+        beh.Akce(u"kontrporT2MI"_s)->trigger();
+        QCOMPARE(int(beh.Program->PomTypZastup), 2);
+        QCOMPARE(beh.PosledniZprava().Titulek, u"Kontrolní pořízení"_s);
+        QCOMPARE(beh.PosledniZprava().Text, u"Data nejsou pořízena!"_s);
     }
 
     void stavovyRadek_data()

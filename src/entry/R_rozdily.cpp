@@ -1,0 +1,149 @@
+#include "R_rozdily.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum TSloupec { Stranka, Strana, Udaj, Prvni, Kontrolni, Plati, PocetSloupcu };
+
+} // namespace
+
+TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, QWidget *parent)
+    : QDialog(parent), m_rozdily(rozdily)
+{
+    setObjectName(u"TR_Rozdily_F"_s);
+    setWindowTitle(u"Kontrolní pořízení - rozdíly"_s);
+    setFixedSize(700, 480);
+
+    auto *popis = new QLabel(this);
+    popis->setWordWrap(true);
+    popis->setGeometry(12, 8, 676, 48);
+    popis->setText(u"Kontrolní pořízení se liší od pořízených dat v %1 údajích. U každého rozdílu zvolte "
+                   u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nebo se vraťte "
+                   u"k pořízení a údaj opravte."_s.arg(rozdily.size()));
+
+    R_Rozdily_SG = new QTableWidget(int(rozdily.size()), PocetSloupcu, this);
+    R_Rozdily_SG->setObjectName(u"R_Rozdily_SG"_s);
+    R_Rozdily_SG->setGeometry(12, 60, 676, 330);
+    R_Rozdily_SG->setHorizontalHeaderLabels(
+        {u"Stránka"_s, u"Strana"_s, u"Údaj"_s, u"První"_s, u"Kontrolní"_s, u"Platí"_s});
+    R_Rozdily_SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    R_Rozdily_SG->setSelectionBehavior(QAbstractItemView::SelectRows);
+    R_Rozdily_SG->setSelectionMode(QAbstractItemView::SingleSelection);
+    R_Rozdily_SG->setTabKeyNavigation(false);
+    R_Rozdily_SG->verticalHeader()->hide();
+    R_Rozdily_SG->horizontalHeader()->setSectionResizeMode(Udaj, QHeaderView::Stretch);
+    for (int r = 0; r < rozdily.size(); ++r) {
+        const TRozdil &d = rozdily[r];
+        const QString strana = d.Strana > 0 ? u"%1 %2"_s.arg(d.Strana).arg(d.ZkratkaStrany) : QString();
+        const QString udaj = d.Kandidat > 0 ? u"%1. %2"_s.arg(d.Kandidat).arg(d.JmenoKandidata) : d.Popis;
+        const QStringList texty{stranky.value(d.Stranka), strana, udaj, QString::number(d.Prvni),
+                                QString::number(d.Kontrolni)};
+        for (int s = 0; s < texty.size(); ++s) {
+            auto *bunka = new QTableWidgetItem(texty[s]);
+            // Names come from the reference files: shown as they are.
+            bunka->setToolTip(texty[s]);
+            if (s == Prvni || s == Kontrolni)
+                bunka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            R_Rozdily_SG->setItem(r, s, bunka);
+        }
+        R_Rozdily_SG->setItem(r, Plati, new QTableWidgetItem);
+        ObnovRadek(r);
+    }
+    R_Rozdily_SG->resizeColumnToContents(Stranka);
+    R_Rozdily_SG->installEventFilter(this);
+
+    m_stav = new QLabel(this);
+    m_stav->setGeometry(12, 396, 676, 20);
+
+    auto tlacitko = [this](QPushButton *&b, const QString &text, const char *jmeno, int x, int sirka) {
+        b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(jmeno));
+        b->setGeometry(x, 430, sirka, 30);
+        b->setAutoDefault(false);
+    };
+    tlacitko(PrvniBtn, u"Platí &první"_s, "PrvniBtn", 12, 110);
+    tlacitko(KontrolniBtn, u"Platí &kontrolní"_s, "KontrolniBtn", 128, 120);
+    tlacitko(ZpetBtn, u"&Zpět k pořízení"_s, "ZpetBtn", 270, 140);
+    tlacitko(ZapsatBtn, u"&Uložit zvolené"_s, "ZapsatBtn", 416, 140);
+    tlacitko(ZavritBtn, u"Zavřít"_s, "ZavritBtn", 578, 110);
+    connect(PrvniBtn, &QPushButton::clicked, this, [this] { Zvol(false); });
+    connect(KontrolniBtn, &QPushButton::clicked, this, [this] { Zvol(true); });
+    connect(ZpetBtn, &QPushButton::clicked, this, [this] { done(Zpet); });
+    connect(ZapsatBtn, &QPushButton::clicked, this, [this] { done(Zapsat); });
+    connect(ZavritBtn, &QPushButton::clicked, this, [this] { reject(); });
+
+    setTabOrder(R_Rozdily_SG, PrvniBtn);
+    setTabOrder(PrvniBtn, KontrolniBtn);
+    setTabOrder(KontrolniBtn, ZpetBtn);
+    setTabOrder(ZpetBtn, ZapsatBtn);
+    setTabOrder(ZapsatBtn, ZavritBtn);
+    if (!rozdily.isEmpty())
+        R_Rozdily_SG->selectRow(0);
+    R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
+    ObnovStav();
+}
+
+int TR_Rozdily_F::Vybrany() const
+{
+    return R_Rozdily_SG->currentRow();
+}
+
+void TR_Rozdily_F::Zvol(bool kontrolni)
+{
+    const int r = Vybrany();
+    if (r < 0 || r >= m_rozdily.size())
+        return;
+    TRozdil &d = m_rozdily[r];
+    d.Zvoleno = kontrolni ? d.Kontrolni : d.Prvni;
+    ObnovRadek(r);
+    ObnovStav();
+    // On to the next difference still open, so that the list is worked down by keys.
+    for (int i = 1; i <= m_rozdily.size(); ++i) {
+        const int dalsi = (r + i) % int(m_rozdily.size());
+        if (!m_rozdily[dalsi].Zvoleno) {
+            R_Rozdily_SG->selectRow(dalsi);
+            break;
+        }
+    }
+    R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
+}
+
+void TR_Rozdily_F::ObnovRadek(int r)
+{
+    const TRozdil &d = m_rozdily[r];
+    QString text;
+    if (d.Zvoleno)
+        text = (*d.Zvoleno == d.Kontrolni ? u"kontrolní "_s : u"první "_s) + QString::number(*d.Zvoleno);
+    R_Rozdily_SG->item(r, Plati)->setText(text);
+}
+
+void TR_Rozdily_F::ObnovStav()
+{
+    int otevrenych = 0;
+    for (const TRozdil &d : m_rozdily)
+        otevrenych += !d.Zvoleno;
+    ZapsatBtn->setEnabled(otevrenych == 0);
+    m_stav->setText(otevrenych == 0
+                        ? u"Všechny rozdíly jsou rozhodnuty; „Uložit zvolené“ je zapíše do pořízených dat."_s
+                        : u"Nerozhodnuto: %1. Do pořízených dat se nic nezapíše, dokud nejsou rozhodnuty všechny."_s
+                              .arg(otevrenych));
+}
+
+bool TR_Rozdily_F::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (objekt == R_Rozdily_SG && udalost->type() == QEvent::KeyPress) {
+        const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
+        if (klavesa == Qt::Key_1 || klavesa == Qt::Key_2) {
+            Zvol(klavesa == Qt::Key_2);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, udalost);
+}

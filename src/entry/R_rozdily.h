@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Porovnani.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The list of every difference between the first entry and the control entry. For
+// each the commission chooses the value that the paper record holds, or goes back to
+// the control entry to re-type a value.
+class TR_Rozdily_F : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The dialog's results besides Rejected (closed: back to the control entry as it was).
+    enum TVysledek { Zpet = 2, Zapsat = 3 };
+
+    // `rozdily` is edited in place: each choice sets its Zvoleno. `stranky` are the
+    // captions of the entry window's pages, by index.
+    TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, QWidget *parent = nullptr);
+
+    // The difference on the current row (for Zpet: the value to re-type).
+    int Vybrany() const;
+
+    QTableWidget *R_Rozdily_SG = nullptr;
+    QPushButton *PrvniBtn = nullptr;
+    QPushButton *KontrolniBtn = nullptr;
+    QPushButton *ZpetBtn = nullptr;
+    QPushButton *ZapsatBtn = nullptr;
+    QPushButton *ZavritBtn = nullptr;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *udalost) override;
+
+private:
+    void Zvol(bool kontrolni);
+    void ObnovRadek(int r);
+    void ObnovStav();
+
+    QList<TRozdil> &m_rozdily;
+    QLabel *m_stav = nullptr;
+};
