@@ -19,18 +19,18 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
 {
     setObjectName(u"TR_Rozdily_F"_s);
     setWindowTitle(u"Kontrolní pořízení - rozdíly"_s);
-    setFixedSize(700, 480);
+    setFixedSize(860, 480);
 
     auto *popis = new QLabel(this);
     popis->setWordWrap(true);
-    popis->setGeometry(12, 8, 676, 48);
+    popis->setGeometry(12, 8, 836, 48);
     popis->setText(u"Kontrolní pořízení se liší od pořízených dat v %1 údajích. U každého rozdílu zvolte "
                    u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nebo se vraťte "
                    u"k pořízení a údaj opravte."_s.arg(rozdily.size()));
 
     R_Rozdily_SG = new QTableWidget(int(rozdily.size()), PocetSloupcu, this);
     R_Rozdily_SG->setObjectName(u"R_Rozdily_SG"_s);
-    R_Rozdily_SG->setGeometry(12, 60, 676, 330);
+    R_Rozdily_SG->setGeometry(12, 60, 836, 330);
     R_Rozdily_SG->setHorizontalHeaderLabels(
         {u"Stránka"_s, u"Strana"_s, u"Údaj"_s, u"První"_s, u"Kontrolní"_s, u"Platí"_s});
     R_Rozdily_SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -38,6 +38,7 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     R_Rozdily_SG->setSelectionMode(QAbstractItemView::SingleSelection);
     R_Rozdily_SG->setTabKeyNavigation(false);
     R_Rozdily_SG->verticalHeader()->hide();
+    R_Rozdily_SG->setWordWrap(false); // one line a difference; the tooltip has the whole text
     R_Rozdily_SG->horizontalHeader()->setSectionResizeMode(Udaj, QHeaderView::Stretch);
     for (int r = 0; r < rozdily.size(); ++r) {
         const TRozdil &d = rozdily[r];
@@ -57,10 +58,15 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
         ObnovRadek(r);
     }
     R_Rozdily_SG->resizeColumnToContents(Stranka);
+    R_Rozdily_SG->resizeColumnToContents(Strana);
+    for (const int s : {int(Prvni), int(Kontrolni)})
+        R_Rozdily_SG->setColumnWidth(s, 75);
+    R_Rozdily_SG->setColumnWidth(Plati, 120);
+    R_Rozdily_SG->resizeRowsToContents();
     R_Rozdily_SG->installEventFilter(this);
 
     m_stav = new QLabel(this);
-    m_stav->setGeometry(12, 396, 676, 20);
+    m_stav->setGeometry(12, 396, 836, 20);
 
     auto tlacitko = [this](QPushButton *&b, const QString &text, const char *jmeno, int x, int sirka) {
         b = new QPushButton(text, this);
@@ -72,7 +78,7 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     tlacitko(KontrolniBtn, u"Platí &kontrolní"_s, "KontrolniBtn", 128, 120);
     tlacitko(ZpetBtn, u"&Zpět k pořízení"_s, "ZpetBtn", 270, 140);
     tlacitko(ZapsatBtn, u"&Uložit zvolené"_s, "ZapsatBtn", 416, 140);
-    tlacitko(ZavritBtn, u"Zavřít"_s, "ZavritBtn", 578, 110);
+    tlacitko(ZavritBtn, u"Zavřít"_s, "ZavritBtn", 738, 110);
     connect(PrvniBtn, &QPushButton::clicked, this, [this] { Zvol(false); });
     connect(KontrolniBtn, &QPushButton::clicked, this, [this] { Zvol(true); });
     connect(ZpetBtn, &QPushButton::clicked, this, [this] { done(Zpet); });
