@@ -67,12 +67,14 @@ TZ_OProgramu_F *TKV_menu::OProgramuDialog()
     return m_oProgramu;
 }
 
-void TKV_menu::Proved(const std::function<void()> &prikaz)
+bool TKV_menu::Proved(const std::function<void()> &prikaz)
 {
     try {
         prikaz();
+        return true;
     } catch (...) {
         ZobrazVyjimku(m_program.Dotaznik());
+        return false;
     }
 }
 
@@ -194,7 +196,7 @@ void TKV_menu::showEvent(QShowEvent *udalost)
     if (m_zobrazeno)
         return;
     m_zobrazeno = true;
-    Proved([this] { FormShow(); });
+    m_staniceNactena = Proved([this] { FormShow(); });
     // Only now may the start-up timer open its dialog: over the finished window.
     if (!m_uvodniDialogUkazan && !Timer->isActive())
         Timer->start();
