@@ -6,7 +6,9 @@
 #include "Prikazy.h"
 #include "Reference.h"
 #include "Soubory.h"
+#include "Spoustec.h"
 #include "Stanice.h"
+#include "Umisteni.h"
 #include "Volby.h"
 #include "Zaznam.h"
 
@@ -22,19 +24,25 @@
 namespace {
 
 const char *const NapovedaStanice =
-    R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat]
+    R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
 
 Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
   STANICE.RCD, OKRSKY.RCD, STRANY.RCD, KANDIDAT.RCD   v adresáři stanice
   KVRVOK.RCD, CISCHYB.RCD                             v CIL
   data/HLASO.RCD (prázdný záznam), data/KOMISE.RCD, data/INFOK83.RCD
-  Export/, a je-li sestaven, program zelkovar s nápovědou
+  Export/
+  zelkovar-OBEC-OKRSEK.desktop  zástupce, který spouští program na této stanici
+Nástroj sestavený ze zdrojů (ne z balíčku) zkopíruje do CIL i program
+zelkovar s nápovědou a ikonou.
 
   --podadresar P  adresář stanice i dat je CIL/data/P/ (program se pak
                   spouští s parametrem P)
   --prepsat       přepíše existující soubor stanice a referenční soubory;
                   pořízená data (HLASO.RCD, KOMISE.RCD, INFOK83.RCD, soubory
                   výsledků) zůstanou, jak jsou
+  --plocha        dá zástupce i na plochu uživatele a do jeho nabídky
+                  aplikací (spusťte jako uživatel, který bude s programem
+                  pracovat)
 
 Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
 "volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
@@ -135,11 +143,12 @@ void ZapisNeniLiTam(const QString &adresar, const QString &jmeno, const QByteArr
         Zapis(adresar, jmeno, obsah);
 }
 
-// The program and its help file, when they have been built beside this tool.
+// The program with its help file and icon, when they have been built beside this tool.
 void KopirujProgram(const QString &cil)
 {
     const QString zdroj = QCoreApplication::applicationDirPath() + u'/';
-    for (const QString &jmeno : {QStringLiteral("zelkovar"), QStringLiteral("Zelkovar.html")}) {
+    for (const QString &jmeno : {QStringLiteral("zelkovar"), QStringLiteral("Zelkovar.html"),
+                                 QStringLiteral("zelkovar.svg")}) {
         const QFileInfo info(zdroj + jmeno);
         if (!info.isFile())
             continue;
@@ -158,7 +167,7 @@ int PrikazStanice(const QStringList &argumenty)
     }
     const std::optional<TVolby> v =
         RozeberVolby(QStringLiteral("stanice"), argumenty, {QStringLiteral("--podadresar")},
-                     {QStringLiteral("--prepsat")});
+                     {QStringLiteral("--prepsat"), QStringLiteral("--plocha")});
     if (!v)
         return KodPouziti;
     const QStringList &volne = v->Volne;
@@ -168,6 +177,7 @@ int PrikazStanice(const QStringList &argumenty)
     }
     const QString podadresar = v->Hodnota(QStringLiteral("--podadresar"));
     const bool prepsat = v->Ma(QStringLiteral("--prepsat"));
+    const bool naPlochu = v->Ma(QStringLiteral("--plocha"));
 
     const QJsonObject popis = NactiPopis(volne.at(0), QStringLiteral("Popis stanice"),
                                          {QStringLiteral("stanice"), QStringLiteral("okrsky"),
@@ -215,7 +225,19 @@ int PrikazStanice(const QStringList &argumenty)
     ZapisNeniLiTam(adrData, QStringLiteral("HLASO.RCD"), ZakodujHlasovani(THlasovaniRec{}));
     ZapisNeniLiTam(adrData, QStringLiteral("KOMISE.RCD"), QByteArray());
     ZapisNeniLiTam(adrData, QStringLiteral("INFOK83.RCD"), QByteArray());
-    KopirujProgram(cil);
+    // Installed from the package, the program stays where it is and the launcher names
+    // this installation; a build copies itself in, as the old layout had it.
+    const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
+    const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
+    if (!umisteni.ZBalicku)
+        KopirujProgram(cil);
+    const TSpoustec spoustec =
+        umisteni.ZBalicku
+            ? VytvorSpoustec(DekodujStanici(stanice), adresarNastroje + QStringLiteral("zelkovar"), cil, podadresar,
+                             umisteni.Ikona)
+            : VytvorSpoustec(DekodujStanici(stanice), cil + QStringLiteral("zelkovar"), cil, podadresar,
+                             cil + QStringLiteral("zelkovar.svg"));
+    const QString vInstalaci = ZapisSpoustec(spoustec, cil);
     // The station file last: its presence marks a complete installation.
     Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);
 
@@ -223,5 +245,10 @@ int PrikazStanice(const QStringList &argumenty)
               .arg(cil, podadresar.isEmpty()
                             ? QString()
                             : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
+    Vypis(QStringLiteral("Zástupce stanice: %1\n").arg(vInstalaci));
+    if (naPlochu) {
+        const QStringList uzivatel = ZapisSpoustecUzivateli(spoustec);
+        Vypis(QStringLiteral("Na ploše: %1\nV nabídce aplikací: %2\n").arg(uzivatel.at(0), uzivatel.at(1)));
+    }
     return KodUspech;
 }
