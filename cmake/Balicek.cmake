@@ -75,11 +75,12 @@ The package holds the program, the station tool zelkovar-nastroj that
 prepares a station and its desktop launcher, the help and the manual pages.
 The user interface is in Czech.")
 # The libraries come from dpkg-shlibdeps; what the programs load at run time without
-# linking it is named here: the fonts the printouts are measured with, and Qt's Czech
-# translations of the standard dialogs. Qt's screen and printer plugins come with its
-# libraries.
+# linking it is named here: the fonts the printouts are measured with, the font the
+# windows are laid out with (without it a bare system shows them in a monospaced
+# face), and Qt's Czech translations of the standard dialogs. Qt's screen and printer
+# plugins come with its libraries.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_NAME zelkovar-dbgsym)
 set(CPACK_DEBIAN_DBGSYM_FILE_NAME DEB-DEFAULT)

@@ -8,8 +8,8 @@
 set -euo pipefail
 
 # Running: Qt's libraries (with their screen and printer plugins), zlib, libgcrypt,
-# the fonts the printouts are measured with, Qt's Czech translations.
-BEH=(libqt6widgets6 libqt6printsupport6 zlib1g libgcrypt20 fonts-liberation qt6-translations-l10n)
+# the fonts the printouts are measured with, the windows' font, Qt's Czech translations.
+BEH=(libqt6widgets6 libqt6printsupport6 zlib1g libgcrypt20 fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # Building, testing and packaging.
 SESTAVENI=(
   build-essential cmake ninja-build pkg-config
