@@ -213,6 +213,14 @@ int PrikazStanice(const QStringList &argumenty)
         throw EChyba(QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
                          .arg(adrStanice));
     }
+    // Installed from the package, the program stays where it is and the launcher names
+    // this installation; a build copies itself in, as the old layout had it.
+    const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
+    const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
+    const TSpoustec spoustec = VytvorSpoustec(
+        DekodujStanici(stanice),
+        (umisteni.ZBalicku ? adresarNastroje : cil) + QStringLiteral("zelkovar"), cil, podadresar,
+        umisteni.ZBalicku ? umisteni.Ikona : cil + QStringLiteral("zelkovar.svg"));
     VytvorAdresar(adrStanice);
     VytvorAdresar(adrData);
     VytvorAdresar(cil + QStringLiteral("Export"));
@@ -225,18 +233,8 @@ int PrikazStanice(const QStringList &argumenty)
     ZapisNeniLiTam(adrData, QStringLiteral("HLASO.RCD"), ZakodujHlasovani(THlasovaniRec{}));
     ZapisNeniLiTam(adrData, QStringLiteral("KOMISE.RCD"), QByteArray());
     ZapisNeniLiTam(adrData, QStringLiteral("INFOK83.RCD"), QByteArray());
-    // Installed from the package, the program stays where it is and the launcher names
-    // this installation; a build copies itself in, as the old layout had it.
-    const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
-    const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
     if (!umisteni.ZBalicku)
         KopirujProgram(cil);
-    const TSpoustec spoustec =
-        umisteni.ZBalicku
-            ? VytvorSpoustec(DekodujStanici(stanice), adresarNastroje + QStringLiteral("zelkovar"), cil, podadresar,
-                             umisteni.Ikona)
-            : VytvorSpoustec(DekodujStanici(stanice), cil + QStringLiteral("zelkovar"), cil, podadresar,
-                             cil + QStringLiteral("zelkovar.svg"));
     const QString vInstalaci = ZapisSpoustec(spoustec, cil);
     // The station file last: its presence marks a complete installation.
     Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);

@@ -6,7 +6,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -118,8 +117,7 @@ TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
                        "Terminal=false\n"
                        "Categories=Office;\n"
                        "StartupWMClass=zelkovar\n")
-            .arg(Hodnota(nazev), Hodnota(exec), Hodnota(QDir(instalace).absolutePath()),
-                 Hodnota(QFileInfo(ikona).isFile() ? ikona : QStringLiteral("zelkovar")));
+            .arg(Hodnota(nazev), Hodnota(exec), Hodnota(QDir(instalace).absolutePath()), Hodnota(ikona));
     return {jmeno + QStringLiteral(".desktop"), text.toUtf8()};
 }
 

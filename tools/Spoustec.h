@@ -15,8 +15,8 @@ struct TSpoustec
 };
 
 // `program`: the executable to start; `instalace`: the installation directory;
-// `podadresar`: the station's P, or empty; `ikona`: the icon file (a themed name when
-// the file is missing). Throws for a path that a desktop entry cannot carry.
+// `podadresar`: the station's P, or empty; `ikona`: the icon file. Throws for a path
+// that a desktop entry cannot carry.
 TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
                          const QString &instalace, const QString &podadresar,
                          const QString &ikona);
