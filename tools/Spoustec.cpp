@@ -102,7 +102,8 @@ TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
     QString jmeno = QStringLiteral("zelkovar-%1-%2").arg(CastJmena(stanice.KodObce)).arg(stanice.CisloOkrsku);
     if (!podadresar.isEmpty()) {
         nazev += QStringLiteral(" (%1)").arg(podadresar);
-        exec += u' ' + Argument(podadresar);
+        // After "--": a name that starts with a dash is still the parameter.
+        exec += QStringLiteral(" -- ") + Argument(podadresar);
         jmeno += u'-' + CastJmena(podadresar);
     }
     const QString text =

@@ -160,7 +160,7 @@ private slots:
                                              << QString();
         QTest::newRow("parametr se stanici v instalaci nepocita")
             << QStringList{u"--instalace=@/koren"_s, u"X"_s} << 0 << okno << QString();
-        QTest::newRow("stanice v data/P") << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"P"_s}
+        QTest::newRow("stanice v data/P") << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"--"_s, u"P"_s}
                                           << 0 << okno << QString();
         QTest::newRow("stanici nelze nacist")
             << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"Q"_s} << 1 << QString()

@@ -275,7 +275,7 @@ private slots:
         QTest::addColumn<QString>("podadresar");
         QTest::newRow("mezery a diakritika") << QStringLiteral("okrsek 12 Žďár") << QString();
         QTest::newRow("znaky shellu a podadresář")
-            << QStringLiteral("a\"b$c\\d`e%f%%g 'h'") << QStringLiteral("P7");
+            << QStringLiteral("a\"b$c\\d`e%f%%g 'h'") << QStringLiteral("-P7");
         QTest::newRow("konec řádku") << QStringLiteral("okrsek\n12") << QString();
     }
     void spoustecStanice()
@@ -308,10 +308,10 @@ private slots:
         const QByteArray obsah = Obsah(cil + u'/' + jmeno);
         const QMap<QString, QString> k = Klice(obsah);
         QCOMPARE(k.value(QStringLiteral("Name")),
-                 QStringLiteral("Zelkovar – Žďár, okrsek 12") + (podadresar.isEmpty() ? QString() : QStringLiteral(" (P7)")));
+                 QStringLiteral("Zelkovar – Žďár, okrsek 12") + (podadresar.isEmpty() ? QString() : QStringLiteral(" (-P7)")));
         QStringList ocekavane = {cil + QStringLiteral("/zelkovar"), QStringLiteral("--instalace"), cil};
         if (!podadresar.isEmpty())
-            ocekavane << podadresar;
+            ocekavane << QStringLiteral("--") << podadresar;
         QCOMPARE(ArgumentyExec(k.value(QStringLiteral("Exec"))), ocekavane);
         // The tool as built copies the program and its icon into the installation.
         QVERIFY(QFileInfo(ocekavane.first()).isExecutable());
