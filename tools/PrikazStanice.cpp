@@ -10,6 +10,7 @@
 #include "Stanice.h"
 #include "Umisteni.h"
 #include "Volby.h"
+#include "Zamek.h"
 #include "Zaznam.h"
 
 #include <QCoreApplication>
@@ -222,6 +223,9 @@ int PrikazStanice(const QStringList &argumenty)
         (umisteni.ZBalicku ? adresarNastroje : cil) + QStringLiteral("zelkovar"), cil, podadresar,
         umisteni.ZBalicku ? umisteni.Ikona : cil + QStringLiteral("zelkovar.svg"));
     VytvorAdresar(adrStanice);
+    // Never under a running program or another writer of the same station.
+    const TZamek program(adrStanice, TZamek::TDruh::Program);
+    const TZamek zapis(adrStanice);
     VytvorAdresar(adrData);
     VytvorAdresar(cil + QStringLiteral("Export"));
 

@@ -112,11 +112,7 @@ bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk
 
 bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    for (const QString &prefix : {u"O"_s, u"E"_s}) {
-        if (QFileInfo::exists(JmenoSouboruOkrsku(adr, klic, prefix)))
-            return true;
-    }
-    return false;
+    return !AktualniPrefix(adr, klic).isEmpty();
 }
 
 // The record as the export flow prints it: the check run on a copy of the data

@@ -1,4 +1,5 @@
 // zelkovar-nastroj: prepares stations and reads or writes protected results files.
+#include "Denik.h"
 #include "EChyba.h"
 #include "Prikazy.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
         return KodPouziti;
     }
     const QString prikaz = argumenty.takeFirst();
+    Denik::NastavKdo(QStringLiteral("zelkovar-nastroj ") + prikaz);
     if (prikaz == u"--help" || prikaz == u"-h") {
         std::fputs(Napoveda, stdout);
         return KodUspech;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace Soubory {
@@ -106,7 +107,22 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
     return obsah;
 }
 
-void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
+qint64 CasZmeny(const QString &cesta)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+qint64 TedNs()
+{
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs)
 {
     const QFileInfo info(cesta);
     const QByteArray cilova = QFile::encodeName(info.absoluteFilePath());
@@ -114,7 +130,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
     QByteArray docasna = adresar + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
 
     int chyba = Vlozena(KrokUkladani::Vytvoreni);
-    const int fd = chyba ? -1 : ::mkstemp(docasna.data());
+    const int fd = chyba ? -1 : ::mkostemp(docasna.data(), O_CLOEXEC);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), chyba ? chyba : errno);
 
@@ -130,6 +146,15 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
     if (chyba) {
         ::close(fd);
         zrus(QStringLiteral("zápis"), chyba);
+    }
+    if (casZmenyNs >= 0) {
+        const struct timespec casy[2] = {{0, UTIME_OMIT},
+                                         {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
+        if (::futimens(fd, casy) != 0) {
+            const int kod = errno;
+            ::close(fd);
+            zrus(QStringLiteral("nastavení času změny"), kod);
+        }
     }
     chyba = Vlozena(KrokUkladani::Fsync);
     if (!chyba && ::fsync(fd) != 0)
@@ -175,11 +200,15 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
         if (dfd >= 0)
             ::close(dfd);
     }
+    // Some file systems cannot sync a directory at all; the rename is then as durable
+    // as they make it.
+    if (chyba == EINVAL || chyba == ENOTSUP)
+        chyba = 0;
     if (chyba) {
+        // Back to the old file while its second name exists. Without one (no hard
+        // links) the new file stays: it is complete, and removing it would lose both.
         if (!zaloha.isEmpty())
             ::rename(zaloha.constData(), cilova.constData());
-        else
-            ::unlink(cilova.constData());
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
@@ -188,7 +217,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
 {
     const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření"), errno);
     int chyba = ZapisVse(fd, obsah);
@@ -196,6 +225,25 @@ void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
         chyba = errno;
     if (chyba)
         Selhani(cesta, QStringLiteral("zápis"), chyba);
+}
+
+void Presun(const QString &odkud, const QString &kam)
+{
+    const QByteArray z = QFile::encodeName(odkud), na = QFile::encodeName(kam);
+    if (::rename(z.constData(), na.constData()) != 0) {
+        throw EChyba(QStringLiteral("Soubor %1 nelze přesunout do %2: %3").arg(odkud, kam, Duvod(errno)));
+    }
+    for (const QString &adresar : {QFileInfo(kam).absolutePath(), QFileInfo(odkud).absolutePath()}) {
+        const int dfd = ::open(QFile::encodeName(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dfd < 0)
+            continue;
+        if (::fsync(dfd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+            const int chyba = errno;
+            ::close(dfd);
+            throw EChyba(QStringLiteral("Adresář %1 nelze zapsat na disk: %2").arg(adresar, Duvod(chyba)));
+        }
+        ::close(dfd);
+    }
 }
 
 void Smaz(const QString &cesta)
