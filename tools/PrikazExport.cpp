@@ -4,6 +4,7 @@
 #include "Instalace.h"
 #include "PredExportem.h"
 #include "Prikazy.h"
+#include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
 #include "Zamek.h"
@@ -57,23 +58,19 @@ QString RozdilPoctu(const TOkrsekRec &t3, const TInfo83Rec &jiny)
 
 int PrikazExport(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaExport));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v = RozeberVolby(
-        u"export"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--cil"_s}, {u"--ano"_s});
-    if (!v)
-        return KodPouziti;
-    if (v->Volne.size() != 1) {
-        VypisChybu(u"export: čekám INSTALACE (viz --help)"_s);
-        return KodPouziti;
-    }
-    const QString typ = v->Hodnota(u"--typ"_s);
-    const QString cil = v->Hodnota(u"--cil"_s);
-    const bool ano = v->Ma(u"--ano"_s);
+    const TVolby v = RozeberVolby({u"export"_s,
+                                   NapovedaExport,
+                                   {u"INSTALACE"_s},
+                                   {u"--typ"_s, u"--podadresar"_s, u"--cil"_s},
+                                   {u"--ano"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString typ = v.Hodnota(u"--typ"_s);
+    const QString cil = v.Hodnota(u"--cil"_s);
+    const bool ano = v.Ma(u"--ano"_s);
     const std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"export"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"export"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
     if (!st)
         return KodChyba;
     int kod = KodUspech;
@@ -85,7 +82,8 @@ int PrikazExport(const QStringList &argumenty)
     // The target is checked before anything changes: a mistyped path must not become
     // a new directory that the export silently lands in.
     const QString adresar =
-        cil.isEmpty() ? st->Adresare.AdrInstalace + u"Export/"_s : QDir(cil).absolutePath() + u'/';
+        cil.isEmpty() ? Soubory::NajdiAdresar(st->Adresare.AdrInstalace, u"Export"_s)
+                      : QDir(cil).absolutePath() + u'/';
     if (!cil.isEmpty() && !QFileInfo(adresar).isDir()) {
         VypisChybu(u"export: cílový adresář %1 neexistuje (připojte zařízení, nebo adresář vytvořte)"_s.arg(adresar));
         return KodChyba;

@@ -241,23 +241,19 @@ TPorizeniTypu Vysledky(const QJsonValue &hodnota, const QString &kde, const TSta
 
 int PrikazPorizeni(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaPorizeni));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v =
-        RozeberVolby(u"porizeni"_s, argumenty, {u"--podadresar"_s}, {u"--ano"_s});
-    if (!v)
-        return KodPouziti;
-    const QStringList &volne = v->Volne;
-    if (volne.size() != 2) {
-        VypisChybu(u"porizeni: čekám POPIS.json a INSTALACE (viz --help)"_s);
-        return KodPouziti;
-    }
+    const TVolby v = RozeberVolby({u"porizeni"_s,
+                                   NapovedaPorizeni,
+                                   {u"POPIS.json"_s, u"INSTALACE"_s},
+                                   {u"--podadresar"_s},
+                                   {u"--ano"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QStringList &volne = v.Volne;
     const QJsonObject popis =
         NactiPopis(volne.at(0), u"Popis pořízení"_s, {u"hlasovani"_s, u"komise"_s, u"vysledky"_s});
     std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"porizeni"_s, volne.at(1), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"porizeni"_s, volne.at(1), v.Hodnota(u"--podadresar"_s));
     if (!st)
         return KodChyba;
     const TAdresare &adr = st->Adresare;
@@ -282,7 +278,7 @@ int PrikazPorizeni(const QStringList &argumenty)
     // Like the entry window, exported data are replaced only when the user says so.
     for (const TPorizeniTypu &t : typy) {
         const QString stav = t.Klic.TypZastup == u"1" ? st->Stanice.Stav1 : st->Stanice.Stav2;
-        if (stav.trimmed() == u"A" && !v->Ma(u"--ano"_s)) {
+        if (stav.trimmed() == u"A" && !v.Ma(u"--ano"_s)) {
             VypisChybu(
                 u"porizeni: data typu zastupitelstva %1 už byla exportována; přepíše je jen volba --ano"_s
                     .arg(t.Klic.TypZastup));

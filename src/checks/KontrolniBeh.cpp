@@ -74,16 +74,17 @@ bool Kontroly(TKontrolniBeh &b)
     NactiStrany(b.Adresare, b.AktOkrsek, b.Reference);
 
     ProvedKontroly(b);
-    Denik::Zapis(b.Adresare.AdrStanice,
-                 QStringLiteral("kontrola: typ zastupitelstva %1, %2, SeznamChyb=%3")
-                     .arg(b.AktOkrsek.TypZastup,
-                          b.Stav.JsouChyby           ? QStringLiteral("blokující chyby")
-                              : b.Stav.JsouPropustitelne ? QStringLiteral("propustitelné chyby")
-                              : b.Stav.JsouUpozorneni    ? QStringLiteral("jen upozornění")
-                                                         : QStringLiteral("bez chyb"),
-                          b.Vysledky.VetaTS.SeznamChyb));
-
-    ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    if (!b.Adresare.JenCteni) {
+        Denik::Zapis(b.Adresare.AdrStanice,
+                     QStringLiteral("kontrola: typ zastupitelstva %1, %2, SeznamChyb=%3")
+                         .arg(b.AktOkrsek.TypZastup,
+                              b.Stav.JsouChyby               ? QStringLiteral("blokující chyby")
+                                  : b.Stav.JsouPropustitelne ? QStringLiteral("propustitelné chyby")
+                                  : b.Stav.JsouUpozorneni    ? QStringLiteral("jen upozornění")
+                                                             : QStringLiteral("bez chyb"),
+                              b.Vysledky.VetaTS.SeznamChyb));
+        ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    }
     b.KontrolyOK = b.ExportOK = !b.Stav.JsouChyby;
     if (b.Vybrano == 5 && b.TiskProtokolu)
         b.TiskProtokolu();

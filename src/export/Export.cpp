@@ -1,5 +1,6 @@
 #include "Export.h"
 
+#include "ChybySystemu.h"
 #include "Denik.h"
 #include "EChyba.h"
 #include "Soubory.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -26,7 +26,7 @@ bool g_vynutBloky = false;
 
 QString Duvod(int chyba)
 {
-    return QString::fromLocal8Bit(std::strerror(chyba));
+    return PopisChybySystemu(chyba);
 }
 
 bool ChybiMisto(int chyba)

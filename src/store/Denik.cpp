@@ -1,5 +1,7 @@
 #include "Denik.h"
 
+#include "ChybySystemu.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -59,7 +61,7 @@ void Ohlas(const QString &cesta, int chyba)
     s.ohlaseno = true;
     const QString zprava = QStringLiteral("Do deníku %1 nelze zapisovat (%2). Práce pokračuje, "
                                           "jen se nezaznamenává do deníku.")
-                               .arg(cesta, QString::fromLocal8Bit(std::strerror(chyba)));
+                               .arg(cesta, PopisChybySystemu(chyba));
     if (s.hlaseni)
         s.hlaseni(zprava);
     else
@@ -71,7 +73,8 @@ void Ohlas(const QString &cesta, int chyba)
 void Zapis(const QString &adrStanice, const QString &udalost)
 {
     const QString cesta = adrStanice + JmenoSouboru;
-    const QString radek = QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
+    const QDateTime ted = QDateTime::currentDateTime();
+    const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
         + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
     if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
         Ohlas(cesta, chyba);

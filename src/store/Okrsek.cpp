@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -559,7 +560,7 @@ QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
 {
-    const QString prefix = UklidOkrsek(adr, klic);
+    const QString prefix = adr.JenCteni ? AktualniPrefix(adr, klic) : UklidOkrsek(adr, klic);
     NactiOkrsek(adr, klic, prefix.isEmpty() ? QStringLiteral("E") : prefix, v);
     return prefix;
 }

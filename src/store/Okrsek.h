@@ -137,7 +137,8 @@ QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic);
 // The same, after removing the file that is not current. Only for a writer.
 QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 
-// Loads the current file of the key (after UklidOkrsek); returns its prefix, empty
+// Loads the current file of the key (after UklidOkrsek, unless the installation is
+// opened for reading only); returns its prefix, empty
 // when there is none and the record stays empty.
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
 

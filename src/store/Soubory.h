@@ -13,6 +13,10 @@ namespace Soubory {
 // letter case it exists; when none exists, adresar + jmeno as given.
 QString NajdiSoubor(const QString &adresar, const QString &jmeno);
 
+// The path of the directory `jmeno` in `adresar` (which ends with '/'), ending with
+// '/', in whatever letter case it exists; when none exists, adresar + jmeno + '/'.
+QString NajdiAdresar(const QString &adresar, const QString &jmeno);
+
 // Whether a regular file of that name exists in any letter case.
 bool Existuje(const QString &adresar, const QString &jmeno);
 

@@ -2,6 +2,8 @@
 
 #include "Denik.h"
 
+#include "ChybySystemu.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -74,7 +76,7 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         const int chyba = errno;
         Drzene().remove(m_cesta);
         throw EChyba(QStringLiteral("Zámek instalace %1 nelze vytvořit: %2")
-                         .arg(m_cesta, QString::fromLocal8Bit(std::strerror(chyba))));
+                         .arg(m_cesta, PopisChybySystemu(chyba)));
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int chyba = errno;
@@ -83,7 +85,7 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         Drzene().remove(m_cesta);
         if (chyba != EWOULDBLOCK) {
             throw EChyba(QStringLiteral("Zámek instalace %1 nelze získat: %2")
-                             .arg(m_cesta, QString::fromLocal8Bit(std::strerror(chyba))));
+                             .arg(m_cesta, PopisChybySystemu(chyba)));
         }
         const QString kdo = drzitel.isEmpty() ? QStringLiteral("jiný program") : drzitel;
         Denik::Zapis(adrStanice, QStringLiteral("odmítnut druhý zapisovatel; instalaci právě upravuje %1").arg(kdo));

@@ -549,8 +549,9 @@ private slots:
         Instalace::Vytvor(adr, Instalace::Stanice(), {1});
         TBeh beh(dir.path());
         beh.Zobraz();
-        // A damaged reference file makes the tally sheet command fail midway.
-        Instalace::ZapisSoubor(adr + u"STRANY.RCD"_s, QByteArray(100, 'x'));
+        // A damaged reference file (a party record of garbage) makes the tally sheet
+        // command fail midway.
+        Instalace::ZapisSoubor(adr + u"STRANY.RCD"_s, QByteArray(169, 'x'));
         beh.Akce(u"ScitaciArch_vyskaA4_MI"_s)->trigger();
         QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));

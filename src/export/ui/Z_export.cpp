@@ -4,6 +4,7 @@
 #include "EChyba.h"
 #include "Export.h"
 #include "Okna.h"
+#include "Soubory.h"
 #include "Z_infoE.h"
 #include "Zarizeni.h"
 
@@ -163,7 +164,7 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
     };
     try {
         if (zarizeni.isEmpty()) {
-            const QString cil = m_adresare.AdrInstalace + u"Export/"_s;
+            const QString cil = Soubory::NajdiAdresar(m_adresare.AdrInstalace, u"Export"_s);
             if (!QDir().mkpath(cil))
                 throw EChyba(u"Adresář %1 nelze vytvořit."_s.arg(cil));
             const TExportSouboru v =

@@ -36,7 +36,7 @@ QString SouborTiskuBezTiskarny(const QString &adrInstalace, const QString &titul
         jmeno.prepend(u"tisk"_s);
     if (!jmeno.endsWith(u".pdf", Qt::CaseInsensitive))
         jmeno += u".pdf"_s;
-    const QString adresar = Soubory::NajdiSoubor(adrInstalace, u"Tisk"_s) + u'/';
+    const QString adresar = Soubory::NajdiAdresar(adrInstalace, u"Tisk"_s);
     return Soubory::NajdiSoubor(adresar, jmeno);
 }
 
