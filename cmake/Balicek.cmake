@@ -32,7 +32,6 @@ endforeach()
 # Debian's own documents of each package: the copyright and the changelog.
 set(ZELKOVAR_SPRAVCE "Zelkovar <podpora@zelkovar.example>" CACHE STRING "Maintainer of the packages")
 configure_file(baleni/changelog.in ${PROJECT_BINARY_DIR}/baleni/changelog @ONLY)
-find_program(GZIP gzip REQUIRED)
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/baleni/changelog.gz
   COMMAND ${GZIP} -9nc ${PROJECT_BINARY_DIR}/baleni/changelog > ${PROJECT_BINARY_DIR}/baleni/changelog.gz
   DEPENDS ${PROJECT_BINARY_DIR}/baleni/changelog
