@@ -15,7 +15,7 @@ SESTAVENI=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools zlib1g-dev libgcrypt20-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils strace
   dpkg-dev librsvg2-bin lintian desktop-file-utils
 )
 

@@ -201,6 +201,8 @@ TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &
                          .arg(data.size())
                          .arg(qint64(fs.f_bavail) * qint64(fs.f_frsize)));
 
+    // A copy cut short by a kill left its temporary file; it holds nothing current.
+    Soubory::SmazPozustatky(cil, u"."_s + jmeno + u'.');
     TExportSouboru vysledek;
     vysledek.Zpusob = 1;
     TDocasnyExport docasny(adresar.fd(), cil, jmeno);

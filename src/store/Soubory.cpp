@@ -241,6 +241,16 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
+    SmazPozustatky(info.absolutePath(), QLatin1Char('.') + info.fileName() + QLatin1Char('.'));
+}
+
+void SmazPozustatky(const QString &adresar, const QString &zacatek)
+{
+    const QDir dir(adresar);
+    const QStringList pozustatky =
+        dir.entryList({zacatek + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &jmeno : pozustatky)
+        ::unlink(QFile::encodeName(dir.filePath(jmeno)).constData());
 }
 
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
