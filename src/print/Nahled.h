@@ -106,6 +106,8 @@ public:
 
     // The sheet in layout units: A4 portrait 2100 x 2970, A3 portrait 2970 x 4200.
     QSize RozmerListu() const;
+    // The strip along each edge of the sheet that printers cannot print on (5 mm).
+    static constexpr int OkrajTiskarny = 50;
     QPageLayout RozvrzeniStranky() const;
 
     // A document begun while another is open is not begun again.

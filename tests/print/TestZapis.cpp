@@ -147,8 +147,9 @@ private slots:
                 QCOMPARE(s.Konec(soucet), list.X1 - 20);
                 const TOperace ident = s.Presne(strana, u"512345-7-1-"_s).value(0);
                 QCOMPARE(s.Konec(ident), soucet.X1 - 10);
+                // The stamp clears the taller line above it.
                 const TOperace razitko = s.Presne(strana, u"10.10.2026 14:30:05,042"_s).value(0);
-                QCOMPARE(razitko.Y1, 2700);
+                QCOMPARE(razitko.Y1, 2705);
                 QCOMPARE(s.Konec(razitko), 1900);
             }
         }
@@ -245,15 +246,19 @@ private slots:
     {
         QTest::addColumn<QString>("slovo");
         QTest::addColumn<bool>("zmenseno");
+        QTest::addColumn<int>("radku"); // rows of dots the remainder takes
         // Narrow letters: the remainder fits the sheet in size 18.
-        QTest::newRow("vejde se") << u"lilii "_s << false;
-        // Wide letters: the remainder would run off the paper and is set smaller.
-        QTest::newRow("zmensen") << u"MOWMOWM "_s << true;
+        QTest::newRow("vejde se") << u"lilii "_s << false << 1;
+        // Wider ones: the remainder would run off the paper and is set smaller.
+        QTest::newRow("zmensen") << u"aaiaa "_s << true << 1;
+        // Wide letters: not even the small size holds it on one row of dots.
+        QTest::newRow("dalsi radek") << u"MOWMOWM "_s << true << 2;
     }
     void dlouhyDuvod()
     {
         QFETCH(QString, slovo);
         QFETCH(bool, zmenseno);
+        QFETCH(int, radku);
         TZaznamZapisu z;
         z.Hlasovani.Prerus = u"B"_s;
         z.Hlasovani.PrerusD = u"10.10.2026 ráno"_s; // longer than 12: small size
@@ -264,15 +269,21 @@ private slots:
         duvod = duvod.left(199) + u'x';
         z.Hlasovani.DuvodPrer = duvod;
         const TSestava s(z);
-        const QList<TOperace> casti =
-            s.Texty(1, [&](const QString &t) { return t.size() > 3 && (duvod.startsWith(t) || duvod.endsWith(t)); });
-        QCOMPARE(casti.size(), 2);
-        QCOMPARE(casti.at(0).Text + casti.at(1).Text, duvod);
+        const QList<TOperace> casti = s.Texty(1, [&](const QString &t) { return t.size() > 3 && duvod.contains(t); });
+        QCOMPARE(casti.size(), 1 + radku);
+        QString vse;
+        for (int i = 0; i < casti.size(); ++i) {
+            vse += casti.at(i).Text;
+            QVERIFY(s.Konec(casti.at(i)) <= 2100 - TNahled::OkrajTiskarny);
+            if (i > 0) {
+                QCOMPARE(casti.at(i).Pismo.Velikost < 18, zmenseno);
+                QVERIFY(casti.at(i).Pismo.Velikost >= 16);
+                QCOMPARE(casti.at(i).X1, 200);
+                QCOMPARE(casti.at(i).Y1, casti.at(0).Y1 + 50 * i);
+            }
+        }
+        QCOMPARE(vse, duvod);
         QCOMPARE(casti.at(0).Pismo.Velikost, 18);
-        QCOMPARE(casti.at(1).Pismo.Velikost < 18, zmenseno);
-        QVERIFY(s.Konec(casti.at(1)) <= 2100 - TZapis::OkrajTiskarny);
-        QCOMPARE(casti.at(1).X1, 200);
-        QCOMPARE(casti.at(1).Y1, casti.at(0).Y1 + 50);
         QCOMPARE(s.Presne(1, u"10.10.2026 ráno"_s).value(0).Pismo.Velikost, 16);
         QCOMPARE(s.Presne(1, u"8:00"_s).value(0).Pismo.Velikost, 24);
         // A short reason stays in the normal size on one line.
@@ -371,32 +382,39 @@ private slots:
     void povereny_data()
     {
         QTest::addColumn<QString>("jmeno");
-        QTest::addColumn<bool>("zlom");
-        QTest::newRow("kratke") << u"Ing. Karel Dvořák"_s << false;
+        QTest::addColumn<int>("casti");
+        QTest::newRow("kratke") << u"Ing. Karel Dvořák"_s << 1;
         QTest::newRow("dlouhe") << u"Ing. Karel Dvořák, místostarosta obce, bytem Lhota pod Horou číslo popisné 15, okres Benešov"_s
-                                << true;
-        QTest::newRow("200 znaku") << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << true;
+                                << 2;
+        // Not even the small size holds the rest on one row of dots: a further row.
+        QTest::newRow("200 znaku") << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << 3;
     }
     void povereny()
     {
         QFETCH(QString, jmeno);
-        QFETCH(bool, zlom);
+        QFETCH(int, casti);
         TZaznamZapisu z;
         z.Hlasovani.PoverPred = jmeno;
         const TSestava s(z);
         const QList<TOperace> popis = s.Texty(2, [](const QString &t) { return t.endsWith(u"jméno a příjmení"); });
         QCOMPARE(popis.size(), 1);
-        QCOMPARE(popis.first().Text.startsWith(QString(100, u' ')), zlom);
-        QList<TOperace> casti = s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
-        QCOMPARE(casti.size(), zlom ? 2 : 1);
-        if (zlom) {
-            // The remainder repeats the separator and sits two lines lower.
-            QCOMPARE(casti.at(0).Text.size() + casti.at(1).Text.size(), TTisk::BezMezerVpravo(jmeno).size() + 1);
-            QCOMPARE(casti.at(1).Y1, casti.at(0).Y1 + 100);
-            QCOMPARE(casti.at(1).X1, 200);
+        QCOMPARE(popis.first().Text.startsWith(QString(100, u' ')), casti > 1);
+        const QList<TOperace> kusy = s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
+        QCOMPARE(kusy.size(), casti);
+        int znaku = 0;
+        for (int i = 0; i < casti; ++i) {
+            znaku += int(kusy.at(i).Text.size());
             // Nothing runs off the paper.
-            QVERIFY(s.Konec(casti.at(1)) <= 2100 - TZapis::OkrajTiskarny);
+            QVERIFY(s.Konec(kusy.at(i)) <= 2100 - TNahled::OkrajTiskarny);
+            if (i > 0) {
+                // The rest sits two lines lower, further rows one line each.
+                QCOMPARE(kusy.at(i).Y1, kusy.at(0).Y1 + 50 + 50 * i);
+                QCOMPARE(kusy.at(i).X1, 200);
+            }
         }
+        // The first row's separator is repeated at the start of the next.
+        QCOMPARE(znaku, TTisk::BezMezerVpravo(jmeno).size() + (casti > 1 ? 1 : 0));
+        QCOMPARE(popis.first().Y1, kusy.last().Y1 + 12 + 50 - 14);
     }
 
     void stranyHL()
