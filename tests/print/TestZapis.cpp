@@ -379,6 +379,25 @@ private slots:
         QCOMPARE(s.Presne(5, u"Jména, příjmení a podpisy ostatních členů komise - pokračování:"_s).size(), 1);
     }
 
+    // Section III closes its sheet after any row of names that ends below 2350, the
+    // last one too: the closing lines then go on a continuation sheet, never lower.
+    void zaverSekceIII()
+    {
+        for (int pocet = 0; pocet <= 45; ++pocet) {
+            TZaznamZapisu z;
+            z.Komise.clear();
+            for (int i = 1; i <= pocet; ++i)
+                z.Komise.append({u"Člen č. %1"_s.arg(i)});
+            const TSestava s(z);
+            int strana = 2;
+            while (s.Presne(strana, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s).isEmpty())
+                ++strana;
+            const TOperace odmitl = s.Zacinajici(strana, u"Zápis odmítl podepsat"_s).value(0);
+            QVERIFY2(odmitl.Y1 <= 2350 + 100, qPrintable(QString::number(pocet)));
+            QCOMPARE(s.Presne(strana, u"III. - pokračování"_s).size(), strana > 2 ? 1 : 0);
+        }
+    }
+
     void povereny_data()
     {
         QTest::addColumn<QString>("jmeno");
