@@ -1,6 +1,7 @@
 // The official record: footer, sheet 1, sheet 2 with section III, the ballot copy and
 // the print job, checked on the recorded operations.
 #include "Dotaznik.h"
+#include "TiskNaTiskarnu.h"
 #include "TiskZapisu.h"
 #include "Zapis.h"
 
@@ -552,7 +553,7 @@ private slots:
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
             QCOMPARE(dotaznik.Zpravy.size(), 1);
             for (int k = 1; k <= qMax(1, kopii); ++k) {
-                const QString soubor = SouborKopieZapisu(instalace, k, okr);
+                const QString soubor = SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), k);
                 QVERIFY2(QFile::exists(soubor), qPrintable(soubor));
                 QVERIFY(dotaznik.Zpravy.first().Text.contains(soubor));
                 QFile f(soubor);
@@ -560,7 +561,7 @@ private slots:
                 QVERIFY(f.readAll().startsWith("%PDF"));
                 QVERIFY(f.remove());
             }
-            QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, qMax(1, kopii) + 1, okr)));
+            QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), qMax(1, kopii) + 1)));
             // The preview pass numbers its sheets like every copy.
             QCOMPARE(nahled.Celkem(), 3);
             QCOMPARE(nahled.Strana(3).Operace.isEmpty(), false);
@@ -571,7 +572,7 @@ private slots:
         TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr, Ted);
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
-        QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, 1, okr)));
+        QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), 1)));
     }
 
     // Without a printer the copies of one record must neither replace those of the
@@ -594,7 +595,7 @@ private slots:
         auto soubor = [&](const QString &typ, int k) {
             TOkrsekRefRec o = z.Okrsek;
             o.TypZastup = typ;
-            return SouborKopieZapisu(instalace, k, o);
+            return SouborTisku(instalace, NazevTisku(u"KVT3"_s, o), k);
         };
         tiskni(u"1"_s, 3);
         tiskni(u"2"_s, 2);
