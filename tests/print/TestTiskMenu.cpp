@@ -131,7 +131,7 @@ private slots:
         beh.Program->Tiskarna().setOutputFileName(jedinySoubor);
         beh.Akce(u"VyberTiskarny_MI"_s)->trigger();
         QCOMPARE(beh.Dotaznik->Dialogy, QList<QString>{u"Z_PrintDialog"_s});
-        QVERIFY(info.contains(QDir::toNativeSeparators(beh.Adr + u"Tisk/"_s)));
+        QVERIFY(info.contains(QDir::toNativeSeparators(beh.Adr + u"Tisk"_s)));
         QVERIFY(beh.Program->Tiskarna().outputFileName().isEmpty());
 
         kopii = 2;

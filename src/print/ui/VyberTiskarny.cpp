@@ -19,6 +19,7 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
 {
     setObjectName(u"Z_PrintDialog"_s);
     setWindowTitle(u"Výběr tiskárny"_s);
+    setMinimumWidth(460);
     auto *rozlozeni = new QFormLayout(this);
 
     Tiskarna_CB = new QComboBox(this);
@@ -44,9 +45,10 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
     Info_Lbl->setObjectName(u"Info_Lbl"_s);
     Info_Lbl->setWordWrap(true);
     if (Tiskarna_CB->count() == 0) {
+        Tiskarna_CB->setPlaceholderText(u"žádná"_s);
         Tiskarna_CB->setEnabled(false);
         Info_Lbl->setText(u"Není nainstalována žádná tiskárna. Každý dokument i každá jeho kopie se uloží "
-                          u"jako samostatný soubor PDF do adresáře %1."_s.arg(QDir::toNativeSeparators(adrTisku)));
+                          u"jako samostatný soubor PDF do adresáře\n%1"_s.arg(QDir::toNativeSeparators(QDir::cleanPath(adrTisku))));
     } else {
         Info_Lbl->setText(u"Zápis i ostatní sestavy se tisknou na papír a v orientaci, pro které jsou navrženy."_s);
     }
