@@ -93,11 +93,10 @@ QString TTisk::Tecky(int x1, int x2)
     return Opakuj(u"."_s, PocetTecek(x1, x2));
 }
 
-namespace {
-
-const QString Oddelovace = u" -.:;"_s;
-
-} // namespace
+bool TTisk::JeOddelovac(QChar c)
+{
+    return QStringView(u" -.:;").contains(c);
+}
 
 int TTisk::MistoZlomu(const QString &text, int xStart, int xEnd)
 {
@@ -110,7 +109,7 @@ int TTisk::MistoZlomu(const QString &text, int xStart, int xEnd)
     const int tolerance = SirkaTextu(u"DlouhéSlovo"_s);
     for (int i = 1; i <= t.size(); ++i) {
         const int p = SirkaTextu(t.left(i));
-        if (p > mezera - tolerance && Oddelovace.contains(t.at(i - 1)))
+        if (p > mezera - tolerance && JeOddelovac(t.at(i - 1)))
             return i;
         if (p > mezera + tolerance)
             return i;
@@ -130,9 +129,10 @@ int TTisk::ZnakuDoSirky(const QString &text, int sirka)
         const qsizetype stred = (dole + nahore) / 2;
         (vejde(stred) ? dole : nahore) = stred;
     }
+    // The line ends after its last separator, unless that would leave it blank.
     qsizetype n = dole;
     for (qsizetype i = dole; i > 0; --i) {
-        if (Oddelovace.contains(text.at(i - 1))) {
+        if (JeOddelovac(text.at(i - 1)) && !text.left(i).trimmed().isEmpty()) {
             n = i;
             break;
         }
@@ -204,9 +204,9 @@ int TTisk::VyskaTextu() const
     return qCeil(fm.ascent() + fm.descent());
 }
 
-QString TTisk::TeckyOd(int x, int pocet, int xMez)
+QString TTisk::TeckyOd(int x, int pocet)
 {
-    const int mez = xMez > 0 ? qMin(xMez, PravaMez()) : PravaMez();
+    const int mez = PravaMez();
     const int tecka = qMax(1, SirkaTextu(u"."_s));
     int n = qBound(0, pocet, qMax(0, (mez - x) / tecka + 2));
     while (n > 0 && !Vejde(Opakuj(u"."_s, n), mez - x))

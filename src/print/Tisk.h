@@ -69,6 +69,8 @@ public:
     int PocetTecek(int x1, int x2);
     QString Tecky(int x1, int x2);
     int MistoZlomu(const QString &text, int xStart, int xEnd);
+    // The characters a line may be broken after: space, "-", ".", ":" and ";".
+    static bool JeOddelovac(QChar c);
 
     // The printable area: the sheet less the strip a printer cannot reach on each side.
     int PravaMez() const { return m_nahled.RozmerListu().width() - TNahled::OkrajTiskarny; }
@@ -102,9 +104,9 @@ public:
     // this far below another one does not touch it.
     int VyskaTextu() const;
 
-    // `pocet` dots drawn from x, fewer when they would pass xMez (by default the
-    // printable edge): a writing line never leaves the paper or runs into a text.
-    QString TeckyOd(int x, int pocet, int xMez = 0);
+    // `pocet` dots drawn from x, fewer when they would pass the printable edge: a
+    // writing line never leaves the paper.
+    QString TeckyOd(int x, int pocet);
 
     void NastavFont(const QString &rodina);
     void NastavVelikost(int velikost) { Canvas().Font.Velikost = velikost; }

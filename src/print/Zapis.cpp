@@ -24,7 +24,7 @@ int PocetZTextu(const QString &text, int nejvic)
 // of any separator goes on without repeating a letter.
 QString ZbytekOd(const QString &text, int n)
 {
-    if (n > 0 && n < text.size() && QStringView(u" -.:;").contains(text.at(n - 1)))
+    if (n > 0 && n < text.size() && TTisk::JeOddelovac(text.at(n - 1)))
         --n;
     return text.mid(n);
 }
@@ -215,15 +215,15 @@ void TZapis::VyrokSDuvodem(int radky, TVyrok v)
     for (int i = 0; ano && i < 3; ++i) {
         const QString h = Orez(v.Hodnoty.at(i));
         QString &kus = v.Kusy[i + 1];
-        const int s = zacatek(i + 1);
-        int xh = s + v.Posuny.at(i);
+        const int xKusu = zacatek(i + 1);
+        int xh = xKusu + v.Posuny.at(i);
         if (!t.Vejde(TTisk::BezMezerVpravo(v.Kusy.mid(0, i + 1).join(QString())), xh - x))
-            xh = s;
+            xh = xKusu;
         qsizetype tecek = 0;
         while (tecek < kus.size() && kus.at(tecek) == u'.')
             ++tecek;
         // One unit short of the next word: widths are measured rounded.
-        const int konec = s + W(kus.left(tecek + 1)) - 1;
+        const int konec = xKusu + W(kus.left(tecek + 1)) - 1;
         const int velikost =
             t.VelikostNaSirku(h, konec - xh, i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni);
         TPismo f = t.Canvas().Font;
@@ -637,7 +637,7 @@ void TZapis::TiskListu2()
     t.Tisk(0, L() + W(c1 + c2 + c3) + 4 * d1, -12, Orez(h.ClenuOVKP));
     t.Tisk(1, L(), 0, u"tj. nadpoloviční většina."_s);
 
-    // Free texts: the Part's break after the label, the rest on the row of dots below
+    // Free texts: the form's break after the label, the rest on the row of dots below
     // and, only when even the small size cannot hold it there, on further rows.
     const int sirka = t.PravaMez() - L();
     {

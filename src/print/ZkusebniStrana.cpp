@@ -73,24 +73,26 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
                     + u" ------------------------------"_s);
     // Texts from outside the program (the station, the system, the printer) are set
     // smaller when their line cannot hold them: the table's rows stay where they are.
-    const auto naRadek = [&](int radky, int x, int xMez, const QString &text) {
-        const int velikost = t.Canvas().Font.Velikost;
-        t.NastavVelikost(t.Rozloz(text, xMez - x, xMez - x, velikost).Velikost);
-        if (xMez == R && x == L)
-            t.TiskStred(radky, L, R, 0, u" "_s, text);
-        else
-            t.Tisk(radky, x, 0, text);
-        t.NastavVelikost(velikost);
+    const auto velikostNa = [&](const QString &text, int sirka) {
+        return t.Rozloz(text, sirka, sirka, t.Canvas().Font.Velikost).Velikost;
     };
-    naRadek(2, L, R, u"Volby do zastupitelstva obce konané ve dnech (dne): "_s + u.DatumVoleb);
+    const QString volby = u"Volby do zastupitelstva obce konané ve dnech (dne): "_s + u.DatumVoleb;
+    t.NastavVelikost(velikostNa(volby, R - L));
+    t.TiskStred(2, L, R, 0, u" "_s, volby);
 
     t.NastavVelikost(t.VelikostNormalni);
     t.NastavFont(u"Courier New"_s);
     t.TiskStyl(6, x1, -30, u"B"_s, u"P r o m ě n n á "_s);
     t.TiskStyl(0, x2, -30, u"B"_s, u"H o d n o t a"_s);
 
+    const auto hodnota = [&](int radky, const QString &text) {
+        const int velikost = t.Canvas().Font.Velikost;
+        t.NastavVelikost(velikostNa(text, R - x2));
+        t.Tisk(radky, x2, 0, text);
+        t.NastavVelikost(velikost);
+    };
     t.Tisk(1, x1, 0, u"Systém"_s);
-    naRadek(0, x2, R, u.NazevSystemu);
+    hodnota(0, u.NazevSystemu);
 
     t.Tisk(1, x1, 0, u"Defaultní tiskárna"_s);
     const QString tiskarna = TTisk::BezMezerVpravo(u.Tiskarna);
@@ -98,7 +100,7 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     const bool zlom = naPrvnim < tiskarna.size();
     t.Tisk(0, x2, 0, tiskarna.left(naPrvnim));
     if (zlom)
-        naRadek(1, x2, R, tiskarna.mid(naPrvnim));
+        hodnota(1, tiskarna.mid(naPrvnim));
 
     t.Tisk(1, x1, 0, u"Seznam fontů použitých pro tisk"_s);
     t.Tisk(0, x2, 0, FontyProTisk(u.Fonty));
