@@ -1,15 +1,18 @@
 #include "Aplikace.h"
+#include "Denik.h"
 #include "Dotaznik.h"
 #include "DotaznikOkna.h"
 #include "JedinaInstance.h"
 #include "KV_menu.h"
 #include "Preklady.h"
 #include "Program.h"
+#include "Zamek.h"
 
 #include <QTimer>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +45,19 @@ int main(int argc, char *argv[])
     TKV_menu okno(program, QCoreApplication::applicationDirPath(), QCoreApplication::arguments().mid(1));
     if (!okno.LzeSpustit())
         return 1;
+    // One copy per installation too, whatever the user's runtime directory. A station
+    // on a read-only medium gets no lock; it cannot be written by anybody then.
+    const QString adrStanice = program.Adresare.AdrStanice;
+    std::optional<TZamek> naInstalaci;
+    try {
+        naInstalaci.emplace(adrStanice, TZamek::TDruh::Program);
+    } catch (const EZamceno &e) {
+        program.Dotaznik().Zobraz({TIkona::Zadna, u"Zelkovar"_s, u"Aplikace již spuštěna !!!\n\n"_s + e.zprava(), false});
+        return 1;
+    } catch (const EChyba &) {
+    }
+    Denik::NastavHlaseni([&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
+    Denik::Zapis(adrStanice, u"spuštění programu"_s);
     okno.show();
 
     // Start-up measurement only: end as soon as the shown window is idle.
@@ -53,6 +69,8 @@ int main(int argc, char *argv[])
         });
     }
     const int vysledek = QCoreApplication::exec();
+    Denik::Zapis(adrStanice, u"ukončení programu"_s);
+    Denik::NastavHlaseni({});
     aplikace.NastavDotaznik(nullptr);
     return vysledek;
 }

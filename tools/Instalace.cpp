@@ -4,6 +4,7 @@
 #include "Reference.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QString &instalace,
                                               const QString &podadresar)
@@ -18,6 +19,12 @@ std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QStri
     return TStaniceNastroje{start.Adresare, NactiStanici(start.Adresare.AdrStanice)};
 }
 
+bool MaVysledky(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    return QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"))).isFile() ||
+           QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E"))).isFile();
+}
+
 bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
 {
     TOkrsekRefRec klic;
@@ -30,8 +37,17 @@ bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
 std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
                                const TStaniceRec &stanice, const QString &typ, int &kod)
 {
-    if (!typ.isEmpty())
-        return typ;
+    if (!typ.isEmpty()) {
+        if (MaTyp(adr, stanice, typ))
+            return typ;
+        VypisChybu(QStringLiteral("%1: okrsek %2 obce %3 nevolí zastupitelstvo typu %4 "
+                                  "(není v číselníku OKRSKY.RCD)")
+                       .arg(prikaz)
+                       .arg(stanice.CisloOkrsku)
+                       .arg(stanice.KodObce, typ));
+        kod = KodChyba;
+        return std::nullopt;
+    }
     const bool typ1 = MaTyp(adr, stanice, QStringLiteral("1"));
     const bool typ2 = MaTyp(adr, stanice, QStringLiteral("2"));
     if (typ1 && typ2) {

@@ -24,12 +24,16 @@ struct TStaniceNastroje
 std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QString &instalace,
                                               const QString &podadresar);
 
+// Whether the key has stored results, an "O" or an "E" file.
+bool MaVysledky(const TAdresare &adr, const TOkrsekRefRec &klic);
+
 // Whether OKRSKY.RCD lists the station's precinct for that council type.
 bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ);
 
-// The council type to work on: `typ` when given, otherwise the only type the precinct
-// has. Empty after telling the user (both types and no --typ, or neither type);
-// `kod` then holds the exit code.
+// The council type to work on: `typ` when given and the precinct has it, otherwise
+// the only type the precinct has. Empty after telling the user (a type the precinct
+// does not have, both types and no --typ, or neither type); `kod` then holds the
+// exit code.
 std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
                                const TStaniceRec &stanice, const QString &typ, int &kod);
 

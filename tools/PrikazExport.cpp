@@ -4,10 +4,13 @@
 #include "Instalace.h"
 #include "PredExportem.h"
 #include "Prikazy.h"
+#include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
+#include "Zamek.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -21,13 +24,15 @@ odmítne data neuložená po kontrole (soubor E) i nepořízená data, znovu je
 zkontroluje a data s blokující chybou odmítne. Volí-li okrsek dvě
 zastupitelstva, porovná počty voličů a obálek obou zápisů. Pak zkopíruje
 soubor O pod jménem exportu do cílového adresáře, kopii ověří čtením zpět
-a označí data ve stanici jako exportovaná (stav A). Zápis nevytiskne
-(k tomu slouží příkaz tisk zapis).
+a označí data ve stanici jako exportovaná (stav A). Předchozí export v cíli
+zůstane beze změny, dokud není nový soubor zapsán a ověřen. Vypíše cestu
+k souboru a jeho kontrolní součet SHA-256 pro předávací protokol. Zápis
+nevytiskne (k tomu slouží příkaz tisk zapis).
 
   --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
   --podadresar P  stanice v adresáři INSTALACE/data/P/
-  --cil ADRESAR   cílový adresář (např. připojený USB disk); bez volby
-                  adresář Export instalace
+  --cil ADRESAR   existující cílový adresář (např. připojený USB disk);
+                  bez volby adresář Export instalace (vytvoří se)
   --ano           exportuje i při rozdílných počtech obou zápisů
                   (bez volby je odmítne)
 
@@ -53,23 +58,19 @@ QString RozdilPoctu(const TOkrsekRec &t3, const TInfo83Rec &jiny)
 
 int PrikazExport(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaExport));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v = RozeberVolby(
-        u"export"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--cil"_s}, {u"--ano"_s});
-    if (!v)
-        return KodPouziti;
-    if (v->Volne.size() != 1) {
-        VypisChybu(u"export: čekám INSTALACE (viz --help)"_s);
-        return KodPouziti;
-    }
-    const QString typ = v->Hodnota(u"--typ"_s);
-    const QString cil = v->Hodnota(u"--cil"_s);
-    const bool ano = v->Ma(u"--ano"_s);
+    const TVolby v = RozeberVolby({u"export"_s,
+                                   NapovedaExport,
+                                   {u"INSTALACE"_s},
+                                   {u"--typ"_s, u"--podadresar"_s, u"--cil"_s},
+                                   {u"--ano"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString typ = v.Hodnota(u"--typ"_s);
+    const QString cil = v.Hodnota(u"--cil"_s);
+    const bool ano = v.Ma(u"--ano"_s);
     const std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"export"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"export"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
     if (!st)
         return KodChyba;
     int kod = KodUspech;
@@ -78,6 +79,17 @@ int PrikazExport(const QStringList &argumenty)
     if (!zvoleny)
         return kod;
 
+    // The target is checked before anything changes: a mistyped path must not become
+    // a new directory that the export silently lands in.
+    const QString adresar =
+        cil.isEmpty() ? Soubory::NajdiAdresar(st->Adresare.AdrInstalace, u"Export"_s)
+                      : QDir(cil).absolutePath() + u'/';
+    if (!cil.isEmpty() && !QFileInfo(adresar).isDir()) {
+        VypisChybu(u"export: cílový adresář %1 neexistuje (připojte zařízení, nebo adresář vytvořte)"_s.arg(adresar));
+        return KodChyba;
+    }
+
+    const TZamek zamek(st->Adresare.AdrStanice);
     TStavBehu k(*st, *zvoleny, ano);
     TKontrolniBeh beh = k.Beh();
     k.NastavKlic();
@@ -97,16 +109,14 @@ int PrikazExport(const QStringList &argumenty)
     if (!problemy.isEmpty())
         k.dotaznik.Informace(TitulekExportTisk, problemy);
 
-    const QString adresar =
-        cil.isEmpty() ? k.adresare.AdrInstalace + u"Export/"_s : QDir(cil).absolutePath() + u'/';
-    if (!QDir().mkpath(adresar)) {
+    if (cil.isEmpty() && !QDir().mkpath(adresar)) {
         VypisChybu(u"export: adresář %1 nelze vytvořit"_s.arg(adresar));
         return KodChyba;
     }
     const int typZastup = CisloNeboNula(*zvoleny);
-    KopirujSoubor(k.adresare.AdrData, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup);
+    const TExportSouboru vysledek = KopirujSoubor(k.adresare, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku,
+                                                  typZastup, ZarizeniAdresare(adresar));
     ZapisStavExportu(k.adresare.AdrStanice, typZastup, u"A"_s, k.stanice);
-    Vypis(u"Exportováno: %1\n"_s.arg(
-        adresar + JmenoExportu(k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup)));
+    Vypis(u"Exportováno: %1\nSHA-256: %2\n"_s.arg(vysledek.Cesta, vysledek.Sha256));
     return KodUspech;
 }

@@ -28,24 +28,19 @@ Návratový kód: 0 bez blokující chyby, 3 s blokující chybou, 1 při selhá
 
 int PrikazKontrola(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaKontrola));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v = RozeberVolby(
-        QStringLiteral("kontrola"), argumenty,
-        {QStringLiteral("--typ"), QStringLiteral("--podadresar")}, {QStringLiteral("--ano")});
-    if (!v)
-        return KodPouziti;
-    if (v->Volne.size() != 1) {
-        VypisChybu(QStringLiteral("kontrola: čekám INSTALACE (viz --help)"));
-        return KodPouziti;
-    }
-    const QString typ = v->Hodnota(QStringLiteral("--typ"));
-    const bool ano = v->Ma(QStringLiteral("--ano"));
+    const TVolby v = RozeberVolby({QStringLiteral("kontrola"),
+                                   NapovedaKontrola,
+                                   {QStringLiteral("INSTALACE")},
+                                   {QStringLiteral("--typ"), QStringLiteral("--podadresar")},
+                                   {QStringLiteral("--ano")}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString typ = v.Hodnota(QStringLiteral("--typ"));
+    const bool ano = v.Ma(QStringLiteral("--ano"));
 
     std::optional<TStaniceNastroje> otevrena = OtevriStanici(
-        QStringLiteral("kontrola"), v->Volne.at(0), v->Hodnota(QStringLiteral("--podadresar")));
+        QStringLiteral("kontrola"), v.Volne.at(0), v.Hodnota(QStringLiteral("--podadresar")));
     if (!otevrena)
         return KodChyba;
     int kod = KodUspech;

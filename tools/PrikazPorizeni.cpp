@@ -11,18 +11,21 @@
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
+#include "Zamek.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const char *const NapovedaPorizeni =
-    R"(Použití: zelkovar-nastroj porizeni POPIS.json INSTALACE [--podadresar P]
+    R"(Použití: zelkovar-nastroj porizeni POPIS.json INSTALACE [--podadresar P] [--ano]
 
 Uloží do instalace data pořízená podle popisu tak, jak je uloží okno pořízení
 dat při průběžném ukládání (bez kontrol): oddíly I a III zápisu (HLASO.RCD),
@@ -47,8 +50,51 @@ Popis je JSON v UTF-8 s nepovinnými klíči:
   --podadresar P  stanice v adresáři INSTALACE/data/P/
   --ano           přepíše i data už exportovaná (bez volby je odmítne)
 
-Při chybě v popisu se nezapíše nic.
+Při chybě v popisu se nezapíše nic; selže-li zápis kteréhokoli souboru, vrátí
+příkaz všechny soubory do stavu před ním.
 )";
+
+// The files a command is about to write, as they were: content and modification
+// time (the time decides which results file is current), or their absence.
+class TZaloha
+{
+public:
+    void Pridej(const QString &cesta)
+    {
+        TStav stav{cesta, std::nullopt, Soubory::CasZmeny(cesta)};
+        if (stav.cas >= 0)
+            stav.obsah = Soubory::NactiSoubor(cesta, qint64(64) << 20);
+        m_stavy.push_back(std::move(stav));
+    }
+
+    // Puts every file back; the failures, or empty when all went back.
+    QString Obnov() const
+    {
+        QStringList chyby;
+        for (auto it = m_stavy.rbegin(); it != m_stavy.rend(); ++it) {
+            try {
+                if (!it->obsah) {
+                    Soubory::Smaz(it->cesta);
+                } else if (Soubory::CasZmeny(it->cesta) != it->cas
+                           || Soubory::NactiSoubor(it->cesta, qint64(64) << 20) != *it->obsah) {
+                    Soubory::UlozAtomicky(it->cesta, *it->obsah, it->cas);
+                }
+            } catch (const EChyba &e) {
+                chyby.append(e.zprava());
+            }
+        }
+        return chyby.join(u'\n');
+    }
+
+private:
+    struct TStav
+    {
+        QString cesta;
+        std::optional<QByteArray> obsah;
+        qint64 cas;
+    };
+    std::vector<TStav> m_stavy;
+};
 
 // A whole number within 0..max, or EChyba naming the record and the field.
 qint32 Pocet(const QJsonValue &hodnota, const QString &kde, qint32 max)
@@ -195,26 +241,23 @@ TPorizeniTypu Vysledky(const QJsonValue &hodnota, const QString &kde, const TSta
 
 int PrikazPorizeni(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaPorizeni));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v =
-        RozeberVolby(u"porizeni"_s, argumenty, {u"--podadresar"_s}, {u"--ano"_s});
-    if (!v)
-        return KodPouziti;
-    const QStringList &volne = v->Volne;
-    if (volne.size() != 2) {
-        VypisChybu(u"porizeni: čekám POPIS.json a INSTALACE (viz --help)"_s);
-        return KodPouziti;
-    }
+    const TVolby v = RozeberVolby({u"porizeni"_s,
+                                   NapovedaPorizeni,
+                                   {u"POPIS.json"_s, u"INSTALACE"_s},
+                                   {u"--podadresar"_s},
+                                   {u"--ano"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QStringList &volne = v.Volne;
     const QJsonObject popis =
         NactiPopis(volne.at(0), u"Popis pořízení"_s, {u"hlasovani"_s, u"komise"_s, u"vysledky"_s});
     std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"porizeni"_s, volne.at(1), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"porizeni"_s, volne.at(1), v.Hodnota(u"--podadresar"_s));
     if (!st)
         return KodChyba;
     const TAdresare &adr = st->Adresare;
+    const TZamek zamek(adr.AdrStanice);
 
     // Everything is read and encoded first, so that a bad description writes nothing.
     const THlasovaniRec hlasovani = Hlasovani(popis, adr.AdrData);
@@ -235,7 +278,7 @@ int PrikazPorizeni(const QStringList &argumenty)
     // Like the entry window, exported data are replaced only when the user says so.
     for (const TPorizeniTypu &t : typy) {
         const QString stav = t.Klic.TypZastup == u"1" ? st->Stanice.Stav1 : st->Stanice.Stav2;
-        if (stav.trimmed() == u"A" && !v->Ma(u"--ano"_s)) {
+        if (stav.trimmed() == u"A" && !v.Ma(u"--ano"_s)) {
             VypisChybu(
                 u"porizeni: data typu zastupitelstva %1 už byla exportována; přepíše je jen volba --ano"_s
                     .arg(t.Klic.TypZastup));
@@ -244,21 +287,38 @@ int PrikazPorizeni(const QStringList &argumenty)
     }
     const bool dvaTypy = MaTyp(adr, st->Stanice, u"1"_s) && MaTyp(adr, st->Stanice, u"2"_s);
 
-    if (popis.contains(u"hlasovani"))
-        UlozHlasovani(adr.AdrData, hlasovani);
-    if (popis.contains(u"komise"))
-        UlozKomisi(adr.AdrData, komise);
+    // All or nothing: every file the command writes is kept as it was, and put back
+    // when any step fails.
+    TZaloha zaloha;
+    zaloha.Pridej(Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s));
     for (const TPorizeniTypu &t : typy) {
-        // The new "E" file is in place before the "O" file goes.
-        UlozOkrsek(adr, t.Klic, u"E"_s, *t.Vysledky);
-        Soubory::Smaz(JmenoSouboruOkrsku(adr, t.Klic, u"O"_s));
-        ZapisStavExportu(adr.AdrStanice, CisloNeboNula(t.Klic.TypZastup), u"N"_s, st->Stanice);
-        if (dvaTypy) {
-            TInfo83 info;
-            NactiInfo83(adr.AdrData, t.Vysledky->VetaT3.TypZastup, info);
-            UlozInfo83(adr.AdrData, info, t.Vysledky->VetaT3);
-        }
-        Vypis(u"Uloženo: %1\n"_s.arg(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s)));
+        zaloha.Pridej(JmenoSouboruOkrsku(adr, t.Klic, u"O"_s));
+        zaloha.Pridej(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s));
     }
+    for (const QString &jmeno : {u"HLASO.RCD"_s, u"KOMISE.RCD"_s, u"INFOK83.RCD"_s})
+        zaloha.Pridej(Soubory::NajdiSoubor(adr.AdrData, jmeno));
+    try {
+        for (const TPorizeniTypu &t : typy)
+            ZapisStavExportu(adr.AdrStanice, CisloNeboNula(t.Klic.TypZastup), u"N"_s, st->Stanice);
+        for (const TPorizeniTypu &t : typy) {
+            UlozOkrsek(adr, t.Klic, u"E"_s, *t.Vysledky);
+            if (dvaTypy) {
+                TInfo83 info;
+                NactiInfo83(adr.AdrData, t.Vysledky->VetaT3.TypZastup, info);
+                UlozInfo83(adr.AdrData, info, t.Vysledky->VetaT3);
+            }
+        }
+        if (popis.contains(u"hlasovani"))
+            UlozHlasovani(adr.AdrData, hlasovani);
+        if (popis.contains(u"komise"))
+            UlozKomisi(adr.AdrData, komise);
+    } catch (const EChyba &e) {
+        const QString navrat = zaloha.Obnov();
+        throw EChyba(e.zprava() + u"\n"_s
+                     + (navrat.isEmpty() ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
+                                         : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
+    }
+    for (const TPorizeniTypu &t : typy)
+        Vypis(u"Uloženo: %1\n"_s.arg(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s)));
     return KodUspech;
 }

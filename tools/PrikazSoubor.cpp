@@ -5,18 +5,22 @@
 #include "Okrsek.h"
 #include "Prikazy.h"
 #include "Soubory.h"
+#include "Volby.h"
 #include "VypisPoli.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace {
 
-const char *const NapovedaPrecti = R"(Použití: zelkovar-nastroj precti SOUBOR [--pole]
+const char *const NapovedaPrecti = R"(Použití: zelkovar-nastroj precti SOUBOR [--pole] [--sha256]
 
 Dešifruje a rozbalí chráněný soubor výsledků okrsku a vypíše jeho řádek
 (převedený z Windows-1250 do UTF-8) a konec řádku.
-  --pole  místo řádku vypíše každé pole záhlaví, stran, závěrečné věty
-          a volných textů jako řádky Jméno=hodnota
+  --pole    místo řádku vypíše každé pole záhlaví, stran, závěrečné věty
+            a volných textů jako řádky Jméno=hodnota
+  --sha256  vypíše jen kontrolní součet SHA-256 souboru, jak leží na disku
+            (k porovnání se součtem z hlášení exportu a z deníku)
 )";
 
 const char *const NapovedaZapis = R"(Použití: zelkovar-nastroj zapis RADEK.txt SOUBOR
@@ -34,18 +38,21 @@ QByteArray Klic()
 
 int PrikazPrecti(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaPrecti));
+    const TVolby volby = RozeberVolby(
+        {QStringLiteral("precti"), NapovedaPrecti, {QStringLiteral("SOUBOR")}, {},
+         {QStringLiteral("--pole"), QStringLiteral("--sha256")}},
+        argumenty);
+    if (volby.Konec)
+        return *volby.Konec;
+    const QString cesta = volby.Volne.first();
+    const bool pole = volby.Ma(QStringLiteral("--pole"));
+    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
+    if (volby.Ma(QStringLiteral("--sha256"))) {
+        // The file as it lies, to compare with the sum on the handover note.
+        Vypis(QString::fromLatin1(QCryptographicHash::hash(ulozeny, QCryptographicHash::Sha256).toHex()) +
+              QStringLiteral("  ") + cesta + u'\n');
         return KodUspech;
     }
-    QStringList volne = argumenty;
-    const bool pole = volne.removeAll(QStringLiteral("--pole")) > 0;
-    if (volne.size() != 1 || volne.first().startsWith(u'-')) {
-        VypisChybu(QStringLiteral("precti: čekám právě jeden SOUBOR (viz --help)"));
-        return KodPouziti;
-    }
-    const QString cesta = volne.first();
-    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
     const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, Klic(), cesta), cesta);
     // The line ends at the first line break, as the program reads it.
     qsizetype konec = obsah.size();
@@ -70,15 +77,12 @@ int PrikazPrecti(const QStringList &argumenty)
 
 int PrikazZapis(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaZapis));
-        return KodUspech;
-    }
-    if (argumenty.size() != 2 || argumenty.at(0).startsWith(u'-') || argumenty.at(1).startsWith(u'-')) {
-        VypisChybu(QStringLiteral("zapis: čekám RADEK.txt a SOUBOR (viz --help)"));
-        return KodPouziti;
-    }
-    const QString vstup = argumenty.at(0);
+    const TVolby v = RozeberVolby(
+        {QStringLiteral("zapis"), NapovedaZapis, {QStringLiteral("RADEK.txt"), QStringLiteral("SOUBOR")}, {}, {}},
+        argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString vstup = v.Volne.at(0);
     QByteArray utf8 = Soubory::NactiSoubor(vstup, Ochrana::MaxVelikostSouboru);
     if (utf8.endsWith('\n'))
         utf8.chop(1);
@@ -97,6 +101,6 @@ int PrikazZapis(const QStringList &argumenty)
                          .arg(radek.size())
                          .arg(Ochrana::MaxDelkaObsahu));
     }
-    Soubory::UlozAtomicky(argumenty.at(1), Ochrana::Zasifruj(Ochrana::Zabal(radek), Klic()));
+    Soubory::UlozAtomicky(v.Volne.at(1), Ochrana::Zasifruj(Ochrana::Zabal(radek), Klic()));
     return KodUspech;
 }

@@ -2,10 +2,12 @@
 #include "Chyby.h"
 #include "EChyba.h"
 #include "Hlasovani.h"
+#include "Instalace.h"
 #include "PolePopisu.h"
 #include "Prikazy.h"
 #include "Reference.h"
 #include "Soubory.h"
+#include "Zamek.h"
 #include "Stanice.h"
 #include "Volby.h"
 #include "Zaznam.h"
@@ -40,6 +42,48 @@ Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
 "volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
 Bez "chyby" dostane CISCHYB.RCD texty chyb, které jsou součástí programu.
 )";
+
+// The fields that the program reads as numbers or whose form it relies on; a station
+// built without them would fail at its first save or check.
+using T = TTvarPole;
+const QStringList AnoNe{QStringLiteral("A"), QStringLiteral("N")};
+const QList<TTvarPole> TvarStanice{
+    T::Cislo(QStringLiteral("KodObce"), 100000, 999999),
+    T::Cislo(QStringLiteral("CisloOkrsku"), 0, 99999),
+    T::Cifry(QStringLiteral("KodOkresu"), 4),
+    T::Cifry(QStringLiteral("KodWindows"), 2),
+    T::Jedna(QStringLiteral("Stav1"), QStringList{QString()} + AnoNe),
+    T::Jedna(QStringLiteral("Stav2"), QStringList{QString()} + AnoNe),
+};
+const QList<TTvarPole> TvarOkrsku{
+    T::Cislo(QStringLiteral("KodObce"), 100000, 999999),
+    T::Cislo(QStringLiteral("CisloOkrsku"), 0, 99999),
+    T::Jedna(QStringLiteral("TypZastup"), {QStringLiteral("1"), QStringLiteral("2")}),
+    T::Cislo(QStringLiteral("KodObceZast"), 0, 999999),
+    T::Cislo(QStringLiteral("CObvodu"), 0, 99),
+    T::Cislo(QStringLiteral("PocetMandatu"), 1, 99),
+    T::Cislo(QStringLiteral("PocetStranZast"), 0, MaxStran),
+    T::Cifry(QStringLiteral("Priznak"), 1),
+    T::Jedna(QStringLiteral("JeObvod"), AnoNe),
+};
+const QList<TTvarPole> TvarStrany{
+    T::Cislo(QStringLiteral("KodObceZast"), 0, 999999),
+    T::Cislo(QStringLiteral("CObvodu"), 0, 99),
+    T::Cislo(QStringLiteral("PorCislo"), 1, MaxStran),
+    T::Cislo(QStringLiteral("PocetKand"), 0, MaxKandidatu),
+};
+const QList<TTvarPole> TvarKandidata{
+    T::Cislo(QStringLiteral("KodObceZast"), 0, 999999),
+    T::Cislo(QStringLiteral("CObvodu"), 0, 99),
+    T::Cislo(QStringLiteral("PorCisloStrany"), 1, MaxStran),
+    T::Cislo(QStringLiteral("PorCisloKand"), 1, MaxKandidatu),
+    T::Jedna(QStringLiteral("Platnost"), AnoNe),
+};
+const QList<TTvarPole> TvarVolicu{
+    T::Cislo(QStringLiteral("KodObce"), 100000, 999999),
+    T::Cislo(QStringLiteral("CisloOkrsku"), 0, 99999),
+    T::Cislo(QStringLiteral("ZapsOsobyRef"), 0, 999999),
+};
 
 TChybaInfo Chyba(TPolePopisu &p)
 {
@@ -84,12 +128,12 @@ TVoliciRefRec Volici(TPolePopisu &p)
 }
 
 // Encodes one record of the description; any error is prefixed with the record's name.
-QByteArray Zakoduj(const QJsonValue &hodnota, const QString &zaznam,
+QByteArray Zakoduj(const QJsonValue &hodnota, const QString &zaznam, const QList<TTvarPole> &tvary,
                    const std::function<QByteArray(TPolePopisu &)> &kodovac)
 {
     if (!hodnota.isObject())
         throw EChyba(QStringLiteral("Záznam %1 musí být objekt JSON.").arg(zaznam));
-    TPolePopisu pole(hodnota.toObject(), zaznam);
+    TPolePopisu pole(hodnota.toObject(), zaznam, tvary);
     try {
         QByteArray bajty = kodovac(pole);
         pole.OverZbytek();
@@ -103,6 +147,7 @@ QByteArray Zakoduj(const QJsonValue &hodnota, const QString &zaznam,
 
 // All records of one array of the description, concatenated as a record file.
 QByteArray Soubor(const QJsonObject &popis, const QString &klic, bool povinny,
+                  const QList<TTvarPole> &tvary,
                   const std::function<QByteArray(TPolePopisu &)> &kodovac)
 {
     const QJsonValue hodnota = popis.value(klic);
@@ -113,7 +158,7 @@ QByteArray Soubor(const QJsonObject &popis, const QString &klic, bool povinny,
     QByteArray obsah;
     const QJsonArray pole = hodnota.toArray();
     for (qsizetype i = 0; i < pole.size(); ++i)
-        obsah += Zakoduj(pole.at(i), QStringLiteral("%1[%2]").arg(klic).arg(i), kodovac);
+        obsah += Zakoduj(pole.at(i), QStringLiteral("%1[%2]").arg(klic).arg(i), tvary, kodovac);
     return obsah;
 }
 
@@ -148,26 +193,53 @@ void KopirujProgram(const QString &cil)
     }
 }
 
+// The new station record with the export state of the station it replaces, for
+// every council type whose results file stays in the data directory: data that were
+// exported stay marked as exported.
+QByteArray SeStavemExportu(const QByteArray &nova, const TAdresare &adr)
+{
+    TStaniceRec stara;
+    try {
+        stara = NactiStanici(adr.AdrStanice);
+    } catch (const EChyba &e) {
+        VypisChybu(QStringLiteral("stanice: stav exportu nahrazované stanice nelze zjistit, "
+                                  "platí stav z popisu (%1)")
+                       .arg(e.zprava()));
+        return nova;
+    }
+    TStaniceRec s = DekodujStanici(nova);
+    for (const int typ : {1, 2}) {
+        TOkrsekRefRec klic;
+        klic.KodObce = s.KodObce;
+        klic.CisloOkrsku = s.CisloOkrsku;
+        klic.TypZastup = QString::number(typ);
+        QString &stav = typ == 1 ? s.Stav1 : s.Stav2;
+        const QString &puvodni = typ == 1 ? stara.Stav1 : stara.Stav2;
+        if (stav != puvodni && MaVysledky(adr, klic)) {
+            stav = puvodni;
+            Vypis(QStringLiteral("Stav exportu typu %1 zůstává „%2“: jeho data v instalaci zůstávají.\n")
+                      .arg(typ)
+                      .arg(puvodni));
+        }
+    }
+    return ZakodujStanici(s);
+}
+
 } // namespace
 
 int PrikazStanice(const QStringList &argumenty)
 {
-    if (argumenty.contains(QStringLiteral("--help"))) {
-        Vypis(QString::fromUtf8(NapovedaStanice));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v =
-        RozeberVolby(QStringLiteral("stanice"), argumenty, {QStringLiteral("--podadresar")},
-                     {QStringLiteral("--prepsat")});
-    if (!v)
-        return KodPouziti;
-    const QStringList &volne = v->Volne;
-    if (volne.size() != 2) {
-        VypisChybu(QStringLiteral("stanice: čekám POPIS.json a CIL (viz --help)"));
-        return KodPouziti;
-    }
-    const QString podadresar = v->Hodnota(QStringLiteral("--podadresar"));
-    const bool prepsat = v->Ma(QStringLiteral("--prepsat"));
+    const TVolby v = RozeberVolby({QStringLiteral("stanice"),
+                                   NapovedaStanice,
+                                   {QStringLiteral("POPIS.json"), QStringLiteral("CIL")},
+                                   {QStringLiteral("--podadresar")},
+                                   {QStringLiteral("--prepsat")}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QStringList &volne = v.Volne;
+    const QString podadresar = v.Hodnota(QStringLiteral("--podadresar"));
+    const bool prepsat = v.Ma(QStringLiteral("--prepsat"));
 
     const QJsonObject popis = NactiPopis(volne.at(0), QStringLiteral("Popis stanice"),
                                          {QStringLiteral("stanice"), QStringLiteral("okrsky"),
@@ -175,37 +247,52 @@ int PrikazStanice(const QStringList &argumenty)
                                           QStringLiteral("volici"), QStringLiteral("chyby")});
 
     // Encode everything first, so that a bad description writes nothing.
-    const QByteArray stanice =
-        Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"),
+    QByteArray stanice =
+        Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"), TvarStanice,
                 [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
-    const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true,
-                                     [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
-    const QByteArray strany = Soubor(popis, QStringLiteral("strany"), true, [](TPolePopisu &p) {
-        return ZakodujStranu(Texty<TStranaRec>(p));
-    });
+    const QByteArray okrsky =
+        Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
+               [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
+    const QByteArray strany =
+        Soubor(popis, QStringLiteral("strany"), true, TvarStrany,
+               [](TPolePopisu &p) { return ZakodujStranu(Texty<TStranaRec>(p)); });
     const QByteArray kandidati =
-        Soubor(popis, QStringLiteral("kandidati"), true,
+        Soubor(popis, QStringLiteral("kandidati"), true, TvarKandidata,
                [](TPolePopisu &p) { return ZakodujKandidata(Texty<TKandidatRec>(p)); });
-    const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true,
-                                     [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
+    const QByteArray volici =
+        Soubor(popis, QStringLiteral("volici"), true, TvarVolicu,
+               [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
     // Without texts of its own the station gets the program's catalogue.
-    const QByteArray chyby = popis.contains(QStringLiteral("chyby"))
-                                 ? Soubor(popis, QStringLiteral("chyby"), true,
-                                          [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
-                                 : VlastniCiselnik();
+    const QByteArray chyby =
+        popis.contains(QStringLiteral("chyby"))
+            ? Soubor(popis, QStringLiteral("chyby"), true, {},
+                     [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
+            : VlastniCiselnik();
 
+    // Directories are found whatever their letter case, as the program finds them.
     const QString cil = QDir(volne.at(1)).absolutePath() + u'/';
-    const QString adrData = podadresar.isEmpty()
-                                ? cil + QStringLiteral("data/")
-                                : cil + QStringLiteral("data/") + podadresar + u'/';
-    const QString adrStanice = podadresar.isEmpty() ? cil : adrData;
-    if (Soubory::Existuje(adrStanice, QStringLiteral("STANICE.RCD")) && !prepsat) {
-        throw EChyba(QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
-                         .arg(adrStanice));
+    TAdresare adr;
+    adr.AdrInstalace = cil;
+    adr.AdrData = Soubory::NajdiAdresar(cil, QStringLiteral("data"));
+    if (!podadresar.isEmpty())
+        adr.AdrData = Soubory::NajdiAdresar(adr.AdrData, podadresar);
+    adr.AdrStanice = podadresar.isEmpty() ? cil : adr.AdrData;
+    const QString &adrStanice = adr.AdrStanice;
+    const QString &adrData = adr.AdrData;
+    if (Soubory::Existuje(adrStanice, QStringLiteral("STANICE.RCD"))) {
+        if (!prepsat) {
+            throw EChyba(
+                QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
+                    .arg(adrStanice));
+        }
+        stanice = SeStavemExportu(stanice, adr);
     }
     VytvorAdresar(adrStanice);
+    // Never under a running program or another writer of the same station.
+    const TZamek program(adrStanice, TZamek::TDruh::Program);
+    const TZamek zapis(adrStanice);
     VytvorAdresar(adrData);
-    VytvorAdresar(cil + QStringLiteral("Export"));
+    VytvorAdresar(Soubory::NajdiAdresar(cil, QStringLiteral("Export")));
 
     Zapis(adrStanice, QStringLiteral("OKRSKY.RCD"), okrsky);
     Zapis(adrStanice, QStringLiteral("STRANY.RCD"), strany);

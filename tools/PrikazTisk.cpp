@@ -19,7 +19,6 @@
 #include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QSysInfo>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -33,14 +32,14 @@ Vytvoří tiskovou sestavu instalace jako soubor PDF; souřadnice sestavy
 
 DRUH:
   protokol        protokol o kontrolách: provede kontrolu dat jako příkaz Kontroly,
-                  ale uložené soubory instalace nezmění
+                  ale instalaci jen čte a nic v ní nezmění
   arch-a4         pomocný sčítací arch, A4 na výšku
   arch-a4-sirka   pomocný sčítací arch, A4 na šířku
   arch-a3         pomocný sčítací arch, A3 na výšku
   zkusebni        zkušební stránka tiskárny
   zapis           zápis o průběhu a výsledku hlasování (jak jej ukáže náhled,
                   s volbou --primo jak jej dostane tiskárna); čísla chyb v patičce
-                  dá kontrola dat provedená na kopii instalace
+                  dá kontrola dat (instalaci jen čte, nic v ní nezmění)
 
   --pdf SOUBOR    výstupní soubor PDF (povinné)
   --primo         zápis s korekcemi přímého tisku místo korekcí náhledu
@@ -48,96 +47,70 @@ DRUH:
   --podadresar P  stanice v adresáři INSTALACE/data/P/
 )";
 
-// The files of the working directories copied below `cil`, so that the check run,
-// which stores its results, leaves the installation as it was.
-TAdresare KopieAdresaru(const TAdresare &adr, const QString &cil)
+// The check run of the menu on the installation as it stands, which it only reads:
+// no intermediate files, no change of the export state, nothing stored, so that it
+// may run while the program works in the installation.
+struct TKontrolaBezZapisu
 {
-    const QDir koren(adr.AdrInstalace);
-    TAdresare kopie;
-    const auto kopiruj = [&](const QString &adresar) {
-        const QString relativni = koren.relativeFilePath(adresar);
-        if (relativni.startsWith(u".."_s))
-            throw EChyba(u"Adresář %1 neleží v instalaci %2."_s.arg(adresar, adr.AdrInstalace));
-        const QString novy = QDir::cleanPath(cil + u'/' + relativni) + u'/';
-        if (!QDir().mkpath(novy))
-            throw EChyba(u"Adresář %1 nelze vytvořit."_s.arg(novy));
-        const QFileInfoList soubory = QDir(adresar).entryInfoList(QDir::Files);
-        for (const QFileInfo &f : soubory) {
-            if (!QFile::exists(novy + f.fileName()) &&
-                !QFile::copy(f.filePath(), novy + f.fileName()))
-                throw EChyba(u"Soubor %1 nelze zkopírovat."_s.arg(f.filePath()));
-        }
-        return novy;
-    };
-    kopie.AdrInstalace = kopiruj(adr.AdrInstalace);
-    kopie.AdrStanice = kopiruj(adr.AdrStanice);
-    kopie.AdrData = kopiruj(adr.AdrData);
-    return kopie;
-}
-
-QString PlatnyAdresar(const QTemporaryDir &docasny)
-{
-    if (!docasny.isValid())
-        throw EChyba(u"Dočasný adresář nelze vytvořit."_s);
-    return docasny.path();
-}
-
-// One check run over a copy of the installation, so that the installation's own files
-// stay exactly as they are. The question whether to check exported data again is
-// answered Yes, since only the copy changes.
-struct TKontrolaNaKopii
-{
-    TKontrolaNaKopii(const TStaniceNastroje &st, const QString &typ)
-        : beh(TStaniceNastroje{KopieAdresaru(st.Adresare, PlatnyAdresar(docasny)), st.Stanice}, typ, true)
+    TKontrolaBezZapisu(const TStaniceNastroje &st, const QString &typ, int vybrano)
+        : beh(JenKeCteni(st), typ, false)
     {
+        beh.vybrano = vybrano;
+        beh.NastavKlic();
+        if (!MaVysledky(beh.adresare, beh.aktOkrsek)) {
+            throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s
+                             .arg(beh.aktOkrsek.CisloOkrsku)
+                             .arg(beh.aktOkrsek.KodObce, typ));
+        }
     }
 
-    QTemporaryDir docasny;
+    static TStaniceNastroje JenKeCteni(TStaniceNastroje st)
+    {
+        st.Adresare.JenCteni = true;
+        return st;
+    }
+
     TStavBehu beh;
 };
 
-// The check run of the menu on a copy of the data, printing the protocol of checks.
+// The protocol of checks as the check command prints it.
 bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk)
 {
-    TKontrolaNaKopii kopie(st, typ);
-    TStavBehu &k = kopie.beh;
+    TKontrolaBezZapisu kontrola(st, typ, 5);
+    TStavBehu &k = kontrola.beh;
     bool vytisteno = false;
     TKontrolniBeh beh = k.Beh([&] {
         TiskProtokolu(tisk, k.protokol, k.vysledky->VetaT3, k.stanice, k.aktOkrsek);
         vytisteno = true;
     });
-    KontrolaDat(beh);
+    Kontroly(beh);
     return vytisteno;
 }
 
-bool ExistujeVysledek(const TAdresare &adr, const TOkrsekRefRec &klic)
-{
-    for (const QString &prefix : {u"O"_s, u"E"_s}) {
-        if (QFileInfo::exists(JmenoSouboruOkrsku(adr, klic, prefix)))
-            return true;
-    }
-    return false;
-}
-
-// The record as the export flow prints it: the check run on a copy of the data
-// supplies the protocol, then one pass with the preview's corrections.
+// The record as the export flow prints it: the check run supplies the protocol, then
+// one pass with the preview's corrections.
 bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TTisk &tisk)
 {
-    TKontrolaNaKopii kopie(st, typ);
-    TStavBehu &k = kopie.beh;
+    TKontrolaBezZapisu kontrola(st, typ, 2);
+    TStavBehu &k = kontrola.beh;
     TKontrolniBeh beh = k.Beh();
-    k.NastavKlic();
     if (!Kontroly(beh))
         return false;
-    if (!ExistujeVysledek(k.adresare, k.aktOkrsek))
-        throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s
-                         .arg(k.aktOkrsek.CisloOkrsku)
-                         .arg(k.aktOkrsek.KodObce, typ));
     NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
     const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
                            k.hlasovani, k.komise,    &k.protokol};
     SestavZapis(tisk, data, 2, primo);
     return true;
+}
+
+QtMessageHandler g_predchoziHlaseni = nullptr;
+
+// Outside a desktop session (a root shell, a service) the GUI application warns, in
+// English, that it picks a runtime directory itself; printing to PDF needs none.
+void BezHlaseniOBehovemAdresari(QtMsgType typ, const QMessageLogContext &kontext, const QString &text)
+{
+    if (!text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
+        g_predchoziHlaseni(typ, kontext, text);
 }
 
 } // namespace
@@ -148,6 +121,7 @@ std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "tisk") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        g_predchoziHlaseni = qInstallMessageHandler(BezHlaseniOBehovemAdresari);
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -155,21 +129,26 @@ std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv)
 
 int PrikazTisk(const QStringList &argumenty)
 {
-    if (argumenty.contains(u"--help"_s)) {
-        Vypis(QString::fromUtf8(NapovedaTisk));
-        return KodUspech;
-    }
-    const std::optional<TVolby> v = RozeberVolby(
-        u"tisk"_s, argumenty, {u"--typ"_s, u"--podadresar"_s, u"--pdf"_s}, {u"--primo"_s});
-    if (!v)
+    const TVolby v = RozeberVolby({u"tisk"_s,
+                                   NapovedaTisk,
+                                   {u"INSTALACE"_s, u"DRUH"_s},
+                                   {u"--typ"_s, u"--podadresar"_s, u"--pdf"_s},
+                                   {u"--primo"_s}},
+                                  argumenty);
+    if (v.Konec)
+        return *v.Konec;
+    const QString pdf = v.Hodnota(u"--pdf"_s);
+    QString typ = v.Hodnota(u"--typ"_s);
+    if (pdf.isEmpty()) {
+        VypisChybu(u"tisk: chybí volba --pdf SOUBOR (viz --help)"_s);
         return KodPouziti;
-    const QString pdf = v->Hodnota(u"--pdf"_s);
-    QString typ = v->Hodnota(u"--typ"_s);
-    if (v->Volne.size() != 2 || pdf.isEmpty()) {
-        VypisChybu(u"tisk: čekám INSTALACE DRUH --pdf SOUBOR (viz --help)"_s);
-        return KodPouziti;
     }
-    const QString druh = v->Volne.at(1);
+    // Printing names a file; it does not make directories up from a typo.
+    if (!QFileInfo(QFileInfo(pdf).absolutePath()).isDir()) {
+        VypisChybu(u"tisk: adresář %1 pro soubor PDF neexistuje"_s.arg(QFileInfo(pdf).absolutePath()));
+        return KodChyba;
+    }
+    const QString druh = v.Volne.at(1);
     const QStringList druhy{u"protokol"_s, u"arch-a4"_s,  u"arch-a4-sirka"_s,
                             u"arch-a3"_s,  u"zkusebni"_s, u"zapis"_s};
     if (!druhy.contains(druh)) {
@@ -178,7 +157,7 @@ int PrikazTisk(const QStringList &argumenty)
     }
 
     const std::optional<TStaniceNastroje> otevrena =
-        OtevriStanici(u"tisk"_s, v->Volne.at(0), v->Hodnota(u"--podadresar"_s));
+        OtevriStanici(u"tisk"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
     if (!otevrena)
         return KodChyba;
     const TAdresare &adr = otevrena->Adresare;
@@ -202,7 +181,7 @@ int PrikazTisk(const QStringList &argumenty)
             return KodChyba;
         }
     } else if (druh == u"zapis") {
-        if (!ZapisKontrol(*otevrena, typ, v->Ma(u"--primo"_s), tisk)) {
+        if (!ZapisKontrol(*otevrena, typ, v.Ma(u"--primo"_s), tisk)) {
             VypisChybu(u"tisk: okrsek %1 obce %2 (typ %3) není v číselníku OKRSKY.RCD"_s
                            .arg(stanice.CisloOkrsku)
                            .arg(stanice.KodObce, typ));

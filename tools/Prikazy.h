@@ -22,7 +22,8 @@ int PrikazExport(const QStringList &argumenty);
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
 
-// Exit code of `kontrola` when the data hold a blocking error.
+// Exit code of `kontrola` when the data hold a blocking error, of `export` when the
+// data cannot be exported.
 inline constexpr int KodBlokujiciChyba = 3;
 
 // Messages to the user, UTF-8.

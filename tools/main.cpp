@@ -1,5 +1,7 @@
 // zelkovar-nastroj: prepares stations and reads or writes protected results files.
+#include "Denik.h"
 #include "EChyba.h"
+#include "Preklady.h"
 #include "Prikazy.h"
 
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 namespace {
 
 const char *const Napoveda = R"(Použití: zelkovar-nastroj PŘÍKAZ [VOLBY]
+        zelkovar-nastroj --help | --version
 
 Příkazy:
   stanice POPIS.json CIL [--podadresar P] [--prepsat]
@@ -24,8 +27,28 @@ Příkazy:
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
 
-Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
+Volba s hodnotou se píše „--typ 1“ i „--typ=1“; po „--“ už žádné volby
+nenásledují. Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
+
+Návratové kódy:
+  0  příkaz se provedl
+  1  chybný vstup nebo neúspěšná operace
+  2  chybné použití (neznámý příkaz nebo volba, chybějící argument)
+  3  kontrola: data obsahují blokující chybu; export: data nelze exportovat
+Při každém jiném kódu než 0 vypíše důvod na chybový výstup.
 )";
+
+struct TPrikaz
+{
+    const char16_t *Jmeno;
+    int (*Proved)(const QStringList &argumenty);
+};
+
+const TPrikaz Prikazy[] = {
+    {u"stanice", PrikazStanice}, {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
+    {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
+    {u"tisk", PrikazTisk},
+};
 
 } // namespace
 
@@ -42,36 +65,36 @@ void VypisChybu(const QString &text)
 int main(int argc, char *argv[])
 {
     const auto aplikace = VytvorAplikaci(argc, argv);
+    // Qt's own texts (the option parser's messages among them) in Czech.
+    NactiCeskePreklady(*aplikace);
     QStringList argumenty = QCoreApplication::arguments().mid(1);
     if (argumenty.isEmpty()) {
+        VypisChybu(QStringLiteral("chybí příkaz"));
         std::fputs(Napoveda, stderr);
         return KodPouziti;
     }
     const QString prikaz = argumenty.takeFirst();
+    Denik::NastavKdo(QStringLiteral("zelkovar-nastroj ") + prikaz);
     if (prikaz == u"--help" || prikaz == u"-h") {
-        std::fputs(Napoveda, stdout);
+        Vypis(QString::fromUtf8(Napoveda));
         return KodUspech;
     }
-    try {
-        if (prikaz == u"stanice")
-            return PrikazStanice(argumenty);
-        if (prikaz == u"precti")
-            return PrikazPrecti(argumenty);
-        if (prikaz == u"zapis")
-            return PrikazZapis(argumenty);
-        if (prikaz == u"porizeni")
-            return PrikazPorizeni(argumenty);
-        if (prikaz == u"export")
-            return PrikazExport(argumenty);
-        if (prikaz == u"kontrola")
-            return PrikazKontrola(argumenty);
-        if (prikaz == u"tisk")
-            return PrikazTisk(argumenty);
-    } catch (const EChyba &e) {
-        VypisChybu(e.zprava());
+    if (prikaz == u"--version") {
+        Vypis(QStringLiteral("zelkovar-nastroj " ZELKOVAR_VERZE "\n"));
+        return KodUspech;
+    }
+    for (const TPrikaz &p : Prikazy) {
+        if (prikaz != QStringView(p.Jmeno))
+            continue;
+        try {
+            return p.Proved(argumenty);
+        } catch (const EChyba &e) {
+            VypisChybu(e.zprava());
+        } catch (const std::exception &e) {
+            VypisChybu(QStringLiteral("neočekávaná chyba: %1").arg(QString::fromLocal8Bit(e.what())));
+        }
         return KodChyba;
     }
-    VypisChybu(QStringLiteral("neznámý příkaz „%1“").arg(prikaz));
-    std::fputs(Napoveda, stderr);
+    VypisChybu(QStringLiteral("neznámý příkaz „%1“ (viz --help)").arg(prikaz));
     return KodPouziti;
 }

@@ -3,7 +3,9 @@
 #include "Cisla.h"
 #include "Dopocty.h"
 #include "EChyba.h"
+#include "Denik.h"
 #include "Soubory.h"
+#include "Zamek.h"
 
 #include <QFileInfo>
 
@@ -13,11 +15,6 @@ namespace {
 
 const QString PrefixO = QStringLiteral("O");
 const QString PrefixE = QStringLiteral("E");
-
-bool ExistujeSoubor(const TKontrolniBeh &b, const QString &prefix)
-{
-    return QFileInfo(JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, prefix)).isFile();
-}
 
 // The parameters of 23 and 24, made once: a full run may enter thousands.
 const QString &Kandidat(int k)
@@ -68,7 +65,7 @@ bool Kontroly(TKontrolniBeh &b)
     VynulujOkrsek(b.Vysledky);
     if (!NajdiOkrsek(b.Adresare, b.AktOkrsek))
         return false;
-    NactiOkrsek(b.Adresare, b.AktOkrsek, ExistujeSoubor(b, PrefixO) ? PrefixO : PrefixE, b.Vysledky);
+    NactiAktualniOkrsek(b.Adresare, b.AktOkrsek, b.Vysledky);
 
     b.Hlasovani = NactiHlasovani(b.Adresare.AdrData);
     NactiKomisiBehu(b);
@@ -77,8 +74,17 @@ bool Kontroly(TKontrolniBeh &b)
     NactiStrany(b.Adresare, b.AktOkrsek, b.Reference);
 
     ProvedKontroly(b);
-
-    ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    if (!b.Adresare.JenCteni) {
+        Denik::Zapis(b.Adresare.AdrStanice,
+                     QStringLiteral("kontrola: typ zastupitelstva %1, %2, SeznamChyb=%3")
+                         .arg(b.AktOkrsek.TypZastup,
+                              b.Stav.JsouChyby               ? QStringLiteral("blokující chyby")
+                                  : b.Stav.JsouPropustitelne ? QStringLiteral("propustitelné chyby")
+                                  : b.Stav.JsouUpozorneni    ? QStringLiteral("jen upozornění")
+                                                             : QStringLiteral("bez chyb"),
+                              b.Vysledky.VetaTS.SeznamChyb));
+        ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
+    }
     b.KontrolyOK = b.ExportOK = !b.Stav.JsouChyby;
     if (b.Vybrano == 5 && b.TiskProtokolu)
         b.TiskProtokolu();
@@ -249,6 +255,8 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     b.AktOkrsek.KodObce = b.Stanice.KodObce;
     b.AktOkrsek.CisloOkrsku = b.Stanice.CisloOkrsku;
     b.AktOkrsek.TypZastup = QString::number(b.PomTypZastup);
+    // One writer at a time: the run stores the data again.
+    const TZamek zamek(b.Adresare.AdrStanice);
 
     const QString stav = b.PomTypZastup == 1 ? b.Stanice.Stav1
         : b.PomTypZastup == 2                ? b.Stanice.Stav2
@@ -262,7 +270,7 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
         return TVysledekKontroly::Zruseno;
     }
 
-    if (!ExistujeSoubor(b, PrefixE) && !ExistujeSoubor(b, PrefixO)) {
+    if (AktualniPrefix(b.Adresare, b.AktOkrsek).isEmpty()) {
         b.DataOK = false;
         b.Dotaznik.Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
         return TVysledekKontroly::DataNejsou;
@@ -281,11 +289,6 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     ProcDopoctiTS(b.Vysledky, b.Reference.PocetStranSeznamu, b.Stanice);
 
     // The new file first, then the other prefix's file: a failed save loses nothing.
-    const QString novy = b.Stav.JsouChyby ? PrefixE : PrefixO;
-    const QString stary = b.Stav.JsouChyby ? PrefixO : PrefixE;
-    UlozOkrsek(b.Adresare, b.AktOkrsek, novy, b.Vysledky);
-    const QString souborStary = JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, stary);
-    if (QFileInfo(souborStary).isFile())
-        Soubory::Smaz(souborStary);
+    UlozOkrsek(b.Adresare, b.AktOkrsek, b.Stav.JsouChyby ? PrefixE : PrefixO, b.Vysledky);
     return TVysledekKontroly::Provedeno;
 }

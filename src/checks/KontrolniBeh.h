@@ -43,7 +43,8 @@ struct TKontrolniBeh
 };
 
 // The check run on the current key: loads the stored data, applies every check,
-// marks the station's data as not exported and sets KontrolyOK and ExportOK.
+// marks the station's data as not exported (unless the installation is only read)
+// and sets KontrolyOK and ExportOK.
 // False when the key is not in OKRSKY.RCD: the record in memory is then empty and
 // nothing else has changed.
 bool Kontroly(TKontrolniBeh &b);

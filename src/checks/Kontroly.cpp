@@ -487,8 +487,10 @@ bool Kontrola91(TDataKontrol &d)
 bool Kontrola92(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
+    // The percentages are compared in integers, so that a ratio exactly at the bar
+    // is judged exactly.
     const bool plati = h.VydObalky == 0 || h.OdevzdObalky == 0
-        || double(qint32(h.OdevzdObalky) * 100) / double(h.VydObalky) > 80
+        || qint64(h.OdevzdObalky) * 100 > qint64(h.VydObalky) * 80
         || qint32(h.VydObalky) - qint32(h.OdevzdObalky) <= 10;
     return Vysledek(d, plati, false, u"92", SekceT3);
 }
@@ -502,7 +504,7 @@ bool Kontrola94(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0
-        || double(h.VydObalky) / double(h.ZapsOsoby) * 100 >= 10 || h.VydObalky > 150;
+        || qint64(h.VydObalky) * 100 >= qint64(h.ZapsOsoby) * 10 || h.VydObalky > 150;
     return Vysledek(d, plati, false, u"94", SekceT3);
 }
 
@@ -517,9 +519,10 @@ bool Kontrola95(TDataKontrol &d)
         throw EChyba(QStringLiteral("Kontrolu 95 nelze provést: zastupitelstvo nemá v souboru KANDIDAT.RCD "
                                     "žádného platného kandidáta, ale obálky byly odevzdány."));
     }
-    const double f = qMax(1.0, 2.0 * m / double(kandidatu));
-    const qint64 levaStrana = qint64(m) * h.OdevzdObalky * 60;
-    const bool plati = double(levaStrana) < double(h.PlatneHlasy) * f * 100;
+    // m·O·60 < PH·100·f with f = max(1, 2m / P), multiplied by P: exact in integers.
+    const qint64 levaStrana = qint64(m) * h.OdevzdObalky * 60 * kandidatu;
+    const qint64 pravaStrana = qint64(h.PlatneHlasy) * 100 * qMax(2 * qint64(m), qint64(kandidatu));
+    const bool plati = levaStrana < pravaStrana;
     return Vysledek(d, plati, false, u"95", SekceT3);
 }
 
@@ -532,8 +535,12 @@ bool Kontrola96(TDataKontrol &d, qint32 *oR)
     bool plati = h.ZapsOsoby <= 0 || r == 0;
     if (!plati) {
         const qint64 rozdil = qint64(h.ZapsOsoby) - r;
-        // nearbyint rounds halves to the even neighbour in the default rounding mode.
-        const double p = std::nearbyint(double(h.ZapsOsoby) / double(r) * 100);
+        // p = ZapsOsoby / R · 100 rounded half to even, in integers.
+        const qint64 citatel = qint64(h.ZapsOsoby) * 100;
+        qint64 p = citatel / r;
+        const qint64 zbytek2 = 2 * (citatel % r);
+        if (zbytek2 > r || (zbytek2 == r && p % 2 != 0))
+            ++p;
         plati = (rozdil >= -9 && rozdil <= 14) || (p >= 84 && p <= 120);
     }
     return Vysledek(d, plati, false, u"96", SekceT3);
@@ -543,6 +550,6 @@ bool Kontrola97(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     const bool plati =
-        h.ZapsOsoby <= 0 || h.VydObalky == 0 || double(h.VydObalky) / double(h.ZapsOsoby) * 100 <= 90;
+        h.ZapsOsoby <= 0 || h.VydObalky == 0 || qint64(h.VydObalky) * 100 <= qint64(h.ZapsOsoby) * 90;
     return Vysledek(d, plati, false, u"97", SekceT3);
 }

@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -36,12 +38,6 @@ public:
     QPointer<QWidget> Opravit;
     int Strana;
 };
-
-bool ExistujeSoubor(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix)
-{
-    return Soubory::Existuje(adr.AdrData,
-                             QFileInfo(JmenoSouboruOkrsku(adr, klic, prefix)).fileName());
-}
 
 bool JeEnter(const QKeyEvent *k)
 {
@@ -233,8 +229,7 @@ void TR_Vstupni_Form::Nacti()
     NactiKandidaty(m_b.Adresare, okr, m_b.Reference);
 
     // A damaged file stops the opening here: the window is not shown and nothing is saved over it.
-    const QString prefix = ExistujeSoubor(m_b.Adresare, okr, u"O"_s) ? u"O"_s : u"E"_s;
-    NactiOkrsek(m_b.Adresare, okr, prefix, v);
+    NactiAktualniOkrsek(m_b.Adresare, okr, v);
     if (R_CBHL_1->count() > 0)
         ZobrazStranu(PorStrCB[0]);
 
@@ -604,10 +599,18 @@ void TR_Vstupni_Form::UlozZaznamy()
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
+    // Changed data are no longer the exported data: said first, so that an
+    // interruption never leaves changed data marked as exported.
+    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
     // The new "E" file is in place before the "O" file goes, so a failed write
-    // never leaves the precinct without a file.
-    UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
-    Soubory::Smaz(JmenoSouboruOkrsku(m_b.Adresare, m_b.AktOkrsek, u"O"_s));
+    // never leaves the precinct without a file. A typed value too large for the
+    // results file must not cost sections I and III their save.
+    std::optional<EPrilisVelkaHodnota> prilisVelka;
+    try {
+        UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
+    } catch (const EPrilisVelkaHodnota &e) {
+        prilisVelka = e;
+    }
     UlozHlasovani(m_b.Adresare.AdrData, m_b.Hlasovani);
     const int p = PocetClenuP();
     if (p >= 2) {
@@ -616,7 +619,44 @@ void TR_Vstupni_Form::UlozZaznamy()
             m_b.Komise[r - 1].clen = R_JmenaKomise_SG->Cells(1, r).left(TZColorStringGrid::MaxDelka);
         UlozKomisi(m_b.Adresare.AdrData, m_b.Komise);
     }
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
+    if (prilisVelka)
+        throw EChyba(PopisPrilisVelke(*prilisVelka));
+}
+
+QString TR_Vstupni_Form::PopisPrilisVelke(const EPrilisVelkaHodnota &e) const
+{
+    const TVysledky &v = m_b.Vysledky;
+    QString kde;
+    if (e.Zaznam == u"StranyHL" && e.Strana >= 1 && e.Strana <= MaxStran) {
+        // The party's votes: name the candidate with the most, the likeliest typo.
+        const TStranaHLRec &s = v.StranyHL[std::size_t(e.Strana)];
+        int kandidat = 1;
+        for (int i = 2; i <= MaxKandidatu; ++i) {
+            if (s.HlasyKand[std::size_t(i)] > s.HlasyKand[std::size_t(kandidat)])
+                kandidat = i;
+        }
+        QString strana;
+        for (int k = 1; k <= PocetStran(); ++k) {
+            if (PorStrCB[std::size_t(k - 1)] == e.Strana)
+                strana = R_CBHL_1->itemText(k - 1);
+        }
+        kde = u"hlasy kandidátů volební strany %1 na záložce „HL“ (součet %2 hlasů; nejvíce má kandidát "
+              u"č. %3: %4)"_s.arg(strana.isEmpty() ? QString::number(e.Strana) : strana)
+                  .arg(s.PocHl)
+                  .arg(kandidat)
+                  .arg(s.HlasyKand[std::size_t(kandidat)]);
+    } else {
+        const TOkrsekRec &h = v.VetaT3;
+        kde = u"počty na záložce „T/3 - odd. II“: osoby zapsané do výpisu ze seznamu voličů %1, vydané "
+              u"úřední obálky %2, odevzdané úřední obálky %3, platné hlasy %4"_s.arg(h.ZapsOsoby)
+                  .arg(h.VydObalky)
+                  .arg(h.OdevzdObalky)
+                  .arg(h.PlatneHlasy);
+    }
+    return u"Výsledky okrsku nelze uložit: z napsaných hodnot vychází kontrolní číslo %1, které se do "
+           u"souboru výsledků nevejde.\nOpravte prosím %2.\n\nOddíly I a III zápisu a jména členů komise "
+           u"byly uloženy; ostatní hodnoty zůstávají v okně a uloží se, až budou opraveny."_s.arg(e.Hodnota)
+        .arg(kde);
 }
 
 void TR_Vstupni_Form::UlozPrubezne()
@@ -673,7 +713,6 @@ void TR_Vstupni_Form::UlozitSKontrolou()
     m_b.Vybrano = 2;
     const QString prefix = m_b.KontrolyOK ? u"O"_s : u"E"_s;
     UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, prefix, v);
-    Soubory::Smaz(JmenoSouboruOkrsku(m_b.Adresare, m_b.AktOkrsek, m_b.KontrolyOK ? u"E"_s : u"O"_s));
     if (m_b.KontrolyOK) {
         const QString otazka = m_b.ExportOK
                                    ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s

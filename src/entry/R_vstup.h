@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EChyba.h"
+
 #include "KontrolniBeh.h"
 
 #include <functional>
@@ -166,6 +168,9 @@ private:
     void R_Dalsi2_BtnClick();
     void UlozitBtnClick();
     void UlozZaznamy();
+    // What to correct when a typed value makes a field of the results file overflow,
+    // in the words of the window.
+    QString PopisPrilisVelke(const EPrilisVelkaHodnota &e) const;
     void UlozitSKontrolou();
     void R_CBHL_1Exit();
     void R_PanVstupHL_1Exit(int i);

@@ -1,12 +1,19 @@
 #include "Export.h"
 
+#include "ChybySystemu.h"
+#include "Denik.h"
 #include "EChyba.h"
 #include "Soubory.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -19,38 +26,190 @@ bool g_vynutBloky = false;
 
 QString Duvod(int chyba)
 {
-    return QString::fromLocal8Bit(std::strerror(chyba));
+    return PopisChybySystemu(chyba);
 }
 
-void ZapisNaZarizeni(QFile &f, const QString &cesta)
+bool ChybiMisto(int chyba)
 {
-    if (!f.flush())
-        throw EChyba(u"Soubor %1 se nepodařilo zapsat: %2"_s.arg(cesta, f.errorString()));
-    if (::fsync(f.handle()) != 0)
-        throw EChyba(u"Soubor %1 se nepodařilo uložit na zařízení: %2"_s.arg(cesta, Duvod(errno)));
+    return chyba == ENOSPC || chyba == EDQUOT || chyba == EFBIG;
 }
 
-void PorovnejSOriginalem(const QString &cil, const QByteArray &zdroj)
+// Writes all bytes to fd; errno or 0.
+int ZapisVse(int fd, const QByteArray &data)
 {
-    const QByteArray kopie = Soubory::NactiSoubor(cil, MaxVelikost);
-    if (kopie != zdroj)
-        throw EChyba(u"Export se nepovedl: soubor %1 se liší od exportovaných dat."_s.arg(cil));
+    const char *p = data.constData();
+    qsizetype zbyva = data.size();
+    while (zbyva > 0) {
+        const ssize_t n = ::write(fd, p, size_t(zbyva));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        p += n;
+        zbyva -= n;
+    }
+    return 0;
 }
 
-int KopirujBloky(const QString &zdroj, const QString &cil)
+// Reads the whole file at fd from its start; errno or 0.
+int PrectiVse(int fd, qint64 ocekavano, QByteArray &data)
 {
-    QFile vstup(zdroj);
-    if (!vstup.open(QIODevice::ReadOnly))
-        throw EChyba(u"Soubor %1 nelze otevřít: %2"_s.arg(zdroj, vstup.errorString()));
-    QFile vystup(cil);
-    if (!vystup.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EChyba(u"Soubor %1 nelze vytvořit: %2"_s.arg(cil, vystup.errorString()));
-    KopirujPoBlocich(vstup, vystup, cil);
-    ZapisNaZarizeni(vystup, cil);
-    vystup.close();
-    if (vystup.error() != QFileDevice::NoError)
-        throw EChyba(u"Soubor %1 se nepodařilo zavřít: %2"_s.arg(cil, vystup.errorString()));
-    return 2;
+    data.resize(ocekavano + 1);
+    qint64 precteno = 0;
+    while (precteno < data.size()) {
+        const ssize_t n = ::pread(fd, data.data() + precteno, size_t(data.size() - precteno), precteno);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        precteno += n;
+    }
+    data.truncate(precteno);
+    return 0;
+}
+
+// The temporary file beside the export and the directory it lies in; on any failure
+// the temporary file goes and the previous export is untouched.
+class TDocasnyExport
+{
+public:
+    TDocasnyExport(int dirfd, const QString &cil, const QString &jmeno) : m_dirfd(dirfd), m_cil(cil)
+    {
+        for (int pokus = 0; pokus < 100 && m_fd < 0; ++pokus) {
+            m_jmeno = QFile::encodeName(u"."_s + jmeno + u".%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(pokus));
+            m_fd = ::openat(m_dirfd, m_jmeno.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (m_fd < 0)
+            Selhani(u"Na cíl %1 nelze zapisovat"_s, errno);
+    }
+    ~TDocasnyExport()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_prejmenovan)
+            ::unlinkat(m_dirfd, m_jmeno.constData(), 0);
+    }
+    TDocasnyExport(const TDocasnyExport &) = delete;
+    TDocasnyExport &operator=(const TDocasnyExport &) = delete;
+
+    [[noreturn]] void Selhani(const QString &co, int chyba) const
+    {
+        QString text = co.arg(m_cil) + u": "_s + Duvod(chyba) + u'.';
+        if (ChybiMisto(chyba))
+            text += u"\nNový soubor exportu se na cíl nevešel vedle předchozího. Uvolněte místo nebo zvolte jiné "
+                    u"zařízení."_s;
+        throw EChyba(text + u"\nPředchozí export na cíli zůstal beze změny."_s);
+    }
+
+    int fd() const { return m_fd; }
+
+    void Zapis(const QByteArray &data, int &zpusob)
+    {
+        int chyba = g_vynutBloky ? EIO : ZapisVse(m_fd, data);
+        if (chyba) {
+            // The block copy starts again from an empty temporary file.
+            if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+                Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, errno);
+            QBuffer zdroj;
+            zdroj.setData(data);
+            zdroj.open(QIODevice::ReadOnly);
+            QFile vystup;
+            if (!vystup.open(m_fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+                Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, EIO);
+            errno = 0;
+            try {
+                KopirujPoBlocich(zdroj, vystup, m_cil);
+            } catch (const EChyba &) {
+                // The system's reason of the block copy, else that of the whole-file copy.
+                Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, errno ? errno : chyba);
+            }
+            zpusob = 2;
+        }
+        if (::fsync(m_fd) != 0)
+            Selhani(u"Soubor exportu na cíli %1 nelze uložit na zařízení"_s, errno);
+        // Read back from the device, not from the cache, where the system allows it.
+        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_DONTNEED);
+        QByteArray zpet;
+        if (const int e = PrectiVse(m_fd, data.size(), zpet))
+            Selhani(u"Soubor exportu na cíli %1 nelze přečíst zpět"_s, e);
+        if (zpet != data)
+            throw EChyba(u"Export se nepovedl: soubor zapsaný na cíl %1 se liší od exportovaných dat.\n"
+                         u"Předchozí export na cíli zůstal beze změny."_s.arg(m_cil));
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0)
+            Selhani(u"Soubor exportu na cíli %1 nelze uzavřít"_s, errno);
+    }
+
+    void Prejmenuj(const QString &jmeno)
+    {
+        if (::renameat(m_dirfd, m_jmeno.constData(), m_dirfd, QFile::encodeName(jmeno).constData()) != 0)
+            Selhani(u"Soubor exportu na cíli %1 nelze přejmenovat"_s, errno);
+        m_prejmenovan = true;
+        if (::fsync(m_dirfd) != 0 && errno != EINVAL && errno != ENOTSUP)
+            throw EChyba(u"Adresář %1 nelze uložit na zařízení: %2.\nExport nemusí být na zařízení trvale zapsán."_s
+                             .arg(m_cil, Duvod(errno)));
+    }
+
+private:
+    int m_dirfd;
+    QString m_cil;
+    QByteArray m_jmeno;
+    int m_fd = -1;
+    bool m_prejmenovan = false;
+};
+
+class TAdresarCile
+{
+public:
+    TAdresarCile(const QString &cil, const QString &jmeno)
+        : m_fd(::open(QFile::encodeName(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd < 0)
+            throw EChyba(u"Soubor exportu %1 nelze zapsat: cílový adresář %2 nelze otevřít: %3."_s.arg(
+                jmeno, cil, Duvod(errno)));
+    }
+    ~TAdresarCile() { ::close(m_fd); }
+    TAdresarCile(const TAdresarCile &) = delete;
+    TAdresarCile &operator=(const TAdresarCile &) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno, quint64 zarizeni)
+{
+    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, jmeno);
+    const QByteArray data = Soubory::NactiSoubor(zdroj, MaxVelikost);
+
+    const TAdresarCile adresar(cil, jmeno);
+    if (zarizeni != 0) {
+        struct stat st {};
+        if (::fstat(adresar.fd(), &st) != 0 || quint64(st.st_dev) != zarizeni)
+            throw EChyba(u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport nebyl proveden. "
+                         u"Vložte zařízení znovu a zvolte „Znovu načíst zařízení“."_s.arg(cil));
+    }
+    struct statvfs fs {};
+    if (::fstatvfs(adresar.fd(), &fs) == 0 && qint64(fs.f_bavail) * qint64(fs.f_frsize) < data.size())
+        throw EChyba(u"Na cíli %1 není místo pro soubor exportu (%2 B, volných %3 B).\n"
+                     u"Předchozí export na cíli zůstal beze změny."_s.arg(cil)
+                         .arg(data.size())
+                         .arg(qint64(fs.f_bavail) * qint64(fs.f_frsize)));
+
+    TExportSouboru vysledek;
+    vysledek.Zpusob = 1;
+    TDocasnyExport docasny(adresar.fd(), cil, jmeno);
+    docasny.Zapis(data, vysledek.Zpusob);
+    docasny.Prejmenuj(jmeno);
+    vysledek.Cesta = cil + jmeno;
+    vysledek.Velikost = data.size();
+    vysledek.Sha256 = QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+    return vysledek;
 }
 
 } // namespace
@@ -84,25 +243,29 @@ void VynutKopiiPoBlocich(bool vynutit)
     g_vynutBloky = vynutit;
 }
 
-int KopirujSoubor(const QString &adrData, const QString &cil, const QString &kodObce, qint32 cisloOkrsku,
-                  int typZastup)
+quint64 ZarizeniAdresare(const QString &adresar)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(adresar).constData(), &st) != 0)
+        return 0;
+    return quint64(st.st_dev);
+}
+
+TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce, qint32 cisloOkrsku,
+                             int typZastup, quint64 zarizeni)
 {
     const QString jmeno = JmenoExportu(kodObce, cisloOkrsku, typZastup);
-    const QString zdroj = Soubory::NajdiSoubor(adrData, jmeno);
-    const QString cesta = cil + jmeno;
-    int vysledek = 1;
-    QByteArray data;
     try {
-        if (g_vynutBloky)
-            throw EChyba(u"kopie po blocích"_s);
-        data = Soubory::NactiSoubor(zdroj, MaxVelikost);
-        // Replacing through a temporary file keeps the previous export whole until the
-        // new one is complete on the device.
-        Soubory::UlozAtomicky(cesta, data);
-    } catch (const EChyba &) {
-        vysledek = KopirujBloky(zdroj, cesta);
-        data = Soubory::NactiSoubor(zdroj, MaxVelikost);
+        const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
+        Denik::Zapis(adr.AdrStanice, u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
+                                     u"ověřeno čtením zpět"_s.arg(typZastup)
+                                         .arg(cil, jmeno)
+                                         .arg(v.Velikost)
+                                         .arg(v.Sha256));
+        return v;
+    } catch (const EChyba &e) {
+        Denik::Zapis(adr.AdrStanice, u"export se nezdařil: typ zastupitelstva %1, cíl %2: %3"_s.arg(typZastup)
+                                         .arg(cil, e.zprava()));
+        throw;
     }
-    PorovnejSOriginalem(cesta, data);
-    return vysledek;
 }

@@ -2,30 +2,20 @@
 
 #include "Okrsek.h"
 
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-bool ExistujeData(const TKontrolniBeh &b, const QString &prefix)
-{
-    return QFileInfo(JmenoSouboruOkrsku(b.Adresare, b.AktOkrsek, prefix)).isFile();
-}
-
-} // namespace
 
 bool PovolExport(TKontrolniBeh &b)
 {
     IDotaznik &d = b.Dotaznik;
     const QString titulek = u"Export dat"_s;
-    if (ExistujeData(b, u"E"_s)) {
+    const QString prefix = UklidOkrsek(b.Adresare, b.AktOkrsek);
+    if (prefix == u"E") {
         b.DataOK = false;
         d.Varovani(titulek,
                    u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s);
         return false;
     }
-    if (!ExistujeData(b, u"O"_s)) {
+    if (prefix.isEmpty()) {
         b.DataOK = false;
         d.Varovani(titulek, u"Data nejsou pořízena!"_s);
         return false;

@@ -1,5 +1,7 @@
 #include "Zarizeni.h"
 
+#include "Export.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +62,7 @@ QList<TZarExp> TZdrojZarizeniLinux::Zarizeni()
             continue;
         TZarExp z;
         z.Pozice = SLomitkem(svazek.rootPath());
+        z.Zarizeni = ZarizeniAdresare(z.Pozice);
         if (std::any_of(seznam.cbegin(), seznam.cend(), [&](const TZarExp &j) { return j.Pozice == z.Pozice; }))
             continue;
         if (svazek.isReady()) {
@@ -90,7 +93,7 @@ QList<TZarExp> TZdrojZarizeniAdresare::Zarizeni()
             continue;
         const QStorageInfo svazek(a);
         seznam.append({SLomitkem(a), NeboMinusJedna(svazek.bytesTotal()),
-                       svazek.bytesAvailable() >= 0 ? svazek.bytesAvailable() : -1});
+                       svazek.bytesAvailable() >= 0 ? svazek.bytesAvailable() : -1, ZarizeniAdresare(a)});
     }
     for (const QString &s : m_prazdne)
         seznam.append({SLomitkem(s), -1, -1});
@@ -117,6 +120,14 @@ QStringList SeznamVyjimatelnych(IZdrojZarizeni &zdroj)
 QList<TZarExp> NactiZarizeni(IZdrojZarizeni &zdroj)
 {
     return zdroj.Zarizeni();
+}
+
+bool JeStalePripojeno(IZdrojZarizeni &zdroj, const TZarExp &zarizeni)
+{
+    const QList<TZarExp> ted = zdroj.Zarizeni();
+    return std::any_of(ted.cbegin(), ted.cend(), [&](const TZarExp &z) {
+        return z.Pozice == zarizeni.Pozice && z.Size > 0 && z.Zarizeni == zarizeni.Zarizeni && z.Zarizeni != 0;
+    });
 }
 
 void TExecuteThread::run()

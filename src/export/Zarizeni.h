@@ -15,6 +15,7 @@ struct TZarExp
     QString Pozice;   // the mount point, ending with '/'
     qint64 Size = -1; // total size in bytes; -1 when it cannot be read (no medium)
     qint64 Free = -1; // free space in bytes; -1 when it cannot be read
+    quint64 Zarizeni = 0; // the mounted volume's device (st_dev of the mount point); 0 unknown
 };
 
 // Where the removable devices come from: the system, or directories in tests.
@@ -59,6 +60,10 @@ std::unique_ptr<IZdrojZarizeni> VytvorZdrojZarizeni();
 QStringList SeznamVyjimatelnych(IZdrojZarizeni &zdroj);
 // The devices with their sizes (the table the export dialog lists from).
 QList<TZarExp> NactiZarizeni(IZdrojZarizeni &zdroj);
+
+// Whether the device listed earlier is still the mounted volume at its mount point:
+// listed now with a medium and on the same device.
+bool JeStalePripojeno(IZdrojZarizeni &zdroj, const TZarExp &zarizeni);
 
 // Runs the eject commands hidden, one after another; each may take 15 s. Result is
 // -1 when a program cannot be started, 0 when all ended with exit code 0, 1 otherwise

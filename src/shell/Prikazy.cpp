@@ -8,6 +8,7 @@
 #include "Program.h"
 #include "Soubory.h"
 #include "Z_oprog.h"
+#include "Zamek.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -63,6 +64,8 @@ void TKV_menu::VytvorCiselnikAProtokol()
 void TKV_menu::PorizeniDat()
 {
     m_program.NastavKlic();
+    // One writer at a time, for as long as the entry window is open.
+    const TZamek zamek(m_program.Adresare.AdrStanice);
     if (m_program.StavExportuAktualnihoTypu() == u"A"
         && !m_program.Dotaznik().Otazka(
             u"Vstup dat za okrsek"_s,
@@ -181,22 +184,29 @@ void TKV_menu::ZrusitData()
     const QString titulek = u"Rušení dat"_s;
     IDotaznik &dotaznik = m_program.Dotaznik();
     m_program.NastavKlic();
-    for (const QString &prefix : {u"O"_s, u"E"_s}) {
-        const QString cesta = JmenoSouboruOkrsku(m_program.Adresare, m_program.AktOkrsek, prefix);
-        if (!QFileInfo(cesta).isFile())
-            continue;
-        if (!dotaznik.Otazka(titulek, u"Opravdu chcete zrušit pořízená data?"_s))
-            return;
-        try {
-            Soubory::Smaz(cesta);
-        } catch (const EChyba &) {
-            dotaznik.Informace(titulek, u"Data se nepovedlo zrušit!"_s);
-            return;
-        }
-        dotaznik.Informace(titulek, u"Data jsou zrušena."_s);
+    const TZamek zamek(m_program.Adresare.AdrStanice);
+    const TOkrsekRefRec &klic = m_program.AktOkrsek;
+    if (AktualniPrefix(m_program.Adresare, klic).isEmpty()) {
+        dotaznik.Informace(titulek, u"Data nejsou pořízena!"_s);
         return;
     }
-    dotaznik.Informace(titulek, u"Data nejsou pořízena!"_s);
+    // Deleting is deliberate: the question says what goes, and Enter answers No.
+    QString otazka = u"Opravdu chcete zrušit pořízená data?\n\nZrušena budou data za typ zastupitelstva %1"_s.arg(
+        klic.TypZastup);
+    otazka += klic.TypZastup == u"2" ? u" (zastupitelstvo městské části nebo obvodu)."_s : u" (zastupitelstvo obce)."_s;
+    if (m_program.StavExportuAktualnihoTypu() == u"A")
+        otazka += u"\nTato data už byla exportována; export, který už vznikl, se zrušením nezmění."_s;
+    otazka += u"\nSoubor dat bude uschován v adresáři %1Zrusena."_s.arg(m_program.Adresare.AdrData);
+    if (dotaznik.Zobraz({TIkona::Otazka, titulek, otazka, true, true}) != TOdpoved::Ano)
+        return;
+    QStringList kopie;
+    try {
+        kopie = ZrusOkrsek(m_program.Adresare, klic);
+    } catch (const EChyba &e) {
+        dotaznik.Informace(titulek, u"Data se nepovedlo zrušit!\n\n"_s + e.zprava());
+        return;
+    }
+    dotaznik.Informace(titulek, u"Data jsou zrušena.\n\nUschovaná kopie: "_s + kopie.join(u", "_s));
 }
 
 void TKV_menu::VyberTiskarny()

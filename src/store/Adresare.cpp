@@ -19,7 +19,7 @@ TStartAdresaru UrciAdresare(const QString &adresarProgramu, const QStringList &p
     a.AdrStanice = adresarProgramu;
     if (!a.AdrStanice.isEmpty() && !a.AdrStanice.endsWith(u'/'))
         a.AdrStanice += u'/';
-    a.AdrData = a.AdrStanice + QStringLiteral("data/");
+    a.AdrData = Soubory::NajdiAdresar(a.AdrStanice, QStringLiteral("data"));
     a.AdrInstalace = a.AdrStanice;
 
     if (Soubory::Existuje(a.AdrStanice, QStringLiteral("stanice.rcd"))) {
@@ -27,7 +27,7 @@ TStartAdresaru UrciAdresare(const QString &adresarProgramu, const QStringList &p
         return start;
     }
     if (parametry.size() == 1 && JeBezpecnyNazevStanice(parametry.first())) {
-        a.AdrStanice = a.AdrInstalace + QStringLiteral("data/") + parametry.first() + u'/';
+        a.AdrStanice = Soubory::NajdiAdresar(a.AdrData, parametry.first());
         a.AdrData = a.AdrStanice;
         start.LzeSpustit = true;
     }

@@ -9,6 +9,10 @@ struct TAdresare
     QString AdrInstalace; // the program's directory: CISCHYB.RCD, KVRVOK.RCD, Export/
     QString AdrStanice;   // STANICE.RCD and the reference files, data.comp, data.temp
     QString AdrData;      // results files, HLASO.RCD, KOMISE.RCD, INFOK83.RCD
+    // Set where the installation is only read while another process may work in it
+    // (the station tool's printouts): loads write no intermediate files and the check
+    // run leaves the export state as it is.
+    bool JenCteni = false;
 };
 
 struct TStartAdresaru

@@ -17,3 +17,17 @@ private:
     QString m_zprava;
     QByteArray m_utf8;
 };
+
+// A value too large for its field of the results file. The text names the record
+// field; callers that know the window's words say which typed value to correct.
+class EPrilisVelkaHodnota : public EChyba
+{
+public:
+    EPrilisVelkaHodnota(QString zprava, QString zaznam, int strana, qint64 hodnota)
+        : EChyba(std::move(zprava)), Zaznam(std::move(zaznam)), Strana(strana), Hodnota(hodnota)
+    {
+    }
+    QString Zaznam; // "VetaT3", "StranyHL" or "VetaTS"
+    int Strana;     // the party's order number for StranyHL, else 0
+    qint64 Hodnota;
+};

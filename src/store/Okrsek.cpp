@@ -4,12 +4,16 @@
 #include "Kodovani.h"
 #include "Ochrana.h"
 #include "Soubory.h"
+#include "Denik.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -70,10 +74,11 @@ public:
         const auto [konec, chyba] = std::to_chars(cislo, cislo + sizeof cislo, hodnota);
         const qsizetype delka = konec - cislo;
         if (chyba != std::errc() || delka > sirka) {
-            throw EChyba(QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
-                             .arg(hodnota)
-                             .arg(pole.Text())
-                             .arg(sirka));
+            throw EPrilisVelkaHodnota(QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
+                                          .arg(hodnota)
+                                          .arg(pole.Text())
+                                          .arg(sirka),
+                                      QLatin1StringView(pole.zaznam), pole.k, hodnota);
         }
         m_radek.append(sirka - delka, ' ');
         m_radek.append(cislo, delka);
@@ -262,31 +267,33 @@ private:
     qsizetype m_pozice = 0;
 };
 
-// The intermediate files exist only while a load or save runs, also when it fails.
-class PomocneSoubory
+// Older versions kept the plain line in data.temp and data.comp between the steps of
+// a load or save; the line now stays in memory, and leftovers of theirs are removed.
+void SmazStarePomocneSoubory(const TAdresare &adr)
 {
-public:
-    explicit PomocneSoubory(const TAdresare &adr)
-        : Komprimovany(adr.AdrStanice + QStringLiteral("data.comp")), Prosty(adr.AdrStanice + QStringLiteral("data.temp"))
-    {
-    }
-    ~PomocneSoubory()
-    {
-        for (const QString *cesta : {&Komprimovany, &Prosty}) {
-            try {
-                Soubory::Smaz(*cesta);
-            } catch (const EChyba &) {
-                // A leftover is overwritten by the next load or save; the caller's own
-                // error (if any) is the one that matters.
-            }
+    for (const char *jmeno : {"data.comp", "data.temp"}) {
+        try {
+            Soubory::Smaz(adr.AdrStanice + QLatin1StringView(jmeno));
+        } catch (const EChyba &) {
+            // A leftover that cannot be removed holds no current data.
         }
     }
-    PomocneSoubory(const PomocneSoubory &) = delete;
-    PomocneSoubory &operator=(const PomocneSoubory &) = delete;
+}
 
-    const QString Komprimovany;
-    const QString Prosty;
-};
+QString JinyPrefix(const QString &prefix)
+{
+    return JePrefix(prefix, u"O") ? QStringLiteral("E") : QStringLiteral("O");
+}
+
+// Which key the free-text lines in memory came from.
+QString KlicVet6(const TOkrsekRefRec &klic)
+{
+    return klic.KodObce + u'/' + QString::number(klic.CisloOkrsku) + u'/' + klic.TypZastup;
+}
+
+// A file system with coarse times (FAT keeps two seconds) must still tell the newer
+// of the two files apart.
+constexpr qint64 OdstupCasu = 2'000'000'000;
 
 void OverPocetStran(quint16 pocet, const QString &nazev)
 {
@@ -505,41 +512,100 @@ void RozeberRadek(const QByteArray &radek, bool sVolnymTextem, TVysledky &v, con
 void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, TVysledky &v)
 {
     VynulujOkrsek(v);
+    // Free text belongs to the file it was loaded from; another key's lines must never
+    // travel into this key's "O" file.
+    if (!v.PuvodVet6.isEmpty() && v.PuvodVet6 != KlicVet6(klic)) {
+        for (QString &t : v.Vety6)
+            t.clear();
+        v.JsouVety6 = false;
+        v.PuvodVet6.clear();
+    }
     const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
     if (!QFileInfo(cesta).isFile())
         return;
 
-    const PomocneSoubory pomocne(adr);
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray kontejner = Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta);
-    Soubory::ZapisPomocny(pomocne.Komprimovany, kontejner);
-    const QByteArray obsah = Ochrana::Rozbal(kontejner, cesta);
-    Soubory::ZapisPomocny(pomocne.Prosty, obsah);
-
+    const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
     RozeberRadek(obsah.left(konec), JePrefix(prefix, u"O"), v, cesta);
+    if (JePrefix(prefix, u"O"))
+        v.PuvodVet6 = KlicVet6(klic);
+}
+
+QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    const qint64 casO = Soubory::CasZmeny(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O")));
+    const qint64 casE = Soubory::CasZmeny(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E")));
+    if (casO < 0 && casE < 0)
+        return {};
+    return casE > casO ? QStringLiteral("E") : QStringLiteral("O");
+}
+
+QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    const QString prefix = AktualniPrefix(adr, klic);
+    if (prefix.isEmpty())
+        return prefix;
+    const QString stary = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
+    if (QFileInfo(stary).isFile()) {
+        Soubory::Smaz(stary);
+        Denik::Zapis(adr.AdrStanice, QStringLiteral("odstraněn starší soubor %1 přerušeného uložení; platí %2")
+                                         .arg(QFileInfo(stary).fileName(),
+                                              QFileInfo(JmenoSouboruOkrsku(adr, klic, prefix)).fileName()));
+    }
+    return prefix;
+}
+
+QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
+{
+    const QString prefix = adr.JenCteni ? AktualniPrefix(adr, klic) : UklidOkrsek(adr, klic);
+    NactiOkrsek(adr, klic, prefix.isEmpty() ? QStringLiteral("E") : prefix, v);
+    return prefix;
 }
 
 void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v)
 {
     const QByteArray radek = SestavRadek(v, JePrefix(prefix, u"O"));
     const QString cil = JmenoSouboruOkrsku(adr, klic, prefix);
-    const bool cilExistoval = QFileInfo(cil).isFile();
+    const QString jiny = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
 
-    {
-        const PomocneSoubory pomocne(adr);
-        Soubory::ZapisPomocny(pomocne.Prosty, radek);
-        const QByteArray kontejner = Ochrana::Zabal(radek);
-        Soubory::ZapisPomocny(pomocne.Komprimovany, kontejner);
-        Soubory::UlozAtomicky(cil, Ochrana::Zasifruj(kontejner, KlicSouboru()));
-    }
-
+    // While the other file exists, the new one must be the newer by the rule every
+    // reader applies, even when the clock was set back in between.
+    const qint64 casJineho = Soubory::CasZmeny(jiny);
+    const qint64 cas = casJineho < 0 ? -1 : qMax(Soubory::TedNs(), casJineho + OdstupCasu);
+    const QByteArray ulozeny = Ochrana::Zasifruj(Ochrana::Zabal(radek), KlicSouboru());
+    Soubory::UlozAtomicky(cil, ulozeny, cas);
+    SmazStarePomocneSoubory(adr);
+    Denik::Zapis(adr.AdrStanice, QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
+                                     .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
+                                     .arg(ulozeny.size()));
     // Only now that the new file is in place may the other prefix's file go.
-    if (!cilExistoval && !JePrefix(prefix, u"E")) {
-        const QString souborE = JmenoSouboruOkrsku(adr, klic, QStringLiteral("E"));
-        if (QFileInfo(souborE).isFile())
-            Soubory::Smaz(souborE);
+    if (casJineho >= 0)
+        Soubory::Smaz(jiny);
+}
+
+QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
+    const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
+    if (!QDir().mkpath(kam))
+        throw EChyba(QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
+    const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QStringList kopie;
+    // The current file and a stale one of an interrupted save both go: left alone, the
+    // stale one would become current.
+    for (const QString &prefix : {AktualniPrefix(adr, klic), JinyPrefix(AktualniPrefix(adr, klic))}) {
+        const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
+        if (prefix.isEmpty() || !QFileInfo(cesta).isFile())
+            continue;
+        QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
+        for (int i = 2; QFileInfo::exists(cil); ++i)
+            cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
+        Soubory::Presun(cesta, cil);
+        kopie.append(cil);
+        Denik::Zapis(adr.AdrStanice, QStringLiteral("zrušení dat: typ zastupitelstva %1, soubor %2 uschován jako %3")
+                                         .arg(klic.TypZastup, QFileInfo(cesta).fileName(), cil));
     }
+    return kopie;
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -104,6 +105,7 @@ struct TVysledky
     TVetaTS VetaTS;
     std::array<QString, MaxVet6 + 1> Vety6; // [1..99], s200 each
     bool JsouVety6 = false;
+    QString PuvodVet6; // the key whose file the free-text lines came from
 
     friend bool operator==(const TVysledky &, const TVysledky &) = default;
 };
@@ -117,13 +119,33 @@ QString JmenoSouboruOkrsku(const TAdresare &adr, const TOkrsekRefRec &klic, cons
 
 // Loads the file of that key and prefix if it exists; otherwise the record stays
 // empty. A damaged or foreign file raises EChyba naming it, leaves the record empty
-// (Vety6 as it was) and is not changed.
+// (Vety6 as it was) and is not changed. Free-text lines of another key are dropped.
 void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, TVysledky &v);
 
-// Writes the record as the file of that key and prefix, atomically, then removes the
-// file of the other prefix by the erase rule. A value that does not fit its field,
-// or a failed write, raises EChyba and leaves the previous file as it was.
+// Writes the record as the file of that key and prefix, atomically, and then removes
+// the file of the other prefix. A value that does not fit its field raises
+// EPrilisVelkaHodnota, a failed write EChyba; the previous file stays as it was.
+// The save is noted in the installation's journal.
 void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v);
+
+// Which results file of the key is current: when both the "O" and the "E" file exist
+// (a save was cut short between writing one and removing the other), the one written
+// later, by modification time ("O" on a tie); otherwise the one that exists; empty
+// when neither does. Every save makes its file the later one by at least two seconds.
+QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic);
+
+// The same, after removing the file that is not current. Only for a writer.
+QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
+
+// Loads the current file of the key (after UklidOkrsek, unless the installation is
+// opened for reading only); returns its prefix, empty
+// when there is none and the record stays empty.
+QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
+
+// Deleting entered data: moves the key's results files (the current one and a stale
+// one) into AdrData + "Zrusena/" under their names with the date and time appended,
+// where the program never looks for data. Returns the paths of the kept copies.
+QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 
 // The plain fixed-width line (Windows-1250 bytes) and its parser; the free-text
 // blocks belong only to "O" files.

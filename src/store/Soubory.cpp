@@ -1,5 +1,6 @@
 #include "Soubory.h"
 
+#include "ChybySystemu.h"
 #include "EChyba.h"
 
 #include <QDir>
@@ -7,9 +8,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace Soubory {
@@ -27,14 +28,9 @@ int Vlozena(KrokUkladani krok)
     return porucha() ? porucha()(krok) : 0;
 }
 
-QString Duvod(int chyba)
-{
-    return QString::fromLocal8Bit(std::strerror(chyba));
-}
-
 [[noreturn]] void Selhani(const QString &cesta, const QString &co, int chyba)
 {
-    throw EChyba(QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, Duvod(chyba)));
+    throw EChyba(QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, PopisChybySystemu(chyba)));
 }
 
 // Writes all bytes, retrying short writes and interrupted calls; returns errno or 0.
@@ -57,20 +53,33 @@ int ZapisVse(int fd, const QByteArray &obsah)
     return 0;
 }
 
-} // namespace
-
-QString NajdiSoubor(const QString &adresar, const QString &jmeno)
+// The entry `jmeno` of `adresar` of the kind `druh`, in whatever letter case it exists;
+// adresar + jmeno when none does.
+QString Najdi(const QString &adresar, const QString &jmeno, QDir::Filters filtr,
+              bool (QFileInfo::*druh)() const)
 {
     const QString presne = adresar + jmeno;
-    if (QFileInfo(presne).isFile())
+    if ((QFileInfo(presne).*druh)())
         return presne;
     const QDir dir(adresar.isEmpty() ? QStringLiteral(".") : adresar);
-    const QStringList vsechny = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList vsechny = dir.entryList(filtr | QDir::Hidden | QDir::System);
     for (const QString &nazev : vsechny) {
         if (nazev.compare(jmeno, Qt::CaseInsensitive) == 0)
             return adresar + nazev;
     }
     return presne;
+}
+
+} // namespace
+
+QString NajdiSoubor(const QString &adresar, const QString &jmeno)
+{
+    return Najdi(adresar, jmeno, QDir::Files, &QFileInfo::isFile);
+}
+
+QString NajdiAdresar(const QString &adresar, const QString &jmeno)
+{
+    return Najdi(adresar, jmeno, QDir::Dirs | QDir::NoDotAndDotDot, &QFileInfo::isDir) + u'/';
 }
 
 bool Existuje(const QString &adresar, const QString &jmeno)
@@ -80,24 +89,45 @@ bool Existuje(const QString &adresar, const QString &jmeno)
 
 QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
 {
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly)) {
-        throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, soubor.errorString()));
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    const int fd = ::open(jmeno.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
+    struct stat udaje {};
+    if (::fstat(fd, &udaje) != 0) {
+        const int chyba = errno;
+        ::close(fd);
+        throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
     }
-    if (soubor.size() > maxVelikost) {
+    if (udaje.st_size > maxVelikost) {
+        ::close(fd);
         throw EChyba(QStringLiteral("Soubor %1 je příliš velký (%2 B, nejvýše %3 B).")
                          .arg(cesta)
-                         .arg(soubor.size())
+                         .arg(qint64(udaje.st_size))
                          .arg(maxVelikost));
     }
-    // Reserve only what the file holds; a file that grew meanwhile is read on.
-    const qint64 velikost = soubor.size();
-    QByteArray obsah = soubor.read(qMin(maxVelikost, velikost) + 1);
-    if (obsah.size() > velikost && obsah.size() <= maxVelikost)
-        obsah += soubor.read(maxVelikost + 1 - obsah.size());
-    if (soubor.error() != QFileDevice::NoError) {
-        throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, soubor.errorString()));
+    // Reserve only what the file holds; a file that grew meanwhile is read on, one
+    // byte past the limit at most, so that it is refused.
+    QByteArray obsah;
+    obsah.reserve(qsizetype(udaje.st_size));
+    char blok[64 * 1024];
+    for (;;) {
+        const qint64 zbyva = maxVelikost + 1 - obsah.size();
+        if (zbyva <= 0)
+            break;
+        const ssize_t n = ::read(fd, blok, size_t(qMin<qint64>(zbyva, sizeof blok)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int chyba = errno;
+            ::close(fd);
+            throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
+        }
+        if (n == 0)
+            break;
+        obsah.append(blok, qsizetype(n));
     }
+    ::close(fd);
     if (obsah.size() > maxVelikost) {
         throw EChyba(QStringLiteral("Soubor %1 je příliš velký (nejvýše %2 B).")
                          .arg(cesta)
@@ -106,7 +136,22 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
     return obsah;
 }
 
-void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
+qint64 CasZmeny(const QString &cesta)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+qint64 TedNs()
+{
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs)
 {
     const QFileInfo info(cesta);
     const QByteArray cilova = QFile::encodeName(info.absoluteFilePath());
@@ -114,7 +159,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
     QByteArray docasna = adresar + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
 
     int chyba = Vlozena(KrokUkladani::Vytvoreni);
-    const int fd = chyba ? -1 : ::mkstemp(docasna.data());
+    const int fd = chyba ? -1 : ::mkostemp(docasna.data(), O_CLOEXEC);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), chyba ? chyba : errno);
 
@@ -130,6 +175,15 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
     if (chyba) {
         ::close(fd);
         zrus(QStringLiteral("zápis"), chyba);
+    }
+    if (casZmenyNs >= 0) {
+        const struct timespec casy[2] = {{0, UTIME_OMIT},
+                                         {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
+        if (::futimens(fd, casy) != 0) {
+            const int kod = errno;
+            ::close(fd);
+            zrus(QStringLiteral("nastavení času změny"), kod);
+        }
     }
     chyba = Vlozena(KrokUkladani::Fsync);
     if (!chyba && ::fsync(fd) != 0)
@@ -175,11 +229,15 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
         if (dfd >= 0)
             ::close(dfd);
     }
+    // Some file systems cannot sync a directory at all; the rename is then as durable
+    // as they make it.
+    if (chyba == EINVAL || chyba == ENOTSUP)
+        chyba = 0;
     if (chyba) {
+        // Back to the old file while its second name exists. Without one (no hard
+        // links) the new file stays: it is complete, and removing it would lose both.
         if (!zaloha.isEmpty())
             ::rename(zaloha.constData(), cilova.constData());
-        else
-            ::unlink(cilova.constData());
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
@@ -188,7 +246,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah)
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
 {
     const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření"), errno);
     int chyba = ZapisVse(fd, obsah);
@@ -198,11 +256,30 @@ void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
         Selhani(cesta, QStringLiteral("zápis"), chyba);
 }
 
+void Presun(const QString &odkud, const QString &kam)
+{
+    const QByteArray z = QFile::encodeName(odkud), na = QFile::encodeName(kam);
+    if (::rename(z.constData(), na.constData()) != 0) {
+        throw EChyba(QStringLiteral("Soubor %1 nelze přesunout do %2: %3").arg(odkud, kam, PopisChybySystemu(errno)));
+    }
+    for (const QString &adresar : {QFileInfo(kam).absolutePath(), QFileInfo(odkud).absolutePath()}) {
+        const int dfd = ::open(QFile::encodeName(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dfd < 0)
+            continue;
+        if (::fsync(dfd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+            const int chyba = errno;
+            ::close(dfd);
+            throw EChyba(QStringLiteral("Adresář %1 nelze zapsat na disk: %2").arg(adresar, PopisChybySystemu(chyba)));
+        }
+        ::close(dfd);
+    }
+}
+
 void Smaz(const QString &cesta)
 {
     const QByteArray jmeno = QFile::encodeName(cesta);
     if (::unlink(jmeno.constData()) != 0 && errno != ENOENT) {
-        throw EChyba(QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, Duvod(errno)));
+        throw EChyba(QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
     }
 }
 

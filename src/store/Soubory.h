@@ -13,6 +13,10 @@ namespace Soubory {
 // letter case it exists; when none exists, adresar + jmeno as given.
 QString NajdiSoubor(const QString &adresar, const QString &jmeno);
 
+// The path of the directory `jmeno` in `adresar` (which ends with '/'), ending with
+// '/', in whatever letter case it exists; when none exists, adresar + jmeno + '/'.
+QString NajdiAdresar(const QString &adresar, const QString &jmeno);
+
 // Whether a regular file of that name exists in any letter case.
 bool Existuje(const QString &adresar, const QString &jmeno);
 
@@ -21,12 +25,27 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost);
 
 // Replaces `cesta` with `obsah`: a temporary file in the same directory, every write
 // checked, fsync, close, rename over the old name, fsync of the directory. On any
-// failure the previous file is left exactly as it was, the temporary file is removed
-// and EChyba names the file and the system's reason.
-void UlozAtomicky(const QString &cesta, const QByteArray &obsah);
+// failure before the rename the previous file is left exactly as it was, the
+// temporary file is removed and EChyba names the file and the system's reason. When
+// only the final directory sync fails, the previous file is put back where the file
+// system keeps a second name for it; otherwise the new, complete file stays. A file
+// system that cannot sync directories (EINVAL) does not fail the save.
+// `casZmenyNs` >= 0 sets the new file's modification time (ns since the epoch) before
+// it is synced, so the time is as durable as the content.
+void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs = -1);
 
-// Writes an intermediate file (data.comp, data.temp) with every write checked.
+// The modification time of a regular file in ns since the epoch; -1 when there is none.
+qint64 CasZmeny(const QString &cesta);
+
+// The current time in ns since the epoch.
+qint64 TedNs();
+
+// Writes an intermediate file with every write checked; never through a symbolic link.
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah);
+
+// Moves a file to another name on the same file system and makes both directory
+// entries durable; a failure raises EChyba and leaves the file where it was.
+void Presun(const QString &odkud, const QString &kam);
 
 // Removes a file if it exists; a failed removal raises EChyba.
 void Smaz(const QString &cesta);

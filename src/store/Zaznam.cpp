@@ -67,17 +67,13 @@ void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text,
 QList<QByteArray> NactiZaznamy(const QString &cesta, int velikost, qint64 maxVelikost)
 {
     const QByteArray obsah = Soubory::NactiSoubor(cesta, maxVelikost);
-    if (obsah.size() % velikost != 0) {
-        throw EChyba(QStringLiteral("Soubor %1 je poškozen: jeho délka %2 B není násobkem "
-                                    "délky záznamu %3 B.")
-                         .arg(cesta)
-                         .arg(obsah.size())
-                         .arg(velikost));
-    }
+    // As the record count is the size divided by the record size, a trailing partial
+    // record (an end-of-file byte, a line break) is not a record.
+    const qsizetype pocet = obsah.size() / velikost;
     QList<QByteArray> zaznamy;
-    zaznamy.reserve(obsah.size() / velikost);
-    for (qsizetype i = 0; i < obsah.size(); i += velikost)
-        zaznamy.append(obsah.mid(i, velikost));
+    zaznamy.reserve(pocet);
+    for (qsizetype i = 0; i < pocet; ++i)
+        zaznamy.append(obsah.mid(i * velikost, velikost));
     return zaznamy;
 }
 

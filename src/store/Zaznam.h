@@ -23,9 +23,9 @@ QString CtiRetezec(const QByteArray &zaznam, int posun, int max);
 void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text,
                   const QString &pole);
 
-// Reads a whole record file and splits it into records of `velikost` bytes.
-// A missing file, a file larger than `maxVelikost` or a trailing partial record
-// raise EChyba naming the file.
+// Reads a whole record file and splits it into records of `velikost` bytes; a
+// trailing partial record is ignored. A missing file or a file larger than
+// `maxVelikost` raise EChyba naming the file.
 QList<QByteArray> NactiZaznamy(const QString &cesta, int velikost,
                                qint64 maxVelikost = 64 * 1024 * 1024);
 

@@ -5,6 +5,7 @@
 #include "Soubory.h"
 
 #include <QSet>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,7 +43,11 @@ private slots:
         const TCisChyb prazdny(adr.path() + u'/');
         QCOMPARE(prazdny.NajdiChybu(0).ZkrText, QStringLiteral("Chyba nenalezena"));
 
-        Soubory::UlozAtomicky(cesta, QByteArray(100, 'x'));
+        // A line break after the last record is not a record.
+        Soubory::UlozAtomicky(cesta, ZakodujChybu({91, QStringLiteral("U"), QStringLiteral("Všichni volili")}) + "\r\n");
+        QCOMPARE(TCisChyb(adr.path() + u'/').NajdiChybu(91).ZkrText, QStringLiteral("Všichni volili"));
+        // Far larger than a catalogue can be (a sparse file; nothing is read).
+        QVERIFY(QFile::resize(cesta, qint64(1) << 30));
         QVERIFY_THROWS_EXCEPTION(EChyba, TCisChyb(adr.path() + u'/'));
         QTemporaryDir jiny;
         QVERIFY_THROWS_EXCEPTION(EChyba, TCisChyb(jiny.path() + u'/'));

@@ -297,6 +297,61 @@ private slots:
         QCOMPARE(r, reference);
     }
 
+    // Each percentage warning at exactly its bar, with ratios that binary fractions
+    // cannot hold (0.1, 0.9, 0.835, 1.205, f = 1.8): the comparison must be exact.
+    void procentaPresneNaHranici_data()
+    {
+        QTest::addColumn<int>("upozorneni");
+        QTest::addColumn<int>("zapsano");
+        QTest::addColumn<int>("vydano");
+        QTest::addColumn<int>("odevzdano");
+        QTest::addColumn<int>("platnych");
+        QTest::addColumn<QString>("mandatu");
+        QTest::addColumn<int>("kandidatu");
+        QTest::addColumn<int>("reference");
+        QTest::addColumn<bool>("plati");
+        QTest::newRow("92: 44 z 55 = 80 %") << 92 << 1000 << 55 << 44 << 0 << u"15"_s << 30 << 0 << false;
+        QTest::newRow("92: 452 z 565 = 80 %") << 92 << 1000 << 565 << 452 << 0 << u"15"_s << 30 << 0 << false;
+        QTest::newRow("94: 7 z 70 = 10 %") << 94 << 70 << 7 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("94: 143 z 1430 = 10 %") << 94 << 1430 << 143 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("97: 27 z 30 = 90 %") << 97 << 30 << 27 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("97: 639 z 710 = 90 %") << 97 << 710 << 639 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("96: 167 z 200 = 83,5 % k sudé 84") << 96 << 167 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
+        QTest::newRow("96: 241 z 200 = 120,5 % k sudé 120") << 96 << 241 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
+        QTest::newRow("96: 243 z 200 = 121,5 % k sudé 122") << 96 << 243 << 0 << 0 << 0 << u"15"_s << 30 << 200 << false;
+        QTest::newRow("95: m 9, 10 kandidátů, f 1,8") << 95 << 1000 << 60 << 51 << 153 << u"9"_s << 10 << 0 << false;
+        QTest::newRow("95: m 9, 10 kandidátů, o hlas víc") << 95 << 1000 << 60 << 51 << 154 << u"9"_s << 10 << 0 << true;
+        QTest::newRow("95: m 4, 5 kandidátů, f 1,6") << 95 << 1000 << 60 << 34 << 51 << u"4"_s << 5 << 0 << false;
+        QTest::newRow("95: m 7, 12 kandidátů, f 7/6") << 95 << 1000 << 60 << 15 << 54 << u"7"_s << 12 << 0 << false;
+    }
+    void procentaPresneNaHranici()
+    {
+        QFETCH(int, upozorneni);
+        QFETCH(int, zapsano);
+        QFETCH(int, vydano);
+        QFETCH(int, odevzdano);
+        QFETCH(int, platnych);
+        QFETCH(QString, mandatu);
+        QFETCH(int, kandidatu);
+        QFETCH(int, reference);
+        QFETCH(bool, plati);
+        TParametryStanice parametry;
+        parametry.PocetMandatu = mandatu;
+        TProstredi p(parametry);
+        p.NastavR(reference);
+        p.ref.PocetPlatnychKand = kandidatu;
+        TOkrsekRec &h = p.v.VetaT3;
+        h.ZapsOsoby = zapsano;
+        h.VydObalky = quint16(vydano);
+        h.OdevzdObalky = quint16(odevzdano);
+        h.PlatneHlasy = platnych;
+        const QMap<int, bool (*)(TDataKontrol &)> kontroly{
+            {92, Kontrola92}, {94, Kontrola94}, {95, Kontrola95}, {97, Kontrola97},
+            {96, [](TDataKontrol &d) { return Kontrola96(d, nullptr); }}};
+        QCOMPARE(kontroly.value(upozorneni)(p.d), plati);
+        QCOMPARE(p.v.VetaTS.SeznamChyb, plati ? QString() : QString::number(upozorneni));
+    }
+
     void kontrola93()
     {
         TProstredi p;

@@ -23,7 +23,7 @@ QJsonObject Popis(const QString &stav1)
     QJsonArray okrsky{QJsonObject{{u"KodObce"_s, u"500011"_s}, {u"CisloOkrsku"_s, 1}, {u"TypZastup"_s, u"1"_s},
                                   {u"KodObceZast"_s, u"500011"_s}, {u"CObvodu"_s, u"1"_s},
                                   {u"PocetMandatu"_s, u"15"_s}, {u"PocetStranZast"_s, u"3"_s},
-                                  {u"Priznak"_s, u"0"_s}}};
+                                  {u"Priznak"_s, u"0"_s}, {u"JeObvod"_s, u"N"_s}}};
     QJsonArray strany, kandidati;
     for (int a = 1; a <= 3; ++a) {
         strany.append(QJsonObject{{u"KodObceZast"_s, u"500011"_s}, {u"CObvodu"_s, u"1"_s},

@@ -571,6 +571,30 @@ private slots:
         QCOMPARE(v.VetaT3.ZapsOsoby, 555);
     }
 
+    // Typos that make a control number too wide for the results file: sections I and
+    // III are still saved, and the message says what to correct in the window's words.
+    void prilis_velka_hodnota()
+    {
+        TProstredi t;
+        t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        Napis(u"99999"_s);
+        Napis(u"9999"_s);
+        Napis(u"9999"_s);
+        Napis(u"999999"_s, false);
+        QVERIFY(QFile::remove(Soubory::NajdiSoubor(t.Adr.AdrData, u"HLASO.RCD"_s)));
+        t.Dotaznik.Vymaz();
+        Klavesa(Qt::Key_PageDown);
+        QTRY_VERIFY(!t.Dotaznik.Zpravy.isEmpty());
+        const TZprava &z = t.Dotaznik.Zpravy.last();
+        QCOMPARE(z.Ikona, TIkona::Chyba);
+        for (const QString &slovo : {u"T/3 - odd. II"_s, u"platné hlasy 999999"_s, u"Oddíly I a III"_s})
+            QVERIFY2(z.Text.contains(slovo), qPrintable(z.Text));
+        QVERIFY2(!z.Text.contains(u"VetaT3"_s), qPrintable(z.Text));
+        QVERIFY(Soubory::Existuje(t.Adr.AdrData, u"HLASO.RCD"_s));
+        QCOMPARE(t.Vysledky.VetaT3.PlatneHlasy, 999999);
+    }
+
     void f2_a_rozepsane_hodnoty()
     {
         TProstredi t({.PocetStran = 1});

@@ -152,6 +152,8 @@ private slots:
         f1.close();
         f2.close();
         const QStringList pred = QDir(adr.AdrData).entryList(QDir::Files);
+        // A reader that wrote its intermediate file into the installation would fail here.
+        QVERIFY(QDir().mkdir(adr.AdrStanice + u"data.comp"_s));
 
         const QString pdf = dir.filePath(u"protokol.pdf"_s);
         const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, adr.AdrInstalace, u"protokol"_s, u"--pdf"_s, pdf});
@@ -173,6 +175,21 @@ private slots:
         QVERIFY(strana && qAbs(strana->X1 - 200) <= 2);
         const TSlovo *kv = Najdi(slova, u"KV"_s);
         QVERIFY(kv && qAbs(kv->X2 - 1900) <= 2 && qAbs(kv->Y1 - 2700) <= 2);
+    }
+
+    // The record is read from the installation in place: a damaged file is named
+    // where it lies and refused before anything large is read or copied.
+    void zapisCteInstalaciNaMiste()
+    {
+        QTemporaryDir dir;
+        const TAdresare adr = VytvorStanici(dir.path());
+        UlozOkrsek(adr, KlicOkrsku(), u"O"_s, PlatnyOkrsek(3, 10, 250));
+        QVERIFY(QFile::resize(adr.AdrData + u"HLASO.RCD"_s, qint64(1200) * 1024 * 1024));
+        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s,
+                                                       dir.filePath(u"zapis.pdf"_s)});
+        QCOMPARE(b.Kod, 1);
+        QVERIFY2(b.Chyby.contains(adr.AdrData + u"HLASO.RCD je příliš velký"_s), qPrintable(b.Chyby));
+        QVERIFY(!QFile::exists(dir.filePath(u"zapis.pdf"_s)));
     }
 
     void chybnePouziti_data()

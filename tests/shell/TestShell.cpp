@@ -1,12 +1,17 @@
 // The main window: start conditions, menu and shortcuts, status line, council types,
 // deleting data, the re-open question, closing, the error handler and the dialogs.
+#include "DotaznikOkna.h"
 #include "Instalace.h"
 #include "KV_menu.h"
 #include "Napoveda.h"
 #include "Program.h"
+#include "SouboryTestu.h"
 #include "Z_info.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QDate>
 #include <QLabel>
 #include <QMenu>
@@ -325,6 +330,41 @@ private slots:
         QCOMPARE(beh.Stitek(u"Z_StatusOkres_lbl"_s), okres);
     }
 
+    // The real question box, answered as a tired member would: Enter.
+    void enterNaOtazceZruseniNicNesmaze()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        const QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
+        Instalace::ZapisSoubor(o, "data");
+        TProgram program(std::make_unique<TDotaznikOkna>());
+        TKV_menu okno(program, dir.path(), {});
+        okno.findChild<QTimer *>(u"Timer"_s)->stop();
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        okno.findChild<QTimer *>(u"Timer"_s)->stop();
+
+        QString otazka;
+        QTimer stisk;
+        connect(&stisk, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            stisk.stop();
+            otazka = box->text();
+            QWidget *fokus = QApplication::focusWidget();
+            QTest::keyClick(fokus && box->isAncestorOf(fokus) ? fokus : box, Qt::Key_Return);
+        });
+        stisk.start(20);
+        okno.findChild<QAction *>(u"ZrusitData_MI"_s)->trigger();
+
+        QVERIFY(otazka.startsWith(u"Opravdu chcete zrušit pořízená data?"_s));
+        QCOMPARE(Obsah(o), QByteArray("data"));
+        QVERIFY(!QFileInfo::exists(adr + u"data/Zrusena"_s));
+        okno.hide();
+    }
+
     void zruseniDat_data()
     {
         QTest::addColumn<QStringList>("soubory");   // prefix + type, e.g. "O1"
@@ -341,8 +381,9 @@ private slots:
                                << QStringList{u"O1"_s};
         QTest::newRow("zadna data") << QStringList{} << 0 << QList<int>{}
                                     << QStringList{u"Data nejsou pořízena!"_s} << QStringList{};
-        QTest::newRow("O i E: nejdriv O") << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
-                                          << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"E1"_s};
+        // A stale file of an interrupted save goes too: it would become current.
+        QTest::newRow("O i E: obe") << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
+                                    << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
         QTest::newRow("typ 2 necha typ 1") << QStringList{u"O1"_s, u"E2"_s} << 2 << QList<int>{1}
                                            << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"O1"_s};
         QTest::newRow("typ 1 bez dat, typ 2 ma") << QStringList{u"O2"_s} << 1 << QList<int>{}
@@ -373,14 +414,29 @@ private slots:
         else
             beh.Akce(u"zrusdataT"_s + QString::number(typ) + u"MI"_s)->trigger();
 
-        QCOMPARE(beh.Dotaznik->Texty(), texty);
+        QStringList prvniRadky;
         for (const TZprava &z : beh.Dotaznik->Zpravy) {
+            prvniRadky.append(z.Text.section(u'\n', 0, 0));
             QCOMPARE(z.Titulek, u"Rušení dat"_s);
             QCOMPARE(int(z.Ikona), int(z.AnoNe ? TIkona::Otazka : TIkona::Informace));
+            if (z.AnoNe) {
+                // Enter answers No; the question names the council type.
+                QVERIFY(z.VychoziNe);
+                QVERIFY2(z.Text.contains(u"typ zastupitelstva %1"_s.arg(qMax(typ, 1))), qPrintable(z.Text));
+            }
         }
+        QCOMPARE(prvniRadky, texty);
         QCOMPARE(beh.Dotaznik->ZbyvaOdpovedi(), 0);
-        for (const QString &s : {u"O1"_s, u"E1"_s, u"O2"_s, u"E2"_s}) {
-            QVERIFY2(Existuje(cesta(s)) == zbyvaji.contains(s), qPrintable(s));
+        // What was deleted is kept, byte for byte, where the program never reads data.
+        const QStringList uschovane = QDir(data + u"Zrusena"_s).entryList(QDir::Files);
+        for (const QString &s : soubory) {
+            const bool zrusen = !zbyvaji.contains(s);
+            QVERIFY2(Existuje(cesta(s)) == !zrusen, qPrintable(s));
+            const QString jmeno = QFileInfo(cesta(s)).fileName();
+            const QStringList kopie = uschovane.filter(jmeno + u'.');
+            QCOMPARE(kopie.size(), zrusen ? 1 : 0);
+            if (zrusen)
+                QCOMPARE(Obsah(data + u"Zrusena/"_s + kopie.first()), QByteArray("data"));
         }
         QVERIFY(Existuje(data + u"HLASO.RCD"_s));
         QVERIFY(Existuje(adr + u"STANICE.RCD"_s));
@@ -408,8 +464,10 @@ private slots:
         beh.Zobraz();
         beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
         beh.Akce(u"ZrusitData_MI"_s)->trigger();
-        QCOMPARE(beh.Dotaznik->Texty(),
-                 QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
+        QStringList prvniRadky;
+        for (const QString &t : beh.Dotaznik->Texty())
+            prvniRadky.append(t.section(u'\n', 0, 0));
+        QCOMPARE(prvniRadky, QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Informace));
         QVERIFY(Existuje(soubor));
     }
@@ -491,8 +549,9 @@ private slots:
         Instalace::Vytvor(adr, Instalace::Stanice(), {1});
         TBeh beh(dir.path());
         beh.Zobraz();
-        // A damaged reference file makes the tally sheet command fail midway.
-        Instalace::ZapisSoubor(adr + u"STRANY.RCD"_s, QByteArray(100, 'x'));
+        // A damaged reference file (a party record of garbage) makes the tally sheet
+        // command fail midway.
+        Instalace::ZapisSoubor(adr + u"STRANY.RCD"_s, QByteArray(169, 'x'));
         beh.Akce(u"ScitaciArch_vyskaA4_MI"_s)->trigger();
         QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));

@@ -26,44 +26,59 @@ private slots:
     void adresare_data()
     {
         QTest::addColumn<QString>("souborStanice"); // empty: none beside the program
+        QTest::addColumn<QStringList>("adresare");  // directories that exist
         QTest::addColumn<QStringList>("parametry");
         QTest::addColumn<QString>("stanice"); // relative to the program dir; empty: may not start
+        QTest::addColumn<QString>("data");
 
-        QTest::newRow("soubor, bez parametrů") << u"stanice.rcd"_s << QStringList() << u"."_s;
+        QTest::newRow("soubor, bez parametrů")
+            << u"stanice.rcd"_s << QStringList() << QStringList() << u""_s << u"data/"_s;
         QTest::newRow("soubor velkými, parametr ignorován")
-            << u"STANICE.RCD"_s << QStringList{u"x"_s} << u"."_s;
+            << u"STANICE.RCD"_s << QStringList() << QStringList{u"x"_s} << u""_s << u"data/"_s;
         QTest::newRow("soubor smíšeně, dva parametry")
-            << u"Stanice.Rcd"_s << QStringList{u"a"_s, u"b"_s} << u"."_s;
+            << u"Stanice.Rcd"_s << QStringList() << QStringList{u"a"_s, u"b"_s} << u""_s << u"data/"_s;
         QTest::newRow("jeden parametr")
-            << QString() << QStringList{u"Žďár 2"_s} << u"data/Žďár 2/"_s;
-        QTest::newRow("bez parametrů") << QString() << QStringList() << QString();
-        QTest::newRow("dva parametry") << QString() << QStringList{u"a"_s, u"b"_s} << QString();
+            << QString() << QStringList() << QStringList{u"Žďár 2"_s} << u"data/Žďár 2/"_s
+            << u"data/Žďár 2/"_s;
+        // Directory names are matched without regard to letter case, like file names.
+        QTest::newRow("adresář DATA")
+            << u"stanice.rcd"_s << QStringList{u"DATA"_s} << QStringList() << u""_s << u"DATA/"_s;
+        QTest::newRow("parametr P7, adresář data/p7")
+            << QString() << QStringList{u"data/p7"_s} << QStringList{u"P7"_s} << u"data/p7/"_s
+            << u"data/p7/"_s;
+        QTest::newRow("parametr p7, adresář Data/P7")
+            << QString() << QStringList{u"Data/P7"_s} << QStringList{u"p7"_s} << u"Data/P7/"_s
+            << u"Data/P7/"_s;
+        QTest::newRow("bez parametrů") << QString() << QStringList() << QStringList() << QString() << QString();
+        QTest::newRow("dva parametry")
+            << QString() << QStringList() << QStringList{u"a"_s, u"b"_s} << QString() << QString();
         // A parameter must not lead outside data/.
         for (const QString &p : {u".."_s, u"."_s, u"../jinam"_s, u"a/b"_s, u"/etc"_s, QString()})
             QTest::addRow("parametr „%s“", qPrintable(p))
-                << QString() << QStringList{p} << QString();
+                << QString() << QStringList() << QStringList{p} << QString() << QString();
     }
 
     void adresare()
     {
         QFETCH(QString, souborStanice);
+        QFETCH(QStringList, adresare);
         QFETCH(QStringList, parametry);
         QFETCH(QString, stanice);
+        QFETCH(QString, data);
         QTemporaryDir dir;
         const QString program = dir.path() + u'/';
         if (!souborStanice.isEmpty())
             Zapis(program + souborStanice, QByteArray(256, '\0'));
+        for (const QString &a : adresare)
+            QVERIFY(QDir().mkpath(program + a));
 
         for (const QString &adresar : {dir.path(), program}) { // with and without the '/'
             const TStartAdresaru start = UrciAdresare(adresar, parametry);
-            QCOMPARE(start.LzeSpustit, !stanice.isEmpty());
+            QCOMPARE(start.LzeSpustit, !data.isEmpty());
             QCOMPARE(start.Adresare.AdrInstalace, program);
-            if (stanice == u".") {
-                QCOMPARE(start.Adresare.AdrStanice, program);
-                QCOMPARE(start.Adresare.AdrData, program + u"data/"_s);
-            } else if (!stanice.isEmpty()) {
+            if (start.LzeSpustit) {
                 QCOMPARE(start.Adresare.AdrStanice, program + stanice);
-                QCOMPARE(start.Adresare.AdrData, program + stanice);
+                QCOMPARE(start.Adresare.AdrData, program + data);
             }
         }
     }

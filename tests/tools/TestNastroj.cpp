@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Beh
@@ -22,9 +24,13 @@ struct Beh
     QString chyby;
 };
 
+// Outside a desktop session, as on a commission's computer started from a shell.
 Beh Spust(const QStringList &argumenty)
 {
     QProcess p;
+    QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+    prostredi.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    p.setProcessEnvironment(prostredi);
     p.start(QStringLiteral(NASTROJ), argumenty);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -183,6 +189,33 @@ private slots:
                                       << "kandidati[0]: neznámé pole Prijmeni2";
         QTest::newRow("znak mimo kódování") << "strany" << "Nazev" << QJsonValue(QStringLiteral("☺"))
                                             << "strany[0]";
+        // Fields the program later reads as numbers or whose form it relies on.
+        const auto tvar = [](const char *klic, const char *pole, const QJsonValue &hodnota) {
+            QTest::addRow("%s.%s = %s", klic, pole, qPrintable(hodnota.toVariant().toString()))
+                << QString::fromUtf8(klic) << QString::fromUtf8(pole) << hodnota
+                << QStringLiteral("%1: pole %2 musí být").arg(QString::fromUtf8(klic), QString::fromUtf8(pole));
+        };
+        tvar("stanice", "KodWindows", QString());
+        tvar("stanice", "KodWindows", QStringLiteral("X1"));
+        tvar("stanice", "KodObce", QStringLiteral("50001"));
+        tvar("stanice", "KodObce", QStringLiteral("050001"));
+        tvar("stanice", "CisloOkrsku", 100000);
+        tvar("stanice", "KodOkresu", QStringLiteral("37"));
+        tvar("stanice", "Stav1", QStringLiteral("B"));
+        tvar("okrsky[0]", "TypZastup", QStringLiteral("3"));
+        tvar("okrsky[0]", "PocetMandatu", QStringLiteral("x"));
+        tvar("okrsky[0]", "PocetStranZast", QStringLiteral("46"));
+        tvar("okrsky[0]", "CObvodu", QString());
+        tvar("okrsky[0]", "KodObceZast", QStringLiteral("5OOO2O"));
+        tvar("okrsky[0]", "Priznak", QStringLiteral(" "));
+        tvar("okrsky[0]", "JeObvod", QString());
+        tvar("strany[0]", "PorCislo", QStringLiteral("046"));
+        tvar("strany[0]", "PocetKand", QStringLiteral("71"));
+        tvar("kandidati[0]", "PorCisloStrany", QStringLiteral("0"));
+        tvar("kandidati[0]", "PorCisloKand", QStringLiteral("71"));
+        tvar("kandidati[0]", "Platnost", QStringLiteral("a"));
+        tvar("volici[0]", "KodObce", QStringLiteral("5000111"));
+        tvar("volici[0]", "ZapsOsobyRef", -1);
     }
 
     void spatnyPopisNezapiseNic()
@@ -192,6 +225,7 @@ private slots:
         QFETCH(QJsonValue, hodnota);
         QFETCH(QString, ocekavano);
         QJsonObject popis = QJsonDocument::fromJson(Popis).object();
+        klic = klic.section(u'[', 0, 0);
         if (klic == u"stanice") {
             QJsonObject o = popis.value(klic).toObject();
             o.insert(pole, hodnota);
@@ -210,6 +244,118 @@ private slots:
         QCOMPARE(b.kod, 1);
         QVERIFY2(b.chyby.contains(ocekavano), qPrintable(b.chyby));
         QVERIFY(!QFileInfo::exists(cil));
+    }
+
+    // A rebuilt station keeps the export state of every council type whose results
+    // it keeps; a type without results takes the description's state.
+    void prepsaniZachovaStavExportu()
+    {
+        QTemporaryDir dir;
+        const QString popis = dir.filePath(QStringLiteral("popis.json"));
+        QJsonObject o = QJsonDocument::fromJson(Popis).object();
+        QJsonObject stanice = o.value(QStringLiteral("stanice")).toObject();
+        stanice.insert(QStringLiteral("Stav1"), QStringLiteral("A"));
+        stanice.insert(QStringLiteral("Stav2"), QStringLiteral("A"));
+        o.insert(QStringLiteral("stanice"), stanice);
+        Zapis(popis, QJsonDocument(o).toJson());
+        const QString cil = dir.filePath(QStringLiteral("inst"));
+        QCOMPARE(Spust({QStringLiteral("stanice"), popis, cil}).kod, 0);
+        Zapis(cil + QStringLiteral("/data/OC500011.00012"), "exportovaná data typu 2");
+
+        stanice.insert(QStringLiteral("Stav1"), QString());
+        stanice.insert(QStringLiteral("Stav2"), QString());
+        o.insert(QStringLiteral("stanice"), stanice);
+        Zapis(popis, QJsonDocument(o).toJson());
+        const Beh b = Spust({QStringLiteral("stanice"), popis, cil, QStringLiteral("--prepsat")});
+        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+        const QByteArray st = Obsah(cil + QStringLiteral("/STANICE.RCD"));
+        QCOMPARE(st.at(250), '\0');     // type 1: no results kept, the description's ""
+        QCOMPARE(st.mid(252, 2), Pole("A")); // type 2: its results stay, so does "A"
+    }
+
+    // Directories are found whatever their letter case, as files are.
+    void adresareBezOhleduNaVelikost_data()
+    {
+        QTest::addColumn<QString>("podadresar");
+        QTest::addColumn<QString>("data"); // the station's data directory, renamed to this
+        QTest::newRow("DATA") << QString() << u"DATA"_s;
+        QTest::newRow("Data/p7 pro P7") << u"P7"_s << u"Data/p7"_s;
+    }
+    void adresareBezOhleduNaVelikost()
+    {
+        QFETCH(QString, podadresar);
+        QFETCH(QString, data);
+        QTemporaryDir dir;
+        const QString popis = dir.filePath(u"popis.json"_s);
+        Zapis(popis, Popis);
+        const QString porizeni = dir.filePath(u"porizeni.json"_s);
+        Zapis(porizeni, R"({"hlasovani": {"Zapisovat": "Eva"}})");
+        const QString cil = dir.filePath(u"inst"_s) + u'/';
+        const QStringList volba = podadresar.isEmpty() ? QStringList() : QStringList{u"--podadresar"_s, podadresar};
+        QCOMPARE(Spust(QStringList{u"stanice"_s, popis, cil} + volba).kod, 0);
+        const QString puvodni = podadresar.isEmpty() ? u"data"_s : u"data/"_s + podadresar;
+        QVERIFY(QDir(cil).rename(u"data"_s, data.section(u'/', 0, 0)));
+        if (!podadresar.isEmpty())
+            QVERIFY(QDir(cil).rename(data.section(u'/', 0, 0) + u'/' + podadresar, data));
+
+        const Beh b = Spust(QStringList{u"porizeni"_s, porizeni, cil} + volba);
+        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+        const Beh znovu = Spust(QStringList{u"stanice"_s, popis, cil, u"--prepsat"_s} + volba);
+        QVERIFY2(znovu.kod == 0, qPrintable(znovu.chyby));
+
+        QCOMPARE(Obsah(cil + data + u"/HLASO.RCD"_s).mid(1158, 4), Pole("Eva"));
+        QVERIFY(!QFileInfo::exists(cil + puvodni));
+    }
+
+    // Every command line, as users of command-line tools write it; every failure
+    // says why, in Czech.
+    void prikazovaRadka_data()
+    {
+        QTest::addColumn<QStringList>("argumenty"); // @I the installation, @D a scratch directory
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("text"); // in stdout when kod is 0, else in stderr
+        const QString I = QStringLiteral("@I");
+        const auto radek = [](const char *nazev, const QStringList &a, int kod, const QString &text) {
+            QTest::newRow(nazev) << a << kod << text;
+        };
+        radek("--version", {u"--version"_s}, 0, QStringLiteral("zelkovar-nastroj " ZELKOVAR_VERZE "\n"));
+        radek("--help", {u"--help"_s}, 0, QStringLiteral("Návratové kódy"));
+        radek("bez příkazu", {}, 2, QStringLiteral("chybí příkaz"));
+        radek("neznámý příkaz", {u"neco"_s}, 2, QStringLiteral("neznámý příkaz „neco“"));
+        radek("--typ=2", {u"kontrola"_s, I, u"--typ=2"_s}, 1, QStringLiteral("Data nejsou pořízena"));
+        radek("volba před argumentem", {u"kontrola"_s, u"--typ"_s, u"2"_s, I}, 1,
+              QStringLiteral("Data nejsou pořízena"));
+        radek("--typ=3", {u"kontrola"_s, I, u"--typ=3"_s}, 2, QStringLiteral("musí být 1 nebo 2"));
+        radek("--typ bez hodnoty", {u"kontrola"_s, I, u"--typ"_s}, 2, QStringLiteral("Chybějící hodnota po '--typ'"));
+        radek("neznámá volba", {u"kontrola"_s, I, u"--bla"_s}, 2, QStringLiteral("Neznámá volba 'bla'"));
+        radek("přepínač s hodnotou", {u"kontrola"_s, I, u"--ano=1"_s}, 2, QStringLiteral("Neočekávaná hodnota po '--ano'"));
+        radek("po -- už žádné volby", {u"kontrola"_s, u"--"_s, I, u"--typ=2"_s}, 2, QStringLiteral("čekám INSTALACE"));
+        radek("typ, který okrsek nevolí", {u"export"_s, I, u"--typ"_s, u"1"_s}, 1,
+              QStringLiteral("nevolí zastupitelstvo typu 1"));
+        radek("chybějící soubor", {u"precti"_s, u"@D/OO500011.00012"_s}, 1,
+              QStringLiteral("soubor nebo adresář neexistuje"));
+        radek("chybějící stanice", {u"kontrola"_s, u"@D"_s}, 1, QStringLiteral("není stanice"));
+        radek("porizeni --help", {u"porizeni"_s, u"--help"_s}, 0, QStringLiteral("[--podadresar P] [--ano]\n"));
+        radek("tisk --help", {u"tisk"_s, u"-h"_s}, 0, QStringLiteral("Použití: zelkovar-nastroj tisk"));
+    }
+    void prikazovaRadka()
+    {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString popis = dir.filePath(QStringLiteral("popis.json"));
+        Zapis(popis, Popis);
+        const QString instalace = dir.filePath(QStringLiteral("inst"));
+        QCOMPARE(Spust({QStringLiteral("stanice"), popis, instalace}).kod, 0);
+        argumenty.replaceInStrings(QStringLiteral("@I"), instalace);
+        argumenty.replaceInStrings(QStringLiteral("@D"), dir.path());
+
+        const Beh b = Spust(argumenty);
+        QCOMPARE(b.kod, kod);
+        QVERIFY2((kod == 0 ? b.vystup : b.chyby).contains(text), qPrintable(b.vystup + b.chyby));
+        if (kod == 0)
+            QCOMPARE(b.chyby, QString()); // no stray warnings either
     }
 
     void pouzitiANapoveda()

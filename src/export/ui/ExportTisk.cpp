@@ -4,6 +4,7 @@
 #include "PredExportem.h"
 #include "Soubory.h"
 #include "Stanice.h"
+#include "Zamek.h"
 #include "Z_export.h"
 #include "Z_info83.h"
 #include "Z_infoE.h"
@@ -46,6 +47,8 @@ bool ExportTisk(TExportTisk &e)
 {
     TKontrolniBeh &b = e.Beh;
     IDotaznik &d = b.Dotaznik;
+    // One writer at a time, from the check to the export state.
+    const TZamek zamek(b.Adresare.AdrStanice);
     if (!PovolExport(b))
         return false;
     if (e.JeZastup1 && e.JeZastup2 && !PorovnejTypy(e))

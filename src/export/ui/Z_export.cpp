@@ -4,6 +4,7 @@
 #include "EChyba.h"
 #include "Export.h"
 #include "Okna.h"
+#include "Soubory.h"
 #include "Z_infoE.h"
 #include "Zarizeni.h"
 
@@ -27,6 +28,9 @@ QFont Pismo()
     f.setBold(true);
     return f;
 }
+
+// The device of a listed volume, beside its mount point in the list's item data.
+constexpr int RoleZarizeni = Qt::UserRole + 1;
 
 QString BezLomitka(QString cesta)
 {
@@ -102,8 +106,10 @@ void TZ_ExportDat_F::NaplnSeznam()
     m_meni = true;
     Z_SeznZar_CB->clear();
     for (const TZarExp &z : NactiZarizeni(m_zdroj)) {
-        if (z.Size > 0)
+        if (z.Size > 0) {
             Z_SeznZar_CB->addItem(BezLomitka(z.Pozice) + u" - "_s + DruhVyjimatelne, z.Pozice);
+            Z_SeznZar_CB->setItemData(Z_SeznZar_CB->count() - 1, z.Zarizeni, RoleZarizeni);
+        }
     }
     // An empty data value marks the directory item.
     Z_SeznZar_CB->addItem(u"do adresáře "_s + m_adresare.AdrInstalace + u"Export "_s, QString());
@@ -152,21 +158,35 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
     const QString zarizeni = Z_SeznZar_CB->itemData(index).toString();
     const QString zaver = u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
                           u"Zápis je nutno vytisknout ve 2 kopiích."_s;
+    auto kontrolniSoucet = [](const TExportSouboru &v) {
+        return u"\n\nKontrolní součet souboru (SHA-256) pro předávací protokol:\n"_s + v.Sha256.left(32) + u'\n'
+               + v.Sha256.mid(32);
+    };
     try {
         if (zarizeni.isEmpty()) {
-            const QString cil = m_adresare.AdrInstalace + u"Export/"_s;
+            const QString cil = Soubory::NajdiAdresar(m_adresare.AdrInstalace, u"Export"_s);
             if (!QDir().mkpath(cil))
                 throw EChyba(u"Adresář %1 nelze vytvořit."_s.arg(cil));
-            KopirujSoubor(m_adresare.AdrData, cil, m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
+            const TExportSouboru v =
+                KopirujSoubor(m_adresare, cil, m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
             InfoE->InfoText1 = u"Export dat na pevný disk proveden."_s;
             InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen v adresáři "_s + m_adresare.AdrInstalace
-                               + u"Export.\nSoubor překopírujte na technický nosič."_s + zaver;
+                               + u"Export.\nSoubor překopírujte na technický nosič."_s + zaver
+                               + kontrolniSoucet(v);
         } else {
-            KopirujSoubor(m_adresare.AdrData, zarizeni, m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
+            // The device must still be the volume that was listed: an unplugged stick
+            // leaves its mount point behind as a plain directory of the system disk.
+            const TZarExp vybrane{zarizeni, 1, -1, Z_SeznZar_CB->itemData(index, RoleZarizeni).toULongLong()};
+            if (!JeStalePripojeno(m_zdroj, vybrane))
+                throw EChyba(u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport nebyl "
+                             u"proveden. Vložte zařízení znovu a zvolte „Znovu načíst zařízení“."_s
+                                 .arg(BezLomitka(zarizeni)));
+            const TExportSouboru v = KopirujSoubor(m_adresare, zarizeni, m_stanice.KodObce,
+                                                   m_stanice.CisloOkrsku, typ, vybrane.Zarizeni);
             const QString &druh = DruhVyjimatelne;
             InfoE->InfoText1 = u"Export dat na "_s + druh + u" proveden."_s;
             InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen na "_s + druh + u" v jednotce "_s + zarizeni
-                               + u"."_s + zaver;
+                               + u"."_s + zaver + kontrolniSoucet(v);
             InfoE->Odebrat_Btn->show();
             PismenoZarizeni = zarizeni;
         }

@@ -42,7 +42,7 @@ QString NazevTisku(const QString &druh, const TOkrsekRefRec &okrsek)
 
 QString AdresarTisku(const QString &adrInstalace)
 {
-    return Soubory::NajdiSoubor(adrInstalace, u"Tisk"_s) + u'/';
+    return Soubory::NajdiAdresar(adrInstalace, u"Tisk"_s);
 }
 
 QString SouborTisku(const QString &adrInstalace, const QString &nazev, int kopie)

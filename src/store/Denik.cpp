@@ -1,0 +1,109 @@
+#include "Denik.h"
+
+#include "ChybySystemu.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace Denik {
+namespace {
+
+struct TStav
+{
+    std::function<void(const QString &)> hlaseni;
+    bool ohlaseno = false;
+    QString kdo;
+};
+
+TStav &Stav()
+{
+    static TStav s;
+    return s;
+}
+
+// errno of the failed step, or 0.
+int Pripoj(const QByteArray &cesta, const QByteArray &radek)
+{
+    const int fd = ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return errno;
+    int chyba = 0;
+    const char *p = radek.constData();
+    qsizetype zbyva = radek.size();
+    while (zbyva > 0) {
+        const ssize_t n = ::write(fd, p, size_t(zbyva));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            chyba = n < 0 ? errno : EIO;
+            break;
+        }
+        p += n;
+        zbyva -= n;
+    }
+    if (::close(fd) != 0 && chyba == 0)
+        chyba = errno;
+    return chyba;
+}
+
+void Ohlas(const QString &cesta, int chyba)
+{
+    TStav &s = Stav();
+    if (s.ohlaseno)
+        return;
+    s.ohlaseno = true;
+    const QString zprava = QStringLiteral("Do deníku %1 nelze zapisovat (%2). Práce pokračuje, "
+                                          "jen se nezaznamenává do deníku.")
+                               .arg(cesta, PopisChybySystemu(chyba));
+    if (s.hlaseni)
+        s.hlaseni(zprava);
+    else
+        std::fprintf(stderr, "%s\n", zprava.toUtf8().constData());
+}
+
+} // namespace
+
+void Zapis(const QString &adrStanice, const QString &udalost)
+{
+    const QString cesta = adrStanice + JmenoSouboru;
+    const QDateTime ted = QDateTime::currentDateTime();
+    const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
+        + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
+    if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
+        Ohlas(cesta, chyba);
+}
+
+void NastavHlaseni(std::function<void(const QString &)> hlaseni)
+{
+    Stav().hlaseni = std::move(hlaseni);
+    Stav().ohlaseno = false;
+}
+
+void NastavKdo(const QString &kdo)
+{
+    Stav().kdo = kdo;
+}
+
+QString Kdo()
+{
+    const QString &kdo = Stav().kdo;
+    return kdo.isEmpty() ? QStringLiteral("zelkovar") : kdo;
+}
+
+QString BezZlomu(const QString &text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+    t.replace(u'\n', QStringLiteral(" / "));
+    t.replace(u'\r', QStringLiteral(" / "));
+    return t;
+}
+
+} // namespace Denik

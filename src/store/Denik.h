@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The installation's journal: DENIK.TXT in the station directory, one UTF-8 line per
+// event (time, program and process, what happened), appended and handed to the system
+// at once. Writing it never stops the work.
+namespace Denik {
+
+inline const QString JmenoSouboru = QStringLiteral("DENIK.TXT");
+
+// Appends one line. A failure raises nothing: the first failure of the process is
+// passed to the handler of NastavHlaseni (stderr when none is set); later ones only
+// when the handler was reset.
+void Zapis(const QString &adrStanice, const QString &udalost);
+
+// Who is told that the journal cannot be written (once per process).
+void NastavHlaseni(std::function<void(const QString &zprava)> hlaseni);
+
+// How this process names itself in the journal, e.g. "zelkovar-nastroj export".
+void NastavKdo(const QString &kdo);
+QString Kdo();
+
+// The journal's line for a message that the user was shown after a failed command.
+QString BezZlomu(const QString &text);
+
+} // namespace Denik
