@@ -4,6 +4,7 @@
 // words overlapping, no text below the smallest size, every value printed whole.
 #include "Protokol.h"
 #include "ScitaciArch.h"
+#include "UdajeZapisu.h"
 #include "Zapis.h"
 #include "ZkusebniStrana.h"
 
@@ -35,16 +36,8 @@ QString Siroky(int delka, int slovo = 9, int posun = 0)
 }
 
 // A station whose every text is as long as its field allows.
-struct TZatez
+struct TZatez : TUdajeZapisu
 {
-    TStaniceRec Stanice;
-    TOkrsekRefRec Okrsek;
-    std::unique_ptr<TReference> Ref = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> Vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec Hlasovani;
-    QList<TKomise> Komise;
-    TCisChyb Ciselnik;
-    TChybProt Protokol{Ciselnik};
 
     explicit TZatez(int clenu)
     {
@@ -121,7 +114,6 @@ struct TZatez
             for (const int c : {6, 8, 12, 91, 93, 97, 99, 40})
                 Protokol.PridejChybu(k, c, Siroky(30, 0, k));
     }
-    TDataZapisu Data() const { return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol}; }
 
     // The values the record must print whole (the candidates' names cut to 50).
     QStringList HodnotyZapisu() const

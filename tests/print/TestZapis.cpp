@@ -3,6 +3,7 @@
 #include "Dotaznik.h"
 #include "TiskNaTiskarnu.h"
 #include "TiskZapisu.h"
+#include "UdajeZapisu.h"
 #include "Zapis.h"
 
 #include <QFile>
@@ -18,16 +19,8 @@ namespace {
 
 const QDateTime Ted(QDate(2026, 10, 10), QTime(14, 30, 5, 42));
 
-struct TZaznamZapisu
+struct TZaznamZapisu : TUdajeZapisu
 {
-    TStaniceRec Stanice;
-    TOkrsekRefRec Okrsek;
-    std::unique_ptr<TReference> Ref = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> Vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec Hlasovani;
-    QList<TKomise> Komise;
-    TCisChyb Ciselnik;
-    TChybProt Protokol{Ciselnik};
 
     // Parties with the given candidate counts.
     explicit TZaznamZapisu(const QList<int> &kandidatu = {3, 2})
@@ -74,7 +67,6 @@ struct TZaznamZapisu
             }
         }
     }
-    TDataZapisu Data() const { return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol}; }
 };
 
 struct TSestava
