@@ -504,10 +504,10 @@ void TZapis::Clenove(int mez, bool poKazdeRade, const std::function<void()> &nov
     const auto zaznam = [&](int radky, int sloupec, const QString &jmeno) {
         const int x = L() + sloupec * c;
         t.Tisk(radky, x, 0, tecky);
-        // A name too long for its column even in the small size takes two lines, the
-        // first above the second, so that both stand on the dots.
+        // A name too long for its column even in the small size takes up to three lines
+        // (rows are two lines apart), each above the next, so that all stand on the dots.
         const int velikost = t.Canvas().Font.Velikost;
-        const TRozlozeni r = t.Rozloz(jmeno, c - MezeraSloupcu, c - MezeraSloupcu, velikost, 2);
+        const TRozlozeni r = t.Rozloz(jmeno, c - MezeraSloupcu, c - MezeraSloupcu, velikost, 3);
         t.NastavVelikost(r.Velikost);
         const int vyska = t.VyskaTextu();
         for (qsizetype i = 0; i < r.Radky.size(); ++i)
