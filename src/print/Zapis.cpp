@@ -283,7 +283,8 @@ void TZapis::TiskListu1()
     t.Tisk(2, L(), 0, a + t.TeckyOd(L() + W(a), t.PocetTecek(L() + W(a), R())));
     t.TiskStyl(0, L() + W(cislo) + K(0, -10), -12, u"B"_s, TTisk::CisloVpravo(v.Okrsek, 5));
     t.Canvas().Font.Tucne = true;
-    const TRozlozeni obec = t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky), t.VelikostZakladni, 2);
+    const TRozlozeni obec =
+        t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky), t.VelikostZakladni, 2);
     t.Canvas().Font.Tucne = false;
     const auto radekObce = [&](int i, int x) {
         if (i >= obec.Radky.size())
@@ -785,7 +786,8 @@ void TZapis::TiskStranyHL(int k)
     const QString cislo = TTisk::CisloVpravo(k, 3);
     const int xCisla = R() - W(u"   pořadové číslo "_s + cislo);
     const int n = t.ZnakuNaRadek(nazev, 2 * L(), xCisla, xCisla);
-    const QStringList radky = QStringList{nazev.left(n)} + t.Radky(nazev.mid(n), R() - 20 - 2 * L(), R() - 20 - 2 * L());
+    const int sirka = R() - 20 - 2 * L();
+    const QStringList radky = QStringList{nazev.left(n)} + t.Radky(nazev.mid(n), sirka, sirka);
     t.TiskVpravo(0, R() - 20, 0, u"pořadové číslo "_s + cislo);
     for (qsizetype i = 0; i < radky.size(); ++i)
         t.Tisk(i == 0 ? 0 : 1, 2 * L(), 0, radky.at(i));

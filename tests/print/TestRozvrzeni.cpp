@@ -169,8 +169,7 @@ QList<TSlovo> Slova(const TStrana &strana)
         return i;
     }();
     QList<TSlovo> slova;
-    for (int n = 0; n < strana.Operace.size(); ++n) {
-        const TOperace &o = strana.Operace.at(n);
+    for (const TOperace &o : strana.Operace) {
         if (o.Druh != TDruhOperace::Text)
             continue;
         const QFontMetricsF fm(o.Pismo.QtPismo(), &mereni);
@@ -179,7 +178,8 @@ QList<TSlovo> Slova(const TStrana &strana)
             const QRegularExpressionMatch m = it.next();
             const qreal x = o.X1 + fm.horizontalAdvance(o.Text.left(m.capturedStart()));
             const qreal w = fm.horizontalAdvance(m.captured());
-            slova.append({QRectF(x, o.Y1, w, fm.ascent() + fm.descent()), m.captured(), o.Pismo.Velikost, JeVypln(m.captured())});
+            slova.append({QRectF(x, o.Y1, w, fm.ascent() + fm.descent()), m.captured(), o.Pismo.Velikost,
+                          JeVypln(m.captured())});
         }
     }
     return slova;
@@ -217,7 +217,8 @@ QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList 
                 return kde + u"„%1“ mimo tisknutelnou plochu (%2, %3 – %4, %5)"_s.arg(w.Text)
                                  .arg(w.Box.left()).arg(w.Box.top()).arg(w.Box.right()).arg(w.Box.bottom());
         }
-        std::sort(slova.begin(), slova.end(), [](const TSlovo &a, const TSlovo &b) { return a.Box.top() < b.Box.top(); });
+        std::sort(slova.begin(), slova.end(),
+                  [](const TSlovo &a, const TSlovo &b) { return a.Box.top() < b.Box.top(); });
         for (qsizetype i = 0; i < slova.size(); ++i) {
             const TSlovo &a = slova.at(i);
             for (qsizetype j = i + 1; j < slova.size() && slova.at(j).Box.top() < a.Box.bottom() - Eps; ++j) {

@@ -48,7 +48,8 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
         Tiskarna_CB->setPlaceholderText(u"žádná"_s);
         Tiskarna_CB->setEnabled(false);
         Info_Lbl->setText(u"Není nainstalována žádná tiskárna. Každý dokument i každá jeho kopie se uloží "
-                          u"jako samostatný soubor PDF do adresáře\n%1"_s.arg(QDir::toNativeSeparators(QDir::cleanPath(adrTisku))));
+                          u"jako samostatný soubor PDF do adresáře\n%1"_s.arg(
+                              QDir::toNativeSeparators(QDir::cleanPath(adrTisku))));
     } else {
         Info_Lbl->setText(u"Zápis i ostatní sestavy se tisknou na papír a v orientaci, pro které jsou navrženy."_s);
     }
