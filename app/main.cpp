@@ -5,6 +5,7 @@
 #include "JedinaInstance.h"
 #include "KV_menu.h"
 #include "Preklady.h"
+#include "Ochrana.h"
 #include "Program.h"
 #include "Zamek.h"
 
@@ -19,6 +20,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     TAplikace aplikace(argc, argv);
+    Ochrana::InicializujGcrypt();
     NactiCeskePreklady(aplikace);
 
     // Without a screen nobody can answer a box: messages then go to stderr.

@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-liberation
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils strace
 )
 if [ "${1:-}" = "--klavesnice" ]; then
   PACKAGES+=(xdotool imagemagick python3-pycryptodome)

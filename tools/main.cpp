@@ -1,6 +1,7 @@
 // zelkovar-nastroj: prepares stations and reads or writes protected results files.
 #include "Denik.h"
 #include "EChyba.h"
+#include "Ochrana.h"
 #include "Preklady.h"
 #include "Prikazy.h"
 
@@ -73,6 +74,7 @@ int main(int argc, char *argv[])
         std::fputs(Napoveda, stderr);
         return KodPouziti;
     }
+    Ochrana::InicializujGcrypt();
     const QString prikaz = argumenty.takeFirst();
     Denik::NastavKdo(QStringLiteral("zelkovar-nastroj ") + prikaz);
     if (prikaz == u"--help" || prikaz == u"-h") {

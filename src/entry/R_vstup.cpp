@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 #include <optional>
@@ -499,16 +500,41 @@ void TR_Vstupni_Form::R_CBHL_1Change()
 
 void TR_Vstupni_Form::R_CBHL_1Exit()
 {
-    if (m_plneni || PoslPlatnyKand != 0)
+    if (m_plneni || PoslPlatnyKand != 0 || m_opoustiSeznam)
         return;
-    const int dalsi = R_CBHL_1->currentIndex() + 1;
-    if (dalsi < R_CBHL_1->count()) {
-        R_CBHL_1->setCurrentIndex(dalsi);
-        R_CBHL_1Change();
-        R_CBHL_1->setFocus(Qt::OtherFocusReason);
-    } else {
-        NastavStranku(5);
+    // The move takes the focus off the list; that focus-out is this exit, not another.
+    const QScopedValueRollback opousti(m_opoustiSeznam, true);
+    if (DalsiStrana() != 5)
+        return;
+    // Leaving the last party ends the ballot, as Enter on a last candidate does.
+    TDataKontrol d = Data();
+    if (!Kontrola22(d, true))
+        Hlaska(22, QString(), R_EdPlatneHlasy, false, false);
+}
+
+int TR_Vstupni_Form::DalsiPlatnyKand(int i) const
+{
+    for (int j = i + 1; j <= PocetKandStrany; ++j) {
+        if (EdHlasyKand[std::size_t(j)]->isEnabled())
+            return j;
     }
+    return 0;
+}
+
+int TR_Vstupni_Form::DalsiStrana()
+{
+    const int dalsi = R_CBHL_1->currentIndex() + 1;
+    if (dalsi >= R_CBHL_1->count()) {
+        NastavStranku(5);
+        return 5;
+    }
+    // From page 4 the next party is shown on page 3.
+    if (Stranka() == 4)
+        NastavStranku(3);
+    R_CBHL_1->setCurrentIndex(dalsi);
+    R_CBHL_1Change();
+    R_CBHL_1->setFocus(Qt::OtherFocusReason);
+    return 3;
 }
 
 void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
@@ -529,29 +555,14 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
 
     if (R_HLjeEnter) {
         R_HLjeEnter = false;
-        const int dalsi = R_CBHL_1->currentIndex() + 1;
-        const bool maDalsi = dalsi < R_CBHL_1->count();
-        if (i <= 34) {
-            if (i == 34 && PocetKandStrany > 34) {
-                NastavStranku(4);
-            } else if (i == PoslPlatnyKand) {
-                if (maDalsi) {
-                    R_CBHL_1->setCurrentIndex(dalsi);
-                    R_CBHL_1Change();
-                    R_CBHL_1->setFocus(Qt::OtherFocusReason);
-                } else {
-                    NastavStranku(5);
-                }
-            }
-        } else if (i == PoslPlatnyKand) {
-            if (maDalsi) {
-                NastavStranku(3);
-                R_CBHL_1->setCurrentIndex(dalsi);
-                R_CBHL_1Change();
-            } else {
-                NastavStranku(5);
-            }
-        }
+        // Enter walks the standing candidates: across to page 4 when the next one stands
+        // there, after the last one to the next party or to page 5. Otherwise the Tab
+        // posted by the field moves on to the next one.
+        const int dalsi = DalsiPlatnyKand(i);
+        if (dalsi == 0)
+            DalsiStrana();
+        else if (i <= 34 && dalsi > 34)
+            NastavStranku(4);
     }
 
     TDataKontrol d = Data();
@@ -771,8 +782,8 @@ void TR_Vstupni_Form::R_TN_T3HLClick()
         R_CBHL_1->setFocus(Qt::OtherFocusReason);
         break;
     case 4:
-        if (EdHlasyKand[35]->isEnabled())
-            EdHlasyKand[35]->setFocus(Qt::OtherFocusReason);
+        if (const int prvni = DalsiPlatnyKand(34))
+            EdHlasyKand[std::size_t(prvni)]->setFocus(Qt::OtherFocusReason);
         else
             Panely[4]->setFocus(Qt::OtherFocusReason);
         break;
@@ -889,6 +900,13 @@ bool TR_Vstupni_Form::eventFilter(QObject *objekt, QEvent *udalost)
         auto *k = static_cast<QKeyEvent *>(udalost);
         if (objekt == R_CBHL_1 && k->key() == Qt::Key_Delete)
             return true;
+        // A party with no standing candidate leaves nothing to Tab to on its page: Tab
+        // (and Enter, which becomes Tab) leaves the list all the same.
+        if (objekt == R_CBHL_1 && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+            PoslPlatnyKand == 0) {
+            R_CBHL_1Exit();
+            return true;
+        }
         if (JeEnter(k)) {
             QCoreApplication::postEvent(
                 objekt, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
@@ -898,7 +916,7 @@ bool TR_Vstupni_Form::eventFilter(QObject *objekt, QEvent *udalost)
         if (!k->text().isEmpty() && k->text().at(0).isPrint() && k->key() != Qt::Key_Space)
             return true;
     } else if (udalost->type() == QEvent::FocusOut && objekt == R_CBHL_1) {
-        if (!JenZmenaOkna(static_cast<QFocusEvent *>(udalost)->reason()))
+        if (!JenZmenaOkna(static_cast<QFocusEvent *>(udalost)->reason()) && !m_opoustiSeznam)
             QMetaObject::invokeMethod(
                 this, [this] { R_CBHL_1Exit(); }, Qt::QueuedConnection);
     }

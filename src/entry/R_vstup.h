@@ -173,6 +173,11 @@ private:
     QString PopisPrilisVelke(const EPrilisVelkaHodnota &e) const;
     void UlozitSKontrolou();
     void R_CBHL_1Exit();
+    // The next standing candidate of the party on display after row i; 0 when none.
+    int DalsiPlatnyKand(int i) const;
+    // The next party on page 3 with the focus on the list, or page 5 after the last;
+    // returns the page.
+    int DalsiStrana();
     void R_PanVstupHL_1Exit(int i);
     void ObarviRadek(int i, const QColor &barva);
     void R_EdPocetExit(TSEdit *pole);
@@ -195,5 +200,6 @@ private:
     bool m_menimKodem = false;
     bool m_plneni = false; // exit rules detached while the window is filled
     bool m_zavritBezOtazky = false;
+    bool m_opoustiSeznam = false; // the party list's exit rule is running
     double m_s = 1.0;
 };

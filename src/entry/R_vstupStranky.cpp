@@ -73,6 +73,7 @@ static TSEdit *PoleVety(QWidget *panel, int delka, TValueType typ, const QString
     TSEdit *p = Pole(panel, delka, typ, jmeno);
     p->setFrame(false);
     p->setFont(Pismo(u"Arial"_s, 9, false));
+    p->setTextMargins(3, 0, 3, 0); // clear of the focus ring
     return p;
 }
 
@@ -442,7 +443,9 @@ void TR_Vstupni_Form::VytvorStranky34()
 {
     QWidget *p3 = Panely[3];
     QWidget *p4 = Panely[4];
-    // Page 4's read-only last-candidate copy comes before the candidates in tab order.
+    // Page 4's read-only last-candidate copy comes before the candidates in tab order. It
+    // takes the focus, so that Tab and Enter leave even a party's lone field on this page
+    // (and so run its exit rule).
     R_LabVybrStrana = new QLabel(p4);
     R_LabVybrStrana->setObjectName(u"R_LabVybrStrana"_s);
     R_LabVybrStrana->setGeometry(10, 12, 380, 20);
@@ -452,7 +455,6 @@ void TR_Vstupni_Form::VytvorStranky34()
     Popis(p4, u"Číslo posl. kand."_s, 555, 14);
     R_EdHLPoslKand2 = PoleCisla(p4, 2, u"R_EdHLPoslKand2"_s, false);
     R_EdHLPoslKand2->setReadOnly(true);
-    R_EdHLPoslKand2->setFocusPolicy(Qt::NoFocus);
     // Shown like the other fields that cannot be typed in.
     R_EdHLPoslKand2->NastavBarvuOkna(false);
     R_EdHLPoslKand2->setGeometry(660, 12, 30, 20);

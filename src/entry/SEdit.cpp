@@ -45,6 +45,9 @@ void TSEdit::keyPressEvent(QKeyEvent *udalost)
     if (OnKeyPress)
         OnKeyPress(udalost);
     const int klavesa = udalost->key();
+    const QString text = udalost->text();
+    const bool znak = !text.isEmpty() && text.at(0).isPrint() &&
+                      !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) &&
         !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         // Posted, so the focus moves once this key press has finished.
@@ -53,9 +56,13 @@ void TSEdit::keyPressEvent(QKeyEvent *udalost)
         udalost->accept();
         return;
     }
-    const QString text = udalost->text();
-    if (ValueType == TValueType::vtNumber && !text.isEmpty() && text.at(0).isPrint() &&
-        !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    // A field that only shows its value says so when typed into.
+    if (znak && isReadOnly()) {
+        QApplication::beep();
+        udalost->accept();
+        return;
+    }
+    if (ValueType == TValueType::vtNumber && znak) {
         for (const QChar z : text) {
             if (z < u'0' || z > u'9') {
                 QApplication::beep();
@@ -112,12 +119,24 @@ void TSEdit::focusOutEvent(QFocusEvent *udalost)
     }
 }
 
+void TSEdit::initStyleOption(QStyleOptionFrame *volby) const
+{
+    QLineEdit::initStyleOption(volby);
+    if (m_focused)
+        volby->palette.setColor(QPalette::Base, BarvaPoleSFokusem);
+}
+
 void TSEdit::paintEvent(QPaintEvent *udalost)
 {
-    if (m_focused || m_zarovnani & Qt::AlignLeft) {
+    if (m_focused || m_zarovnani & Qt::AlignLeft)
         QLineEdit::paintEvent(udalost);
-        return;
-    }
+    else
+        VykresliText();
+    VykresliOkraj();
+}
+
+void TSEdit::VykresliText()
+{
     QPainter p(this);
     QRect oblast = rect();
     p.fillRect(oblast, palette().color(QPalette::Base));
@@ -144,4 +163,24 @@ void TSEdit::paintEvent(QPaintEvent *udalost)
     p.setPen(isEnabled() ? palette().color(QPalette::Text) : QColor(Qt::gray));
     const int y = oblast.top() + (oblast.height() - fm.height()) / 2 + fm.ascent();
     p.drawText(x, y, obsah);
+}
+
+void TSEdit::VykresliOkraj()
+{
+    // A field one can type in stands out from any page: its frame, or for a field without
+    // one the line of a form's blank, dark enough to see. The field with the focus is
+    // ringed, whether it takes typing or only shows a value.
+    QPainter p(this);
+    const QRect r = rect();
+    if (m_focused) {
+        p.setPen(QPen(BarvaFokusu, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -1, -1));
+    } else if (isEnabled() && !isReadOnly()) {
+        p.setPen(BarvaOkraje);
+        if (hasFrame())
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        else
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+    }
 }

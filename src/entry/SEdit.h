@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
 
 #include <functional>
@@ -43,13 +44,23 @@ public:
     // moved while its window was inactive (a message box over it).
     void Opustit();
 
+    // The line of a field one can type in, and the ring and background of the field
+    // with the focus.
+    static constexpr QColor BarvaOkraje{0x5a, 0x5a, 0x5a};
+    static constexpr QColor BarvaFokusu{0x1f, 0x5f, 0xa6};
+    static constexpr QColor BarvaPoleSFokusem{0xff, 0xf4, 0xc8};
+
 protected:
+    void initStyleOption(QStyleOptionFrame *volby) const override;
     void keyPressEvent(QKeyEvent *udalost) override;
     void focusInEvent(QFocusEvent *udalost) override;
     void focusOutEvent(QFocusEvent *udalost) override;
     void paintEvent(QPaintEvent *udalost) override;
 
 private:
+    void VykresliText();
+    void VykresliOkraj();
+
     bool m_focused = false;
     Qt::Alignment m_zarovnani = Qt::AlignLeft;
 };

@@ -23,12 +23,25 @@ public:
     {
         auto *editor = qobject_cast<QWidget *>(objekt);
         if (editor && udalost->type() == QEvent::KeyPress) {
-            const int k = static_cast<QKeyEvent *>(udalost)->key();
+            const auto *klavesa = static_cast<QKeyEvent *>(udalost);
+            const int k = klavesa->key();
             if (k == Qt::Key_Return || k == Qt::Key_Enter) {
                 emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 QMetaObject::invokeMethod(m_grid, &TZColorStringGrid::EnterZEditoru,
                                           Qt::QueuedConnection);
+                return true;
+            }
+            // Tab goes from name to name, never to the label column.
+            if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                QMetaObject::invokeMethod(
+                    m_grid,
+                    [g = m_grid, zpet = k == Qt::Key_Backtab || klavesa->modifiers() & Qt::ShiftModifier] {
+                        g->Tabulator(zpet);
+                    },
+                    Qt::QueuedConnection);
                 return true;
             }
         }
@@ -54,6 +67,8 @@ TZColorStringGrid::TZColorStringGrid(QWidget *parent) : QTableWidget(1, 2, paren
 {
     setItemDelegateForColumn(1, new TOmezenyEditor(this));
     verticalHeader()->hide();
+    // A plain dark frame, like the entry fields': the grid must stand out from its page.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,6 +78,7 @@ TZColorStringGrid::TZColorStringGrid(QWidget *parent) : QTableWidget(1, 2, paren
     setTabKeyNavigation(false);
     QFont f(u"Tahoma"_s);
     f.setPixelSize(13);
+    f.setBold(false); // the names, whatever the form's font
     setFont(f);
     QFont hlavicka = f;
     hlavicka.setBold(true);
@@ -138,6 +154,12 @@ void TZColorStringGrid::keyPressEvent(QKeyEvent *udalost)
         if (udalost->isAccepted() && udalost->key() == 0)
             return;
     }
+    const QString text = udalost->text();
+    const bool znak = !text.isEmpty() && text.at(0) > u' ' && text.at(0).isPrint() &&
+                      !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    // What is typed on a row's label belongs to the row's name.
+    if ((enter || znak) && currentColumn() == 0)
+        setCurrentCell(currentRow(), 1);
     if (state() != QAbstractItemView::EditingState && currentIndex().isValid() &&
         currentColumn() == 1) {
         if (enter) {
@@ -147,9 +169,7 @@ void TZColorStringGrid::keyPressEvent(QKeyEvent *udalost)
             udalost->accept();
             return;
         }
-        const QString text = udalost->text();
-        if (!text.isEmpty() && text.at(0) > u' ' && text.at(0).isPrint() &&
-            !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (znak) {
             edit(currentIndex());
             if (auto *le = qobject_cast<QLineEdit *>(indexWidget(currentIndex()))) {
                 le->setText(text.left(MaxDelka));
@@ -178,6 +198,29 @@ void TZColorStringGrid::focusOutEvent(QFocusEvent *udalost)
         return;
     if (!JenZmenaOkna(udalost->reason()) && OnExit)
         OnExit();
+}
+
+bool TZColorStringGrid::focusNextPrevChild(bool dalsi)
+{
+    // Tab on the grid itself walks the names too.
+    if (hasFocus()) {
+        Tabulator(!dalsi);
+        return true;
+    }
+    return QTableWidget::focusNextPrevChild(dalsi);
+}
+
+void TZColorStringGrid::Tabulator(bool zpet)
+{
+    const int radek = currentRow() + (zpet ? -1 : 1);
+    if (radek < 0 || radek >= rowCount()) {
+        QWidget::focusNextPrevChild(!zpet);
+        return;
+    }
+    setCurrentCell(radek, 1);
+    edit(currentIndex());
+    if (auto *le = qobject_cast<QLineEdit *>(indexWidget(currentIndex())))
+        le->selectAll();
 }
 
 void TZColorStringGrid::EnterZEditoru()

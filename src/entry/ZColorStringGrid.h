@@ -36,9 +36,13 @@ public:
 
     // Enter typed in the cell editor, after the editor has stored its text.
     void EnterZEditoru();
+    // Tab (zpet: Shift+Tab): the next (previous) row's name, opened for typing; past the
+    // last (first) row the focus leaves the grid.
+    void Tabulator(bool zpet);
 
 protected:
     void keyPressEvent(QKeyEvent *udalost) override;
     void focusInEvent(QFocusEvent *udalost) override;
     void focusOutEvent(QFocusEvent *udalost) override;
+    bool focusNextPrevChild(bool dalsi) override;
 };

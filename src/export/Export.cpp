@@ -34,23 +34,6 @@ bool ChybiMisto(int chyba)
     return chyba == ENOSPC || chyba == EDQUOT || chyba == EFBIG;
 }
 
-// Writes all bytes to fd; errno or 0.
-int ZapisVse(int fd, const QByteArray &data)
-{
-    const char *p = data.constData();
-    qsizetype zbyva = data.size();
-    while (zbyva > 0) {
-        const ssize_t n = ::write(fd, p, size_t(zbyva));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        p += n;
-        zbyva -= n;
-    }
-    return 0;
-}
-
 // Reads the whole file at fd from its start; errno or 0.
 int PrectiVse(int fd, qint64 ocekavano, QByteArray &data)
 {
@@ -109,7 +92,7 @@ public:
 
     void Zapis(const QByteArray &data, int &zpusob)
     {
-        int chyba = g_vynutBloky ? EIO : ZapisVse(m_fd, data);
+        int chyba = g_vynutBloky ? EIO : Soubory::ZapisVse(m_fd, data);
         if (chyba) {
             // The block copy starts again from an empty temporary file.
             if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
@@ -201,6 +184,8 @@ TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &
                          .arg(data.size())
                          .arg(qint64(fs.f_bavail) * qint64(fs.f_frsize)));
 
+    // A copy cut short by a kill left its temporary file; it holds nothing current.
+    Soubory::SmazPozustatky(cil, u"."_s + jmeno + u'.');
     TExportSouboru vysledek;
     vysledek.Zpusob = 1;
     TDocasnyExport docasny(adresar.fd(), cil, jmeno);

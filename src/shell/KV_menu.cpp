@@ -7,16 +7,20 @@
 #include "Z_info.h"
 #include "Z_oprog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cmath>
+#include <exception>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +36,8 @@ TKV_menu::TKV_menu(TProgram &program, const QString &adresarProgramu, const QStr
     VytvorObsah();
     VytvorMenu();
     m_hlaska = new THlaskaF(m_program.CiselnikChyb, this);
+
+    qApp->installEventFilter(this);
 
     Timer = new QTimer(this);
     Timer->setObjectName(u"Timer"_s);
@@ -123,6 +129,15 @@ void TKV_menu::VytvorObsah()
     Z_StatusObec_Lbl = stitek(u"Z_StatusObec_Lbl"_s, 6, 350);
     Z_StatusOkrsek_Lbl = stitek(u"Z_StatusOkrsek_Lbl"_s, 362, 90);
     Z_StatusOkres_lbl = stitek(u"Z_StatusOkres_lbl"_s, 456, 252);
+    // A hint covers the three labels while it is shown.
+    Z_StatusRada_Lbl = stitek(u"Z_StatusRada_Lbl"_s, 2, SirkaKlienta - 4);
+    Z_StatusRada_Lbl->setIndent(4);
+    Z_StatusRada_Lbl->setAutoFillBackground(true);
+    Z_StatusRada_Lbl->hide();
+    m_radaTimer = new QTimer(this);
+    m_radaTimer->setSingleShot(true);
+    m_radaTimer->setInterval(8000);
+    connect(m_radaTimer, &QTimer::timeout, Z_StatusRada_Lbl, &QWidget::hide);
 
     // The menu bar comes on top of the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -178,6 +193,13 @@ void TKV_menu::VytvorMenu()
     oddelovac(okrsek, u"N3"_s);
     PridejPolozku(okrsek, "Konec_MI", u"K&onec"_s, [this] { close(); });
 
+    // F10 opens the main menu, as on other desktops ("Okrsek" has no access key).
+    auto *f10 = new QAction(this);
+    f10->setObjectName(u"F10_MI"_s);
+    f10->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(f10);
+    connect(f10, &QAction::triggered, this, [this, okrsek] { Z_MainMenu->setActiveAction(okrsek->menuAction()); });
+
     QMenu *napoveda = Z_MainMenu->addMenu(u"Nápověda"_s);
     napoveda->setObjectName(u"NapovedaH_MI"_s);
     napoveda->menuAction()->setObjectName(u"NapovedaH_MI"_s);
@@ -194,10 +216,24 @@ void TKV_menu::showEvent(QShowEvent *udalost)
     if (m_zobrazeno)
         return;
     m_zobrazeno = true;
-    Proved([this] { FormShow(); });
-    // Only now may the start-up timer open its dialog: over the finished window.
-    if (!m_uvodniDialogUkazan && !Timer->isActive())
-        Timer->start();
+    std::exception_ptr chyba;
+    try {
+        FormShow();
+    } catch (...) {
+        chyba = std::current_exception();
+    }
+    // The window reaches the screen, at its size, only after this event: an error of the
+    // first show is told over the finished window, and the start-up dialog comes after it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, chyba] {
+            if (chyba)
+                Proved([chyba] { std::rethrow_exception(chyba); });
+            m_prvniZobrazeniHotovo = true;
+            if (!m_uvodniDialogUkazan)
+                Timer->start();
+        },
+        Qt::QueuedConnection);
 }
 
 void TKV_menu::FormShow()
@@ -244,6 +280,11 @@ void TKV_menu::VytvorPodnabidky()
         {ScitaciArch_vyskaA3_MI, "ScitaciArchV3T1MI", "ScitaciArchV3T2MI",
          [this] { ScitaciArch(QPageLayout::Portrait, QPageSize::A3); }},
     };
+    // F2 to F4 name no council type now; the status line says where to choose it.
+    auto *bezTypu = new QShortcut(this);
+    bezTypu->setKeys({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F3), QKeySequence(Qt::Key_F4)});
+    connect(bezTypu, &QShortcut::activated, this,
+            [this] { UkazRadu(u"Zvolte typ zastupitelstva v nabídce Okrsek (klávesa F10)."_s); });
     for (const TPodnabidka &p : podnabidky) {
         // The parent now only opens its submenu; its shortcut goes with its handler.
         disconnect(p.Rodic, &QAction::triggered, this, nullptr);
@@ -267,9 +308,31 @@ void TKV_menu::VytvorPodnabidky()
     }
 }
 
+void TKV_menu::UkazRadu(const QString &text)
+{
+    Z_StatusRada_Lbl->setText(text);
+    Z_StatusRada_Lbl->show();
+    Z_StatusRada_Lbl->raise();
+    m_radaTimer->start();
+}
+
+bool TKV_menu::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (udalost->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(udalost);
+        if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier) {
+            const QWidget *kde = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                            : QApplication::activeWindow();
+            Proved([this, tema = TemaNapovedy(kde)] { Napoveda(tema); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, udalost);
+}
+
 void TKV_menu::TimerTimer()
 {
-    if (!m_zobrazeno || m_uvodniDialogUkazan)
+    if (!m_prvniZobrazeniHotovo || m_uvodniDialogUkazan)
         return;
     Timer->stop();
     m_uvodniDialogUkazan = true;

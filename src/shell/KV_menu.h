@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPointer>
 
 #include <functional>
 
@@ -44,13 +45,14 @@ public:
     void ScitaciArch(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
     void ZrusitData();
     void VyberTiskarny();
-    void Napoveda();
+    // The help window at a topic of the help file (TemaNapovedy), its beginning when empty.
+    void Napoveda(const QString &tema = QString());
     void OProgramu();
     void ZkusebniTisk();
 
     TZ_Info_F *InfoDialog();
     TZ_OProgramu_F *OProgramuDialog();
-    TNapoveda *NapovedaOkno() const { return m_napoveda; }
+    TNapoveda *NapovedaOkno() const;
     // The error message of the field checks, made at start and reused.
     THlaskaF *HlaskaF() const { return m_hlaska; }
 
@@ -59,6 +61,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *udalost) override;
+    // F1 in any window of the program opens the help at that window's topic.
+    bool eventFilter(QObject *objekt, QEvent *udalost) override;
     void closeEvent(QCloseEvent *udalost) override;
 
 private:
@@ -68,6 +72,8 @@ private:
     void VyplnStavovyRadek();
     void VytvorPodnabidky();
     void TimerTimer();
+    // A hint in the status line, over its labels for a while.
+    void UkazRadu(const QString &text);
 
     // Where later work plugs in (Prikazy.cpp).
     void VytvorCiselnikAProtokol();
@@ -82,6 +88,7 @@ private:
     TProgram &m_program;
     bool m_lzeSpustit = false;
     bool m_zobrazeno = false;
+    bool m_prvniZobrazeniHotovo = false; // the first show and its error box are over
     bool m_uvodniDialogUkazan = false;
     bool m_konec = false;
 
@@ -91,6 +98,8 @@ private:
     QLabel *Z_StatusObec_Lbl = nullptr;
     QLabel *Z_StatusOkrsek_Lbl = nullptr;
     QLabel *Z_StatusOkres_lbl = nullptr;
+    QLabel *Z_StatusRada_Lbl = nullptr;
+    QTimer *m_radaTimer = nullptr;
 
     QAction *PorizeniDat_MI = nullptr;
     QAction *Kontroly_MI = nullptr;
@@ -102,7 +111,7 @@ private:
 
     TZ_Info_F *m_info = nullptr;
     TZ_OProgramu_F *m_oProgramu = nullptr;
-    TNapoveda *m_napoveda = nullptr;
+    QPointer<TNapoveda> m_napoveda; // owned by the window it was last opened over
     THlaskaF *m_hlaska = nullptr;
     TR_Vstupni_Form *m_vstup = nullptr; // made at the first data entry, reused after
 };

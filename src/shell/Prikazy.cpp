@@ -10,6 +10,7 @@
 #include "Z_oprog.h"
 #include "Zamek.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -216,13 +217,23 @@ void TKV_menu::VyberTiskarny()
     m_program.Dotaznik().ProvedDialog(u"Z_PrintDialog"_s, [&] { return Z_PrintDialog.exec(); });
 }
 
-void TKV_menu::Napoveda()
+TNapoveda *TKV_menu::NapovedaOkno() const
+{
+    return m_napoveda;
+}
+
+void TKV_menu::Napoveda(const QString &tema)
 {
     if (!QFileInfo(m_program.SouborNapovedy).isFile())
         throw EChyba(u"Soubor nápovědy %1 nebyl nalezen."_s.arg(m_program.SouborNapovedy));
+    // Over a modal window the help belongs to that window: any other owner would leave
+    // it blocked by the modal one.
+    QWidget *vlastnik = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
     if (!m_napoveda)
-        m_napoveda = new TNapoveda(this);
-    m_napoveda->Otevri(m_program.SouborNapovedy);
+        m_napoveda = new TNapoveda(vlastnik);
+    else if (m_napoveda->parentWidget() != vlastnik)
+        m_napoveda->setParent(vlastnik, m_napoveda->windowFlags());
+    m_napoveda->Otevri(m_program.SouborNapovedy, tema);
 }
 
 void TKV_menu::OProgramu()

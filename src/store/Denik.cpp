@@ -1,6 +1,7 @@
 #include "Denik.h"
 
 #include "ChybySystemu.h"
+#include "Soubory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -34,20 +35,7 @@ int Pripoj(const QByteArray &cesta, const QByteArray &radek)
     const int fd = ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return errno;
-    int chyba = 0;
-    const char *p = radek.constData();
-    qsizetype zbyva = radek.size();
-    while (zbyva > 0) {
-        const ssize_t n = ::write(fd, p, size_t(zbyva));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            chyba = n < 0 ? errno : EIO;
-            break;
-        }
-        p += n;
-        zbyva -= n;
-    }
+    int chyba = Soubory::ZapisVse(fd, radek);
     if (::close(fd) != 0 && chyba == 0)
         chyba = errno;
     return chyba;

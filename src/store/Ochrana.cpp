@@ -26,6 +26,8 @@ constexpr int DelkaRadkuBase64 = 76;
                      .arg(nazev, duvod));
 }
 
+} // namespace
+
 // libgcrypt must be initialised once before any other call.
 void InicializujGcrypt()
 {
@@ -40,6 +42,8 @@ void InicializujGcrypt()
     }();
     (void)hotovo;
 }
+
+namespace {
 
 struct ZavriSifru
 {

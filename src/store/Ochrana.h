@@ -7,6 +7,11 @@
 // 8-bit cipher feedback under a fixed key, stored as Base64 text.
 namespace Ochrana {
 
+// Initialises the cipher library (once; later calls do nothing). The programs call it
+// first thing: the library ends the process when it cannot read the system's
+// settings, and that must happen before any work has begun, never half-way.
+void InicializujGcrypt();
+
 // The key of the precinct results files.
 inline constexpr char KlicOkrsku[] = "H4m7q#RZ2!tK9&w5";
 

@@ -33,25 +33,6 @@ int Vlozena(KrokUkladani krok)
     throw EChyba(QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, PopisChybySystemu(chyba)));
 }
 
-// Writes all bytes, retrying short writes and interrupted calls; returns errno or 0.
-int ZapisVse(int fd, const QByteArray &obsah)
-{
-    const char *p = obsah.constData();
-    qsizetype zbyva = obsah.size();
-    while (zbyva > 0) {
-        const ssize_t n = ::write(fd, p, size_t(zbyva));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return EIO;
-        p += n;
-        zbyva -= n;
-    }
-    return 0;
-}
 
 // The entry `jmeno` of `adresar` of the kind `druh`, in whatever letter case it exists;
 // adresar + jmeno when none does.
@@ -71,6 +52,25 @@ QString Najdi(const QString &adresar, const QString &jmeno, QDir::Filters filtr,
 }
 
 } // namespace
+
+int ZapisVse(int fd, const QByteArray &obsah)
+{
+    const char *p = obsah.constData();
+    qsizetype zbyva = obsah.size();
+    while (zbyva > 0) {
+        const ssize_t n = ::write(fd, p, size_t(zbyva));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        p += n;
+        zbyva -= n;
+    }
+    return 0;
+}
 
 QString NajdiSoubor(const QString &adresar, const QString &jmeno)
 {
@@ -241,6 +241,16 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
+    SmazPozustatky(info.absolutePath(), QLatin1Char('.') + info.fileName() + QLatin1Char('.'));
+}
+
+void SmazPozustatky(const QString &adresar, const QString &zacatek)
+{
+    const QDir dir(adresar);
+    const QStringList pozustatky =
+        dir.entryList({zacatek + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &jmeno : pozustatky)
+        ::unlink(QFile::encodeName(dir.filePath(jmeno)).constData());
 }
 
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)

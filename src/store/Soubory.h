@@ -31,14 +31,23 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost);
 // system keeps a second name for it; otherwise the new, complete file stays. A file
 // system that cannot sync directories (EINVAL) does not fail the save.
 // `casZmenyNs` >= 0 sets the new file's modification time (ns since the epoch) before
-// it is synced, so the time is as durable as the content.
+// it is synced, so the time is as durable as the content. Temporary files of an
+// earlier, interrupted save of the same file are removed after a successful one.
 void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs = -1);
+
+// Removes what an interrupted save left in `adresar`: the files whose names start
+// with `zacatek` (the hidden temporary name of the file being saved). Best effort.
+void SmazPozustatky(const QString &adresar, const QString &zacatek);
 
 // The modification time of a regular file in ns since the epoch; -1 when there is none.
 qint64 CasZmeny(const QString &cesta);
 
 // The current time in ns since the epoch.
 qint64 TedNs();
+
+// Writes all bytes to fd, retrying short writes and interrupted calls; the errno of
+// the failure, or 0.
+int ZapisVse(int fd, const QByteArray &obsah);
 
 // Writes an intermediate file with every write checked; never through a symbolic link.
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah);

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -130,12 +132,38 @@ void Napis(const QString &text, bool enter = true)
     }
 }
 
-void Klavesa(Qt::Key k)
+void Klavesa(Qt::Key k, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
 {
     QWidget *w = QApplication::focusWidget();
-    QTest::keyClick(w ? w : QApplication::activeWindow(), k);
+    QTest::keyClick(w ? w : QApplication::activeWindow(), k, modifikatory);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double Jas(const QColor &c)
+{
+    const auto slozka = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * slozka(c.redF()) + 0.7152 * slozka(c.greenF()) + 0.0722 * slozka(c.blueF());
+}
+
+double Kontrast(const QColor &a, const QColor &b)
+{
+    const double x = Jas(a), y = Jas(b);
+    return (qMax(x, y) + 0.05) / (qMin(x, y) + 0.05);
+}
+
+// The colour most of the image has: the page's own.
+QColor BarvaStranky(const QImage &obr)
+{
+    QHash<QRgb, int> pocty;
+    for (int y = 0; y < obr.height(); ++y) {
+        for (int x = 0; x < obr.width(); ++x)
+            ++pocty[obr.pixel(x, y)];
+    }
+    return QColor(std::max_element(pocty.cbegin(), pocty.cend()).key());
 }
 
 } // namespace
@@ -354,6 +382,96 @@ private slots:
         QCOMPARE(ulozene.StranyHL[2].HlasyKand[1], quint16(7));
     }
 
+    // The whole ballot from the keyboard: Enter and the number keys on whatever has the
+    // focus, from page 0 through every standing candidate to page 5 and on to page 0;
+    // then the stored file holds every value and every derived sum.
+    void cely_listek_z_klavesnice_data()
+    {
+        QTest::addColumn<QStringList>("strany"); // per party: 'A' stands, 'N' struck off
+        QTest::addColumn<bool>("chyba22");        // valid votes typed one too many
+        const auto a = [](int n) { return QString(n, u'A'); };
+        QStringList mnoho;
+        for (int s = 1; s <= MaxStran; ++s)
+            mnoho << (s % 9 == 0 ? u"NN"_s : a(s % 3 + 1));
+        QTest::newRow("prvni bez kandidatu") << QStringList{u"NN"_s, u"AAA"_s, u"ANA"_s} << false;
+        QTest::newRow("prostredni bez kandidatu") << QStringList{u"AA"_s, u"NNN"_s, u"AAN"_s} << false;
+        QTest::newRow("posledni bez kandidatu") << QStringList{u"AAA"_s, u"AA"_s, u"N"_s} << true;
+        QTest::newRow("1, 34, 35, 36 bez 35, 70")
+            << QStringList{a(1), a(34), a(35), a(34) + u"NA"_s, a(70)} << false;
+        QTest::newRow("35 posledni") << QStringList{a(2), a(35)} << true;
+        QTest::newRow("36 bez 35 posledni") << QStringList{a(3), a(34) + u"NA"_s} << true;
+        QTest::newRow("skrtnuti kolem 34") << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false;
+        QTest::newRow("jedna strana") << QStringList{u"ANAAN"_s} << false;
+        QTest::newRow("45 stran") << mnoho << false;
+    }
+    void cely_listek_z_klavesnice()
+    {
+        QFETCH(QStringList, strany);
+        QFETCH(bool, chyba22);
+        const int n = int(strany.size());
+        TVysledky ocekavane = PlatnyOkrsek(n, 0, 0); // the header and the counts to type
+        TOkrsekRec &h = ocekavane.VetaT3;
+        int celkem = 0;
+        for (int s = 1; s <= n; ++s) {
+            for (int i = 1; i <= strany[s - 1].size(); ++i) {
+                const int h = strany[s - 1].at(i - 1) == u'A' ? (s * 7 + i * 3) % 9 : 0;
+                ocekavane.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)] = quint16(h);
+                celkem += h;
+            }
+        }
+        TProstredi t({.PocetStran = n});
+        ZapisStrany(t.Adr, strany);
+        TR_Vstupni_Form &o = t.Otevri();
+        auto fokus = [] { return QApplication::focusWidget(); };
+
+        for (int stisku = 0; fokus() != o.Dalsi_Btn; ++stisku) {
+            QVERIFY2(stisku < 40, "Enter never reaches \"Pokračovat\" on page 0");
+            Klavesa(Qt::Key_Return);
+        }
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(o.Stranka(), 1);
+        h.PlatneHlasy = celkem + chyba22;
+        for (const int pocet : {h.ZapsOsoby, int(h.VydObalky), int(h.OdevzdObalky), h.PlatneHlasy})
+            Napis(QString::number(pocet));
+        QCOMPARE(fokus(), o.R_Dalsi2_Btn);
+        Klavesa(Qt::Key_Return);
+
+        for (int s = 1; s <= n; ++s) {
+            const QString kdo = u"strana %1"_s.arg(s);
+            QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
+            QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
+            Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate, or on
+            for (int i = 1; i <= strany[s - 1].size(); ++i) {
+                if (strany[s - 1].at(i - 1) != u'A')
+                    continue;
+                QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
+                         qPrintable(kdo + u", kandidát %1"_s.arg(i)));
+                const int h = ocekavane.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)];
+                Napis(h ? QString::number(h) : QString()); // a 0 is left as shown
+            }
+        }
+        QCOMPARE(o.Stranka(), 5);
+        QCOMPARE(fokus(), o.R_SEdClenuOVKC);
+        QTRY_COMPARE(t.Dotaznik.Hlasky, chyba22 ? QStringList{u"Chyba č. 22"_s} : QStringList());
+        QCOMPARE(fokus(), o.R_SEdClenuOVKC); // "&Ignorovat" leaves the focus on page 5
+        Klavesa(Qt::Key_PageDown);
+        QCOMPARE(o.Stranka(), 0);
+
+        Dopocti(ocekavane, n);
+        TVysledky ulozene;
+        NactiOkrsek(t.Adr, t.AktOkrsek, u"E"_s, ulozene);
+        QCOMPARE(ulozene.VetaT3, ocekavane.VetaT3);
+        for (int s = 1; s <= MaxStran; ++s)
+            QVERIFY2(ulozene.StranyHL[std::size_t(s)] == ocekavane.StranyHL[std::size_t(s)],
+                     qPrintable(u"strana %1"_s.arg(s)));
+        const TVetaTS &ts = ulozene.VetaTS;
+        QCOMPARE(ts.SoucetKC1, ocekavane.VetaTS.SoucetKC1);
+        QCOMPARE(ts.SoucetKC2, ocekavane.VetaTS.SoucetKC2);
+        QCOMPARE(ts.SoucetKS, ocekavane.VetaTS.SoucetKS);
+        QCOMPARE(ts.KontrSoucetTS, ts.DatumPorizeni.toDouble() + ts.SoucetKC1 + ts.SoucetKC2 + ts.SoucetKS
+                                       + ts.CasPorizeni.toDouble() + ts.Rezervovano + ts.NahodneCislo);
+    }
+
     void posledni_strana_na_stranku_5_a_kontrola_22()
     {
         TProstredi t({.PocetStran = 2});
@@ -446,36 +564,65 @@ private slots:
         }
     }
 
-    void mrizka_enter_a_limit()
+    // The names grid from the keyboard: typing opens a name, Enter and Tab go to the
+    // next name, Shift+Tab to the previous one, past the ends the focus leaves the grid;
+    // nothing typed is lost, not even on the label column.
+    void mrizka_z_klavesnice()
     {
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
         TZColorStringGrid *g = o.R_JmenaKomise_SG;
-        o.NastavStranku(5);
-        g->setFocus(Qt::TabFocusReason);
-        g->SetRow(1);
-        QCoreApplication::processEvents();
-        // A typed character opens the editor; 51 characters keep 50.
-        QTest::keyClick(g, Qt::Key_X);
-        QWidget *editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != g);
-        QTest::keyClicks(editor, QString(50, u'x'));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(g->Cells(1, 1), QString(50, u'x'));
-        QCOMPARE(g->Row(), 2);
-        // The editor opened on the next row; close it and walk to the last row.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        g->SetRow(4);
-        QTest::keyClick(g, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(g->Row(), 1);
+        auto pis = [](const QString &text) {
+            for (const QChar z : text)
+                QTest::keyClick(QApplication::focusWidget(), z.toLatin1());
+        };
+        Klavesa(Qt::Key_PageUp);
+        for (int i = 0; i < 3; ++i)
+            Klavesa(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), g);
+        pis(u"xaver"_s);
+        QVERIFY(!QApplication::focusWidget()->font().bold());
+        Klavesa(Qt::Key_Tab);
+        pis(u"bohdana"_s);
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        pis(u"alena"_s);
+        for (int i = 0; i < 3; ++i)
+            Klavesa(Qt::Key_Tab);
+        pis(u"dana"_s);
+        Klavesa(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        QCOMPARE(g->Cells(1, 1), u"alena"_s);
+        QCOMPARE(g->Cells(1, 2), u"bohdana"_s);
+        QCOMPARE(g->Cells(1, 3), u"C"_s);
+        QCOMPARE(g->Cells(1, 4), u"dana"_s);
+        // Back in, Enter on the last row returns to row 1 and moves on.
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), g);
+        pis(u"eva"_s);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 4), u"eva"_s);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        // On the label column a typed name goes to the row's name.
+        Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
+        Klavesa(Qt::Key_Left);
+        pis(u"zita"_s);
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 1), u"zita"_s);
+        // A name holds at most 50 characters.
+        pis(QString(51, u'x'));
+        Klavesa(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 2), QString(50, u'x'));
+        QCOMPARE(g->Row(), 3);
+        for (int r = 1; r <= 4; ++r) {
+            QVERIFY(!g->item(r - 1, 1)->font().bold());
+            QVERIFY(g->item(r - 1, 0)->font().bold());
+        }
         // The names reach KOMISE.RCD with the next save.
-        o.NastavStranku(0);
-        const QList<TKomise> k = NactiKomisi(t.Adr.AdrData);
-        QCOMPARE(k.size(), 4);
-        QCOMPARE(k[0].clen, QString(50, u'x'));
+        Klavesa(Qt::Key_PageDown);
+        QStringList jmena;
+        for (const TKomise &k : NactiKomisi(t.Adr.AdrData))
+            jmena << k.clen;
+        QCOMPARE(jmena, QStringList({u"zita"_s, QString(50, u'x'), u"C"_s, u"eva"_s}));
     }
 
     void oddily_I_a_III()
@@ -722,6 +869,67 @@ private slots:
         o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
         Napis(QString());
         QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
+    }
+
+    // Every field one can type in stands out from its page, and the field with the focus
+    // from its own look without it: measured on the rendered window, page by page, with
+    // the focus walked by Tab.
+    void kontrast_poli()
+    {
+        TProstredi t({.PocetStran = 2});
+        ZapisStrany(t.Adr, {QString(36, u'A'), u"AA"_s});
+        TR_Vstupni_Form &o = t.Otevri();
+        for (int p = 0; p < 6; ++p) {
+            QCOMPARE(o.Stranka(), p);
+            QList<QWidget *> pole;
+            for (QWidget *w : o.Panely[std::size_t(p)]->findChildren<QWidget *>()) {
+                auto *e = qobject_cast<TSEdit *>(w);
+                if (w->isVisible() && ((e && e->isEnabled() && !e->isReadOnly()) ||
+                                       qobject_cast<TZColorStringGrid *>(w)))
+                    pole << w;
+            }
+            // The page as shown with the focus on each field in turn.
+            QList<std::pair<QWidget *, QImage>> snimky;
+            auto snimek = [&](QWidget *w, bool sFokusem) -> const QImage * {
+                for (const auto &[f, obr] : std::as_const(snimky)) {
+                    if ((f == w) == sFokusem)
+                        return &obr;
+                }
+                return nullptr;
+            };
+            for (int i = 0; i < 80 && !std::all_of(pole.cbegin(), pole.cend(), [&](QWidget *w) {
+                                return snimek(w, true);
+                            });
+                 ++i) {
+                QWidget *f = QApplication::focusWidget();
+                const auto s = std::find_if(pole.cbegin(), pole.cend(),
+                                            [f](QWidget *w) { return w == f || w->isAncestorOf(f); });
+                snimky.append({s == pole.cend() ? nullptr : *s, o.grab().toImage()});
+                Klavesa(Qt::Key_Tab);
+            }
+            const QColor stranka = BarvaStranky(o.grab().toImage());
+            for (QWidget *w : std::as_const(pole)) {
+                const QString kde = u"strana %1, %2"_s.arg(p).arg(w->objectName());
+                const QImage *s = snimek(w, true);
+                const QImage *bez = snimek(w, false);
+                QVERIFY2(s && bez, qPrintable(kde + u": Tab never reaches it"_s));
+                const QRect r(w->mapTo(&o, QPoint(0, 0)), w->size());
+                // Without the focus its lower edge stands 3 : 1 against the page.
+                double nejmene = 21;
+                for (int x = r.left() + 2; x <= r.right() - 2; ++x)
+                    nejmene = qMin(nejmene, Kontrast(bez->pixelColor(x, r.bottom()), stranka));
+                QVERIFY2(nejmene >= 3, qPrintable(kde + u": edge %1 : 1"_s.arg(nejmene)));
+                // With the focus at least a ring's worth of its pixels changes by 3 : 1.
+                int zmenenych = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        zmenenych += Kontrast(s->pixelColor(x, y), bez->pixelColor(x, y)) >= 3;
+                }
+                QVERIFY2(zmenenych >= 2 * (r.width() + r.height()),
+                         qPrintable(kde + u": the focus changes %1 pixels"_s.arg(zmenenych)));
+            }
+            Klavesa(Qt::Key_PageDown);
+        }
     }
 
     void rozlozeni_radku_data()

@@ -179,8 +179,17 @@ private slots:
         s.VytvorO();
         TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
         bool odebratViditelne = false;
+        bool textSeVejde = false;
         s.dotaznik.Akce[u"TZ_infoE_F"_s] = [&] {
             odebratViditelne = !dlg.InfoE->Odebrat_Btn->isHidden();
+            // The report with its checksum is shown whole, above the buttons.
+            dlg.InfoE->show();
+            auto *text = dlg.InfoE->findChild<QLabel *>(u"titulek3"_s);
+            textSeVejde = text->heightForWidth(text->width()) <= text->height()
+                          && text->geometry().bottom() < dlg.InfoE->OK_Btn->geometry().top();
+            if (!qEnvironmentVariableIsEmpty("ZELKOVAR_SNIMKY"))
+                dlg.InfoE->grab().save(qEnvironmentVariable("ZELKOVAR_SNIMKY") + u"/infoE.png"_s);
+            dlg.InfoE->hide();
             return 1;
         };
         dlg.FormShow();
@@ -190,6 +199,7 @@ private slots:
         const QString cil = polozka == 0 ? s.usbA + u'/' : polozka == 1 ? s.usbB + u'/' : s.adr.AdrInstalace + u"Export/"_s;
         QCOMPARE(Obsah(cil + s.Jmeno()), s.DataO());
         QVERIFY(dlg.ExportProveden);
+        QVERIFY(textSeVejde);
         QCOMPARE(s.dotaznik.Dialogy, QList<QString>{u"TZ_infoE_F"_s});
         QCOMPARE(dlg.InfoE->windowTitle(), u"Export dat a tisk zápisu"_s);
         const QString zaver = u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"

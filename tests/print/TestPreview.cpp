@@ -5,6 +5,7 @@
 #include "PreviewF.h"
 #include "Z_infoE.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -241,6 +242,29 @@ private slots:
         QVERIFY(!o.F->isVisible());
         o.F->show();
         QTest::mouseClick(o.F->zavritBtn, Qt::LeftButton);
+        QVERIFY(!o.F->isVisible());
+    }
+
+    // Enter presses the button that has the focus and nothing else; Tab reaches them.
+    void enterNaTlacitku()
+    {
+        TOkno o(3);
+        QVERIFY(QTest::qWaitForWindowExposed(o.F.get()));
+        auto stiskni = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        auto tabulatorem = [&](QWidget *cil) {
+            for (int i = 0; i < 12 && QApplication::focusWidget() != cil; ++i)
+                stiskni(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), cil);
+        };
+        QCOMPARE(QApplication::focusWidget(), o.F->PrintPreview);
+        stiskni(Qt::Key_Return);
+        QVERIFY(o.F->isVisible());
+        QVERIFY(!QFile::exists(o.Dir.filePath(u"tisk.pdf"_s)));
+        tabulatorem(o.F->nextSB);
+        stiskni(Qt::Key_Return);
+        QCOMPARE(o.Nahled.AktStrana(), 2);
+        tabulatorem(o.F->zavritBtn);
+        stiskni(Qt::Key_Return);
         QVERIFY(!o.F->isVisible());
     }
 

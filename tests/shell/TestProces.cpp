@@ -1,6 +1,7 @@
 // The built program as a process: one running copy per user, and the start
 // conditions that end it. Runs offscreen, where messages go to stderr.
 #include "Instalace.h"
+#include "SouboryTestu.h"
 
 #include <QFile>
 #include <QProcess>
@@ -28,12 +29,12 @@ struct TInstalace
             Instalace::Vytvor(Adresar(), Instalace::Stanice(), {1, 2});
     }
 
-    std::unique_ptr<QProcess> Spust(const QStringList &parametry = {}) const
+    std::unique_ptr<QProcess> Spust(const QStringList &parametry = {}, const QString &behovy = {}) const
     {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"XDG_RUNTIME_DIR"_s, Beh.path());
+        env.insert(u"XDG_RUNTIME_DIR"_s, behovy.isEmpty() ? Beh.path() : behovy);
         env.remove(u"ZELKOVAR_KONEC_PO_STARTU"_s);
         p->setProcessEnvironment(env);
         p->start(Program(), parametry);
@@ -69,19 +70,33 @@ class TestProces : public QObject
     Q_OBJECT
 
 private slots:
+    // A second copy is refused by the user's lock, and on the same installation also
+    // when it runs with another runtime directory (another user or session).
+    void druhaKopieJeOdmitnuta_data()
+    {
+        QTest::addColumn<bool>("jinyBehovyAdresar");
+        QTest::newRow("tentyz uzivatel") << false;
+        QTest::newRow("jiny behovy adresar") << true;
+    }
     void druhaKopieJeOdmitnuta()
     {
+        QFETCH(bool, jinyBehovyAdresar);
         TInstalace inst(true);
+        QTemporaryDir jinyBeh;
         auto prvni = inst.Spust();
         QVERIFY(prvni->waitForStarted());
         // The start-up dialog is requested once the window is up.
         QVERIFY(CekejNaVystup(*prvni, u"[dialog TZ_Info_F]"_s).contains(u"[dialog TZ_Info_F]"_s));
 
-        auto druha = inst.Spust();
+        auto druha = inst.Spust({}, jinyBehovyAdresar ? jinyBeh.path() : QString());
         QVERIFY(druha->waitForFinished(20000));
         QCOMPARE(druha->exitStatus(), QProcess::NormalExit);
         QVERIFY(druha->exitCode() != 0);
-        QVERIFY(QString::fromUtf8(druha->readAllStandardError()).contains(u"Aplikace již spuštěna !!!"_s));
+        const QString chyby = QString::fromUtf8(druha->readAllStandardError());
+        QVERIFY2(chyby.contains(u"Aplikace již spuštěna !!!"_s), qPrintable(chyby));
+        if (jinyBehovyAdresar)
+            QVERIFY2(chyby.contains(u"už běží zelkovar (PID %1"_s.arg(prvni->processId())), qPrintable(chyby));
+        QVERIFY(QString::fromUtf8(Obsah(inst.Adresar() + u"DENIK.TXT"_s)).contains(u"spuštění programu"_s));
         QCOMPARE(prvni->state(), QProcess::Running);
 
         // A lock left by a copy that was killed does not keep the next one out.

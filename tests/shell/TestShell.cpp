@@ -1,12 +1,17 @@
 // The main window: start conditions, menu and shortcuts, status line, council types,
 // deleting data, the re-open question, closing, the error handler and the dialogs.
 #include "DotaznikOkna.h"
+#include "HlaskaF.h"
 #include "Instalace.h"
 #include "KV_menu.h"
+#include "Nahled.h"
 #include "Napoveda.h"
+#include "PreviewF.h"
 #include "Program.h"
 #include "SouboryTestu.h"
+#include "Z_export.h"
 #include "Z_info.h"
+#include "Zarizeni.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,9 +44,9 @@ struct TBeh
     std::unique_ptr<TProgram> Program;
     std::unique_ptr<TKV_menu> Okno;
 
-    TBeh(const QString &adresar, const QStringList &parametry = {})
+    TBeh(const QString &adresar, const QStringList &parametry = {},
+         std::unique_ptr<TDotaznikFronta> d = std::make_unique<TDotaznikFronta>())
     {
-        auto d = std::make_unique<TDotaznikFronta>();
         Dotaznik = d.get();
         Program = std::make_unique<TProgram>(std::move(d));
         Program->SouborNapovedy = QStringLiteral(ZELKOVAR_SOURCE_DIR "app/Zelkovar.html");
@@ -68,6 +73,42 @@ struct TBeh
         return Dotaznik->Zpravy.isEmpty() ? TZprava{} : Dotaznik->Zpravy.last();
     }
 };
+
+// Shows the entry window for real and runs `VOkne` inside it; other dialogs are only
+// recorded.
+class TDotaznikVstupu : public TDotaznikFronta
+{
+public:
+    std::function<void()> VOkne;
+    int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
+    {
+        TDotaznikFronta::ProvedDialog(nazev, ukaz);
+        if (nazev != u"TR_Vstupni_Form" || !VOkne)
+            return 0;
+        QTimer::singleShot(0, VOkne);
+        return ukaz();
+    }
+};
+
+// F1 on whatever has the focus; then what the help window shows, and whether Esc
+// (through the window system, as a blocked window would not get it) closes it and
+// gives the keys back to the window F1 came from.
+QStringList F1AZpet(const TKV_menu &okno)
+{
+    QWidget *odkud = QApplication::activeWindow();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    TNapoveda *n = okno.NapovedaOkno();
+    if (!n || !n->isVisible())
+        return {u"nápověda nezobrazena"_s};
+    QStringList videno{n->Prohlizec()->source().fragment()};
+    if (!QTest::qWaitFor([n] { return QApplication::activeWindow() == n; }))
+        return videno << u"nápověda nedostala klávesy"_s;
+    QTest::keyClick(n->windowHandle(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    videno << (n->isVisible() ? u"Esc nezavřel"_s : u"zavřena"_s)
+           << (QApplication::activeWindow() == odkud ? u"zpět"_s : u"jinde"_s);
+    return videno;
+}
 
 // The file name of the results of council type `typ` with that prefix.
 QString SouborVysledku(const QString &adrData, const QString &prefix, int typ)
@@ -571,12 +612,34 @@ private slots:
 
     void chybejiciStaniceVPodadresari()
     {
-        // One-parameter layout whose station directory lacks STANICE.RCD.
+        // One-parameter layout whose station directory lacks STANICE.RCD. The error box
+        // comes over the finished window and is read for a while before OK; the start-up
+        // dialog waits for it.
+        struct TCtenar : TDotaznikFronta
+        {
+            QWidget *Okno = nullptr;
+            QStringList VidelPriChybe;
+            TOdpoved Zobraz(const TZprava &z) override
+            {
+                if (z.Ikona == TIkona::Chyba) {
+                    VidelPriChybe << (Okno->isVisible() ? u"okno"_s : u"bez okna"_s)
+                                  << (Okno->size() == Okno->minimumSize() ? u"velikost"_s : u"640 x 480"_s);
+                    QTest::qWait(1500);
+                    VidelPriChybe << Dialogy;
+                }
+                return TDotaznikFronta::Zobraz(z);
+            }
+        };
         QTemporaryDir dir;
         QDir().mkpath(dir.path() + u"/data/P1"_s);
-        TBeh beh(dir.path(), {u"P1"_s});
+        auto ctenar = std::make_unique<TCtenar>();
+        TCtenar *c = ctenar.get();
+        TBeh beh(dir.path(), {u"P1"_s}, std::move(ctenar));
+        c->Okno = beh.Okno.get();
         QVERIFY(beh.Okno->LzeSpustit());
         beh.Zobraz();
+        QTRY_COMPARE(c->VidelPriChybe, QStringList({u"okno"_s, u"velikost"_s}));
+        QCOMPARE(beh.Okno->size(), beh.Okno->minimumSize());
         QVERIFY(beh.Okno->isVisible());
         QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Chyba));
@@ -632,6 +695,104 @@ private slots:
         QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d$"_s).match(info->Cas_LBL->text()).hasMatch());
         info->hide();
         QVERIFY(!info->datumCasTimer->isActive());
+    }
+
+    // F1 opens the help at the topic of the window that has the focus, also over the
+    // modal entry window (on each of its pages); every topic is in the help file.
+    void f1NapovedaKOknu_data()
+    {
+        QTest::addColumn<QString>("okno");
+        QTest::addColumn<int>("stranka"); // of the entry window
+        QTest::addColumn<QString>("tema");
+        QTest::newRow("hlavni okno") << u"hlavni"_s << 0 << u"hlavni-okno"_s;
+        const QStringList stranky{u"vstup-odd-1"_s, u"vstup-odd-2"_s, u"vstup-odd-2-pokracovani"_s,
+                                  u"vstup-hl"_s,    u"vstup-hl-pokracovani"_s, u"vstup-odd-3"_s};
+        for (int i = 0; i < stranky.size(); ++i)
+            QTest::addRow("vstup, strana %d", i) << u"vstup"_s << i << stranky[i];
+        QTest::newRow("chybova zprava") << u"hlaska"_s << 0 << u"kontroly"_s;
+        QTest::newRow("export") << u"export"_s << 0 << u"export"_s;
+        QTest::newRow("nahled") << u"nahled"_s << 0 << u"tisk"_s;
+    }
+    void f1NapovedaKOknu()
+    {
+        QFETCH(QString, okno);
+        QFETCH(int, stranka);
+        QFETCH(QString, tema);
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
+        qputenv("ZELKOVAR_ZARIZENI", dir.path().toUtf8()); // no real devices in the dialog
+        const auto bezZarizeni = qScopeGuard([] { qunsetenv("ZELKOVAR_ZARIZENI"); });
+        auto d = std::make_unique<TDotaznikVstupu>();
+        TDotaznikVstupu *dotaznik = d.get();
+        TBeh beh(dir.path(), {}, std::move(d));
+        beh.Zobraz();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+        QStringList videno;
+        const QStringList ocekavano{tema, u"zavřena"_s, u"zpět"_s};
+        auto nad = [&](QWidget &w) {
+            w.setWindowModality(Qt::ApplicationModal); // as the program shows them
+            w.show();
+            QTRY_COMPARE(QApplication::activeWindow(), &w);
+            videno = F1AZpet(*beh.Okno);
+        };
+        if (okno == u"hlavni") {
+            videno = F1AZpet(*beh.Okno);
+        } else if (okno == u"vstup") {
+            dotaznik->VOkne = [&] {
+                QTRY_COMPARE(QApplication::activeWindow(), QApplication::activeModalWidget());
+                for (int i = 0; i < stranka; ++i) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+                    QCoreApplication::processEvents(); // a check's message comes and goes
+                }
+                videno = F1AZpet(*beh.Okno);
+                beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+                QApplication::activeModalWidget()->close();
+            };
+            QTest::keyClick(beh.Okno.get(), Qt::Key_F2);
+        } else if (okno == u"hlaska") {
+            nad(*beh.Okno->HlaskaF());
+        } else if (okno == u"export") {
+            const std::unique_ptr<IZdrojZarizeni> zdroj = VytvorZdrojZarizeni();
+            TProgram &p = *beh.Program;
+            TZ_ExportDat_F exportDat(p.Dotaznik(), *zdroj, p.Adresare, p.Stanice, p.AktOkrsek, beh.Okno.get());
+            nad(exportDat);
+        } else {
+            TNahled nahled;
+            TpreviewF nahledF(nahled, beh.Program->Tiskarna(), beh.Program->Dotaznik(), beh.Program->Adresare.AdrInstalace,
+                              beh.Okno.get());
+            nad(nahledF);
+        }
+        QCOMPARE(videno, ocekavano);
+        QFile html(beh.Program->SouborNapovedy);
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(html.readAll()).contains(u"<a name=\"%1\">"_s.arg(tema)));
+    }
+
+    // The main window's keys with two council types: F2 to F4 only point to the menu,
+    // F10 opens it, and the menu leads on by its access keys and the arrows.
+    void klavesyHlavnihoOkna()
+    {
+        QTemporaryDir dir;
+        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1, 2});
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+        QLabel *rada = beh.Okno->findChild<QLabel *>(u"Z_StatusRada_Lbl"_s);
+        QVERIFY(!rada->isVisible());
+        for (const Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
+            QTest::keyClick(beh.Okno.get(), k);
+            QVERIFY(rada->isVisible());
+            QCOMPARE(rada->text(), u"Zvolte typ zastupitelstva v nabídce Okrsek (klávesa F10)."_s);
+        }
+        QVERIFY(beh.Dotaznik->Zpravy.isEmpty() && beh.Dotaznik->Dialogy.isEmpty());
+        QTest::keyClick(beh.Okno.get(), Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
+        QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), u"Kontroly_MI_podnabidka"_s);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTRY_COMPARE(beh.Dotaznik->Texty(), QStringList{u"Data nejsou pořízena!!!"_s});
+        QCOMPARE(int(beh.Program->PomTypZastup), 2);
     }
 
     void oProgramuANapoveda()

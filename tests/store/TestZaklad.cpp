@@ -114,6 +114,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString cesta = dir.filePath(QStringLiteral("HLASO.RCD"));
+        // What a killed save left behind goes with the next save of the same file.
+        Zapis(dir.filePath(QStringLiteral(".HLASO.RCD.a1b2c3")), "zbytek");
+        Zapis(dir.filePath(QStringLiteral(".HLASO.RCD.a1b2c3.old")), "zbytek");
         Soubory::UlozAtomicky(cesta, "prvni");
         QCOMPARE(Obsah(cesta), QByteArray("prvni"));
         Soubory::UlozAtomicky(cesta, QByteArray());

@@ -2,6 +2,7 @@
 // short before: the station tool on the demo station, as a user runs it.
 #include "Denik.h"
 #include "SouboryTestu.h"
+#include "SpustNastroj.h"
 #include "Zamek.h"
 
 #include <QCryptographicHash>
@@ -15,22 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Beh
-{
-    int kod = -1;
-    QString vystup;
-    QString chyby;
-};
-
-Beh Spust(const QStringList &argumenty)
-{
-    QProcess p;
-    p.start(QStringLiteral(NASTROJ), argumenty);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 const QString Priklady = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/");
 
@@ -71,13 +56,13 @@ class TestOdolnost : public QObject
     QString Stav1() const { return QString::fromLatin1(Obsah(m_st + u"/STANICE.RCD"_s).mid(250, 2)); }
     QString ZapsOsoby(const QString &soubor) const
     {
-        const Beh b = Spust({u"precti"_s, soubor, u"--pole"_s});
+        const TBeh b = Spust({u"precti"_s, soubor, u"--pole"_s});
         // The first ZapsOsoby is the header's.
-        for (const QString &r : b.vystup.split(u'\n')) {
+        for (const QString &r : b.Vystup.split(u'\n')) {
             if (r.startsWith(u"ZapsOsoby="_s))
                 return r.section(u'=', 1);
         }
-        return b.chyby;
+        return b.Chyby;
     }
     // The demo results with the voter count of council type 1 changed.
     QString Porizeni(int zapsOsoby)
@@ -95,9 +80,9 @@ private slots:
         QVERIFY(m_tmp.isValid());
         m_st = m_tmp.filePath(u"st"_s);
         QDir(m_st).removeRecursively();
-        QCOMPARE(Spust({u"stanice"_s, Priklady + u"demo-stanice.json"_s, m_st}).kod, 0);
-        QCOMPARE(Spust({u"porizeni"_s, Porizeni(1012), m_st}).kod, 0);
-        QCOMPARE(Spust({u"kontrola"_s, m_st, u"--typ"_s, u"1"_s}).kod, 0);
+        QCOMPARE(Spust({u"stanice"_s, Priklady + u"demo-stanice.json"_s, m_st}).Kod, 0);
+        QCOMPARE(Spust({u"porizeni"_s, Porizeni(1012), m_st}).Kod, 0);
+        QCOMPARE(Spust({u"kontrola"_s, m_st, u"--typ"_s, u"1"_s}).Kod, 0);
     }
 
     // A save cut short between writing one file and removing the other leaves both;
@@ -112,15 +97,15 @@ private slots:
     {
         QFETCH(bool, novejsiE);
         const QByteArray stareO = Obsah(Data(u"O"_s));
-        QCOMPARE(Spust({u"porizeni"_s, Porizeni(1013), m_st}).kod, 0);
+        QCOMPARE(Spust({u"porizeni"_s, Porizeni(1013), m_st}).Kod, 0);
         QVERIFY(!QFileInfo::exists(Data(u"O"_s)));
         Zapis(Data(u"O"_s), stareO);
         const QDateTime ted = QDateTime::currentDateTime();
         NastavCas(Data(u"O"_s), novejsiE ? ted.addSecs(-100) : ted);
         NastavCas(Data(u"E"_s), novejsiE ? ted : ted.addSecs(-100));
 
-        const Beh b = Spust({u"kontrola"_s, m_st, u"--typ"_s, u"1"_s});
-        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+        const TBeh b = Spust({u"kontrola"_s, m_st, u"--typ"_s, u"1"_s});
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
         QVERIFY(QFileInfo::exists(Data(u"O"_s)));
         QVERIFY(!QFileInfo::exists(Data(u"E"_s)));
         QCOMPARE(ZapsOsoby(Data(u"O"_s)), novejsiE ? u"1013"_s : u"1012"_s);
@@ -141,9 +126,9 @@ private slots:
             Denik::NastavKdo(u"zkušební držitel"_s);
             const TZamek zamek(m_st + u'/');
             for (const QStringList &a : zapisujici) {
-                const Beh b = Spust(a);
-                QCOMPARE(b.kod, 1);
-                QVERIFY2(b.chyby.contains(u"zkušební držitel"_s), qPrintable(b.chyby));
+                const TBeh b = Spust(a);
+                QCOMPARE(b.Kod, 1);
+                QVERIFY2(b.Chyby.contains(u"zkušební držitel"_s), qPrintable(b.Chyby));
             }
         }
         QCOMPARE(Snimek(m_st), pred);
@@ -154,36 +139,36 @@ private slots:
         drzitel.start(u"flock"_s, {u"-o"_s, m_st + u"/ZAPIS.LCK"_s, u"sleep"_s, u"60"_s});
         QVERIFY(drzitel.waitForStarted());
         QTRY_VERIFY(QProcess::execute(u"flock"_s, {u"-n"_s, m_st + u"/ZAPIS.LCK"_s, u"true"_s}) != 0);
-        QCOMPARE(Spust(zapisujici[1]).kod, 1);
+        QCOMPARE(Spust(zapisujici[1]).Kod, 1);
         drzitel.kill();
         drzitel.waitForFinished();
-        const Beh b = Spust(zapisujici[1]);
-        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+        const TBeh b = Spust(zapisujici[1]);
+        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
     }
 
     // Nothing is exported into a directory that is not there, and no state says so.
     void cilMusiExistovat()
     {
         const QString chybi = m_tmp.filePath(u"neni/usb"_s);
-        Beh b = Spust({u"export"_s, m_st, u"--typ"_s, u"1"_s, u"--cil"_s, chybi});
-        QCOMPARE(b.kod, 1);
-        QVERIFY2(b.chyby.contains(u"neexistuje"_s), qPrintable(b.chyby));
+        TBeh b = Spust({u"export"_s, m_st, u"--typ"_s, u"1"_s, u"--cil"_s, chybi});
+        QCOMPARE(b.Kod, 1);
+        QVERIFY2(b.Chyby.contains(u"neexistuje"_s), qPrintable(b.Chyby));
         QVERIFY(!QFileInfo::exists(m_tmp.filePath(u"neni"_s)));
         QCOMPARE(Stav1(), QString(QChar(1)) + u'N');
         b = Spust({u"tisk"_s, m_st, u"zapis"_s, u"--typ"_s, u"1"_s, u"--pdf"_s, chybi + u"/zapis.pdf"_s});
-        QCOMPARE(b.kod, 1);
+        QCOMPARE(b.Kod, 1);
         QVERIFY(!QFileInfo::exists(m_tmp.filePath(u"neni"_s)));
     }
 
     // The sum on the handover note is the file's, in the report, the journal and precti.
     void kontrolniSoucetExportu()
     {
-        const Beh b = Spust({u"export"_s, m_st, u"--typ"_s, u"1"_s});
-        QCOMPARE(b.kod, 0);
+        const TBeh b = Spust({u"export"_s, m_st, u"--typ"_s, u"1"_s});
+        QCOMPARE(b.Kod, 0);
         const QString soubor = m_st + u"/Export/OO598761.00003"_s;
         const QString sha = QString::fromLatin1(QCryptographicHash::hash(Obsah(soubor), QCryptographicHash::Sha256).toHex());
-        QVERIFY2(b.vystup.contains(u"SHA-256: "_s + sha), qPrintable(b.vystup));
-        QCOMPARE(Spust({u"precti"_s, soubor, u"--sha256"_s}).vystup, sha + u"  "_s + soubor + u'\n');
+        QVERIFY2(b.Vystup.contains(u"SHA-256: "_s + sha), qPrintable(b.Vystup));
+        QCOMPARE(Spust({u"precti"_s, soubor, u"--sha256"_s}).Vystup, sha + u"  "_s + soubor + u'\n');
         QCOMPARE(Obsah(soubor), Obsah(Data(u"O"_s)));
         QCOMPARE(Stav1(), QString(QChar(1)) + u'A');
 

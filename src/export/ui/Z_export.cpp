@@ -159,7 +159,7 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
     const QString zaver = u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
                           u"Zápis je nutno vytisknout ve 2 kopiích."_s;
     auto kontrolniSoucet = [](const TExportSouboru &v) {
-        return u"\n\nKontrolní součet souboru (SHA-256) pro předávací protokol:\n"_s + v.Sha256.left(32) + u'\n'
+        return u"\n\nKontrolní součet SHA-256 pro předávací protokol:\n"_s + v.Sha256.left(32) + u'\n'
                + v.Sha256.mid(32);
     };
     try {

@@ -297,6 +297,20 @@ void TpreviewF::printBtnClick()
     PrintPreview->setFocus();
 }
 
+void TpreviewF::keyPressEvent(QKeyEvent *udalost)
+{
+    // Enter presses the button that has the focus. There is no default button: Enter
+    // anywhere else, in the pages say, must never print.
+    const bool enter = udalost->key() == Qt::Key_Return || udalost->key() == Qt::Key_Enter;
+    if (auto *b = qobject_cast<QAbstractButton *>(focusWidget()); enter && b) {
+        if (b->isEnabled())
+            b->click();
+        udalost->accept();
+        return;
+    }
+    QDialog::keyPressEvent(udalost);
+}
+
 void TpreviewF::showEvent(QShowEvent *udalost)
 {
     QDialog::showEvent(udalost);

@@ -81,6 +81,7 @@ public:
 protected:
     void showEvent(QShowEvent *udalost) override;
     void resizeEvent(QResizeEvent *udalost) override;
+    void keyPressEvent(QKeyEvent *udalost) override;
 
 private:
     void zoomCBChange(int index);
