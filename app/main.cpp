@@ -89,8 +89,10 @@ int main(int argc, char *argv[])
     Denik::NastavHlaseni([&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
     // A station directory that is not there is reported by the first show; no journal then.
     const bool sDenikem = QFileInfo(adrStanice).isDir();
-    if (sDenikem)
-        Denik::Zapis(adrStanice, u"spuštění programu"_s);
+    if (sDenikem) {
+        Denik::NastavAdresar(adrStanice);
+        Denik::Zapis(u"spuštění programu"_s);
+    }
     okno.show();
     // A window left over a station that could not be read waits for someone to close
     // it; without a screen there is nobody.
@@ -108,8 +110,7 @@ int main(int argc, char *argv[])
         });
     }
     const int vysledek = QCoreApplication::exec();
-    if (sDenikem)
-        Denik::Zapis(adrStanice, u"ukončení programu"_s);
+    Denik::Zapis(u"ukončení programu"_s);
     Denik::NastavHlaseni({});
     aplikace.NastavDotaznik(nullptr);
     return vysledek;

@@ -1,5 +1,6 @@
 // The printing commands of the main window: the information dialog, the preview of
 // the tally sheet and of the test page, the printer choice and printing afterwards.
+#include "Denik.h"
 #include "Instalace.h"
 #include "KV_menu.h"
 #include "Nahled.h"
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +136,8 @@ private slots:
         QVERIFY(info.contains(QDir::toNativeSeparators(beh.Adr + u"Tisk"_s)));
         QVERIFY(beh.Program->Tiskarna().outputFileName().isEmpty());
 
+        Denik::NastavAdresar(beh.Adr);
+        auto bezDeniku = qScopeGuard([] { Denik::NastavAdresar({}); });
         kopii = 2;
         beh.Akce(u"ZkusebniTisk_MI"_s)->trigger();
         kopii = 3;
@@ -149,6 +153,10 @@ private slots:
         }
         QCOMPARE(QDir(beh.Adr + u"Tisk"_s).entryList(QDir::Files).size(), soubory.size());
         QVERIFY(!QFile::exists(jedinySoubor));
+        // Each print job in the journal: what, how many copies, where to.
+        const QString denik = QString::fromUtf8(Obsah(beh.Adr + u"DENIK.TXT"_s));
+        QVERIFY2(denik.contains(u"tisk: VYPIS, kopií 2, soubory "_s + beh.Adr + soubory[0]), qPrintable(denik));
+        QVERIFY2(denik.contains(u"tisk: VOLBY, kopií 3, soubory "_s + beh.Adr + soubory[2]), qPrintable(denik));
     }
 };
 

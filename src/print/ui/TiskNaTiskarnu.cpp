@@ -1,5 +1,6 @@
 #include "TiskNaTiskarnu.h"
 
+#include "Denik.h"
 #include "Dotaznik.h"
 #include "Nahled.h"
 #include "Reference.h"
@@ -21,6 +22,10 @@ bool JeTiskarnaNainstalovana(const QPrinter &tiskarna)
 
 void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik)
 {
+    Denik::Zapis(u"tisk: %1, kopií %2, %3"_s.arg(uloha.Dokument)
+                     .arg(uloha.Kopii)
+                     .arg(uloha.Soubory.isEmpty() ? u"tiskárna "_s + uloha.Tiskarna
+                                                  : u"soubory "_s + uloha.Soubory.join(u", "_s)));
     if (uloha.Soubory.isEmpty())
         return;
     QStringList soubory;
