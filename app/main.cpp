@@ -6,9 +6,13 @@
 #include "KV_menu.h"
 #include "Preklady.h"
 #include "Ochrana.h"
+#include "PrikazovyRadek.h"
 #include "Program.h"
+#include "Umisteni.h"
 #include "Zamek.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,14 +23,33 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    QStringList argumenty;
+    for (int i = 0; i < argc; ++i)
+        argumenty.append(QString::fromLocal8Bit(argv[i]));
+    const TPrikazovyRadek radek = RozeberPrikazovyRadek(argumenty);
+    switch (radek.Ukol) {
+    case TPrikazovyRadek::TUkol::Napoveda:
+        std::fputs(NapovedaProgramu, stdout);
+        return 0;
+    case TPrikazovyRadek::TUkol::Verze:
+        std::fputs("zelkovar " ZELKOVAR_VERZE "\n", stdout);
+        return 0;
+    case TPrikazovyRadek::TUkol::Chyba:
+        std::fputs(("zelkovar: "_L1 + radek.Chyba + " (viz zelkovar --help)\n"_L1).toUtf8().constData(), stderr);
+        return 2;
+    case TPrikazovyRadek::TUkol::Spustit:
+        break;
+    }
+
     TAplikace aplikace(argc, argv);
     Ochrana::InicializujGcrypt();
     NactiCeskePreklady(aplikace);
 
     // Without a screen nobody can answer a box: messages then go to stderr.
     const QString platforma = QGuiApplication::platformName();
+    const bool bezObrazovky = platforma == u"offscreen" || platforma == u"minimal";
     std::unique_ptr<IDotaznik> dotaznik;
-    if (platforma == u"offscreen" || platforma == u"minimal")
+    if (bezObrazovky)
         dotaznik = std::make_unique<TDotaznikKonzole>();
     else
         dotaznik = std::make_unique<TDotaznikOkna>();
@@ -39,12 +62,17 @@ int main(int argc, char *argv[])
     // Only after locking: the lock records the executable's name, and a lock whose
     // recorded name differs from the running process is taken for a stale one.
     QCoreApplication::setApplicationName(u"Zelkovar"_s);
+    QGuiApplication::setDesktopFileName(u"zelkovar"_s);
 
     TProgram program(std::move(dotaznik));
-    program.SouborNapovedy = QCoreApplication::applicationDirPath() + u"/Zelkovar.html"_s;
+    program.SouborNapovedy = UmisteniProgramu(QCoreApplication::applicationDirPath()).Napoveda;
     aplikace.NastavDotaznik(&program.Dotaznik());
 
-    TKV_menu okno(program, QCoreApplication::applicationDirPath(), QCoreApplication::arguments().mid(1));
+    // The installation is the program's own directory unless the station's launcher
+    // names another one.
+    const QString instalace = radek.Instalace.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                        : QDir(radek.Instalace).absolutePath();
+    TKV_menu okno(program, instalace, radek.Parametry);
     if (!okno.LzeSpustit())
         return 1;
     // One copy per installation too, whatever the user's runtime directory. A station
@@ -59,8 +87,19 @@ int main(int argc, char *argv[])
     } catch (const EChyba &) {
     }
     Denik::NastavHlaseni([&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
-    Denik::Zapis(adrStanice, u"spuštění programu"_s);
+    // A station directory that is not there is reported by the first show; no journal then.
+    const bool sDenikem = QFileInfo(adrStanice).isDir();
+    if (sDenikem) {
+        Denik::NastavAdresar(adrStanice);
+        Denik::Zapis(u"spuštění programu"_s);
+    }
     okno.show();
+    // A window left over a station that could not be read waits for someone to close
+    // it; without a screen there is nobody.
+    if (bezObrazovky && !okno.StaniceNactena()) {
+        QCoreApplication::processEvents(); // the error is told over the shown window
+        return 1;
+    }
 
     // Start-up measurement only: end as soon as the shown window is idle.
     if (qEnvironmentVariableIsSet("ZELKOVAR_KONEC_PO_STARTU")) {
@@ -71,7 +110,7 @@ int main(int argc, char *argv[])
         });
     }
     const int vysledek = QCoreApplication::exec();
-    Denik::Zapis(adrStanice, u"ukončení programu"_s);
+    Denik::Zapis(u"ukončení programu"_s);
     Denik::NastavHlaseni({});
     aplikace.NastavDotaznik(nullptr);
     return vysledek;

@@ -1,6 +1,7 @@
 // The official record of the largest precinct: 45 parties x 70 candidates. One pass of
 // the record job (layout and measuring of every sheet) and writing the PDF are timed
 // apart.
+#include "UdajeZapisu.h"
 #include "Zapis.h"
 
 #include <QGuiApplication>
@@ -13,16 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TData
+struct TData : TUdajeZapisu
 {
-    TStaniceRec Stanice;
-    TOkrsekRefRec Okrsek;
-    std::unique_ptr<TReference> Ref = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> Vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec Hlasovani;
-    QList<TKomise> Komise;
-    TCisChyb Ciselnik;
-    TChybProt Protokol{Ciselnik};
 
     TData()
     {
@@ -59,7 +52,6 @@ struct TData
         for (int i = 1; i <= 15; ++i)
             Komise.append({u"Mgr. Jaroslava Nováková-Dvořáková %1"_s.arg(i)});
     }
-    TDataZapisu Data() const { return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol}; }
 };
 
 void BM_ZapisProbeh(benchmark::State &state)

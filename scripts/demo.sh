@@ -21,7 +21,8 @@ bash scripts/install-deps.sh
 
 BUILD=${BUILD:-build}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD"
+# Only what the demo runs: the program and the station tool, not the tests.
+cmake --build "$BUILD" --target zelkovar zelkovar-nastroj
 NASTROJ="$PWD/$BUILD/bin/zelkovar-nastroj"
 
 DEMO=${DEMO:-$PWD/demo}
@@ -30,6 +31,7 @@ DEMO=${DEMO:-$PWD/demo}
 echo
 echo "Ukázková stanice je připravena v adresáři $DEMO"
 echo "  (obec Žďárek nad Úhlavou, okrsek 3, zastupitelstvo obce i městské části)."
+echo "  Zástupce stanice pro plochu: $DEMO/zelkovar-598761-3.desktop"
 
 if [ -z "$BEZ_OBRAZOVKY" ]; then
   echo "Spouštím program: $DEMO/zelkovar"

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Zelkovar needs to build, test and run; with
-# --klavesnice also those of the keyboard-driven run (scripts/klavesnice.sh).
-# This is the only place that lists them.
+# Installs the Debian 12 packages Zelkovar needs; this is the only place that lists
+# them. Without options: everything to build, test and package it (and to run it).
+#   --beh         only what a precinct PC needs to run the programs (the package
+#                 zelkovar depends on the same: cmake/Balicek.cmake names the ones
+#                 that dpkg-shlibdeps cannot find in the programs)
+#   --klavesnice  also what the keyboard-driven run needs (scripts/klavesnice.sh)
 set -euo pipefail
 
-PACKAGES=(
+# Running: Qt's libraries (with their screen and printer plugins), zlib, libgcrypt,
+# the fonts the printouts are measured with, the windows' font, Qt's Czech translations.
+BEH=(libqt6widgets6 libqt6printsupport6 zlib1g libgcrypt20 fonts-liberation fonts-dejavu-core qt6-translations-l10n)
+# Building, testing and packaging.
+SESTAVENI=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6printsupport6
-  zlib1g-dev libgcrypt20-dev
-  fonts-liberation
-  libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools zlib1g-dev libgcrypt20-dev
+  libbenchmark-dev clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils strace
+  dpkg-dev librsvg2-bin lintian desktop-file-utils
 )
-if [ "${1:-}" = "--klavesnice" ]; then
-  PACKAGES+=(xdotool imagemagick python3-pycryptodome)
-fi
+
+case "${1:-}" in
+  "") PACKAGES=("${BEH[@]}" "${SESTAVENI[@]}") ;;
+  --beh) PACKAGES=("${BEH[@]}") ;;
+  --klavesnice) PACKAGES=("${BEH[@]}" "${SESTAVENI[@]}" xdotool imagemagick python3-pycryptodome) ;;
+  *) echo "Použití: scripts/install-deps.sh [--beh | --klavesnice]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -39,10 +39,10 @@ while [ $# -gt 0 ]; do
     *) echo "Použití: scripts/odolnost.sh [--prikaz P]... [--trida kill|EIO|ENOSPC]... [--volani SYSCALL]... [--nejvyse N]" >&2; exit 2 ;;
   esac
 done
-[ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export kontrolni)
 if [ -z "$SOUBEH" ]; then
   if [ ${#TRIDY[@]} -gt 0 ] || [ ${#PRIKAZY[@]} -gt 0 ]; then SOUBEH=0; else SOUBEH=40; fi
 fi
+[ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export kontrolni)
 [ ${#TRIDY[@]} -gt 0 ] || TRIDY=(kill EIO ENOSPC)
 [ ${#VOLANI[@]} -gt 0 ] || VOLANI=(write fsync fdatasync rename renameat renameat2 openat close unlink unlinkat link linkat)
 SLEDOVANA=$(IFS=,; echo "${VOLANI[*]}")

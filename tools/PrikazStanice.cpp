@@ -7,9 +7,11 @@
 #include "Prikazy.h"
 #include "Reference.h"
 #include "Soubory.h"
-#include "Zamek.h"
+#include "Spoustec.h"
 #include "Stanice.h"
+#include "Umisteni.h"
 #include "Volby.h"
+#include "Zamek.h"
 #include "Zaznam.h"
 
 #include <QCoreApplication>
@@ -24,19 +26,25 @@
 namespace {
 
 const char *const NapovedaStanice =
-    R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat]
+    R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
 
 Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
   STANICE.RCD, OKRSKY.RCD, STRANY.RCD, KANDIDAT.RCD   v adresáři stanice
   KVRVOK.RCD, CISCHYB.RCD                             v CIL
   data/HLASO.RCD (prázdný záznam), data/KOMISE.RCD, data/INFOK83.RCD
-  Export/, a je-li sestaven, program zelkovar s nápovědou
+  Export/
+  zelkovar-OBEC-OKRSEK.desktop  zástupce, který spouští program na této stanici
+Nástroj sestavený ze zdrojů (ne z balíčku) zkopíruje do CIL i program
+zelkovar s nápovědou a ikonou.
 
   --podadresar P  adresář stanice i dat je CIL/data/P/ (program se pak
                   spouští s parametrem P)
   --prepsat       přepíše existující soubor stanice a referenční soubory;
                   pořízená data (HLASO.RCD, KOMISE.RCD, INFOK83.RCD, soubory
                   výsledků) zůstanou, jak jsou
+  --plocha        dá zástupce i na plochu uživatele a do jeho nabídky
+                  aplikací (spusťte jako uživatel, který bude s programem
+                  pracovat)
 
 Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
 "volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
@@ -180,11 +188,12 @@ void ZapisNeniLiTam(const QString &adresar, const QString &jmeno, const QByteArr
         Zapis(adresar, jmeno, obsah);
 }
 
-// The program and its help file, when they have been built beside this tool.
+// The program with its help file and icon, when they have been built beside this tool.
 void KopirujProgram(const QString &cil)
 {
     const QString zdroj = QCoreApplication::applicationDirPath() + u'/';
-    for (const QString &jmeno : {QStringLiteral("zelkovar"), QStringLiteral("Zelkovar.html")}) {
+    for (const QString &jmeno : {QStringLiteral("zelkovar"), QStringLiteral("Zelkovar.html"),
+                                 QStringLiteral("zelkovar.svg")}) {
         const QFileInfo info(zdroj + jmeno);
         if (!info.isFile())
             continue;
@@ -233,13 +242,14 @@ int PrikazStanice(const QStringList &argumenty)
                                    NapovedaStanice,
                                    {QStringLiteral("POPIS.json"), QStringLiteral("CIL")},
                                    {QStringLiteral("--podadresar")},
-                                   {QStringLiteral("--prepsat")}},
+                                   {QStringLiteral("--prepsat"), QStringLiteral("--plocha")}},
                                   argumenty);
     if (v.Konec)
         return *v.Konec;
     const QStringList &volne = v.Volne;
     const QString podadresar = v.Hodnota(QStringLiteral("--podadresar"));
     const bool prepsat = v.Ma(QStringLiteral("--prepsat"));
+    const bool naPlochu = v.Ma(QStringLiteral("--plocha"));
 
     const QJsonObject popis = NactiPopis(volne.at(0), QStringLiteral("Popis stanice"),
                                          {QStringLiteral("stanice"), QStringLiteral("okrsky"),
@@ -287,6 +297,14 @@ int PrikazStanice(const QStringList &argumenty)
         }
         stanice = SeStavemExportu(stanice, adr);
     }
+    // Installed from the package, the program stays where it is and the launcher names
+    // this installation; a build copies itself in, as the old layout had it.
+    const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
+    const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
+    const TSpoustec spoustec = VytvorSpoustec(
+        DekodujStanici(stanice),
+        (umisteni.ZBalicku ? adresarNastroje : cil) + QStringLiteral("zelkovar"), cil, podadresar,
+        umisteni.ZBalicku ? umisteni.Ikona : cil + QStringLiteral("zelkovar.svg"));
     VytvorAdresar(adrStanice);
     // Never under a running program or another writer of the same station.
     const TZamek program(adrStanice, TZamek::TDruh::Program);
@@ -302,7 +320,9 @@ int PrikazStanice(const QStringList &argumenty)
     ZapisNeniLiTam(adrData, QStringLiteral("HLASO.RCD"), ZakodujHlasovani(THlasovaniRec{}));
     ZapisNeniLiTam(adrData, QStringLiteral("KOMISE.RCD"), QByteArray());
     ZapisNeniLiTam(adrData, QStringLiteral("INFOK83.RCD"), QByteArray());
-    KopirujProgram(cil);
+    if (!umisteni.ZBalicku)
+        KopirujProgram(cil);
+    const QString vInstalaci = ZapisSpoustec(spoustec, cil);
     // The station file last: its presence marks a complete installation.
     Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);
 
@@ -310,5 +330,10 @@ int PrikazStanice(const QStringList &argumenty)
               .arg(cil, podadresar.isEmpty()
                             ? QString()
                             : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
+    Vypis(QStringLiteral("Zástupce stanice: %1\n").arg(vInstalaci));
+    if (naPlochu) {
+        const QStringList uzivatel = ZapisSpoustecUzivateli(spoustec);
+        Vypis(QStringLiteral("Na ploše: %1\nV nabídce aplikací: %2\n").arg(uzivatel.at(0), uzivatel.at(1)));
+    }
     return KodUspech;
 }

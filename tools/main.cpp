@@ -15,7 +15,7 @@ const char *const Napoveda = R"(Použití: zelkovar-nastroj PŘÍKAZ [VOLBY]
         zelkovar-nastroj --help | --version
 
 Příkazy:
-  stanice POPIS.json CIL [--podadresar P] [--prepsat]
+  stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
                          vytvoří instalaci stanice z popisu
   precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků

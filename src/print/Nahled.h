@@ -103,9 +103,13 @@ public:
     QPageSize::PageSizeId Papir = QPageSize::A4;
     QPageLayout::Orientation Orientace = QPageLayout::Portrait;
     QString Titul = QStringLiteral("VOLBY"); // print job title
+    // The document's file name, without ".pdf", when it is kept as a file (no printer).
+    QString NazevSouboru = QStringLiteral("VOLBY");
 
     // The sheet in layout units: A4 portrait 2100 x 2970, A3 portrait 2970 x 4200.
     QSize RozmerListu() const;
+    // The strip along each edge of the sheet that printers cannot print on (5 mm).
+    static constexpr int OkrajTiskarny = 50;
     QPageLayout RozvrzeniStranky() const;
 
     // A document begun while another is open is not begun again.

@@ -55,8 +55,9 @@ void TProtokol::Proved(const TChybProt &protokol, const QDateTime &ted)
         }
         QString radek = predpona + QString::number(chyba.Chyba) + u" - "_s + protokol.VratHlaskuParam(i);
         while (radek.size() > 80) {
-            const int zlom = t.MistoZlomu(radek, L(), R());
-            if (zlom <= 0)
+            // A word longer than the tolerance is cut at the paper's printable edge.
+            const int zlom = t.ZnakuNaRadek(radek, L(), R(), t.PravaMez());
+            if (zlom <= 0 || zlom >= TTisk::BezMezerVpravo(radek).size())
                 break; // it fits between the margins after all
             t.Tisk(1, L(), 0, radek.left(zlom));
             radek = u"     "_s + radek.mid(zlom).trimmed();

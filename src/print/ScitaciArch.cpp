@@ -6,6 +6,7 @@ namespace {
 
 constexpr int Odsazeni = 105;            // I: start of the candidate text
 constexpr int SirkaSloupce = Odsazeni + 30;
+constexpr int Mezera = 20;                // between two texts of a line
 
 class TArch
 {
@@ -129,13 +130,37 @@ void TArch::HlavickaStrany()
     TPlatno &c = t.Canvas();
     c.Pen = TPero{1, Qt::SolidLine};
     t.Tisk(1, L() + Odsazeni, 0, QString());
-    t.Tisk(1, L() + Odsazeni, 0, u"Strana č. "_s + TTisk::CisloVpravo(k, 3));
+    const QString cislo = u"Strana č. "_s + TTisk::CisloVpravo(k, 3);
+    const QString obec = u"Obec: "_s + m_obec;
+    t.Tisk(1, L() + Odsazeni, 0, cislo);
+    t.TiskVpravo(0, R(), 0, obec);
 
+    // The heading stands centred, 2 units above the line so that it clears the line
+    // below in its larger size. It moves between the texts at its sides, smaller when it
+    // must; when even the small size does not fit there, it takes lines of its own,
+    // right of the party total box.
+    const int xL = L() + Odsazeni + t.SirkaTextu(cislo) + Mezera;
+    const int xR = R() - t.SirkaTextu(obec) - Mezera;
+    const QString nadpis = u"Zastupitelstvo: "_s + m_okrsek.NazevZast.trimmed() + u", obvod: "_s + m_okrsek.CObvodu;
     t.NastavVelikost(t.VelikostNormalni + 6);
-    t.TiskStred(0, L(), R(), 0, u"B"_s,
-                u"Zastupitelstvo: "_s + m_okrsek.NazevZast.trimmed() + u", obvod: "_s + m_okrsek.CObvodu);
+    c.Font.Tucne = true;
+    const int w = t.SirkaTextu(nadpis);
+    const int x = L() + (R() - L()) / 2 - w / 2;
+    if (x >= xL && t.Vejde(nadpis, xR - x)) {
+        t.TiskStred(0, L(), R(), -2, u"B"_s, nadpis);
+    } else {
+        TPismo f = c.Font;
+        f.Velikost = t.VelikostNaSirku(nadpis, xR - xL, t.VelikostNormalni + 6);
+        if (t.Vejde(nadpis, f, xR - xL)) {
+            t.NastavVelikost(f.Velikost);
+            t.TiskStred(0, xL, xR, -2, u"B"_s, nadpis);
+        } else {
+            for (const QString &radek : t.Radky(nadpis, R() - L() - Odsazeni, R() - L() - Odsazeni))
+                t.TiskStred(1, L() + Odsazeni, R(), -2, u"B"_s, radek);
+        }
+    }
+    c.Font.Tucne = false;
     t.NastavVelikost(20);
-    t.TiskVpravo(0, R(), 0, u"Obec: "_s + m_obec);
 
     t.TiskStyl(1, L() + Odsazeni, -12, u" "_s, u"Volební strana: "_s + m_ref.SeznamStran[k].NazevZkr.left(46));
     const QString okrsek = u"Okrsek: "_s + TTisk::CisloVpravo(m_okrsek.CisloOkrsku, 5);
@@ -166,23 +191,36 @@ void TArch::HlavickaStrany()
 void TArch::Kandidat(int i)
 {
     MeziStranami = false;
-    if (t.AktY + 2 * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva)
+    // A name too long for its place even in the small size goes on on further lines of
+    // the row, below its dots.
+    const TKandidatRec &kand = m_ref.Kandidati[m_strana][i];
+    const QString cislo = TTisk::CisloVpravo(i, 2) + u". "_s;
+    const QString jmeno = (kand.Jmeno.trimmed() + u' ' + kand.Prijmeni.trimmed()).left(50);
+    const int sirka = X0() - Mezera - L() - Odsazeni;
+    const TRozlozeni r = t.Rozloz(cislo + jmeno, sirka, sirka - t.SirkaTextu(cislo), 20, TTisk::LibovolneRadku);
+    const int radku = qMax(1, int(r.Radky.size()));
+    if (t.AktY + (radku + 1) * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva)
         t.VynutZlom();
     ZlomArchu();
 
-    const TKandidatRec &kand = m_ref.Kandidati[m_strana][i];
     if (kand.Platnost == u"N")
         t.TiskStyl(1, L(), 0, u"B"_s, u"      N"_s);
     else
         t.Tisk(1, L(), 0, QString());
     const QString styl = i % 5 == 0 ? u"B"_s : u" "_s;
-    const QString jmeno = (kand.Jmeno.trimmed() + u' ' + kand.Prijmeni.trimmed()).left(50);
     t.TiskStyl(0, L() + Odsazeni, 10, styl, TTisk::Opakuj(u"."_s, 65));
-    t.Tisk(0, L() + Odsazeni, 0, TTisk::CisloVpravo(i, 2) + u". "_s + jmeno);
+    t.NastavVelikost(r.Velikost);
+    t.Tisk(0, L() + Odsazeni, 0, r.Radky.value(0));
+    const int yRadku = t.AktY;
+    for (int j = 1; j < radku; ++j)
+        t.Tisk(1, L() + Odsazeni + t.SirkaTextu(cislo), 0, r.Radky.at(j));
+    t.NastavVelikost(20);
+    const int yKonec = t.AktY;
+    t.AktY = yRadku;
 
     TPlatno &c = t.Canvas();
     const int y1 = t.AktY - 10;
-    const int y2 = t.AktY + t.VyskaRadku + 10;
+    const int y2 = yKonec + t.VyskaRadku + 10;
     c.Pen = TPero{1, Qt::SolidLine};
     c.Cara(L(), y1, L(), y2);
     c.Cara(X0(), y1, X0(), y2);
@@ -199,6 +237,7 @@ void TArch::Kandidat(int i)
     const int v = L() + t.SirkaTextu(u"000000"_s, zaklad);
     c.Pen = TPero{3, Qt::SolidLine};
     c.Rectangle(L() + 15, t.AktY - 3, v, t.AktY - 3 + t.VyskaRadku - 6);
+    t.AktY = yKonec;
 }
 
 void TArch::Paticka()

@@ -1,6 +1,7 @@
 #include "Tisk.h"
 
 #include <QFontMetricsF>
+#include <QtMath>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +49,11 @@ int TTisk::SirkaTextu(const QString &text, const TPismo &pismo) const
     return qRound(fm.horizontalAdvance(text));
 }
 
+bool TTisk::Vejde(const QString &text, const TPismo &pismo, int sirka) const
+{
+    return QFontMetricsF(pismo.QtPismo(), &m_mereni).horizontalAdvance(text) <= sirka;
+}
+
 QString TTisk::Opakuj(const QString &text, int n)
 {
     return n > 0 ? text.repeated(n) : QString();
@@ -87,6 +93,11 @@ QString TTisk::Tecky(int x1, int x2)
     return Opakuj(u"."_s, PocetTecek(x1, x2));
 }
 
+bool TTisk::JeOddelovac(QChar c)
+{
+    return QStringView(u" -.:;").contains(c);
+}
+
 int TTisk::MistoZlomu(const QString &text, int xStart, int xEnd)
 {
     if (xStart > xEnd)
@@ -96,15 +107,111 @@ int TTisk::MistoZlomu(const QString &text, int xStart, int xEnd)
     if (SirkaTextu(t) <= mezera)
         return 0;
     const int tolerance = SirkaTextu(u"DlouhéSlovo"_s);
-    static const QString oddelovace = u" -.:;"_s;
     for (int i = 1; i <= t.size(); ++i) {
         const int p = SirkaTextu(t.left(i));
-        if (p > mezera - tolerance && oddelovace.contains(t.at(i - 1)))
+        if (p > mezera - tolerance && JeOddelovac(t.at(i - 1)))
             return i;
         if (p > mezera + tolerance)
             return i;
     }
     return 0;
+}
+
+int TTisk::ZnakuDoSirky(const QString &text, int sirka)
+{
+    // Widths grow with the length, so the longest fitting start is found by halving.
+    const auto vejde = [&](qsizetype n) { return Vejde(BezMezerVpravo(text.left(n)), sirka); };
+    qsizetype dole = 0;
+    qsizetype nahore = text.size();
+    if (vejde(nahore))
+        return int(nahore);
+    while (nahore - dole > 1) {
+        const qsizetype stred = (dole + nahore) / 2;
+        (vejde(stred) ? dole : nahore) = stred;
+    }
+    // The line ends after its last separator, unless that would leave it blank.
+    qsizetype n = dole;
+    for (qsizetype i = dole; i > 0; --i) {
+        if (JeOddelovac(text.at(i - 1)) && !text.left(i).trimmed().isEmpty()) {
+            n = i;
+            break;
+        }
+    }
+    while (n > 0 && n < text.size() && text.at(n) == u' ')
+        ++n;
+    return int(n);
+}
+
+int TTisk::ZnakuNaRadek(const QString &text, int xStart, int xEnd, int xMez)
+{
+    const QString t = BezMezerVpravo(text);
+    const int b = MistoZlomu(t, xStart, xEnd);
+    const int n = b > 0 ? b : int(t.size());
+    if (Vejde(BezMezerVpravo(t.left(n)), xMez - xStart))
+        return n;
+    return ZnakuDoSirky(t, xMez - xStart);
+}
+
+int TTisk::VelikostNaSirku(const QString &text, int sirka, int velikost)
+{
+    TPismo f = Canvas().Font;
+    for (f.Velikost = velikost; f.Velikost > VelikostMala; --f.Velikost) {
+        if (Vejde(text, f, sirka))
+            break;
+    }
+    return f.Velikost;
+}
+
+QStringList TTisk::Radky(const QString &text, int prvni, int dalsi)
+{
+    QStringList radky;
+    QString zbytek = BezMezerVpravo(text);
+    int sirka = prvni;
+    while (!zbytek.isEmpty()) {
+        const int n = qMax(radky.isEmpty() ? 0 : 1, ZnakuDoSirky(zbytek, sirka));
+        radky.append(zbytek.left(n));
+        zbytek = zbytek.mid(n);
+        sirka = dalsi;
+    }
+    return radky;
+}
+
+TRozlozeni TTisk::Rozloz(const QString &text, int prvni, int dalsi, int velikost, int nejvic)
+{
+    const QString t = BezMezerVpravo(text);
+    TPismo &f = Canvas().Font;
+    const int puvodni = f.Velikost;
+    TRozlozeni r{VelikostNaSirku(t, prvni, velikost), {}};
+    f.Velikost = r.Velikost;
+    if (Vejde(t, prvni)) {
+        if (!t.isEmpty())
+            r.Radky = {t};
+    } else {
+        for (;; --r.Velikost) {
+            f.Velikost = r.Velikost;
+            r.Radky = Radky(t, prvni, dalsi);
+            if (r.Radky.size() <= nejvic || r.Velikost <= 1)
+                break;
+        }
+    }
+    f.Velikost = puvodni;
+    return r;
+}
+
+int TTisk::VyskaTextu() const
+{
+    const QFontMetricsF fm(m_nahled.Canvas().Font.QtPismo(), &m_mereni);
+    return qCeil(fm.ascent() + fm.descent());
+}
+
+QString TTisk::TeckyOd(int x, int pocet)
+{
+    const int mez = PravaMez();
+    const int tecka = qMax(1, SirkaTextu(u"."_s));
+    int n = qBound(0, pocet, qMax(0, (mez - x) / tecka + 2));
+    while (n > 0 && !Vejde(Opakuj(u"."_s, n), mez - x))
+        --n;
+    return Opakuj(u"."_s, n);
 }
 
 void TTisk::NastavFont(const QString &rodina)

@@ -19,6 +19,18 @@ int PocetZTextu(const QString &text, int nejvic)
     return ok ? qBound(0, n, nejvic) : 0;
 }
 
+// The rest of a free text after the first n characters. Section III repeats the
+// separator a line was broken at (a hyphen stands at both ends); a word cut for want
+// of any separator goes on without repeating a letter.
+QString ZbytekOd(const QString &text, int n)
+{
+    if (n > 0 && n < text.size() && TTisk::JeOddelovac(text.at(n - 1)))
+        --n;
+    return text.mid(n);
+}
+
+constexpr int MezeraSloupcu = 20; // between two members' names
+
 } // namespace
 
 TZapis::TZapis(TTisk &t, const TDataZapisu &d) : t(t), d(d) {}
@@ -74,16 +86,32 @@ void TZapis::Hodnota(int x, int y, const QString &text, int velikost)
     t.NastavVelikost(puvodni);
 }
 
-int TZapis::VelikostNaList(const QString &text, int x, int velikost)
+void TZapis::HodnotaDo(int x, int y, int xMez, const QString &text, int velikost, bool tucne)
 {
-    // Nothing may be cut off the paper: a text that would run past the printable
-    // width is set smaller instead, in place, so that no other line moves.
-    const int mez = t.Nahled().RozmerListu().width() - OkrajTiskarny;
-    TPismo f = t.Canvas().Font;
-    f.Velikost = velikost;
-    while (f.Velikost > 6 && x + t.SirkaTextu(text, f) > mez)
-        --f.Velikost;
-    return f.Velikost;
+    const TPismo puvodni = t.Canvas().Font;
+    t.Canvas().Font.Tucne = tucne;
+    const TRozlozeni r = t.Rozloz(text, xMez - x, xMez - x, velikost);
+    t.NastavVelikost(r.Velikost);
+    t.Tisk(0, x, y, r.Radky.value(0));
+    t.Canvas().Font = puvodni;
+}
+
+void TZapis::RadkyNaTeckach(const TRozlozeni &r, int radky, int y, int tecek)
+{
+    for (const QString &radek : r.Radky) {
+        t.Tisk(radky, L(), 0, t.TeckyOd(L(), tecek));
+        Hodnota(L(), y, radek, r.Velikost);
+        radky = 1;
+    }
+}
+
+void TZapis::ZlomListu1(int vyska)
+{
+    if (t.AktY + vyska <= t.DolniOkraj - t.DolniRezerva)
+        return;
+    PatickaZapisu();
+    t.VratCanvas();
+    t.AktY = 100;
 }
 
 void TZapis::Lomena(std::initializer_list<QPoint> body)
@@ -124,7 +152,11 @@ void TZapis::PatickaZapisu()
     const int w3 = W(ident) + 10;
     t.Tisk(0, R() - w1 - w2 - w3, y, ident);
 
-    t.TiskVpravo(0, R(), t.DolniOkraj, Razitko);
+    // The stamp goes just below the line above it, which in this size is a little taller
+    // than the 35 units between them.
+    const int yRazitka = qMax(t.DolniOkraj, y + t.VyskaTextu());
+    const int xRazitka = R() - W(Razitko);
+    t.Tisk(0, xRazitka, yRazitka, Razitko);
     t.NastavVelikost(t.VelikostNormalni);
 
     if (!ChybyVytisteny) {
@@ -132,8 +164,16 @@ void TZapis::PatickaZapisu()
         for (const qint32 c : ChybyDoPaticky(d.Protokol))
             cisla.append(QString::number(c));
         if (!cisla.isEmpty()) {
-            const QString text = u"Chyby č.: "_s + cisla.join(u", "_s);
-            Hodnota(L(), t.DolniOkraj + t.DolniRezerva, text, VelikostNaList(text, L(), t.VelikostNormalni));
+            // A long list goes on further lines below; its first line stops before the stamp.
+            const int yChyb = t.DolniOkraj + t.DolniRezerva;
+            t.NastavVelikost(t.VelikostMala);
+            const int radku = (t.DolniMez() - yChyb) / t.VyskaTextu();
+            const TRozlozeni r = t.Rozloz(u"Chyby č.: "_s + cisla.join(u", "_s), xRazitka - 20 - L(),
+                                          t.PravaMez() - L(), t.VelikostNormalni, radku);
+            t.NastavVelikost(r.Velikost);
+            for (int i = 0; i < r.Radky.size(); ++i)
+                t.Tisk(0, L(), yChyb + i * t.VyskaTextu(), r.Radky.at(i));
+            t.NastavVelikost(t.VelikostNormalni);
         }
         ChybyVytisteny = true;
     }
@@ -146,7 +186,7 @@ void TZapis::PatickaZapisu()
 
 void TZapis::RadekTecek(int korekce)
 {
-    t.Tisk(1, L(), 0, TTisk::Opakuj(u"."_s, t.PocetTecek(L(), R()) + korekce));
+    t.Tisk(1, L(), 0, t.TeckyOd(L(), t.PocetTecek(L(), R()) + korekce));
 }
 
 void TZapis::Volba(int x, bool preskrtnout, const QString &slovo, int &xDalsi)
@@ -156,43 +196,68 @@ void TZapis::Volba(int x, bool preskrtnout, const QString &slovo, int &xDalsi)
     xDalsi = x + W(slovo + u" *) "_s);
 }
 
-void TZapis::VyrokSDuvodem(int radky, const QString &popisek, const QString &zapor, const QString &klad,
-                           const QString &pole, const QStringList &kusy, int tecky, const QStringList &hodnoty,
-                           const QList<int> &posuny, const QString &duvod, int korekceBezZlomu)
+void TZapis::VyrokSDuvodem(int radky, TVyrok v)
 {
-    const bool ano = JeAno(pole);
-    t.Tisk(radky, L(), 0, popisek);
+    const bool ano = JeAno(v.Pole);
+    t.Tisk(radky, L(), 0, v.Popisek);
     int x1 = 0;
     int x = 0;
-    Volba(L() + W(popisek), ano, zapor, x1);
-    Volba(x1, !ano, klad, x);
-    const QString text = kusy.join(QString());
-    t.Tisk(0, x, 0, text + TTisk::Opakuj(u"."_s, tecky));
+    Volba(L() + W(v.Popisek), ano, v.Zapor, x1);
+    Volba(x1, !ano, v.Klad, x);
+    const int d1 = W(u"."_s);
+    const auto zacatek = [&](int kus) { return x + W(v.Kusy.mid(0, kus).join(QString())); };
+
+    // Each value stands over the dots that open its piece, never over the word before
+    // them; one too wide for them even in the small size lengthens the dots, and the
+    // rest of the sentence moves to the right by as much.
+    QList<int> xHodnot;
+    QList<int> velikosti;
+    for (int i = 0; ano && i < 3; ++i) {
+        const QString h = Orez(v.Hodnoty.at(i));
+        QString &kus = v.Kusy[i + 1];
+        const int xKusu = zacatek(i + 1);
+        int xh = xKusu + v.Posuny.at(i);
+        if (!t.Vejde(TTisk::BezMezerVpravo(v.Kusy.mid(0, i + 1).join(QString())), xh - x))
+            xh = xKusu;
+        qsizetype tecek = 0;
+        while (tecek < kus.size() && kus.at(tecek) == u'.')
+            ++tecek;
+        // One unit short of the next word: widths are measured rounded.
+        const int konec = xKusu + W(kus.left(tecek + 1)) - 1;
+        const int velikost =
+            t.VelikostNaSirku(h, konec - xh, i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni);
+        TPismo f = t.Canvas().Font;
+        f.Velikost = velikost;
+        const int chybi = xh + t.SirkaTextu(h, f) + 1 - konec;
+        if (chybi > 0)
+            kus.insert(0, TTisk::Opakuj(u"."_s, (chybi + d1 - 1) / d1));
+        xHodnot.append(xh);
+        velikosti.append(velikost);
+    }
+    const QString text = v.Kusy.join(QString());
+    const int tecky = t.PocetTecek(L() + W(v.Kusy.at(0) + v.Kusy.at(1)) + W(text), v.X2Tecek) + v.KorekceTecek;
+    t.Tisk(0, x, 0, text + t.TeckyOd(x + W(text), tecky));
     if (!ano) {
         RadekTecek(K(5, 25));
         return;
     }
-    // Values: date over piece 2, the two times over pieces 3 and 4.
-    for (int i = 0; i < 3; ++i) {
-        const QString h = Orez(hodnoty.at(i));
-        const int velikost = i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni;
-        Hodnota(x + W(kusy.mid(0, i + 1).join(QString())) + posuny.at(i), -12, h, velikost);
-    }
-    const QString d2 = Orez(duvod);
-    const int s = d2.size() < 161 ? t.VelikostNormalni : t.VelikostNormalni - 2;
+    for (int i = 0; i < 3; ++i)
+        Hodnota(xHodnot.at(i), -12, Orez(v.Hodnoty.at(i)), velikosti.at(i));
+
+    // The reason: the part that fits after the sentence, the rest on the row of dots
+    // below, and only when even the small size cannot hold it there, on further rows.
+    const QString duvod = Orez(v.Duvod);
+    const int s = duvod.size() < 161 ? t.VelikostNormalni : t.VelikostNormalni - 2;
     const int xd = x + W(text);
     t.NastavVelikost(s);
-    const int b = t.MistoZlomu(d2, xd, R());
-    if (b > 0) {
-        t.Tisk(0, xd, -10, d2.left(b));
-        t.NastavVelikost(t.VelikostZakladni);
-        RadekTecek(K(5, 20));
-        Hodnota(L(), -10, d2.mid(b), VelikostNaList(d2.mid(b), L(), s));
-    } else {
-        t.Tisk(0, xd, -10, d2);
-        t.NastavVelikost(t.VelikostZakladni);
-        RadekTecek(korekceBezZlomu);
-    }
+    const int n = t.ZnakuNaRadek(duvod, xd, R(), t.PravaMez());
+    t.Tisk(0, xd, -10, duvod.left(n));
+    const TRozlozeni zbytek = t.Rozloz(duvod.mid(n), t.PravaMez() - L(), t.PravaMez() - L(), s, TTisk::LibovolneRadku);
+    t.NastavVelikost(t.VelikostZakladni);
+    if (zbytek.Radky.isEmpty())
+        RadekTecek(v.KorekceBezZlomu);
+    else
+        RadkyNaTeckach(zbytek, 1, -10, t.PocetTecek(L(), R()) + K(5, 20));
 }
 
 void TZapis::TiskListu1()
@@ -210,19 +275,33 @@ void TZapis::TiskListu1()
     t.NastavVelikost(t.VelikostZakladni);
     const int d1 = W(u"."_s);
 
-    // Identification lines.
+    // Identification lines. The municipality's name goes on at the start of the next
+    // line, over its dots before "okres", when the end of the first line cannot hold it.
     const QString cislo = u"Ve volebním okrsku č.  ..."_s;
     const QString a = cislo + u".......... v obci (městysu, městě, městské části, městském obvodu) ...."_s;
-    t.Tisk(2, L(), 0, a + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(a), R())));
+    const QString okresTecky = TTisk::Opakuj(u"."_s, 35);
+    t.Tisk(2, L(), 0, a + t.TeckyOd(L() + W(a), t.PocetTecek(L() + W(a), R())));
     t.TiskStyl(0, L() + W(cislo) + K(0, -10), -12, u"B"_s, TTisk::CisloVpravo(v.Okrsek, 5));
-    t.TiskStyl(0, L() + W(a), -12, u"B"_s, Orez(o.NazevObce));
+    t.Canvas().Font.Tucne = true;
+    const TRozlozeni obec =
+        t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky), t.VelikostZakladni, 2);
+    t.Canvas().Font.Tucne = false;
+    const auto radekObce = [&](int i, int x) {
+        if (i >= obec.Radky.size())
+            return;
+        t.Canvas().Font.Tucne = true;
+        Hodnota(x, -12, obec.Radky.at(i), obec.Velikost);
+        t.Canvas().Font.Tucne = false;
+    };
+    radekObce(0, L() + W(a));
 
-    const QString okres = TTisk::Opakuj(u"."_s, 35) + u"  okres  .."_s;
+    const QString okres = okresTecky + u"  okres  .."_s;
     const QString probehlo = u" proběhlo ve dnech (dne)"_s;
     // The dots stop where the text at the right begins instead of running into it.
     t.Tisk(1, L(), 0, okres + TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(okres), R() - W(probehlo)))));
     t.TiskVpravo(0, R(), 0, probehlo);
-    t.TiskStyl(0, L() + W(okres), -12, u"B"_s, Orez(o.NazevOkresu));
+    radekObce(1, L());
+    HodnotaDo(L() + W(okres), -12, R() - W(probehlo), Orez(o.NazevOkresu), t.VelikostZakladni, true);
 
     const QString k1 = u"     hlasování ve volbách do  "_s;
     const QString k2 = u" zastupitelstva obce "_s;
@@ -233,19 +312,11 @@ void TZapis::TiskListu1()
     t.Tisk(0, xk, 0, k1);
     t.TiskStyl(0, xk + W(k1), 0, u"B"_s, k2);
     t.Tisk(0, xk + W(k1) + WStyl(u"B"_s, k2), 0, k3);
-    // A date of two days does not fit before "hlasování" at the body size; like the
-    // long dates of section I it is then set smaller rather than printed over the text.
-    const QString datum = Orez(d.Stanice.DatumVoleb);
-    const int xDatum = L() + W(u"...."_s) + 10;
-    const int velikost = t.Canvas().Font.Velikost;
-    if (xDatum + WStyl(u"B"_s, datum) > xk + W(u"     "_s))
-        t.NastavVelikost(t.VelikostMala);
-    t.TiskStyl(0, xDatum, -12, u"B"_s, datum);
-    t.NastavVelikost(velikost);
+    HodnotaDo(L() + W(u"...."_s) + 10, -12, xk + W(u"     "_s), Orez(d.Stanice.DatumVoleb), t.VelikostZakladni, true);
 
     const QString obvodu = u"obvodu)  "_s;
-    t.Tisk(1, L(), 0, obvodu + TTisk::Opakuj(u"."_s, t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));
-    t.TiskStyl(0, L() + W(obvodu) + 10, -10, u"B"_s, Orez(o.NazevZast));
+    t.Tisk(1, L(), 0, obvodu + t.TeckyOd(L() + W(obvodu), t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));
+    HodnotaDo(L() + W(obvodu) + 10, -10, t.PravaMez(), Orez(o.NazevZast), t.VelikostZakladni, true);
 
     // Section I: voting times.
     t.TiskStred(2, L(), R(), 0, u"B"_s, u"I."_s);
@@ -254,40 +325,41 @@ void TZapis::TiskListu1()
     const QString ukoncil1 = u"Předseda komise ukončil hlasování první den voleb v "_s;
     const QString zahajil2 = u"Předseda komise zahájil hlasování druhý den voleb v "_s;
     const QString ukoncil2 = u"Předseda komise ukončil hlasování druhý den voleb v "_s;
-    const int t1 = L() + W(zahajil1) + 8 * d1;
+    // A time stands on the dots of its line and ends before "hodin".
+    const auto cas = [&](const QString &popisek, const QString &hodnota) {
+        HodnotaDo(L() + W(popisek) + 8 * d1, -12, L() + W(popisek + u".................... "_s), Orez(hodnota),
+                  t.VelikostZakladni);
+    };
     t.Tisk(2, L(), 0, zahajil1 + hodin);
-    t.Tisk(0, t1, -12, Orez(h.Zahajeno1));
+    cas(zahajil1, h.Zahajeno1);
     t.Tisk(1, L(), 0, ukoncil1 + hodin);
-    t.Tisk(0, t1, -12, Orez(h.Ukonceno1));
+    cas(zahajil1, h.Ukonceno1);
     if (PocetDnuVoleb == 1) {
         t.TiskStyl(1, L(), 0, u"-"_s, zahajil2 + hodin);
         t.TiskStyl(1, L(), 0, u"-"_s, ukoncil2 + hodin);
     } else {
-        const int t2 = L() + W(zahajil2) + 8 * d1;
         t.Tisk(1, L(), 0, zahajil2 + hodin);
-        t.Tisk(0, t2, -12, Orez(h.Zahajeno2));
+        cas(zahajil2, h.Zahajeno2);
         t.Tisk(1, L(), 0, ukoncil2 + hodin);
-        t.Tisk(0, t2, -12, Orez(h.Ukonceno2));
+        cas(zahajil2, h.Ukonceno2);
     }
 
     // Postponement, extension, interruption.
-    const auto tecky = [&](const QStringList &kusy, int x2) {
-        return t.PocetTecek(L() + W(kusy.at(0) + kusy.at(1)) + W(kusy.join(QString())), x2);
-    };
     const int k = K(0, -1);
-    const QStringList odroc{u"odročeno dne "_s, u"...................... o "_s, u"..... hodin "_s,
-                            u"..... minut z důvodu "_s};
-    VyrokSDuvodem(2, u"Zahájení hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Odroc, odroc,
-                  tecky(odroc, R()) + K(-8, -3), {h.OdrocenoD, h.OdrocenoH, h.OdrocenoM},
-                  {(k + 1) * d1, k * d1, k * d1}, h.DuvodOdroc, K(5, 25));
-    const QStringList prodl{u"prodloužena dne "_s, u"...................... o "_s, u"..... hodin "_s,
-                            u"..... minut z důvodu "_s};
-    VyrokSDuvodem(1, u"Doba hlasování    "_s, u"nebyla"_s, u"byla"_s, h.Prodl, prodl, tecky(prodl, R() + K(10, 50)),
-                  {h.ProdlouzD, h.ProdlouzH, h.ProdlouzM}, {d1, k * d1, k * d1}, h.DuvodProdl, K(4, 20));
-    const QStringList prerus{u"přerušeno dne "_s, u"...................... na dobu od "_s, u".......... do "_s,
-                             u".......... hodin z důvodu "_s};
-    VyrokSDuvodem(1, u"Hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Prerus, prerus, tecky(prerus, R()) + K(23, 28),
-                  {h.PrerusD, h.PrerusOd, h.PrerusDo}, {d1, k * d1, K(0, -3) * d1}, h.DuvodPrer, K(5, 20));
+    VyrokSDuvodem(2, {u"Zahájení hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Odroc,
+                      {u"odročeno dne "_s, u"...................... o "_s, u"..... hodin "_s, u"..... minut z důvodu "_s},
+                      R(), K(-8, -3), {h.OdrocenoD, h.OdrocenoH, h.OdrocenoM}, {(k + 1) * d1, k * d1, k * d1},
+                      h.DuvodOdroc, K(5, 25)});
+    VyrokSDuvodem(1, {u"Doba hlasování    "_s, u"nebyla"_s, u"byla"_s, h.Prodl,
+                      {u"prodloužena dne "_s, u"...................... o "_s, u"..... hodin "_s,
+                       u"..... minut z důvodu "_s},
+                      R() + K(10, 50), 0, {h.ProdlouzD, h.ProdlouzH, h.ProdlouzM}, {d1, k * d1, k * d1},
+                      h.DuvodProdl, K(4, 20)});
+    VyrokSDuvodem(1, {u"Hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Prerus,
+                      {u"přerušeno dne "_s, u"...................... na dobu od "_s, u".......... do "_s,
+                       u".......... hodin z důvodu "_s},
+                      R(), K(23, 28), {h.PrerusD, h.PrerusOd, h.PrerusDo}, {d1, k * d1, K(0, -3) * d1}, h.DuvodPrer,
+                      K(5, 20)});
 
     // Complaints: a blank field strikes neither word.
     {
@@ -307,7 +379,7 @@ void TZapis::TiskListu1()
                u"oznámení.   Jejich   stručný   obsah,   přijatá   usnesení   a   jejich   stručné  zdůvodnění  jsou   uvedeny   v   příloze    na"_s);
         t.Tisk(1, L(), 0, u"...................   listech."_s);
         if (h.Stizn == u"B")
-            t.Tisk(0, L() + 50, -12, Orez(h.StizListu));
+            HodnotaDo(L() + 50, -12, L() + W(u"................... "_s), Orez(h.StizListu), t.VelikostZakladni);
         else if (h.Stizn == u"N")
             t.TiskStyl(0, L() + 50, -12, u"B"_s, u"---"_s);
     }
@@ -329,7 +401,9 @@ void TZapis::TiskListu1()
         t.Tisk(0, x, 0, u"použita přenosná volební schránka."_s);
     }
 
-    // Section II: identification box and the stepped count boxes.
+    // Section II: identification box and the stepped count boxes, 15 lines down to the
+    // last row, whose box ends 40 units below it.
+    ZlomListu1(15 * t.VyskaRadku + 40);
     t.TiskStred(3, L(), R(), 0, u"B"_s, u"II."_s);
     t.NastavStyl(QString());
     t.Tisk(1, L(), 0,
@@ -393,8 +467,9 @@ void TZapis::TiskListu1()
         VpravoStyl(0, R() - 20, 0, u"B"_s, QString::number(radky[i].Hodnota));
     }
 
-    // Explanatory notes at a tighter line height.
+    // Explanatory notes at a tighter line height: 8 lines down to the last one.
     t.VyskaRadku = t.ZakladniVyskaRadku - 10;
+    ZlomListu1(8 * t.VyskaRadku + t.VyskaTextu());
     const int m = W(u"1. "_s);
     t.TiskStyl(3, L(), 0, u"I"_s, u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
     t.Tisk(1, L(), 0,
@@ -421,25 +496,37 @@ QStringList TZapis::JmenaClenu() const
     return jmena;
 }
 
-void TZapis::Clenove(int mez, const std::function<void()> &novyList)
+void TZapis::Clenove(int mez, bool poKazdeRade, const std::function<void()> &novyList)
 {
     t.Tisk(2, L(), 0, u"Jména, příjmení a podpisy ostatních členů komise:"_s);
     const QStringList jmena = JmenaClenu();
     const int c = (R() - L()) / 3;
     const QString tecky = TTisk::Opakuj(u"."_s, 60);
     const auto zaznam = [&](int radky, int sloupec, const QString &jmeno) {
-        t.Tisk(radky, L() + sloupec * c, 0, tecky);
-        t.Tisk(0, L() + sloupec * c, -12, jmeno);
+        const int x = L() + sloupec * c;
+        t.Tisk(radky, x, 0, tecky);
+        // A name too long for its column even in the small size takes up to three lines
+        // (rows are two lines apart), each above the next, so that all stand on the dots.
+        const int velikost = t.Canvas().Font.Velikost;
+        const TRozlozeni r = t.Rozloz(jmeno, c - MezeraSloupcu, c - MezeraSloupcu, velikost, 3);
+        t.NastavVelikost(r.Velikost);
+        const int vyska = t.VyskaTextu();
+        for (qsizetype i = 0; i < r.Radky.size(); ++i)
+            t.Tisk(0, x, -12 - int(r.Radky.size() - 1 - i) * vyska, r.Radky.at(i));
+        t.NastavVelikost(velikost);
     };
     qsizetype i = 0;
+    const auto konecRady = [&] {
+        if (t.AktY > mez && (poKazdeRade || i < jmena.size()))
+            novyList();
+    };
     if (!jmena.isEmpty())
         zaznam(0, 2, jmena.at(i++));
+    konecRady();
     while (i < jmena.size()) {
-        // A sheet is closed only when more names follow.
-        if (t.AktY > mez)
-            novyList();
         for (int sloupec = 0; sloupec < 3 && i < jmena.size(); ++sloupec)
             zaznam(sloupec == 0 ? 2 : 0, sloupec, jmena.at(i++));
+        konecRady();
     }
 }
 
@@ -551,20 +638,21 @@ void TZapis::TiskListu2()
     t.Tisk(0, L() + W(c1 + c2 + c3) + 4 * d1, -12, Orez(h.ClenuOVKP));
     t.Tisk(1, L(), 0, u"tj. nadpoloviční většina."_s);
 
+    // Free texts: the form's break after the label, the rest on the row of dots below
+    // and, only when even the small size cannot hold it there, on further rows.
+    const int sirka = t.PravaMez() - L();
     {
         const QString popisek = u"Dále byli přítomni: ...."_s;
         const int x0 = L() + W(popisek);
-        t.Tisk(1, L(), 0, popisek + t.Tecky(x0, R() + K(0, 155)));
+        t.Tisk(1, L(), 0, popisek + t.TeckyOd(x0, t.PocetTecek(x0, R() + K(0, 155))));
         const QString text = Orez(h.Ostatni);
-        const int b = t.MistoZlomu(text, x0, R());
-        if (b > 0) {
-            t.Tisk(0, x0, -12, text.left(b));
-            t.Tisk(1, L(), 0, t.Tecky(L(), R() + K(5, 200)));
-            Hodnota(L(), -10, text.mid(b - 1), VelikostNaList(text.mid(b - 1), L(), t.VelikostZakladni));
-        } else {
-            t.Tisk(0, x0, -12, text);
-            t.Tisk(1, L(), 0, t.Tecky(L(), R() + K(5, 200)));
-        }
+        const int n = t.ZnakuNaRadek(text, x0, R(), t.PravaMez());
+        t.Tisk(0, x0, -12, text.left(n));
+        const int tecek = t.PocetTecek(L(), R() + K(5, 200));
+        const TRozlozeni zbytek = t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
+        if (zbytek.Radky.isEmpty())
+            t.Tisk(1, L(), 0, t.TeckyOd(L(), tecek));
+        RadkyNaTeckach(zbytek, 1, -10, tecek);
     }
 
     t.Tisk(2, L(), 0,
@@ -574,35 +662,36 @@ void TZapis::TiskListu2()
     t.Tisk(2, L(), 0,
            u"Člen okrskové volební komise pověřený předáním zápisu  DORVAN  na"_s + u" územně příslušném praco-"_s);
     {
+        // The caption stands one unit lower than the form has it, just clear of the
+        // dots above it.
         const QString popisek = u"višti a k opravám případných chyb v zápisu na místě ......"_s;
         const int x0 = L() + W(popisek);
-        t.Tisk(1, L(), 0, popisek + t.Tecky(x0, R() + K(0, 100)));
+        t.Tisk(1, L(), 0, popisek + t.TeckyOd(x0, t.PocetTecek(x0, R() + K(0, 100))));
         const QString text = Orez(h.PoverPred);
-        const int b = t.MistoZlomu(text, x0, R());
-        if (b > 0) {
-            t.Tisk(0, x0, -12, text.left(b));
-            t.Tisk(2, L(), 0, TTisk::Opakuj(u"."_s, t.PocetTecek(L(), R())));
-            Hodnota(L(), -12, text.mid(b - 1), VelikostNaList(text.mid(b - 1), L(), t.VelikostZakladni));
-            t.Tisk(1, L(), -15, QString(100, u' ') + u"jméno a příjmení"_s);
+        const int n = t.ZnakuNaRadek(text, x0, R(), t.PravaMez());
+        t.Tisk(0, x0, -12, text.left(n));
+        const TRozlozeni zbytek = t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
+        if (zbytek.Radky.isEmpty()) {
+            t.TiskStred(1, x0, R(), -14, QString(), u"jméno a příjmení"_s);
         } else {
-            t.Tisk(0, x0, -12, text);
-            t.TiskStred(1, x0, R(), -15, QString(), u"jméno a příjmení"_s);
+            RadkyNaTeckach(zbytek, 2, -12, t.PocetTecek(L(), R()));
+            t.Tisk(1, L(), -14, QString(100, u' ') + u"jméno a příjmení"_s);
         }
     }
     {
         const QString popisek = u"Hodina, den, měsíc a rok vyhotovení zápisu:  "_s;
         const int x0 = L() + W(popisek);
-        t.Tisk(2, L(), 0, popisek + t.Tecky(x0, R() + K(0, 110)));
+        t.Tisk(2, L(), 0, popisek + t.TeckyOd(x0, t.PocetTecek(x0, R() + K(0, 110))));
         t.Tisk(0, x0, -12, t.CasTisku + u" hod., "_s + t.DatumTisku);
     }
     {
         const QString popisek = u"Jméno, příjmení a podpis zapisovatele:  "_s;
         const int x0 = L() + W(popisek) + 20;
         t.Tisk(2, L(), 0, popisek);
-        t.Tisk(0, x0, 0, t.Tecky(x0, R() + K(20, 130)));
-        t.Tisk(0, x0, -12, Orez(h.Zapisovat));
+        t.Tisk(0, x0, 0, t.TeckyOd(x0, t.PocetTecek(x0, R() + K(20, 130))));
+        HodnotaDo(x0, -12, t.PravaMez(), Orez(h.Zapisovat), t.VelikostZakladni);
     }
-    Clenove(t.DolniOkraj - 10 * t.DolniRezerva, [this] {
+    Clenove(t.DolniOkraj - 10 * t.DolniRezerva, true, [this] {
         PatickaZapisu();
         t.VratCanvas();
         t.ZlomPovolen = true;
@@ -633,17 +722,30 @@ void TZapis::ZahlaviHL()
     t.NastavVelikost(34);
     t.TiskStred(0, L(), R(), 0, u"B"_s, u"HLASOVACÍ LÍSTEK"_s);
     t.NastavVelikost(t.VelikostNormalni);
-    t.Tisk(2, L(), 0, u"Obec: "_s + Orez(o.NazevObce) + u", okres: "_s + Orez(o.NazevOkresu));
-    VpravoStyl(0, R() - 20, 0, u"B"_s,
-               u"Výsledky za okrsek č.: "_s + TTisk::CisloVpravo(d.Vysledky.VetaT3.Okrsek, 6));
+    // A text at the left of a line stops before the text at its right; when even the
+    // small size cannot hold it there, it goes on on the next line.
+    const auto vlevo = [this](const QString &text, int xPrava) {
+        const TRozlozeni r = t.Rozloz(text, xPrava - MezeraSloupcu - L(), t.PravaMez() - L(), t.VelikostNormalni,
+                                      TTisk::LibovolneRadku);
+        for (qsizetype i = 0; i < r.Radky.size(); ++i) {
+            if (i > 0)
+                Posun(1);
+            Hodnota(L(), 0, r.Radky.at(i), r.Velikost);
+        }
+    };
+    const QString vysledky = u"Výsledky za okrsek č.: "_s + TTisk::CisloVpravo(d.Vysledky.VetaT3.Okrsek, 6);
+    Posun(2);
+    VpravoStyl(0, R() - 20, 0, u"B"_s, vysledky);
+    vlevo(u"Obec: "_s + Orez(o.NazevObce) + u", okres: "_s + Orez(o.NazevOkresu), R() - 20 - WStyl(u"B"_s, vysledky));
     if (o.JeObvod == u"A")
         VpravoStyl(1, R(), 0, u"B"_s, u"Volební obvod: "_s + Orez(o.CObvodu).trimmed());
-    t.Tisk(1, L(), 0, u"Pro volby do zastupitelstva obce ve dnech (dne) "_s + Orez(d.Stanice.DatumVoleb));
     const QString volise = u"Do zastupitelstva obce se volí "_s;
     const QString clenu = Orez(o.PocetMandatu).trimmed() + u" členů"_s;
     const int xClenu = R() - WStyl(u"B"_s, clenu);
+    Posun(1);
     t.Tisk(0, xClenu - W(volise), 0, volise);
     t.TiskStyl(0, xClenu, 0, u"B"_s, clenu);
+    vlevo(u"Pro volby do zastupitelstva obce ve dnech (dne) "_s + Orez(d.Stanice.DatumVoleb), xClenu - W(volise));
 }
 
 void TZapis::ZlomStranyHL()
@@ -678,18 +780,18 @@ void TZapis::TiskStranyHL(int k)
     const int yNadpis = t.AktY;
     if (pocetKand > 1)
         t.TiskStyl(0, L(), 0, u"B"_s, TTisk::CisloVpravo(hl.PocHl, 6));
+    // The name breaks where the form breaks it, never into the order number, and goes
+    // on on as many lines as it needs inside the frame.
     const QString nazev = u"Volební strana: "_s + Orez(strana.Nazev);
     const QString cislo = TTisk::CisloVpravo(k, 3);
-    const int b = t.MistoZlomu(nazev, 2 * L(), R() - W(u"   pořadové číslo "_s + cislo));
-    int radku = 1;
+    const int xCisla = R() - W(u"   pořadové číslo "_s + cislo);
+    const int n = t.ZnakuNaRadek(nazev, 2 * L(), xCisla, xCisla);
+    const int sirka = R() - 20 - 2 * L();
+    const QStringList radky = QStringList{nazev.left(n)} + t.Radky(nazev.mid(n), sirka, sirka);
     t.TiskVpravo(0, R() - 20, 0, u"pořadové číslo "_s + cislo);
-    if (b > 0) {
-        t.Tisk(0, 2 * L(), 0, nazev.left(b));
-        t.Tisk(1, 2 * L(), 0, Orez(nazev).mid(b));
-        radku = 2;
-    } else {
-        t.Tisk(0, 2 * L(), 0, Orez(nazev));
-    }
+    for (qsizetype i = 0; i < radky.size(); ++i)
+        t.Tisk(i == 0 ? 0 : 1, 2 * L(), 0, radky.at(i));
+    const int radku = int(radky.size());
     const int y0 = yNadpis - 10;
     const int y1 = y0 + radku * t.VyskaRadku + 10;
     if (pocetKand >= 2) {
@@ -743,10 +845,10 @@ void TZapis::TiskPodpisuHL()
         const QString popisek = u"Jméno, příjmení a podpis zapisovatele:  "_s;
         const int x0 = L() + W(popisek) + 20;
         t.Tisk(2, L(), 0, popisek);
-        t.Tisk(0, x0, 0, t.Tecky(x0, R() + K(40, 15)));
-        t.Tisk(0, x0, -12, Orez(h.Zapisovat));
+        t.Tisk(0, x0, 0, t.TeckyOd(x0, t.PocetTecek(x0, R() + K(40, 15))));
+        HodnotaDo(x0, -12, t.PravaMez(), Orez(h.Zapisovat), t.VelikostNormalni);
     }
-    Clenove(t.DolniOkraj - 6 * t.DolniRezerva, [this] {
+    Clenove(t.DolniOkraj - 6 * t.DolniRezerva, false, [this] {
         PatickaZapisu();
         t.VratCanvas();
         t.ZlomPovolen = true;

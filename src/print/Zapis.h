@@ -58,9 +58,6 @@ public:
     void TiskStranyHL(int k);
     void TiskPodpisuHL();
 
-    // Unprintable strip at the sheet's right edge, in layout units.
-    static constexpr int OkrajTiskarny = 50;
-
     // The error numbers the first footer of a pass lists.
     static QList<qint32> ChybyDoPaticky(const TChybProt *protokol);
 
@@ -74,18 +71,40 @@ private:
     void Posun(int radky);
     void VpravoStyl(int radky, int x, int y, const QString &styl, const QString &text);
     void Hodnota(int x, int y, const QString &text, int velikost);
-    int VelikostNaList(const QString &text, int x, int velikost);
+    // A value at x that must end by xMez: in `velikost` or smaller (TTisk::Rozloz).
+    void HodnotaDo(int x, int y, int xMez, const QString &text, int velikost, bool tucne = false);
+    // The lines of a free text, each on a row of `tecek` dots of its own at L; the first
+    // row `radky` lines down, the others one line each.
+    void RadkyNaTeckach(const TRozlozeni &r, int radky, int y, int tecek);
+    // Sheet 1 grows only when long texts needed more lines than the form has: a block
+    // of this height that would reach the footer continues on a new sheet.
+    void ZlomListu1(int vyska);
     void Pero(int sirka) { t.Canvas().Pen.Sirka = sirka; }
     void Cara(int x1, int y1, int x2, int y2) { t.Canvas().Cara(x1, y1, x2, y2); }
     void Lomena(std::initializer_list<QPoint> body);
 
+    // A statement of section I with a date, a time and a reason.
+    struct TVyrok
+    {
+        QString Popisek;
+        QString Zapor;
+        QString Klad;
+        QString Pole;
+        QStringList Kusy;     // the continuation text in four pieces
+        int X2Tecek = 0;      // its dots: PocetTecek(..., X2Tecek) + KorekceTecek
+        int KorekceTecek = 0;
+        QStringList Hodnoty;  // written over pieces 2, 3 and 4
+        QList<int> Posuny;    // their offsets from the start of their piece
+        QString Duvod;
+        int KorekceBezZlomu = 0;
+    };
+
     void Volba(int x, bool preskrtnout, const QString &slovo, int &xDalsi);
-    void VyrokSDuvodem(int radky, const QString &popisek, const QString &zapor, const QString &klad,
-                       const QString &pole, const QStringList &kusy, int tecky, const QStringList &hodnoty,
-                       const QList<int> &posuny, const QString &duvod, int korekceBezZlomu);
+    void VyrokSDuvodem(int radky, TVyrok v);
     void RadekTecek(int korekce);
-    // Members in three columns; `novyList` closes the sheet when the row ends low.
-    void Clenove(int mez, const std::function<void()> &novyList);
+    // Members in three columns; `novyList` closes the sheet when a row ends low: after
+    // every row with `poKazdeRade`, else only when more names follow.
+    void Clenove(int mez, bool poKazdeRade, const std::function<void()> &novyList);
     QStringList JmenaClenu() const;
 
     TTisk &t;

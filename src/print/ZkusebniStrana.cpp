@@ -71,24 +71,36 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     t.TiskStred(1, L, R, 0, u" "_s,
                 u"------------------------------ verze "_s + t.VerzeProgramu
                     + u" ------------------------------"_s);
-    t.TiskStred(2, L, R, 0, u" "_s, u"Volby do zastupitelstva obce konané ve dnech (dne): "_s + u.DatumVoleb);
+    // Texts from outside the program (the station, the system, the printer) are set
+    // smaller when their line cannot hold them: the table's rows stay where they are.
+    const auto velikostNa = [&](const QString &text, int sirka) {
+        return t.Rozloz(text, sirka, sirka, t.Canvas().Font.Velikost).Velikost;
+    };
+    const QString volby = u"Volby do zastupitelstva obce konané ve dnech (dne): "_s + u.DatumVoleb;
+    t.NastavVelikost(velikostNa(volby, R - L));
+    t.TiskStred(2, L, R, 0, u" "_s, volby);
 
     t.NastavVelikost(t.VelikostNormalni);
     t.NastavFont(u"Courier New"_s);
     t.TiskStyl(6, x1, -30, u"B"_s, u"P r o m ě n n á "_s);
     t.TiskStyl(0, x2, -30, u"B"_s, u"H o d n o t a"_s);
 
+    const auto hodnota = [&](int radky, const QString &text) {
+        const int velikost = t.Canvas().Font.Velikost;
+        t.NastavVelikost(velikostNa(text, R - x2));
+        t.Tisk(radky, x2, 0, text);
+        t.NastavVelikost(velikost);
+    };
     t.Tisk(1, x1, 0, u"Systém"_s);
-    t.Tisk(0, x2, 0, u.NazevSystemu);
+    hodnota(0, u.NazevSystemu);
 
     t.Tisk(1, x1, 0, u"Defaultní tiskárna"_s);
-    const int zlom = t.MistoZlomu(u.Tiskarna, x2, R);
-    if (zlom > 0) {
-        t.Tisk(0, x2, 0, u.Tiskarna.left(zlom));
-        t.Tisk(1, x2, 0, u.Tiskarna.mid(zlom));
-    } else {
-        t.Tisk(0, x2, 0, u.Tiskarna);
-    }
+    const QString tiskarna = TTisk::BezMezerVpravo(u.Tiskarna);
+    const int naPrvnim = t.ZnakuNaRadek(tiskarna, x2, R, R);
+    const bool zlom = naPrvnim < tiskarna.size();
+    t.Tisk(0, x2, 0, tiskarna.left(naPrvnim));
+    if (zlom)
+        hodnota(1, tiskarna.mid(naPrvnim));
 
     t.Tisk(1, x1, 0, u"Seznam fontů použitých pro tisk"_s);
     t.Tisk(0, x2, 0, FontyProTisk(u.Fonty));
@@ -109,18 +121,20 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     const QString tecky = TTisk::Opakuj(u"."_s, 48);
     t.NastavFont(u"Arial"_s);
     t.TiskStyl(0, x2, 12, u" "_s, tecky);
-    t.TiskStyl(0, x2 + t.SirkaTextu(tecky), 22, u" "_s, u"+"_s);
+    // The "+" stands 6 units lower than the form has it, clear of the dots above, and a
+    // hair after the dots, so that it is a mark of its own and not part of their row.
+    t.TiskStyl(0, x2 + t.SirkaTextu(tecky) + 4, 28, u" "_s, u"+"_s);
     t.NastavFont(u"Courier New"_s);
     t.Tisk(0, x2, -12, tecky);
 
     // The frame; a wrapped printer name adds a row without a line inside it.
     const int horni = 700;
-    const int radku = zlom > 0 ? 8 : 7;
+    const int radku = zlom ? 8 : 7;
     const int vyska = 50 * radku + 150;
     c.Pen = TPero{3, Qt::SolidLine};
     c.Rectangle(L, horni, R, horni + vyska);
     for (int k = 2; k <= radku + 3; ++k) {
-        if (zlom > 0 && k == 4)
+        if (zlom && k == 4)
             continue;
         c.Cara(L, horni + k * t.VyskaRadku, R, horni + k * t.VyskaRadku);
     }
@@ -150,7 +164,14 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
         t.Tisk(r.radky, L, 0, r.popis);
         t.Tisk(0, L + 500, 0, r.pole);
     }
-    t.Tisk(4, L, 0, u"a naskenované pošlete na e-mail "_s + u.EmailPodpory + u'.');
+    // The support address is a setting: a long one goes on on the next lines.
+    const TRozlozeni email = t.Rozloz(u"a naskenované pošlete na e-mail "_s + u.EmailPodpory + u'.', t.PravaMez() - L,
+                                      t.PravaMez() - L, t.Canvas().Font.Velikost, TTisk::LibovolneRadku);
+    const int velikost = t.Canvas().Font.Velikost;
+    t.NastavVelikost(email.Velikost);
+    for (qsizetype i = 0; i < email.Radky.size(); ++i)
+        t.Tisk(i == 0 ? 4 : 1, L, 0, email.Radky.at(i));
+    t.NastavVelikost(velikost);
     t.Tisk(2, L, 0, u"Vámi zaslaný podklad využijeme k opravě nebo vylepšení tohoto software."_s);
 
     t.NastavVelikost(t.VelikostNormalni);

@@ -73,12 +73,14 @@ TZ_OProgramu_F *TKV_menu::OProgramuDialog()
     return m_oProgramu;
 }
 
-void TKV_menu::Proved(const std::function<void()> &prikaz)
+bool TKV_menu::Proved(const std::function<void()> &prikaz)
 {
     try {
         prikaz();
+        return true;
     } catch (...) {
         ZobrazVyjimku(m_program.Dotaznik());
+        return false;
     }
 }
 
@@ -224,6 +226,7 @@ void TKV_menu::showEvent(QShowEvent *udalost)
     } catch (...) {
         chyba = std::current_exception();
     }
+    m_staniceNactena = !chyba;
     // The window reaches the screen, at its size, only after this event: an error of the
     // first show is told over the finished window, and the start-up dialog comes after it.
     QMetaObject::invokeMethod(

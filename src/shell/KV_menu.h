@@ -33,10 +33,13 @@ public:
     ~TKV_menu() override;
 
     bool LzeSpustit() const { return m_lzeSpustit; }
+    // False when the first show could not read the station (the window then stays open).
+    bool StaniceNactena() const { return m_staniceNactena; }
     TProgram &Program() const { return m_program; }
 
     // Runs one command: an error ends it, is shown, and the window stays usable.
-    void Proved(const std::function<void()> &prikaz);
+    // True when the command ran to its end.
+    bool Proved(const std::function<void()> &prikaz);
 
     // The commands of the menu (Prikazy.cpp).
     void PorizeniDat();
@@ -91,6 +94,7 @@ private:
     bool m_lzeSpustit = false;
     bool m_zobrazeno = false;
     bool m_prvniZobrazeniHotovo = false; // the first show and its error box are over
+    bool m_staniceNactena = false;
     bool m_uvodniDialogUkazan = false;
     bool m_konec = false;
 

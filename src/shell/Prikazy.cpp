@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "PreviewF.h"
@@ -24,6 +23,7 @@
 #include "ZkusebniStrana.h"
 #include "ExportTisk.h"
 #include "TiskZapisu.h"
+#include "VyberTiskarny.h"
 #include "Zarizeni.h"
 
 #include <QScreen>
@@ -49,6 +49,7 @@ static void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
     TTisk tisk(nahled);
     tisk.PripFontu = p.Stanice.PripFontu;
     TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
+    nahled.NazevSouboru = NazevTisku(u"protokol"_s, p.AktOkrsek);
     TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, &hlavni);
     UkazNahled(okno, p.Dotaznik());
 }
@@ -159,6 +160,10 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
     ::TiskScitacihoArchu(tisk, m_program.Stanice, m_program.AktOkrsek, m_program.Reference,
                          orientace == QPageLayout::Portrait ? 1 : 0,
                          papir == QPageSize::A3 ? u"A3"_s : u"A4"_s);
+    const QString druh = orientace == QPageLayout::Landscape ? u"arch-a4-sirka"_s
+                         : papir == QPageSize::A3            ? u"arch-a3"_s
+                                                             : u"arch-a4"_s;
+    nahled.NazevSouboru = NazevTisku(druh, m_program.AktOkrsek);
     TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare.AdrInstalace, this);
     UkazNahled(okno, m_program.Dotaznik());
 }
@@ -181,6 +186,10 @@ void TKV_menu::ZkusebniTisk()
     TTisk tisk(nahled);
     tisk.PripFontu = m_program.Stanice.PripFontu;
     TiskZkusebniStrany(tisk, u);
+    TOkrsekRefRec okrsek; // the test page belongs to the precinct, not to a council type
+    okrsek.KodObce = m_program.Stanice.KodObce;
+    okrsek.CisloOkrsku = m_program.Stanice.CisloOkrsku;
+    nahled.NazevSouboru = NazevTisku(u"zkusebni"_s, okrsek);
     UkazNahled(okno, m_program.Dotaznik());
 }
 
@@ -217,8 +226,7 @@ void TKV_menu::ZrusitData()
 void TKV_menu::VyberTiskarny()
 {
     // The dialog edits the program's printer in place, and only when confirmed.
-    QPrintDialog Z_PrintDialog(&m_program.Tiskarna(), this);
-    Z_PrintDialog.setObjectName(u"Z_PrintDialog"_s);
+    TZ_VyberTiskarny Z_PrintDialog(m_program.Tiskarna(), AdresarTisku(m_program.Adresare.AdrInstalace), this);
     m_program.Dotaznik().ProvedDialog(u"Z_PrintDialog"_s, [&] { return Z_PrintDialog.exec(); });
 }
 

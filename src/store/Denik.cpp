@@ -21,6 +21,7 @@ struct TStav
     std::function<void(const QString &)> hlaseni;
     bool ohlaseno = false;
     QString kdo;
+    QString adresar;
 };
 
 TStav &Stav()
@@ -56,6 +57,15 @@ void Ohlas(const QString &cesta, int chyba)
         std::fprintf(stderr, "%s\n", zprava.toUtf8().constData());
 }
 
+QString BezZlomu(const QString &text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+    t.replace(u'\n', QStringLiteral(" / "));
+    t.replace(u'\r', QStringLiteral(" / "));
+    return t;
+}
+
 } // namespace
 
 void Zapis(const QString &adrStanice, const QString &udalost)
@@ -66,6 +76,17 @@ void Zapis(const QString &adrStanice, const QString &udalost)
         + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
     if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
         Ohlas(cesta, chyba);
+}
+
+void NastavAdresar(const QString &adrStanice)
+{
+    Stav().adresar = adrStanice;
+}
+
+void Zapis(const QString &udalost)
+{
+    if (!Stav().adresar.isEmpty())
+        Zapis(Stav().adresar, udalost);
 }
 
 void NastavHlaseni(std::function<void(const QString &)> hlaseni)
@@ -85,13 +106,5 @@ QString Kdo()
     return kdo.isEmpty() ? QStringLiteral("zelkovar") : kdo;
 }
 
-QString BezZlomu(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
-    t.replace(u'\n', QStringLiteral(" / "));
-    t.replace(u'\r', QStringLiteral(" / "));
-    return t;
-}
 
 } // namespace Denik

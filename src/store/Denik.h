@@ -16,14 +16,16 @@ inline const QString JmenoSouboru = QStringLiteral("DENIK.TXT");
 // when the handler was reset.
 void Zapis(const QString &adrStanice, const QString &udalost);
 
+// The journal of the program's own installation, for events whose code knows no
+// station directory (printing); empty: such events are not journaled.
+void NastavAdresar(const QString &adrStanice);
+void Zapis(const QString &udalost);
+
 // Who is told that the journal cannot be written (once per process).
 void NastavHlaseni(std::function<void(const QString &zprava)> hlaseni);
 
 // How this process names itself in the journal, e.g. "zelkovar-nastroj export".
 void NastavKdo(const QString &kdo);
 QString Kdo();
-
-// The journal's line for a message that the user was shown after a failed command.
-QString BezZlomu(const QString &text);
 
 } // namespace Denik

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -60,9 +61,9 @@ struct TOkno
 
     explicit TOkno(int stran)
     {
-        Tiskarna.setOutputFormat(QPrinter::PdfFormat);
-        Tiskarna.setOutputFileName(Dir.filePath(u"tisk.pdf"_s));
+        Tiskarna.setOutputFormat(QPrinter::PdfFormat); // no printer installed
         Dokument(Nahled, stran);
+        Nahled.NazevSouboru = u"arch-a4-512345-7-typ1"_s;
         F = std::make_unique<TpreviewF>(Nahled, Tiskarna, Dotaznik, Dir.path() + u'/');
         F->show();
     }
@@ -182,7 +183,10 @@ private slots:
     {
         TOkno o(5);
         QList<int> pripraveno;
+        bool doSouboru = true;
         o.Dotaznik.PriDialogu = [&] {
+            // The dialog offers printers only: a file would take every later print.
+            doSouboru = o.F->findChild<QPrintDialog *>(u"PrintDialog"_s)->testOption(QAbstractPrintDialog::PrintToFile);
             pripraveno = {o.Tiskarna.fromPage(), o.Tiskarna.toPage(), o.Tiskarna.copyCount()};
             o.Tiskarna.setPrintRange(QPrinter::PageRange);
             o.Tiskarna.setFromTo(2, 3);
@@ -191,6 +195,7 @@ private slots:
         };
         QTest::mouseClick(o.F->printerSetupSB, Qt::LeftButton);
         QCOMPARE(o.Dotaznik.Dialogy, QList<QString>{u"PrintDialog"_s});
+        QVERIFY(!doSouboru);
         QCOMPARE(pripraveno, (QList<int>{1, 5, 1}));
         QCOMPARE(o.Nahled.odStrany, 2);
         QCOMPARE(o.Nahled.doStrany, 3);
@@ -209,10 +214,13 @@ private slots:
         QCOMPARE(o.Nahled.doStrany, 3);
         QCOMPARE(o.F->PocetKopii, 2);
 
-        // Pages 2 and 3, twice: the PDF engine has no copies of its own.
+        // Pages 2 and 3, twice: without a printer two files, one per copy.
         QTest::mouseClick(o.F->printBtn, Qt::LeftButton);
-        QCOMPARE(PocetStranPdf(o.Dir.filePath(u"tisk.pdf"_s)), 4);
-        QVERIFY(o.Dotaznik.Zpravy.isEmpty());
+        for (const QString &soubor : {u"Tisk/arch-a4-512345-7-typ1.pdf"_s, u"Tisk/arch-a4-512345-7-typ1-2.pdf"_s}) {
+            QCOMPARE(PocetStranPdf(o.Dir.filePath(soubor)), 2);
+            QVERIFY(o.Dotaznik.Zpravy.value(0).Text.contains(o.Dir.filePath(soubor)));
+        }
+        QCOMPARE(o.Dotaznik.Zpravy.size(), 1);
 
         // The whole document chosen again: range back to 1..PocetStran.
         o.Dotaznik.PriDialogu = [&] {

@@ -2,6 +2,7 @@
 // breaks, cursor and overflow rules, styles, fonts, and real output to PDF.
 #include "Dotaznik.h"
 #include "Nahled.h"
+#include "Reference.h"
 #include "Tisk.h"
 #include "TiskNaTiskarnu.h"
 #include "SouboryTestu.h"
@@ -366,7 +367,51 @@ private slots:
         QCOMPARE(PocetStranPdf(Obsah(dir.filePath(u"primy.pdf"_s))), 2);
     }
 
-    void tiskPresQPrinterDoPdf_data()
+    void rozlozeni_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("nejvic");
+        QTest::addColumn<int>("radku");
+        QTest::addColumn<int>("velikost"); // 0: between 16 and 24 exclusive; -1: below 16
+        const QString dlouhy = u"Ve volební místnosti vypadl proud a hlasování pokračovalo při svíčkách "_s.repeated(3);
+        QTest::newRow("vejde se") << u"Lhota pod Horou"_s << 1 << 1 << 24;
+        QTest::newRow("zmenseny") << u"Lhota pod Horou a Hůrka nad Potokem"_s << 1 << 1 << 0;
+        QTest::newRow("radky") << dlouhy << 9 << 3 << 16;
+        QTest::newRow("bez oddelovace") << QString(90, u'W') << 9 << 3 << 16;
+        QTest::newRow("nejvic dva") << dlouhy << 2 << 2 << -1;
+    }
+    // A value keeps its size when it fits, shrinks down to the small size, then breaks
+    // into lines of the small size, and only below it when its lines are limited; the
+    // lines always make up the whole value.
+    void rozlozeni()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, nejvic);
+        QFETCH(int, radku);
+        QFETCH(int, velikost);
+        TStroj s;
+        const int sirka = 450;
+        const TRozlozeni r = s.T.Rozloz(text, sirka, 2 * sirka, 24, nejvic);
+        QCOMPARE(r.Radky.join(QString()), TTisk::BezMezerVpravo(text));
+        QCOMPARE(r.Radky.size(), radku);
+        if (velikost > 0)
+            QCOMPARE(r.Velikost, velikost);
+        else if (velikost == 0)
+            QVERIFY(r.Velikost > 16 && r.Velikost < 24);
+        else
+            QVERIFY(r.Velikost < 16);
+        TPismo p = s.Nahled.Canvas().Font;
+        QCOMPARE(p.Velikost, 26); // the canvas keeps its own size
+        p.Velikost = r.Velikost;
+        for (int i = 0; i < r.Radky.size(); ++i) {
+            QVERIFY(s.T.Vejde(TTisk::BezMezerVpravo(r.Radky.at(i)), p, i == 0 ? sirka : 2 * sirka));
+            // A line ends after a separator whenever the text has one.
+            if (i + 1 < r.Radky.size() && text.contains(u' '))
+                QVERIFY(r.Radky.at(i).endsWith(u' '));
+        }
+    }
+
+    void bezTiskarnyDoSouboru_data()
     {
         QTest::addColumn<int>("papir");
         QTest::addColumn<int>("orientace");
@@ -375,54 +420,58 @@ private slots:
         QTest::newRow("A4 na sirku") << int(QPageSize::A4) << int(QPageLayout::Landscape) << QSize(842, 595);
         QTest::newRow("A3") << int(QPageSize::A3) << int(QPageLayout::Portrait) << QSize(842, 1191);
     }
-    void tiskPresQPrinterDoPdf()
+    // Without a printer every copy is a file of its own, named after the document, of
+    // the document's paper; the user is told where; older extra copies go.
+    void bezTiskarnyDoSouboru()
     {
         QFETCH(int, papir);
         QFETCH(int, orientace);
         QFETCH(QSize, body);
         QTemporaryDir dir;
+        const QString instalace = dir.path() + u'/';
         TNahled n;
         n.Papir = QPageSize::PageSizeId(papir);
         n.Orientace = QPageLayout::Orientation(orientace);
+        n.NazevSouboru = u"protokol-512345-7-typ1"_s;
         n.ZacatekTisku();
         for (int i = 1; i <= 4; ++i)
             n.VratCanvas().TextOut(200, 200, u"Strana %1"_s.arg(i));
         n.KonecTisku();
-
         QPrinter tiskarna(QPrinter::HighResolution);
-        tiskarna.setOutputFormat(QPrinter::PdfFormat);
-        const QString cesta = dir.filePath(u"vystup.pdf"_s);
-        tiskarna.setOutputFileName(cesta);
-        TDotaznikFronta dotaznik;
-        // Pages beyond the document are clipped.
-        QCOMPARE(VytiskniStrany(n, tiskarna, 2, 9, 1, dir.path() + u'/', dotaznik), QString());
-        const QByteArray pdf = Obsah(cesta);
-        QCOMPARE(PocetStranPdf(pdf), 3);
-        QCOMPARE(RozmerPdf(pdf), body);
-        QVERIFY(dotaznik.Zpravy.isEmpty());
+        tiskarna.setOutputFormat(QPrinter::PdfFormat); // a file is no printer
+        tiskarna.setOutputFileName(dir.filePath(u"vybrany.pdf"_s));
+        for (const int kopii : {3, 1}) {
+            TDotaznikFronta dotaznik;
+            // Pages beyond the document are clipped.
+            const TTiskovaUloha u = VytiskniStrany(n, tiskarna, 2, 9, kopii, instalace, dotaznik);
+            QCOMPARE(u.Kopii, kopii);
+            QVERIFY(u.Tiskarna.isEmpty());
+            QCOMPARE(u.Soubory.size(), kopii);
+            QCOMPARE(u.Soubory.first(), instalace + u"Tisk/protokol-512345-7-typ1.pdf"_s);
+            for (int k = 2; k <= kopii; ++k)
+                QCOMPARE(u.Soubory.at(k - 1), instalace + u"Tisk/protokol-512345-7-typ1-%1.pdf"_s.arg(k));
+            for (const QString &soubor : u.Soubory) {
+                QCOMPARE(PocetStranPdf(Obsah(soubor)), 3);
+                QCOMPARE(RozmerPdf(Obsah(soubor)), body);
+                QVERIFY(dotaznik.Zpravy.value(0).Text.contains(soubor));
+            }
+            QCOMPARE(dotaznik.Zpravy.size(), 1);
+        }
+        QVERIFY(!QFile::exists(instalace + u"Tisk/protokol-512345-7-typ1-2.pdf"_s));
+        QVERIFY(!QFile::exists(dir.filePath(u"vybrany.pdf"_s)));
     }
 
-    void bezTiskarnyDoAdresareTisk()
+    void nazvySouboru()
     {
-        QTemporaryDir dir;
-        const QString instalace = dir.path() + u'/';
-        TNahled n;
-        n.Titul = u"KVT3.pdf"_s;
-        n.ZacatekTisku();
-        n.VratCanvas().TextOut(200, 200, u"A"_s);
-        n.VratCanvas().TextOut(200, 200, u"B"_s);
-        n.KonecTisku();
-        QPrinter tiskarna(QPrinter::HighResolution);
-        tiskarna.setOutputFormat(QPrinter::PdfFormat); // no file chosen, no printer
-        TDotaznikFronta dotaznik;
-        const QString cesta = VytiskniStrany(n, tiskarna, 1, 2, 3, instalace, dotaznik);
-        QCOMPARE(cesta, instalace + u"Tisk/KVT3.pdf"_s);
-        QCOMPARE(PocetStranPdf(Obsah(cesta)), 2);
-        QCOMPARE(dotaznik.Zpravy.size(), 1);
-        QVERIFY(dotaznik.Zpravy.first().Text.contains(cesta));
-        // Other titles get the .pdf ending; path characters are neutralised.
-        QCOMPARE(SouborTiskuBezTiskarny(instalace, u"VOLBY"_s), instalace + u"Tisk/VOLBY.pdf"_s);
-        QCOMPARE(SouborTiskuBezTiskarny(instalace, u"../x/y"_s), instalace + u"Tisk/tisk.._x_y.pdf"_s);
+        TOkrsekRefRec okrsek;
+        okrsek.KodObce = u"512345 "_s;
+        okrsek.CisloOkrsku = 7;
+        QCOMPARE(NazevTisku(u"zkusebni"_s, okrsek), u"zkusebni-512345-7"_s);
+        okrsek.TypZastup = u"2"_s;
+        QCOMPARE(NazevTisku(u"KVT3"_s, okrsek), u"KVT3-512345-7-typ2"_s);
+        // Path characters are neutralised; a name given with ".pdf" keeps one.
+        QCOMPARE(SouborTisku(u"/i/"_s, u"../x/y"_s, 1), u"/i/Tisk/tisk.._x_y.pdf"_s);
+        QCOMPARE(SouborTisku(u"/i/"_s, u"VYPIS.pdf"_s, 2), u"/i/Tisk/VYPIS-2.pdf"_s);
     }
 };
 

@@ -1,17 +1,23 @@
 // The printing commands of the main window: the information dialog, the preview of
-// the tally sheet and of the test page, and printing with no printer installed.
+// the tally sheet and of the test page, the printer choice and printing afterwards.
+#include "Denik.h"
 #include "Instalace.h"
 #include "KV_menu.h"
 #include "Nahled.h"
 #include "PreviewF.h"
 #include "Program.h"
+#include "SouboryTestu.h"
+#include "VyberTiskarny.h"
 #include "Z_infoE.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QDir>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,24 +107,56 @@ private slots:
         QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
     }
 
-    void zkusebniStranaATiskBezTiskarny()
+    // After the printer choice every later print keeps its own files: each document
+    // under its own name, each copy in a file of its own, and the user is told where.
+    void vyberTiskarnyAPakKazdyTiskZvlast()
     {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("Tento počítač má tiskárny: test by na nich tiskl.");
         TBeh beh;
-        QString titul;
+        QString info;
+        QStringList tituly;
+        int kopii = 1;
         beh.Dotaznik->PriDialogu = [&](QWidget *okno) {
-            if (auto *nahled = qobject_cast<TpreviewF *>(okno)) {
-                titul = nahled->Nahled().Titul;
-                QCOMPARE(nahled->pageNL->text(), u"Strana 1 z 1"_s);
+            if (auto *vyber = qobject_cast<TZ_VyberTiskarny *>(okno)) {
+                info = vyber->Info_Lbl->text();
+                QWidget *fokus = QApplication::focusWidget();
+                QTest::keyClick(fokus ? fokus : okno, Qt::Key_Return);
+            } else if (auto *nahled = qobject_cast<TpreviewF *>(okno)) {
+                tituly << nahled->Nahled().Titul;
+                nahled->PocetKopii = kopii;
                 QTest::mouseClick(nahled->printBtn, Qt::LeftButton);
             }
         };
+        // A file chosen before (as a print dialog could) is forgotten once a choice is made.
+        const QString jedinySoubor = beh.Adr + u"jediny.pdf"_s;
+        beh.Program->Tiskarna().setOutputFileName(jedinySoubor);
+        beh.Akce(u"VyberTiskarny_MI"_s)->trigger();
+        QCOMPARE(beh.Dotaznik->Dialogy, QList<QString>{u"Z_PrintDialog"_s});
+        QVERIFY(info.contains(QDir::toNativeSeparators(beh.Adr + u"Tisk"_s)));
+        QVERIFY(beh.Program->Tiskarna().outputFileName().isEmpty());
+
+        Denik::NastavAdresar(beh.Adr);
+        auto bezDeniku = qScopeGuard([] { Denik::NastavAdresar({}); });
+        kopii = 2;
         beh.Akce(u"ZkusebniTisk_MI"_s)->trigger();
-        QCOMPARE(titul, u"VYPIS"_s);
-        // Never a silent no-op: the PDF is kept and the user told where.
-        const QString pdf = beh.Adr + u"Tisk/VYPIS.pdf"_s;
-        QVERIFY(QFile::exists(pdf));
-        QCOMPARE(beh.Dotaznik->Zpravy.size(), 1);
-        QVERIFY(beh.Dotaznik->Zpravy.first().Text.contains(pdf));
+        kopii = 3;
+        beh.Akce(u"ScitaciArch_vyskaA4_MI"_s)->trigger();
+        QCOMPARE(tituly, (QStringList{u"VYPIS"_s, u"VOLBY"_s}));
+        const QStringList soubory{u"Tisk/zkusebni-598761-3.pdf"_s, u"Tisk/zkusebni-598761-3-2.pdf"_s,
+                                  u"Tisk/arch-a4-598761-3-typ1.pdf"_s, u"Tisk/arch-a4-598761-3-typ1-2.pdf"_s,
+                                  u"Tisk/arch-a4-598761-3-typ1-3.pdf"_s};
+        QCOMPARE(beh.Dotaznik->Zpravy.size(), 2);
+        for (const QString &soubor : soubory) {
+            QVERIFY2(Obsah(beh.Adr + soubor).startsWith("%PDF"), qPrintable(soubor));
+            QVERIFY(beh.Dotaznik->Texty().join(u'\n').contains(beh.Adr + soubor));
+        }
+        QCOMPARE(QDir(beh.Adr + u"Tisk"_s).entryList(QDir::Files).size(), soubory.size());
+        QVERIFY(!QFile::exists(jedinySoubor));
+        // Each print job in the journal: what, how many copies, where to.
+        const QString denik = QString::fromUtf8(Obsah(beh.Adr + u"DENIK.TXT"_s));
+        QVERIFY2(denik.contains(u"tisk: VYPIS, kopií 2, soubory "_s + beh.Adr + soubory[0]), qPrintable(denik));
+        QVERIFY2(denik.contains(u"tisk: VOLBY, kopií 3, soubory "_s + beh.Adr + soubory[2]), qPrintable(denik));
     }
 };
 

@@ -1,7 +1,9 @@
 // The official record: footer, sheet 1, sheet 2 with section III, the ballot copy and
 // the print job, checked on the recorded operations.
 #include "Dotaznik.h"
+#include "TiskNaTiskarnu.h"
 #include "TiskZapisu.h"
+#include "UdajeZapisu.h"
 #include "Zapis.h"
 
 #include <QFile>
@@ -17,16 +19,8 @@ namespace {
 
 const QDateTime Ted(QDate(2026, 10, 10), QTime(14, 30, 5, 42));
 
-struct TZaznamZapisu
+struct TZaznamZapisu : TUdajeZapisu
 {
-    TStaniceRec Stanice;
-    TOkrsekRefRec Okrsek;
-    std::unique_ptr<TReference> Ref = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> Vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec Hlasovani;
-    QList<TKomise> Komise;
-    TCisChyb Ciselnik;
-    TChybProt Protokol{Ciselnik};
 
     // Parties with the given candidate counts.
     explicit TZaznamZapisu(const QList<int> &kandidatu = {3, 2})
@@ -73,7 +67,6 @@ struct TZaznamZapisu
             }
         }
     }
-    TDataZapisu Data() const { return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol}; }
 };
 
 struct TSestava
@@ -147,8 +140,9 @@ private slots:
                 QCOMPARE(s.Konec(soucet), list.X1 - 20);
                 const TOperace ident = s.Presne(strana, u"512345-7-1-"_s).value(0);
                 QCOMPARE(s.Konec(ident), soucet.X1 - 10);
+                // The stamp clears the taller line above it.
                 const TOperace razitko = s.Presne(strana, u"10.10.2026 14:30:05,042"_s).value(0);
-                QCOMPARE(razitko.Y1, 2700);
+                QCOMPARE(razitko.Y1, 2705);
                 QCOMPARE(s.Konec(razitko), 1900);
             }
         }
@@ -245,15 +239,19 @@ private slots:
     {
         QTest::addColumn<QString>("slovo");
         QTest::addColumn<bool>("zmenseno");
+        QTest::addColumn<int>("radku"); // rows of dots the remainder takes
         // Narrow letters: the remainder fits the sheet in size 18.
-        QTest::newRow("vejde se") << u"lilii "_s << false;
-        // Wide letters: the remainder would run off the paper and is set smaller.
-        QTest::newRow("zmensen") << u"MOWMOWM "_s << true;
+        QTest::newRow("vejde se") << u"lilii "_s << false << 1;
+        // Wider ones: the remainder would run off the paper and is set smaller.
+        QTest::newRow("zmensen") << u"aaiaa "_s << true << 1;
+        // Wide letters: not even the small size holds it on one row of dots.
+        QTest::newRow("dalsi radek") << u"MOWMOWM "_s << true << 2;
     }
     void dlouhyDuvod()
     {
         QFETCH(QString, slovo);
         QFETCH(bool, zmenseno);
+        QFETCH(int, radku);
         TZaznamZapisu z;
         z.Hlasovani.Prerus = u"B"_s;
         z.Hlasovani.PrerusD = u"10.10.2026 ráno"_s; // longer than 12: small size
@@ -264,15 +262,21 @@ private slots:
         duvod = duvod.left(199) + u'x';
         z.Hlasovani.DuvodPrer = duvod;
         const TSestava s(z);
-        const QList<TOperace> casti =
-            s.Texty(1, [&](const QString &t) { return t.size() > 3 && (duvod.startsWith(t) || duvod.endsWith(t)); });
-        QCOMPARE(casti.size(), 2);
-        QCOMPARE(casti.at(0).Text + casti.at(1).Text, duvod);
+        const QList<TOperace> casti = s.Texty(1, [&](const QString &t) { return t.size() > 3 && duvod.contains(t); });
+        QCOMPARE(casti.size(), 1 + radku);
+        QString vse;
+        for (int i = 0; i < casti.size(); ++i) {
+            vse += casti.at(i).Text;
+            QVERIFY(s.Konec(casti.at(i)) <= 2100 - TNahled::OkrajTiskarny);
+            if (i > 0) {
+                QCOMPARE(casti.at(i).Pismo.Velikost < 18, zmenseno);
+                QVERIFY(casti.at(i).Pismo.Velikost >= 16);
+                QCOMPARE(casti.at(i).X1, 200);
+                QCOMPARE(casti.at(i).Y1, casti.at(0).Y1 + 50 * i);
+            }
+        }
+        QCOMPARE(vse, duvod);
         QCOMPARE(casti.at(0).Pismo.Velikost, 18);
-        QCOMPARE(casti.at(1).Pismo.Velikost < 18, zmenseno);
-        QVERIFY(s.Konec(casti.at(1)) <= 2100 - TZapis::OkrajTiskarny);
-        QCOMPARE(casti.at(1).X1, 200);
-        QCOMPARE(casti.at(1).Y1, casti.at(0).Y1 + 50);
         QCOMPARE(s.Presne(1, u"10.10.2026 ráno"_s).value(0).Pismo.Velikost, 16);
         QCOMPARE(s.Presne(1, u"8:00"_s).value(0).Pismo.Velikost, 24);
         // A short reason stays in the normal size on one line.
@@ -368,35 +372,61 @@ private slots:
         QCOMPARE(s.Presne(5, u"Jména, příjmení a podpisy ostatních členů komise - pokračování:"_s).size(), 1);
     }
 
+    // Section III closes its sheet after any row of names that ends below 2350, the
+    // last one too: the closing lines then go on a continuation sheet, never lower.
+    void zaverSekceIII()
+    {
+        for (int pocet = 0; pocet <= 45; ++pocet) {
+            TZaznamZapisu z;
+            z.Komise.clear();
+            for (int i = 1; i <= pocet; ++i)
+                z.Komise.append({u"Člen č. %1"_s.arg(i)});
+            const TSestava s(z);
+            int strana = 2;
+            while (s.Presne(strana, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s).isEmpty())
+                ++strana;
+            const TOperace odmitl = s.Zacinajici(strana, u"Zápis odmítl podepsat"_s).value(0);
+            QVERIFY2(odmitl.Y1 <= 2350 + 100, qPrintable(QString::number(pocet)));
+            QCOMPARE(s.Presne(strana, u"III. - pokračování"_s).size(), strana > 2 ? 1 : 0);
+        }
+    }
+
     void povereny_data()
     {
         QTest::addColumn<QString>("jmeno");
-        QTest::addColumn<bool>("zlom");
-        QTest::newRow("kratke") << u"Ing. Karel Dvořák"_s << false;
+        QTest::addColumn<int>("casti");
+        QTest::newRow("kratke") << u"Ing. Karel Dvořák"_s << 1;
         QTest::newRow("dlouhe") << u"Ing. Karel Dvořák, místostarosta obce, bytem Lhota pod Horou číslo popisné 15, okres Benešov"_s
-                                << true;
-        QTest::newRow("200 znaku") << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << true;
+                                << 2;
+        // Not even the small size holds the rest on one row of dots: a further row.
+        QTest::newRow("200 znaku") << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << 3;
     }
     void povereny()
     {
         QFETCH(QString, jmeno);
-        QFETCH(bool, zlom);
+        QFETCH(int, casti);
         TZaznamZapisu z;
         z.Hlasovani.PoverPred = jmeno;
         const TSestava s(z);
         const QList<TOperace> popis = s.Texty(2, [](const QString &t) { return t.endsWith(u"jméno a příjmení"); });
         QCOMPARE(popis.size(), 1);
-        QCOMPARE(popis.first().Text.startsWith(QString(100, u' ')), zlom);
-        QList<TOperace> casti = s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
-        QCOMPARE(casti.size(), zlom ? 2 : 1);
-        if (zlom) {
-            // The remainder repeats the separator and sits two lines lower.
-            QCOMPARE(casti.at(0).Text.size() + casti.at(1).Text.size(), TTisk::BezMezerVpravo(jmeno).size() + 1);
-            QCOMPARE(casti.at(1).Y1, casti.at(0).Y1 + 100);
-            QCOMPARE(casti.at(1).X1, 200);
+        QCOMPARE(popis.first().Text.startsWith(QString(100, u' ')), casti > 1);
+        const QList<TOperace> kusy = s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
+        QCOMPARE(kusy.size(), casti);
+        int znaku = 0;
+        for (int i = 0; i < casti; ++i) {
+            znaku += int(kusy.at(i).Text.size());
             // Nothing runs off the paper.
-            QVERIFY(s.Konec(casti.at(1)) <= 2100 - TZapis::OkrajTiskarny);
+            QVERIFY(s.Konec(kusy.at(i)) <= 2100 - TNahled::OkrajTiskarny);
+            if (i > 0) {
+                // The rest sits two lines lower, further rows one line each.
+                QCOMPARE(kusy.at(i).Y1, kusy.at(0).Y1 + 50 + 50 * i);
+                QCOMPARE(kusy.at(i).X1, 200);
+            }
         }
+        // The first row's separator is repeated at the start of the next.
+        QCOMPARE(znaku, TTisk::BezMezerVpravo(jmeno).size() + (casti > 1 ? 1 : 0));
+        QCOMPARE(popis.first().Y1, kusy.last().Y1 + 12 + 50 - 14);
     }
 
     void stranyHL()
@@ -515,7 +545,7 @@ private slots:
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
             QCOMPARE(dotaznik.Zpravy.size(), 1);
             for (int k = 1; k <= qMax(1, kopii); ++k) {
-                const QString soubor = SouborKopieZapisu(instalace, k, okr);
+                const QString soubor = SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), k);
                 QVERIFY2(QFile::exists(soubor), qPrintable(soubor));
                 QVERIFY(dotaznik.Zpravy.first().Text.contains(soubor));
                 QFile f(soubor);
@@ -523,7 +553,7 @@ private slots:
                 QVERIFY(f.readAll().startsWith("%PDF"));
                 QVERIFY(f.remove());
             }
-            QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, qMax(1, kopii) + 1, okr)));
+            QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), qMax(1, kopii) + 1)));
             // The preview pass numbers its sheets like every copy.
             QCOMPARE(nahled.Celkem(), 3);
             QCOMPARE(nahled.Strana(3).Operace.isEmpty(), false);
@@ -534,7 +564,7 @@ private slots:
         TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr, Ted);
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
-        QVERIFY(!QFile::exists(SouborKopieZapisu(instalace, 1, okr)));
+        QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), 1)));
     }
 
     // Without a printer the copies of one record must neither replace those of the
@@ -557,7 +587,7 @@ private slots:
         auto soubor = [&](const QString &typ, int k) {
             TOkrsekRefRec o = z.Okrsek;
             o.TypZastup = typ;
-            return SouborKopieZapisu(instalace, k, o);
+            return SouborTisku(instalace, NazevTisku(u"KVT3"_s, o), k);
         };
         tiskni(u"1"_s, 3);
         tiskni(u"2"_s, 2);

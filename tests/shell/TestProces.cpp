@@ -63,6 +63,33 @@ void Ukonci(QProcess &p)
     p.waitForFinished(10000);
 }
 
+struct TBehProgramu
+{
+    int Kod = -1;
+    QString Vystup;
+    QString Chyby;
+};
+
+// Runs the built program where it was built, offscreen, until it ends by itself: a
+// shown window ends at once (the start-up measurement).
+TBehProgramu SpustAzDoKonce(const QStringList &parametry)
+{
+    QTemporaryDir beh;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"XDG_RUNTIME_DIR"_s, beh.path());
+    env.insert(u"ZELKOVAR_KONEC_PO_STARTU"_s, u"1"_s);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZELKOVAR_PROGRAM), parametry);
+    if (!p.waitForFinished(20000)) {
+        Ukonci(p);
+        return {};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
 } // namespace
 
 class TestProces : public QObject
@@ -126,6 +153,52 @@ private slots:
                  qPrintable(chyby));
     }
 
+    // The command line of the installed program: the launcher of a station names its
+    // installation; help, version and a bad option answer without a window; a station
+    // that cannot be read ends the program when nobody can see the window.
+    void prikazovaRadka_data()
+    {
+        QTest::addColumn<QStringList>("parametry");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("vystup");
+        QTest::addColumn<QString>("chyby");
+        const QString okno = u"zelkovar: okno zobrazeno"_s;
+        QTest::newRow("napoveda") << QStringList{u"--help"_s} << 0
+                                  << u"Použití: zelkovar [--instalace ADRESÁŘ] [P]"_s << QString();
+        QTest::newRow("verze") << QStringList{u"--version"_s} << 0
+                               << u"zelkovar " ZELKOVAR_VERZE "\n"_s << QString();
+        QTest::newRow("neznama volba") << QStringList{u"--nic"_s} << 2 << QString()
+                                       << u"neznámá volba „--nic“"_s;
+        QTest::newRow("instalace bez adresare") << QStringList{u"--instalace"_s} << 2 << QString()
+                                                << u"volba --instalace potřebuje adresář"_s;
+        QTest::newRow("stanice v instalaci") << QStringList{u"--instalace"_s, u"@/koren"_s} << 0 << okno
+                                             << QString();
+        QTest::newRow("parametr se stanici v instalaci nepocita")
+            << QStringList{u"--instalace=@/koren"_s, u"X"_s} << 0 << okno << QString();
+        QTest::newRow("stanice v data/P") << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"--"_s, u"P"_s}
+                                          << 0 << okno << QString();
+        QTest::newRow("stanici nelze nacist")
+            << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"Q"_s} << 1 << QString()
+            << u"/podadresar/data/Q/STANICE.RCD nelze otevřít"_s;
+        QTest::newRow("bez stanice") << QStringList{u"--instalace"_s, u"@/podadresar"_s} << 1 << QString()
+                                     << u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s;
+    }
+    void prikazovaRadka()
+    {
+        QFETCH(QStringList, parametry);
+        QFETCH(int, kod);
+        QFETCH(QString, vystup);
+        QFETCH(QString, chyby);
+        QTemporaryDir koren;
+        Instalace::Vytvor(koren.path() + u"/koren/"_s, Instalace::Stanice(), {1});
+        Instalace::Vytvor(koren.path() + u"/podadresar/data/P/"_s, Instalace::Stanice(), {1});
+        Instalace::ZapisSoubor(koren.path() + u"/podadresar/CISCHYB.RCD"_s, QByteArray());
+        parametry.replaceInStrings(u"@"_s, koren.path());
+        const TBehProgramu beh = SpustAzDoKonce(parametry);
+        QVERIFY2(beh.Kod == kod, qPrintable(beh.Chyby));
+        QVERIFY2(beh.Vystup.contains(vystup), qPrintable(beh.Vystup));
+        QVERIFY2(beh.Chyby.contains(chyby), qPrintable(beh.Chyby));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProces)

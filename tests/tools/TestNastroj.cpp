@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -25,11 +26,16 @@ struct Beh
 };
 
 // Outside a desktop session, as on a commission's computer started from a shell.
-Beh Spust(const QStringList &argumenty)
+QProcessEnvironment BezSezeni()
 {
-    QProcess p;
     QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
     prostredi.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    return prostredi;
+}
+
+Beh Spust(const QStringList &argumenty, const QProcessEnvironment &prostredi = BezSezeni())
+{
+    QProcess p;
     p.setProcessEnvironment(prostredi);
     p.start(QStringLiteral(NASTROJ), argumenty);
     p.waitForFinished(30000);
@@ -65,6 +71,58 @@ const char *const Popis = R"({
  "volici": [{"KodObce": "500011", "CisloOkrsku": 12, "ZapsOsobyRef": 1015}],
  "chyby": [{"Chyba": 6, "TypChyby": "P", "ZkrText": "Počet obálek nesouhlasí"}]
 })";
+
+// The first group of a desktop entry, key by key.
+QMap<QString, QString> Klice(const QByteArray &obsah)
+{
+    QMap<QString, QString> k;
+    for (const QString &radek : QString::fromUtf8(obsah).split(u'\n')) {
+        const qsizetype rovnitko = radek.indexOf(u'=');
+        if (rovnitko > 0)
+            k.insert(radek.left(rovnitko), radek.mid(rovnitko + 1));
+    }
+    return k;
+}
+
+// The arguments of an Exec value as a desktop starts them: first the escapes of a
+// string value, then blank-separated arguments, "…" quoted with \" \` \$ \\ inside,
+// and %% for a percent sign.
+QStringList ArgumentyExec(const QString &hodnota)
+{
+    QString exec;
+    for (qsizetype i = 0; i < hodnota.size(); ++i) {
+        QChar z = hodnota.at(i);
+        if (z == u'\\' && i + 1 < hodnota.size()) {
+            z = hodnota.at(++i);
+            z = z == u'n' ? QChar(u'\n') : z == u't' ? QChar(u'\t') : z == u's' ? QChar(u' ') : z;
+        }
+        exec += z;
+    }
+    QStringList argumenty;
+    QString a;
+    bool vUvozovkach = false;
+    bool je = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar z = exec.at(i);
+        if (vUvozovkach && z == u'\\' && i + 1 < exec.size()) {
+            a += exec.at(++i);
+        } else if (z == u'"') {
+            vUvozovkach = !vUvozovkach;
+            je = true;
+        } else if (z == u' ' && !vUvozovkach) {
+            if (je)
+                argumenty.append(a);
+            a.clear();
+            je = false;
+        } else {
+            a += z;
+            je = true;
+        }
+    }
+    if (je)
+        argumenty.append(a);
+    return argumenty.replaceInStrings(QStringLiteral("%%"), QStringLiteral("%"));
+}
 
 } // namespace
 
@@ -244,6 +302,68 @@ private slots:
         QCOMPARE(b.kod, 1);
         QVERIFY2(b.chyby.contains(ocekavano), qPrintable(b.chyby));
         QVERIFY(!QFileInfo::exists(cil));
+    }
+
+    // The station's launcher starts the program on this installation whatever its path
+    // holds; a path a desktop entry cannot carry is refused before anything is written.
+    void spoustecStanice_data()
+    {
+        QTest::addColumn<QString>("adresar");
+        QTest::addColumn<QString>("podadresar");
+        QTest::newRow("mezery a diakritika") << QStringLiteral("okrsek 12 Žďár") << QString();
+        QTest::newRow("znaky shellu a podadresář")
+            << QStringLiteral("a\"b$c\\d`e%f%%g 'h'") << QStringLiteral("-P7");
+        QTest::newRow("konec řádku") << QStringLiteral("okrsek\n12") << QString();
+    }
+    void spoustecStanice()
+    {
+        QFETCH(QString, adresar);
+        QFETCH(QString, podadresar);
+        QTemporaryDir dir;
+        const QString popis = dir.filePath(QStringLiteral("popis.json"));
+        Zapis(popis, Popis);
+        const QString cil = dir.filePath(adresar);
+        QProcessEnvironment prostredi = BezSezeni();
+        prostredi.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("domov")));
+        prostredi.insert(QStringLiteral("XDG_DESKTOP_DIR"), dir.filePath(QStringLiteral("domov/Plocha")));
+        prostredi.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("domov/data")));
+        QStringList argumenty = {QStringLiteral("stanice"), popis, cil, QStringLiteral("--plocha")};
+        if (!podadresar.isEmpty())
+            argumenty << QStringLiteral("--podadresar") << podadresar;
+        const Beh b = Spust(argumenty, prostredi);
+        if (adresar.contains(u'\n')) {
+            QCOMPARE(b.kod, 1);
+            QVERIFY2(b.chyby.contains(QStringLiteral("řídicí znak")), qPrintable(b.chyby));
+            QVERIFY(!QFileInfo::exists(cil));
+            QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("domov"))));
+            return;
+        }
+        QVERIFY2(b.kod == 0, qPrintable(b.chyby));
+
+        const QString jmeno = podadresar.isEmpty() ? QStringLiteral("zelkovar-500011-12.desktop")
+                                                   : QStringLiteral("zelkovar-500011-12-P7.desktop");
+        const QByteArray obsah = Obsah(cil + u'/' + jmeno);
+        const QMap<QString, QString> k = Klice(obsah);
+        QCOMPARE(k.value(QStringLiteral("Name")),
+                 QStringLiteral("Zelkovar – Žďár, okrsek 12") + (podadresar.isEmpty() ? QString() : QStringLiteral(" (-P7)")));
+        QStringList ocekavane = {cil + QStringLiteral("/zelkovar"), QStringLiteral("--instalace"), cil};
+        if (!podadresar.isEmpty())
+            ocekavane << QStringLiteral("--") << podadresar;
+        QCOMPARE(ArgumentyExec(k.value(QStringLiteral("Exec"))), ocekavane);
+        // The tool as built copies the program and its icon into the installation.
+        QVERIFY(QFileInfo(ocekavane.first()).isExecutable());
+        QVERIFY(QFileInfo(k.value(QStringLiteral("Icon")).replace(QStringLiteral("\\\\"), QStringLiteral("\\"))).isFile());
+        for (const QString &kopie : {QStringLiteral("domov/Plocha/"), QStringLiteral("domov/data/applications/")}) {
+            QCOMPARE(Obsah(dir.filePath(kopie + jmeno)), obsah);
+            QVERIFY(QFileInfo(dir.filePath(kopie + jmeno)).isExecutable());
+        }
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!validator.isEmpty()) {
+            QProcess v;
+            v.start(validator, {cil + u'/' + jmeno});
+            QVERIFY(v.waitForFinished());
+            QVERIFY2(v.exitCode() == 0, v.readAllStandardOutput().constData());
+        }
     }
 
     // A rebuilt station keeps the export state of every council type whose results

@@ -266,6 +266,9 @@ void TpreviewF::printerSetupSBClick()
     QPrintDialog PrintDialog(&m_tiskarna, this);
     PrintDialog.setObjectName(u"PrintDialog"_s);
     PrintDialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    // Only printers: a file chosen here would take every later print of the program,
+    // one copy over the other. Without a printer the pages are kept as files anyway.
+    PrintDialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     PrintDialog.setMinMax(1, pocet);
     const int vysledek = m_dotaznik.ProvedDialog(u"PrintDialog"_s, [&] { return PrintDialog.exec(); });
     if (vysledek == QDialog::Accepted) {

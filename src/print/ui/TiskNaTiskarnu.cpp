@@ -1,11 +1,13 @@
 #include "TiskNaTiskarnu.h"
 
+#include "Denik.h"
 #include "Dotaznik.h"
-#include "EChyba.h"
 #include "Nahled.h"
+#include "Reference.h"
 #include "Soubory.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -18,62 +20,105 @@ bool JeTiskarnaNainstalovana(const QPrinter &tiskarna)
     return QPrinterInfo::availablePrinterNames().contains(tiskarna.printerName());
 }
 
-bool MaKamTisknout(const QPrinter &tiskarna)
+void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik)
 {
-    const bool doZvolenehoSouboru =
-        tiskarna.outputFormat() == QPrinter::PdfFormat && !tiskarna.outputFileName().isEmpty();
-    return doZvolenehoSouboru || JeTiskarnaNainstalovana(tiskarna);
+    Denik::Zapis(u"tisk: %1, kopií %2, %3"_s.arg(uloha.Dokument)
+                     .arg(uloha.Kopii)
+                     .arg(uloha.Soubory.isEmpty() ? u"tiskárna "_s + uloha.Tiskarna
+                                                  : u"soubory "_s + uloha.Soubory.join(u", "_s)));
+    if (uloha.Soubory.isEmpty())
+        return;
+    QStringList soubory;
+    for (const QString &s : uloha.Soubory)
+        soubory.append(QDir::toNativeSeparators(s));
+    dotaznik.Informace(u"Tisk"_s, (soubory.size() == 1
+                                       ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
+                                       : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s)
+                                      + soubory.join(u'\n'));
 }
 
-QString SouborTiskuBezTiskarny(const QString &adrInstalace, const QString &titul)
+QString NazevTisku(const QString &druh, const TOkrsekRefRec &okrsek)
 {
-    QString jmeno = titul.trimmed();
+    QString nazev = u"%1-%2-%3"_s.arg(druh, okrsek.KodObce.trimmed()).arg(okrsek.CisloOkrsku);
+    if (!okrsek.TypZastup.trimmed().isEmpty())
+        nazev += u"-typ"_s + okrsek.TypZastup.trimmed();
+    return nazev;
+}
+
+QString AdresarTisku(const QString &adrInstalace)
+{
+    return Soubory::NajdiAdresar(adrInstalace, u"Tisk"_s);
+}
+
+QString SouborTisku(const QString &adrInstalace, const QString &nazev, int kopie)
+{
+    QString jmeno = nazev.trimmed();
     for (QChar &c : jmeno) {
         if (c == u'/' || c == u'\\' || c.unicode() < 0x20)
             c = u'_';
     }
     if (jmeno.isEmpty() || jmeno.startsWith(u'.'))
         jmeno.prepend(u"tisk"_s);
-    if (!jmeno.endsWith(u".pdf", Qt::CaseInsensitive))
-        jmeno += u".pdf"_s;
-    const QString adresar = Soubory::NajdiAdresar(adrInstalace, u"Tisk"_s);
-    return Soubory::NajdiSoubor(adresar, jmeno);
+    if (jmeno.endsWith(u".pdf", Qt::CaseInsensitive))
+        jmeno.chop(4);
+    if (kopie > 1)
+        jmeno += u"-%1"_s.arg(kopie);
+    return Soubory::NajdiSoubor(AdresarTisku(adrInstalace), jmeno + u".pdf"_s);
 }
 
-QString VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
-                       const QString &adrInstalace, IDotaznik &dotaznik)
+QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int doStrany, int kopie)
 {
-    kopie = qMax(1, kopie);
-    if (!MaKamTisknout(tiskarna)) {
-        // Nothing to print on: keep the pages as a PDF file rather than drop the job.
-        const QString cesta = SouborTiskuBezTiskarny(adrInstalace, nahled.Titul);
+    QStringList soubory;
+    for (int k = 1; k <= qMax(1, kopie); ++k) {
+        const QString cesta = SouborTisku(adrInstalace, nahled.NazevSouboru, k);
         if (!UlozPdf(nahled, cesta, od, doStrany))
-            return QString();
-        dotaznik.Informace(
-            u"Tisk"_s,
-            u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n%1"_s.arg(
-                QDir::toNativeSeparators(cesta)));
-        return cesta;
+            return {};
+        soubory.append(cesta);
     }
-    tiskarna.setFullPage(true);
-    tiskarna.setDocName(nahled.Titul);
-    // We send only the chosen pages; the print system must not filter them again.
-    const QPrinter::PrintRange rozsah = tiskarna.printRange();
-    tiskarna.setPrintRange(QPrinter::AllPages);
-    int opakovani = 1;
-    if (tiskarna.supportsMultipleCopies()) {
-        tiskarna.setCopyCount(kopie);
+    // Copies left from an earlier job with more copies hold older pages: they go.
+    for (int k = int(soubory.size()) + 1; QFileInfo::exists(SouborTisku(adrInstalace, nahled.NazevSouboru, k)); ++k)
+        Soubory::Smaz(SouborTisku(adrInstalace, nahled.NazevSouboru, k));
+    return soubory;
+}
+
+TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
+                             const QString &adrInstalace, IDotaznik &dotaznik)
+{
+    TTiskovaUloha uloha{nahled.Titul, qMax(1, kopie), {}, {}};
+    if (!JeTiskarnaNainstalovana(tiskarna)) {
+        // Nothing to print on: each copy is kept as a file rather than the job dropped.
+        uloha.Soubory = UlozKopie(nahled, adrInstalace, od, doStrany, uloha.Kopii);
+        if (uloha.Soubory.isEmpty())
+            return uloha;
     } else {
-        tiskarna.setCopyCount(1);
-        opakovani = kopie;
+        tiskarna.setFullPage(true);
+        tiskarna.setDocName(nahled.Titul);
+        // We send only the chosen pages; the print system must not filter them again.
+        const QPrinter::PrintRange rozsah = tiskarna.printRange();
+        tiskarna.setPrintRange(QPrinter::AllPages);
+        int opakovani = 1;
+        if (tiskarna.supportsMultipleCopies()) {
+            tiskarna.setCopyCount(uloha.Kopii);
+        } else {
+            tiskarna.setCopyCount(1);
+            opakovani = uloha.Kopii;
+        }
+        const auto obnov = [&] {
+            tiskarna.setPrintRange(rozsah);
+            tiskarna.setCopyCount(uloha.Kopii);
+        };
+        try {
+            if (!nahled.TiskniStrany(tiskarna, od, doStrany, opakovani)) {
+                obnov();
+                return uloha;
+            }
+        } catch (...) {
+            obnov();
+            throw;
+        }
+        obnov();
+        uloha.Tiskarna = tiskarna.printerName();
     }
-    try {
-        nahled.TiskniStrany(tiskarna, od, doStrany, opakovani);
-    } catch (...) {
-        tiskarna.setPrintRange(rozsah);
-        throw;
-    }
-    tiskarna.setPrintRange(rozsah);
-    tiskarna.setCopyCount(kopie);
-    return QString();
+    DokonciTisk(uloha, dotaznik);
+    return uloha;
 }

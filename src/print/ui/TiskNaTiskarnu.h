@@ -1,25 +1,47 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class IDotaznik;
 class QPrinter;
 class TNahled;
+struct TOkrsekRefRec;
 
 // Whether the printer is a real installed printer (not a file, not a placeholder for
 // a system without printers).
 bool JeTiskarnaNainstalovana(const QPrinter &tiskarna);
 
-// Whether a job has somewhere to go: an installed printer, or a PDF file the user chose.
-bool MaKamTisknout(const QPrinter &tiskarna);
+// What one print job printed, how many copies and where to.
+struct TTiskovaUloha
+{
+    QString Dokument;    // the job's title
+    int Kopii = 1;
+    QString Tiskarna;    // the printer; empty when the copies were kept as files
+    QStringList Soubory; // without a printer: one PDF file per copy
+};
 
-// Sends recorded pages od..do to the printer as one job titled after the document,
-// each page mapped from the sheet's corner. A printer set to print into a file the
-// user chose writes that file. With no printer installed the pages go to a PDF named
-// after the job title in the installation's Tisk/ directory (created when missing),
-// and the user is told where; the path is returned (empty otherwise).
-QString VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
-                       const QString &adrInstalace, IDotaznik &dotaznik);
+// Every print job ends here, once: the user learns where files were kept.
+void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik);
 
-// The PDF file of a job printed without a printer.
-QString SouborTiskuBezTiskarny(const QString &adrInstalace, const QString &titul);
+// The name a document is kept under without a printer: what it is, the precinct and,
+// when it has one, the council type, so that no document replaces another one.
+QString NazevTisku(const QString &druh, const TOkrsekRefRec &okrsek);
+
+// The directory Tisk/ of the installation, where documents are kept without a printer.
+QString AdresarTisku(const QString &adrInstalace);
+
+// The PDF file of copy `kopie` of a document: Tisk/<name>.pdf for the first copy,
+// Tisk/<name>-<kopie>.pdf for the others, in the installation directory.
+QString SouborTisku(const QString &adrInstalace, const QString &nazev, int kopie);
+
+// Keeps recorded pages od..do as `kopie` PDF files named after the document
+// (TNahled::NazevSouboru) and removes the files left from an earlier job of more
+// copies. Returns the files, empty when there was nothing to print.
+QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int doStrany, int kopie);
+
+// Sends recorded pages od..do, `kopie` times, to an installed printer as one job titled
+// after the document, each page mapped from the sheet's corner; without one they are
+// kept as files (UlozKopie). Then DokonciTisk.
+TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
+                             const QString &adrInstalace, IDotaznik &dotaznik);

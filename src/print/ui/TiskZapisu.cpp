@@ -4,11 +4,8 @@
 #include "EChyba.h"
 #include "Nahled.h"
 #include "PreviewF.h"
-#include "Soubory.h"
 #include "TiskNaTiskarnu.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
@@ -45,16 +42,6 @@ void TiskniPrimo(TNahled &nahled, QPrinter &tiskarna, TZapis &zapis)
 
 } // namespace
 
-QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec &okrsek)
-{
-    // Each precinct and council type keeps its own files: printing one record must not
-    // replace the copies of another one.
-    const QString zaklad = u"KVT3-%1-%2-typ%3"_s.arg(okrsek.KodObce.trimmed())
-                               .arg(okrsek.CisloOkrsku)
-                               .arg(okrsek.TypZastup.trimmed());
-    return SouborTiskuBezTiskarny(adrInstalace, kopie <= 1 ? zaklad + u".pdf"_s : zaklad + u"-%1.pdf"_s.arg(kopie));
-}
-
 int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
                const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii, int pocetDnuVoleb,
                QWidget *rodic, const QDateTime &ted)
@@ -67,30 +54,21 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const Q
     zapis.Probeh();
     zapis.PocetListu = zapis.CisloListu - 1;
     nahled.Titul = TitulZapisu;
+    nahled.NazevSouboru = NazevTisku(u"KVT3"_s, data.AktOkrsek);
 
     if (!jenNahled) {
-        const int kopie = qMax(1, kopii);
-        if (MaKamTisknout(tiskarna)) {
-            for (int k = 1; k <= kopie; ++k)
+        TTiskovaUloha uloha{nahled.Titul, qMax(1, kopii), {}, {}};
+        if (JeTiskarnaNainstalovana(tiskarna)) {
+            for (int k = 1; k <= uloha.Kopii; ++k)
                 TiskniPrimo(nahled, tiskarna, zapis);
+            uloha.Tiskarna = tiskarna.printerName();
         } else {
-            // No printer: every copy is kept as a file, none is dropped.
-            QStringList soubory;
+            // No printer: every copy is kept as a file of its own, none is dropped.
             zapis.Primo = true;
             zapis.Probeh();
-            for (int k = 1; k <= kopie; ++k) {
-                const QString cesta = SouborKopieZapisu(adrInstalace, k, data.AktOkrsek);
-                UlozPdf(nahled, cesta);
-                soubory.append(QDir::toNativeSeparators(cesta));
-            }
-            // Copies left from an earlier job with more copies hold older data: they go.
-            for (int k = kopie + 1; k <= MaxKopiiZapisu; ++k)
-                Soubory::Smaz(SouborKopieZapisu(adrInstalace, k, data.AktOkrsek));
-            dotaznik.Informace(u"Tisk"_s, (soubory.size() == 1
-                                               ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
-                                               : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s)
-                                              + soubory.join(u'\n'));
+            uloha.Soubory = UlozKopie(nahled, adrInstalace, 1, nahled.Celkem(), uloha.Kopii);
         }
+        DokonciTisk(uloha, dotaznik);
         if (!nahledPoTisku)
             return zapis.PocetListu;
     }

@@ -13,15 +13,9 @@ class TNahled;
 // The record print job: a counting pass fixes the number of sheets, then each copy
 // (at least one) goes to the printer as one document titled "KVT3.pdf", then the
 // preview pass is shown modally when asked for (always with `jenNahled`). With no
-// printer installed each copy is kept as a PDF file in the installation's Tisk/
-// directory and the user is told where. Returns the number of sheets of one copy.
+// printer installed each copy is kept as a PDF file of its own in the installation's
+// Tisk/ directory, named after the precinct and council type (NazevTisku "KVT3"), and
+// the user is told where. Returns the number of sheets of one copy.
 int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
                const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii, int pocetDnuVoleb = 2,
                QWidget *rodic = nullptr, const QDateTime &ted = QDateTime::currentDateTime());
-
-// The copies dialog allows at most this many copies of the record.
-constexpr int MaxKopiiZapisu = 9;
-
-// The PDF files the copies of a job without a printer are kept in: one set per
-// precinct and council type.
-QString SouborKopieZapisu(const QString &adrInstalace, int kopie, const TOkrsekRefRec &okrsek);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian packages zelkovar_<version>_<arch>.deb (the programs, help, icon,
+# desktop entry, manual pages) and zelkovar-dbgsym_… (their debug information) into
+# balicek/, with Debian's hardening flags, and checks them with lintian and
+# desktop-file-validate. Install on a precinct PC with:
+#   sudo apt install ./balicek/zelkovar_<version>_<arch>.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+BUILD=${BUILD:-build-balicek}
+CIL=${CIL:-$PWD/balicek}
+# Debian's compiler and linker flags for packages, every hardening feature on.
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELKOVAR_TESTS=OFF >/dev/null
+cmake --build "$BUILD"
+rm -rf "$CIL"
+cpack --config "$BUILD/CPackConfig.cmake" -B "$CIL" >/dev/null
+rm -rf "$CIL/_CPack_Packages"
+
+echo
+echo "== lintian"
+lintian --fail-on error --display-level ">=warning" "$CIL"/*.deb
+echo "== desktop-file-validate"
+desktop-file-validate app/zelkovar.desktop
+echo
+for deb in "$CIL"/*.deb; do
+  echo "$deb: $(stat -c %s "$deb") B"
+done
+echo "Závislosti: $(dpkg-deb -f "$CIL"/zelkovar_*.deb Depends)"

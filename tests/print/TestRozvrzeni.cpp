@@ -1,0 +1,316 @@
+// The layout lint: every printout rendered for stress stations (every text at the
+// length its field allows, in wide letters with diacritics) and checked on the page
+// recorder's display list, word by word: every word inside the printable area, no two
+// words overlapping, no text below the smallest size, every value printed whole.
+#include "Protokol.h"
+#include "ScitaciArch.h"
+#include "UdajeZapisu.h"
+#include "Zapis.h"
+#include "ZkusebniStrana.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime Ted(QDate(2026, 10, 10), QTime(23, 59, 58, 999));
+
+// Wide letters with diacritics, broken into words of `slovo` characters (none when 0).
+QString Siroky(int delka, int slovo = 9, int posun = 0)
+{
+    static const QString pismena = u"ŽWMĚŠWČŘMŽŮWÁMĎŤŇÚŽWM"_s;
+    QString s;
+    for (int i = 0; s.size() < delka; ++i) {
+        if (slovo > 0 && i % (slovo + 1) == slovo && s.size() + 1 < delka)
+            s += u' ';
+        else
+            s += pismena.at((i + posun) % pismena.size());
+    }
+    return s;
+}
+
+// A station whose every text is as long as its field allows.
+struct TZatez : TUdajeZapisu
+{
+
+    explicit TZatez(int clenu)
+    {
+        Stanice.NazevObce = Siroky(40, 12);
+        Stanice.KodObce = u"599999"_s;
+        Stanice.CisloOkrsku = 99999;
+        Stanice.NazevOkresu = Siroky(25);
+        Stanice.DatumVoleb = u"23.09.2026 - 24.09.2026"_s;
+        Okrsek.KodObce = Stanice.KodObce;
+        Okrsek.CisloOkrsku = Stanice.CisloOkrsku;
+        Okrsek.TypZastup = u"2"_s;
+        Okrsek.NazevObce = Siroky(40, 0, 3);
+        Okrsek.NazevOkresu = Siroky(20, 0, 5);
+        Okrsek.NazevZast = Siroky(40, 14, 7);
+        Okrsek.CObvodu = u"12"_s; // a ward-divided municipality
+        Okrsek.JeObvod = u"A"_s;
+        Okrsek.PocetMandatu = u"99"_s;
+
+        TOkrsekRec &v = Vysledky->VetaT3;
+        v.Obec = 599999;
+        v.Okrsek = 99999;
+        v.T3KC_1 = 6;
+        v.TypZastup = 2;
+        v.ZapsOsoby = 99999;
+        v.VydObalky = 9999;
+        v.OdevzdObalky = 9999;
+        v.PlatneHlasy = 999999;
+        v.Pocet_VS = MaxStran;
+        v.Poc_VS_HL = MaxStran;
+        v.T3KC_2 = 999999;
+        Vysledky->VetaTS.KontrSoucetTS = 999999999999.0;
+        Ref->PocetStranSeznamu = MaxStran;
+        for (int k = 1; k <= MaxStran; ++k) {
+            const int kandidatu = k == 1 ? MaxKandidatu : (k * 37) % MaxKandidatu + 1;
+            Ref->SeznamStran[k].Nazev = Siroky(120, k % 3 == 0 ? 0 : 11, k);
+            Ref->SeznamStran[k].NazevZkr = Siroky(30, 10, k);
+            Ref->SeznamStran[k].PocetKand = QString::number(kandidatu);
+            Vysledky->StranyHL[k].PocHl = 99999 - k;
+            Vysledky->StranyHL[k].HLPoslKand = quint16(kandidatu);
+            for (int i = 1; i <= kandidatu; ++i) {
+                TKandidatRec &c = Ref->Kandidati[k][i];
+                c.Jmeno = Siroky(40, i % 2 ? 13 : 0, i);
+                c.Prijmeni = Siroky(30, 0, i + k);
+                c.Platnost = i % 9 == 0 ? u"N"_s : u"A"_s;
+                Vysledky->StranyHL[k].HlasyKand[i] = 9999;
+            }
+        }
+
+        THlasovaniRec &h = Hlasovani;
+        h.Zahajeno1 = h.Ukonceno1 = h.Zahajeno2 = h.Ukonceno2 = u"WWMŽW"_s;
+        h.Odroc = h.Prodl = h.Prerus = h.Stizn = h.Schranka = u"B"_s;
+        h.OdrocenoD = u"23.09.2026 - 24.09.2026"_s;
+        h.ProdlouzD = Siroky(23, 0);
+        h.PrerusD = Siroky(12, 0);
+        h.OdrocenoH = h.OdrocenoM = h.ProdlouzH = h.ProdlouzM = u"WM"_s;
+        h.PrerusOd = h.PrerusDo = u"WMŽWM"_s;
+        h.DuvodOdroc = Siroky(200, 0);
+        h.DuvodProdl = Siroky(200, 7, 2);
+        h.DuvodPrer = Siroky(160, 9, 4);
+        h.StizListu = u"WM"_s;
+        h.ClenuOVKC = u"40"_s;
+        h.ClenuOVKP = u"40"_s;
+        h.Ostatni = Siroky(200, 8, 1);
+        h.PoverPred = Siroky(200, 0, 6);
+        h.Zapisovat = Siroky(35, 12, 8);
+        for (int i = 1; i <= clenu; ++i)
+            Komise.append({Siroky(i % 2 ? 50 : 33, i % 3 ? 16 : 0, i)});
+
+        QList<TChybaInfo> texty;
+        for (int c = 1; c <= 99; ++c)
+            texty.append({c, u"P"_s, c % 2 ? Siroky(62, 0, c) : Siroky(62, 8, c)});
+        Ciselnik.NastavZaznamy(texty);
+        for (int k = 0; k <= MaxStran; ++k)
+            for (const int c : {6, 8, 12, 91, 93, 97, 99, 40})
+                Protokol.PridejChybu(k, c, Siroky(30, 0, k));
+    }
+
+    // The values the record must print whole (the candidates' names cut to 50).
+    QStringList HodnotyZapisu() const
+    {
+        const THlasovaniRec &h = Hlasovani;
+        QStringList v{Okrsek.NazevObce, Okrsek.NazevOkresu, Okrsek.NazevZast, Stanice.DatumVoleb,
+                      h.OdrocenoD, h.ProdlouzD, h.PrerusD, h.PrerusOd, h.PrerusDo, h.DuvodOdroc,
+                      h.DuvodProdl, h.DuvodPrer, h.Ostatni, h.PoverPred, h.Zapisovat};
+        for (const TKomise &k : Komise)
+            v.append(k.clen);
+        for (int k = 1; k <= MaxStran; ++k) {
+            v.append(Ref->SeznamStran[k].Nazev);
+            for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
+                v.append((Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+        }
+        return v;
+    }
+    QStringList HodnotyArchu() const
+    {
+        QStringList v{Okrsek.NazevZast, Stanice.NazevObce};
+        for (int k = 1; k <= MaxStran; ++k) {
+            v.append(Ref->SeznamStran[k].NazevZkr);
+            for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
+                v.append((Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+        }
+        return v;
+    }
+};
+
+struct TSlovo
+{
+    QRectF Box;
+    QString Text;
+    int Velikost = 0;
+    bool Vypln = false;
+};
+
+// A writing line: dots or underscores that a value may be written on.
+bool JeVypln(const QString &slovo)
+{
+    static const QRegularExpression vypln(u"^[._]+$"_s);
+    return vypln.match(slovo).hasMatch();
+}
+
+// The words of a page as a PDF shows them: each from its pen position over its advance,
+// from the text's top edge over the font's ascent and descent.
+QList<TSlovo> Slova(const TStrana &strana)
+{
+    static QImage mereni = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(3780);
+        i.setDotsPerMeterY(3780);
+        return i;
+    }();
+    QList<TSlovo> slova;
+    for (const TOperace &o : strana.Operace) {
+        if (o.Druh != TDruhOperace::Text)
+            continue;
+        const QFontMetricsF fm(o.Pismo.QtPismo(), &mereni);
+        static const QRegularExpression slovo(u"\\S+"_s);
+        for (auto it = slovo.globalMatch(o.Text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const qreal x = o.X1 + fm.horizontalAdvance(o.Text.left(m.capturedStart()));
+            const qreal w = fm.horizontalAdvance(m.captured());
+            slova.append({QRectF(x, o.Y1, w, fm.ascent() + fm.descent()), m.captured(), o.Pismo.Velikost,
+                          JeVypln(m.captured())});
+        }
+    }
+    return slova;
+}
+
+QString BezMezer(QString s)
+{
+    static const QRegularExpression pryc(u"[\\s._]"_s);
+    return s.remove(pryc);
+}
+
+// Checks every page of the recorder and counts the words checked; returns the first
+// fault found, empty when there is none.
+QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList &hodnoty, int &pocet)
+{
+    const QSize list = nahled.RozmerListu();
+    const QRectF plocha(TNahled::OkrajTiskarny, TNahled::OkrajTiskarny, list.width() - 2 * TNahled::OkrajTiskarny,
+                        list.height() - 2 * TNahled::OkrajTiskarny);
+    constexpr qreal Eps = 0.01;
+    QString vse;
+    for (int s = 1; s <= nahled.Celkem(); ++s) {
+        const QString kde = u"%1, list %2: "_s.arg(sestava).arg(s);
+        QList<TSlovo> slova = Slova(nahled.Strana(s));
+        pocet += int(slova.size());
+        for (const TOperace &o : nahled.Strana(s).Operace) {
+            if (o.Druh == TDruhOperace::Text) {
+                vse += o.Text;
+                // The footnote marks (size 15) are the smallest text the printouts have.
+                if (o.Pismo.Velikost < 15)
+                    return kde + u"„%1“ ve velikosti %2"_s.arg(o.Text).arg(o.Pismo.Velikost);
+            }
+        }
+        for (const TSlovo &w : slova) {
+            if (!plocha.adjusted(-Eps, -Eps, Eps, Eps).contains(w.Box))
+                return kde + u"„%1“ mimo tisknutelnou plochu (%2, %3 – %4, %5)"_s.arg(w.Text)
+                                 .arg(w.Box.left()).arg(w.Box.top()).arg(w.Box.right()).arg(w.Box.bottom());
+        }
+        std::sort(slova.begin(), slova.end(),
+                  [](const TSlovo &a, const TSlovo &b) { return a.Box.top() < b.Box.top(); });
+        for (qsizetype i = 0; i < slova.size(); ++i) {
+            const TSlovo &a = slova.at(i);
+            for (qsizetype j = i + 1; j < slova.size() && slova.at(j).Box.top() < a.Box.bottom() - Eps; ++j) {
+                const TSlovo &b = slova.at(j);
+                const QRectF spolecne = a.Box.intersected(b.Box);
+                if (spolecne.width() <= Eps || spolecne.height() <= Eps)
+                    continue;
+                // A value may stand on a writing line: written on it, so higher than it.
+                if ((a.Vypln && b.Box.top() < a.Box.top() - Eps) || (b.Vypln && a.Box.top() < b.Box.top() - Eps))
+                    continue;
+                return kde + u"„%1“ (%2, %3, velikost %4) přes „%5“ (%6, %7, velikost %8)"_s.arg(a.Text)
+                                 .arg(a.Box.left()).arg(a.Box.top()).arg(a.Velikost).arg(b.Text).arg(b.Box.left())
+                                 .arg(b.Box.top()).arg(b.Velikost);
+            }
+        }
+        vse += u'\n';
+    }
+    vse = BezMezer(vse);
+    for (const QString &h : hodnoty) {
+        if (!vse.contains(BezMezer(TTisk::BezMezerVpravo(h).trimmed())))
+            return sestava + u": hodnota „%1“ není vytištěna celá"_s.arg(h);
+    }
+    return {};
+}
+
+} // namespace
+
+class TestRozvrzeni : public QObject
+{
+    Q_OBJECT
+
+    int m_slov = 0;
+
+private slots:
+    void cleanupTestCase() { qInfo("Zkontrolováno slov: %d", m_slov); }
+
+    void zapis_data()
+    {
+        QTest::addColumn<int>("clenu");
+        QTest::addColumn<bool>("primo");
+        for (const int clenu : {13, 40})
+            for (const bool primo : {false, true})
+                QTest::addRow("%d clenu %s", clenu, primo ? "primo" : "nahled") << clenu << primo;
+    }
+    void zapis()
+    {
+        QFETCH(int, clenu);
+        QFETCH(bool, primo);
+        const TZatez z(clenu);
+        TNahled nahled;
+        TTisk t(nahled);
+        SestavZapis(t, z.Data(), 2, primo, Ted);
+        const QString zavada = Zavada(nahled, u"zápis"_s, z.HodnotyZapisu(), m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+    }
+
+    void ostatniSestavy_data()
+    {
+        QTest::addColumn<QString>("druh");
+        for (const char *druh : {"protokol", "arch-a4", "arch-a4-sirka", "arch-a3", "zkusebni"})
+            QTest::newRow(druh) << QString::fromLatin1(druh);
+    }
+    void ostatniSestavy()
+    {
+        QFETCH(QString, druh);
+        const TZatez z(40);
+        TNahled nahled;
+        TTisk t(nahled);
+        QStringList hodnoty;
+        if (druh == u"protokol") {
+            TiskProtokolu(t, z.Protokol, z.Vysledky->VetaT3, z.Stanice, z.Okrsek, Ted);
+            hodnoty = {z.Stanice.NazevObce};
+            for (qsizetype i = 0; i < z.Protokol.Pocet(); ++i)
+                hodnoty.append(z.Protokol.VratHlaskuParam(i));
+        } else if (druh == u"zkusebni") {
+            TZkusebniUdaje u;
+            u.DatumVoleb = Siroky(23, 0);
+            u.NazevSystemu = Siroky(60, 10);
+            u.Tiskarna = u"Tiskarna_v_kancelari_volebni_komise_s_velmi_dlouhym_nazvem_fronty_"_s + Siroky(60, 0);
+            u.Fonty = {u"Arial"_s, u"Arial CE"_s, u"Courier New"_s, u"Courier New CE"_s};
+            u.EmailPodpory = u"podpora.volebni.komise.s.velmi.dlouhou.adresou@"_s + Siroky(40, 0) + u".example"_s;
+            TiskZkusebniStrany(t, u, Ted);
+            hodnoty = {u.DatumVoleb, u.NazevSystemu, u.Tiskarna, u.EmailPodpory};
+        } else {
+            const int papir = druh == u"arch-a4-sirka" ? 0 : 1;
+            TiskScitacihoArchu(t, z.Stanice, z.Okrsek, *z.Ref, papir, druh == u"arch-a3" ? u"A3"_s : u"A4"_s, Ted);
+            hodnoty = z.HodnotyArchu();
+        }
+        const QString zavada = Zavada(nahled, druh, hodnoty, m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+    }
+};
+
+QTEST_MAIN(TestRozvrzeni)
+#include "TestRozvrzeni.moc"
