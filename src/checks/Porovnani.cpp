@@ -89,6 +89,14 @@ QList<TRozdil> PorovnejPorizeni(const TVysledky &prvni, const TVysledky &kontrol
 
 namespace {
 
+// The stored value of the difference's field in `v`.
+qint64 HodnotaRozdilu(const TVysledky &v, const TRozdil &r)
+{
+    if (r.Strana == 0)
+        return PoleII[r.PoleII].Cti(v.VetaT3);
+    return v.StranyHL[std::size_t(r.Strana)].HlasyKand[std::size_t(r.Kandidat)];
+}
+
 std::unique_ptr<TVysledky> NactiPrvni(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
     auto v = std::make_unique<TVysledky>();
@@ -114,13 +122,6 @@ void UzavriShodu(const TAdresare &adr, const TOkrsekRefRec &klic)
     Denik::Zapis(adr.AdrStanice, u"kontrolní pořízení: typ zastupitelstva %1 souhlasí s pořízenými daty"_s
                                      .arg(klic.TypZastup));
     KontrolniPorizeni::Smaz(adr, klic, u"shoda s pořízenými daty"_s);
-}
-
-qint64 HodnotaRozdilu(const TVysledky &v, const TRozdil &r)
-{
-    if (r.Strana == 0)
-        return PoleII[r.PoleII].Cti(v.VetaT3);
-    return v.StranyHL[std::size_t(r.Strana)].HlasyKand[std::size_t(r.Kandidat)];
 }
 
 void PrevezmiZvolene(TVysledky &v, const QList<TRozdil> &rozdily)

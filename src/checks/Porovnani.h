@@ -23,8 +23,6 @@ struct TRozdil
     qint64 Prvni = 0;
     qint64 Kontrolni = 0;
     std::optional<qint64> Zvoleno; // the value the commission chose
-
-    friend bool operator==(const TRozdil &, const TRozdil &) = default;
 };
 
 // Every typed field of the two entries that differs: the four counts of section II,
@@ -40,9 +38,6 @@ QList<TRozdil> PorovnejSUlozenymi(const TAdresare &adr, const TOkrsekRefRec &kli
 
 // The entries are equal: the journal records it and the control file goes.
 void UzavriShodu(const TAdresare &adr, const TOkrsekRefRec &klic);
-
-// The stored value of the difference's field in `v`.
-qint64 HodnotaRozdilu(const TVysledky &v, const TRozdil &r);
 
 // Writes every difference's chosen value into `v`. EChyba when one is undecided.
 void PrevezmiZvolene(TVysledky &v, const QList<TRozdil> &rozdily);

@@ -6,7 +6,6 @@
 #include "EChyba.h"
 #include "R_rozdily.h"
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
 
