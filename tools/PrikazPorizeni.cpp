@@ -15,6 +15,7 @@
 #include "Volby.h"
 #include "Zamek.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -67,6 +68,9 @@ class TZaloha
 public:
     void Pridej(const QString &cesta)
     {
+        // Something that is not a file is never ours to put back (nor to remove).
+        if (QFileInfo::exists(cesta) && !QFileInfo(cesta).isFile())
+            return;
         TStav stav{cesta, std::nullopt, Soubory::CasZmeny(cesta)};
         if (stav.cas >= 0)
             stav.obsah = Soubory::NactiSoubor(cesta, qint64(64) << 20);

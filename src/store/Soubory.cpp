@@ -205,7 +205,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
     QByteArray zaloha;
     if (::access(cilova.constData(), F_OK) == 0) {
         zaloha = docasna + ".old";
-        if (::link(cilova.constData(), zaloha.constData()) != 0)
+        if (Vlozena(KrokUkladani::Odkaz) || ::link(cilova.constData(), zaloha.constData()) != 0)
             zaloha.clear(); // file systems without hard links: no way back after rename
     }
     auto uklidZalohu = [&] {

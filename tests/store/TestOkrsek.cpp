@@ -479,6 +479,25 @@ private slots:
         QCOMPARE(radek.mid(59 + 2 * 323 + 84, 10), QByteArray("         0"));
     }
 
+    // The plain line never touches the disk: an intermediate file of older versions,
+    // even a symbolic link placed there, is never written through and goes.
+    void prostyRadekNikdyNaDisku()
+    {
+        QTemporaryDir venku;
+        const QString cil = venku.filePath(QStringLiteral("cizi"));
+        Zapis(cil, "cizí soubor");
+        QVERIFY(QFile::link(cil, m_adr.AdrStanice + QStringLiteral("data.temp")));
+        Zapis(m_adr.AdrStanice + QStringLiteral("data.comp"), "zbytek");
+        const TVysledky v = VzorovyOkrsek(3, 10, 1, 40);
+        UlozOkrsek(m_adr, Klic(), QStringLiteral("E"), v);
+        TVysledky zpet;
+        NactiOkrsek(m_adr, Klic(), QStringLiteral("E"), zpet);
+        QCOMPARE(zpet.StranyHL, v.StranyHL);
+        QCOMPARE(Obsah(cil), QByteArray("cizí soubor"));
+        QCOMPARE(SouboryStanice(), QStringList());
+        QVERIFY(!QFileInfo(m_adr.AdrStanice + QStringLiteral("data.temp")).isSymLink());
+    }
+
     void pravidloMazani_data()
     {
         QTest::addColumn<QStringList>("pred");

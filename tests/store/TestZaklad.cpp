@@ -166,6 +166,43 @@ private slots:
         QCOMPARE(zbytek.size(), predtimExistoval || novyZustava ? 1 : 0);
     }
 
+    // Directory sync and hard links as file systems give them: a directory that
+    // cannot be synced (EINVAL) does not fail a save, and without a second name of the
+    // old file a failed directory sync keeps the new, complete content.
+    void adresarBezSynchronizaceABezOdkazu_data()
+    {
+        QTest::addColumn<int>("odkaz");
+        QTest::addColumn<int>("fsyncAdresare");
+        QTest::addColumn<bool>("uspech");
+        QTest::addColumn<QByteArray>("zbyva");
+        QTest::newRow("EINVAL") << 0 << EINVAL << true << QByteArray("nová");
+        QTest::newRow("bez odkazu") << EPERM << 0 << true << QByteArray("nová");
+        QTest::newRow("bez odkazu, EIO") << EPERM << EIO << false << QByteArray("nová");
+        QTest::newRow("s odkazem, EIO") << 0 << EIO << false << QByteArray("stará");
+    }
+    void adresarBezSynchronizaceABezOdkazu()
+    {
+        QFETCH(int, odkaz);
+        QFETCH(int, fsyncAdresare);
+        QFETCH(bool, uspech);
+        QFETCH(QByteArray, zbyva);
+        QTemporaryDir dir;
+        const QString cesta = dir.filePath(QStringLiteral("OO500011.00001"));
+        Zapis(cesta, "stará");
+        Soubory::NastavPoruchu([=](KrokUkladani k) {
+            return k == KrokUkladani::Odkaz ? odkaz : k == KrokUkladani::FsyncAdresare ? fsyncAdresare : 0;
+        });
+        bool uspel = true;
+        try {
+            Soubory::UlozAtomicky(cesta, "nová");
+        } catch (const EChyba &) {
+            uspel = false;
+        }
+        QCOMPARE(uspel, uspech);
+        QCOMPARE(Obsah(cesta), zbyva);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
     void zapisDoAdresareJenProCteni()
     {
         if (geteuid() == 0)

@@ -112,6 +112,21 @@ private slots:
         QVERIFY(QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s)).contains(u"odstraněn starší soubor"_s));
     }
 
+    // porizeni writes all its files or none: a file it cannot replace (here KOMISE.RCD
+    // turned into a directory) puts every other file back as it was.
+    void porizeniVseNeboNic()
+    {
+        const QString komise = m_st + u"/data/KOMISE.RCD"_s;
+        QVERIFY(QFile::remove(komise));
+        QVERIFY(QDir().mkpath(komise + u"/plno"_s));
+        const QMap<QString, QByteArray> pred = Snimek(m_st);
+        const TBeh b = Spust({u"porizeni"_s, Porizeni(1013), m_st});
+        QCOMPARE(b.Kod, 1);
+        QVERIFY2(b.Chyby.contains(u"Nic nebylo uloženo"_s), qPrintable(b.Chyby));
+        QCOMPARE(Snimek(m_st), pred);
+        QCOMPARE(ZapsOsoby(Data(u"O"_s)), u"1012"_s);
+    }
+
     void druhyZapisovatelJeOdmitnut()
     {
         const QStringList zapisujici[] = {
