@@ -605,8 +605,10 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
     const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QStringList kopie;
     // The current file and a stale one of an interrupted save both go: left alone, the
-    // stale one would become current.
-    for (const QString &prefix : {AktualniPrefix(adr, klic), JinyPrefix(AktualniPrefix(adr, klic))}) {
+    // stale one would become current. So does a control entry ("K"): it re-typed data
+    // that no longer exist.
+    for (const QString &prefix :
+         {AktualniPrefix(adr, klic), JinyPrefix(AktualniPrefix(adr, klic)), QStringLiteral("K")}) {
         const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
         if (prefix.isEmpty() || !QFileInfo(cesta).isFile())
             continue;

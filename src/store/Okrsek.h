@@ -142,8 +142,8 @@ QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 // when there is none and the record stays empty.
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
 
-// Deleting entered data: moves the key's results files (the current one and a stale
-// one) into AdrData + "Zrusena/" under their names with the date and time appended,
+// Deleting entered data: moves the key's results files (the current one, a stale
+// one and the control entry) into AdrData + "Zrusena/" under their names with the date and time appended,
 // where the program never looks for data. Returns the paths of the kept copies.
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 

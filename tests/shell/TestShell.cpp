@@ -430,6 +430,8 @@ private slots:
         QTest::newRow("zadna data") << QStringList{} << 0 << QList<int>{}
                                     << QStringList{u"Data nejsou pořízena!"_s} << QStringList{};
         // A stale file of an interrupted save goes too: it would become current.
+        QTest::newRow("O a kontrolni porizeni") << QStringList{u"O1"_s, u"K1"_s} << 0 << QList<int>{1}
+                                                << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
         QTest::newRow("O i E: obe") << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
                                     << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
         QTest::newRow("typ 2 necha typ 1") << QStringList{u"O1"_s, u"E2"_s} << 2 << QList<int>{1}
