@@ -69,7 +69,7 @@ echo "  exportované soubory (pro předání na přebírací místo):"
 for F in "$CESTA"/Export/*; do echo "    $F"; done
 echo "  zápisy k podpisu:   $CESTA/Tisk/zapis-typ1.pdf, $CESTA/Tisk/zapis-typ2.pdf"
 echo "  obsah exportu:      $NASTROJ precti SOUBOR --pole"
-echo "  deník událostí:     $CESTA/DENIK.TXT (uložení, kontroly, exporty s SHA-256)"
+echo "  deník událostí:     $CESTA/DENIK.TXT (uložení, kontroly, exporty se SHA-256)"
 echo
 echo "Program samotný potřebuje obrazovku. Spustíte jej na ploše příkazem:"
 echo "  $DEMO/zelkovar"
