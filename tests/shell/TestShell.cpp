@@ -116,6 +116,24 @@ QString SouborVysledku(const QString &adrData, const QString &prefix, int typ)
     return adrData + prefix + (typ == 1 ? u"O"_s : u"C"_s) + u"598761.00003"_s;
 }
 
+// A one-type station with a stored "O" file of type 1; returns that file.
+QString StaniceSDaty(const QString &adr)
+{
+    Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+    const QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
+    Instalace::ZapisSoubor(o, "data");
+    return o;
+}
+
+// The first line of each message, the text the menu's boxes start with.
+QStringList PrvniRadky(const QStringList &texty)
+{
+    QStringList radky;
+    for (const QString &t : texty)
+        radky.append(t.section(u'\n', 0, 0));
+    return radky;
+}
+
 bool Existuje(const QString &cesta)
 {
     return QFileInfo::exists(cesta);
@@ -383,9 +401,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString adr = dir.path() + u'/';
-        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
-        const QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
-        Instalace::ZapisSoubor(o, "data");
+        const QString o = StaniceSDaty(adr);
         TProgram program(std::make_unique<TDotaznikOkna>());
         TKV_menu okno(program, dir.path(), {});
         okno.findChild<QTimer *>(u"Timer"_s)->stop();
@@ -464,9 +480,7 @@ private slots:
         else
             beh.Akce(u"zrusdataT"_s + QString::number(typ) + u"MI"_s)->trigger();
 
-        QStringList prvniRadky;
         for (const TZprava &z : beh.Dotaznik->Zpravy) {
-            prvniRadky.append(z.Text.section(u'\n', 0, 0));
             QCOMPARE(z.Titulek, u"Rušení dat"_s);
             QCOMPARE(int(z.Ikona), int(z.AnoNe ? TIkona::Otazka : TIkona::Informace));
             if (z.AnoNe) {
@@ -475,7 +489,7 @@ private slots:
                 QVERIFY2(z.Text.contains(u"typ zastupitelstva %1"_s.arg(qMax(typ, 1))), qPrintable(z.Text));
             }
         }
-        QCOMPARE(prvniRadky, texty);
+        QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()), texty);
         QCOMPARE(beh.Dotaznik->ZbyvaOdpovedi(), 0);
         // What was deleted is kept, byte for byte, where the program never reads data.
         const QStringList uschovane = QDir(data + u"Zrusena"_s).entryList(QDir::Files);
@@ -496,9 +510,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString adr = dir.path() + u'/';
-        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
-        const QString soubor = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
-        Instalace::ZapisSoubor(soubor, "data");
+        const QString soubor = StaniceSDaty(adr);
         // Make the file undeletable: an immutable file, or a read-only directory.
         bool neodstranitelny = QProcess::execute(u"chattr"_s, {u"+i"_s, soubor}) == 0;
         if (!neodstranitelny && ::geteuid() != 0)
@@ -514,10 +526,7 @@ private slots:
         beh.Zobraz();
         beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
         beh.Akce(u"ZrusitData_MI"_s)->trigger();
-        QStringList prvniRadky;
-        for (const QString &t : beh.Dotaznik->Texty())
-            prvniRadky.append(t.section(u'\n', 0, 0));
-        QCOMPARE(prvniRadky, QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
+        QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()), QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Informace));
         QVERIFY(Existuje(soubor));
     }
