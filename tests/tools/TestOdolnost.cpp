@@ -190,7 +190,7 @@ private slots:
         const QString denik = QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s));
         for (const QString &udalost : {u"porizeni\\[\\d+\\] uložení: EO598761"_s, u"kontrola\\[\\d+\\] kontrola: typ zastupitelstva 1"_s,
                                        u"kontrola\\[\\d+\\] uložení: OO598761"_s,
-                                       u"export\\[\\d+\\] export: .*OO598761.00003, 636 B, SHA-256 "_s + sha})
+                                       u"export\\[\\d+\\] export: .*OO598761.00003, %1 B, SHA-256 "_s.arg(Obsah(soubor).size()) + sha})
             QVERIFY2(denik.contains(QRegularExpression(udalost)), qPrintable(udalost));
     }
 };
