@@ -23,7 +23,8 @@ výstup, na otázky odpovídá „Ne“ a skončí, nelze-li stanici načíst.
 TPrikazovyRadek RozeberPrikazovyRadek(const QStringList &argumenty)
 {
     QCommandLineParser parser;
-    const QCommandLineOption instalace(QStringLiteral("instalace"), QString(), QStringLiteral("ADRESÁŘ"));
+    const QCommandLineOption instalace(QStringLiteral("instalace"), QString(),
+                                       QStringLiteral("ADRESÁŘ"));
     const QCommandLineOption napoveda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption verze(QStringLiteral("version"));
     parser.addOptions({instalace, napoveda, verze});
@@ -36,8 +37,9 @@ TPrikazovyRadek RozeberPrikazovyRadek(const QStringList &argumenty)
             radek.Chyba = QStringLiteral("volba --instalace potřebuje adresář");
         } else {
             const QString &jmeno = nezname.constFirst();
-            radek.Chyba = QStringLiteral("neznámá volba „%1%2“")
-                              .arg(jmeno.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), jmeno);
+            radek.Chyba =
+                QStringLiteral("neznámá volba „%1%2“")
+                    .arg(jmeno.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), jmeno);
         }
         return radek;
     }

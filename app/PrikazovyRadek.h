@@ -7,7 +7,13 @@
 // exists, so that --help and --version answer without a screen.
 struct TPrikazovyRadek
 {
-    enum class TUkol { Spustit, Napoveda, Verze, Chyba };
+    enum class TUkol
+    {
+        Spustit,
+        Napoveda,
+        Verze,
+        Chyba
+    };
     TUkol Ukol = TUkol::Spustit;
     QString Instalace;     // --instalace: the installation directory; empty: the program's own
     QStringList Parametry; // the plain parameters (the station's subdirectory P of data/)

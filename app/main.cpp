@@ -4,8 +4,8 @@
 #include "DotaznikOkna.h"
 #include "JedinaInstance.h"
 #include "KV_menu.h"
-#include "Preklady.h"
 #include "Ochrana.h"
+#include "Preklady.h"
 #include "PrikazovyRadek.h"
 #include "Program.h"
 #include "Umisteni.h"
@@ -35,7 +35,9 @@ int main(int argc, char *argv[])
         std::fputs("zelkovar " ZELKOVAR_VERZE "\n", stdout);
         return 0;
     case TPrikazovyRadek::TUkol::Chyba:
-        std::fputs(("zelkovar: "_L1 + radek.Chyba + " (viz zelkovar --help)\n"_L1).toUtf8().constData(), stderr);
+        std::fputs(
+            ("zelkovar: "_L1 + radek.Chyba + " (viz zelkovar --help)\n"_L1).toUtf8().constData(),
+            stderr);
         return 2;
     case TPrikazovyRadek::TUkol::Spustit:
         break;
@@ -82,11 +84,13 @@ int main(int argc, char *argv[])
     try {
         naInstalaci.emplace(adrStanice, TZamek::TDruh::Program);
     } catch (const EZamceno &e) {
-        program.Dotaznik().Zobraz({TIkona::Zadna, u"Zelkovar"_s, u"Aplikace již spuštěna !!!\n\n"_s + e.zprava(), false});
+        program.Dotaznik().Zobraz(
+            {TIkona::Zadna, u"Zelkovar"_s, u"Aplikace již spuštěna !!!\n\n"_s + e.zprava(), false});
         return 1;
     } catch (const EChyba &) {
     }
-    Denik::NastavHlaseni([&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
+    Denik::NastavHlaseni(
+        [&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
     // A station directory that is not there is reported by the first show; no journal then.
     const bool sDenikem = QFileInfo(adrStanice).isDir();
     if (sDenikem) {

@@ -42,8 +42,8 @@ struct TMaximalni
     int vybrano = 5;
     bool dataOK = false, kontrolyOK = false, exportOK = false;
     TDotaznikFronta dotaznik;
-    TKontrolniBeh beh{dotaznik, adr,  stanice, akt, ref, v, hl, komise, prot, stav, typ, vybrano, dataOK,
-                      kontrolyOK, exportOK, {}};
+    TKontrolniBeh beh{dotaznik, adr,  stanice, akt,     ref,    v,          hl,       komise,
+                      prot,     stav, typ,     vybrano, dataOK, kontrolyOK, exportOK, {}};
 };
 
 // Loading every file, all checks and the station update, as the menu runs it.

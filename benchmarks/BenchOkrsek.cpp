@@ -83,8 +83,8 @@ BENCHMARK(BM_Zasifruj)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // CPU part of a load: Base64, cipher, inflate and parse.
 void BM_NactiVPameti(benchmark::State &state)
 {
-    const QByteArray ulozeny =
-        Ochrana::Zasifruj(Ochrana::Zabal(SestavRadek(NejvetsiOkrsek(int(state.range(0))), true)), Klic);
+    const QByteArray ulozeny = Ochrana::Zasifruj(
+        Ochrana::Zabal(SestavRadek(NejvetsiOkrsek(int(state.range(0))), true)), Klic);
     const QString nazev = QStringLiteral("bench");
     TVysledky v;
     for (auto _ : state) {

@@ -115,9 +115,8 @@ long SpickaPametiKiB()
 void PripravInstalaci()
 {
     QProcess nastroj;
-    nastroj.start(QStringLiteral(NASTROJ),
-                  {QStringLiteral("stanice"), QStringLiteral(DEMO_POPIS), Instalace->path(),
-                   QStringLiteral("--prepsat")});
+    nastroj.start(QStringLiteral(NASTROJ), {QStringLiteral("stanice"), QStringLiteral(DEMO_POPIS),
+                                            Instalace->path(), QStringLiteral("--prepsat")});
     if (!nastroj.waitForFinished(60000) || nastroj.exitCode() != 0) {
         std::fprintf(stderr, "cannot prepare the demo installation: %s\n",
                      nastroj.readAllStandardError().constData());
@@ -140,8 +139,9 @@ int main(int argc, char **argv)
     QTemporaryDir instalace;
     // The lock lives in the user's runtime directory, a tmpfs on a desktop; measure
     // on one too when there is one.
-    QTemporaryDir beh(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/zelkovar-bench-XXXXXX")
-                                                               : QString());
+    QTemporaryDir beh(QDir(QStringLiteral("/dev/shm")).exists()
+                          ? QStringLiteral("/dev/shm/zelkovar-bench-XXXXXX")
+                          : QString());
     Instalace = &instalace;
     Beh = &beh;
     PripravInstalaci();
@@ -153,7 +153,8 @@ int main(int argc, char **argv)
     const double zelkovar = Median(CasyZelkovar);
     const double prazdne = Median(CasyPrazdne);
     if (zelkovar > 0 && prazdne > 0) {
-        std::printf("start (medián): zelkovar %.1f ms, prázdné QMainWindow %.1f ms, poměr %.2f (limit 1.50)\n",
+        std::printf("start (medián): zelkovar %.1f ms, prázdné QMainWindow %.1f ms, poměr %.2f "
+                    "(limit 1.50)\n",
                     zelkovar * 1e3, prazdne * 1e3, zelkovar / prazdne);
     }
     // Any window that shows text pays for the font set-up that the empty one skips.

@@ -2,8 +2,8 @@
 // with --text the same window with one menu and one line of text.
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <cstdio>

@@ -33,7 +33,8 @@ struct TData : TUdajeZapisu
         v.Pocet_VS = MaxStran;
         Ref->PocetStranSeznamu = MaxStran;
         for (int k = 1; k <= MaxStran; ++k) {
-            Ref->SeznamStran[k].Nazev = u"Sdružení nezávislých kandidátů a místních patriotů číslo %1"_s.arg(k);
+            Ref->SeznamStran[k].Nazev =
+                u"Sdružení nezávislých kandidátů a místních patriotů číslo %1"_s.arg(k);
             Ref->SeznamStran[k].PocetKand = QString::number(MaxKandidatu);
             for (int i = 1; i <= MaxKandidatu; ++i) {
                 TKandidatRec &c = Ref->Kandidati[k][i];

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString nazev = QStringLiteral("fuzz");
     QByteArray obsah;
     try {
-        const QByteArray kontejner = Ochrana::Desifruj(ulozeny, QByteArray(Ochrana::KlicOkrsku), nazev);
+        const QByteArray kontejner =
+            Ochrana::Desifruj(ulozeny, QByteArray(Ochrana::KlicOkrsku), nazev);
         obsah = Ochrana::Rozbal(kontejner, nazev);
     } catch (const EChyba &) {
         // Most inputs die here; parse the raw bytes too so the parser is reached.

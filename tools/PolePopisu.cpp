@@ -30,7 +30,8 @@ QString Pozadavek(const TTvarPole &t)
     for (const QString &h : t.Hodnoty)
         moznosti.append(h.isEmpty() ? QStringLiteral("prázdné") : QStringLiteral("„%1“").arg(h));
     const QString posledni = moznosti.takeLast();
-    return moznosti.isEmpty() ? posledni : moznosti.join(u", ") + QStringLiteral(" nebo ") + posledni;
+    return moznosti.isEmpty() ? posledni
+                              : moznosti.join(u", ") + QStringLiteral(" nebo ") + posledni;
 }
 
 bool MaTvar(const TTvarPole &t, const QString &hodnota)

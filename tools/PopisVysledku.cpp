@@ -62,7 +62,8 @@ void HlasyStran(const QJsonValue &hodnota, const TReference &ref, TVysledky &v, 
 
 } // namespace
 
-TPorizeniTypu VysledkyZPopisu(const QJsonValue &hodnota, const QString &kde, const TStaniceNastroje &st)
+TPorizeniTypu VysledkyZPopisu(const QJsonValue &hodnota, const QString &kde,
+                              const TStaniceNastroje &st)
 {
     if (!hodnota.isObject())
         throw EChyba(u"%1 musí být objekt."_s.arg(kde));

@@ -18,4 +18,5 @@ struct TPorizeniTypu
 // Reads one entry of the description's "vysledky" (`kde` names it in errors): the
 // typed counts and votes, checked against the station's reference data, with every
 // derived value computed as the entry window computes it. A bad entry: EChyba.
-TPorizeniTypu VysledkyZPopisu(const QJsonValue &hodnota, const QString &kde, const TStaniceNastroje &st);
+TPorizeniTypu VysledkyZPopisu(const QJsonValue &hodnota, const QString &kde,
+                              const TStaniceNastroje &st);

@@ -81,11 +81,13 @@ int PrikazExport(const QStringList &argumenty)
 
     // The target is checked before anything changes: a mistyped path must not become
     // a new directory that the export silently lands in.
-    const QString adresar =
-        cil.isEmpty() ? Soubory::NajdiAdresar(st->Adresare.AdrInstalace, u"Export"_s)
-                      : QDir(cil).absolutePath() + u'/';
+    const QString adresar = cil.isEmpty()
+                                ? Soubory::NajdiAdresar(st->Adresare.AdrInstalace, u"Export"_s)
+                                : QDir(cil).absolutePath() + u'/';
     if (!cil.isEmpty() && !QFileInfo(adresar).isDir()) {
-        VypisChybu(u"export: cílový adresář %1 neexistuje (připojte zařízení, nebo adresář vytvořte)"_s.arg(adresar));
+        VypisChybu(
+            u"export: cílový adresář %1 neexistuje (připojte zařízení, nebo adresář vytvořte)"_s
+                .arg(adresar));
         return KodChyba;
     }
 
@@ -114,8 +116,9 @@ int PrikazExport(const QStringList &argumenty)
         return KodChyba;
     }
     const int typZastup = CisloNeboNula(*zvoleny);
-    const TExportSouboru vysledek = KopirujSoubor(k.adresare, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku,
-                                                  typZastup, ZarizeniAdresare(adresar));
+    const TExportSouboru vysledek =
+        KopirujSoubor(k.adresare, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup,
+                      ZarizeniAdresare(adresar));
     ZapisStavExportu(k.adresare.AdrStanice, typZastup, u"A"_s, k.stanice);
     Vypis(u"Exportováno: %1\nSHA-256: %2\n"_s.arg(vysledek.Cesta, vysledek.Sha256));
     return KodUspech;

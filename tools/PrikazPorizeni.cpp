@@ -85,8 +85,8 @@ public:
             try {
                 if (!it->obsah) {
                     Soubory::Smaz(it->cesta);
-                } else if (Soubory::CasZmeny(it->cesta) != it->cas
-                           || Soubory::NactiSoubor(it->cesta, qint64(64) << 20) != *it->obsah) {
+                } else if (Soubory::CasZmeny(it->cesta) != it->cas ||
+                           Soubory::NactiSoubor(it->cesta, qint64(64) << 20) != *it->obsah) {
                     Soubory::UlozAtomicky(it->cesta, *it->obsah, it->cas);
                 }
             } catch (const EChyba &e) {
@@ -100,9 +100,10 @@ public:
     [[noreturn]] void ObnovAVyhod(const EChyba &e) const
     {
         const QString navrat = Obnov();
-        throw EChyba(e.zprava() + u"\n"_s
-                     + (navrat.isEmpty() ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
-                                         : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
+        throw EChyba(e.zprava() + u"\n"_s +
+                     (navrat.isEmpty()
+                          ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
+                          : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
     }
 
 private:
@@ -129,7 +130,8 @@ int UlozKontrolni(const TAdresare &adr, const std::vector<TPorizeniTypu> &typy)
         zaloha.ObnovAVyhod(e);
     }
     for (const TPorizeniTypu &t : typy)
-        Vypis(u"Uloženo kontrolní pořízení: %1\n"_s.arg(KontrolniPorizeni::JmenoSouboru(adr, t.Klic)));
+        Vypis(u"Uloženo kontrolní pořízení: %1\n"_s.arg(
+            KontrolniPorizeni::JmenoSouboru(adr, t.Klic)));
     return KodUspech;
 }
 

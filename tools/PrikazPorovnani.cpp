@@ -47,8 +47,8 @@ int PrikazPorovnej(const QStringList &argumenty)
                                   argumenty);
     if (v.Konec)
         return *v.Konec;
-    const QJsonObject popis =
-        NactiPopis(v.Volne.at(0), u"Popis pořízení"_s, {u"hlasovani"_s, u"komise"_s, u"vysledky"_s});
+    const QJsonObject popis = NactiPopis(v.Volne.at(0), u"Popis pořízení"_s,
+                                         {u"hlasovani"_s, u"komise"_s, u"vysledky"_s});
     std::optional<TStaniceNastroje> st =
         OtevriStanici(u"porovnej"_s, v.Volne.at(1), v.Hodnota(u"--podadresar"_s));
     if (!st)
@@ -74,12 +74,14 @@ int PrikazPorovnej(const QStringList &argumenty)
         NajdiOkrsek(st->Adresare, klic);
         NactiStrany(st->Adresare, klic, *ref);
         NactiKandidaty(st->Adresare, klic, *ref);
-        const QList<TRozdil> rozdily = PorovnejSUlozenymi(st->Adresare, klic, *ref, *kontrolni.Vysledky);
+        const QList<TRozdil> rozdily =
+            PorovnejSUlozenymi(st->Adresare, klic, *ref, *kontrolni.Vysledky);
         QString vystup;
         for (const TRozdil &r : rozdily)
             vystup += u"%1\t%2\t%3\n"_s.arg(r.Pole).arg(r.Prvni).arg(r.Kontrolni);
         Vypis(vystup);
         return rozdily.isEmpty() ? KodUspech : KodRozdily;
     }
-    throw EChyba(u"Popis pořízení neobsahuje ve „vysledky“ výsledky typu zastupitelstva %1."_s.arg(*typ));
+    throw EChyba(
+        u"Popis pořízení neobsahuje ve „vysledky“ výsledky typu zastupitelstva %1."_s.arg(*typ));
 }

@@ -38,10 +38,12 @@ QByteArray Klic()
 
 int PrikazPrecti(const QStringList &argumenty)
 {
-    const TVolby volby = RozeberVolby(
-        {QStringLiteral("precti"), NapovedaPrecti, {QStringLiteral("SOUBOR")}, {},
-         {QStringLiteral("--pole"), QStringLiteral("--sha256")}},
-        argumenty);
+    const TVolby volby = RozeberVolby({QStringLiteral("precti"),
+                                       NapovedaPrecti,
+                                       {QStringLiteral("SOUBOR")},
+                                       {},
+                                       {QStringLiteral("--pole"), QStringLiteral("--sha256")}},
+                                      argumenty);
     if (volby.Konec)
         return *volby.Konec;
     const QString cesta = volby.Volne.first();
@@ -49,7 +51,8 @@ int PrikazPrecti(const QStringList &argumenty)
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
     if (volby.Ma(QStringLiteral("--sha256"))) {
         // The file as it lies, to compare with the sum on the handover note.
-        Vypis(QString::fromLatin1(QCryptographicHash::hash(ulozeny, QCryptographicHash::Sha256).toHex()) +
+        Vypis(QString::fromLatin1(
+                  QCryptographicHash::hash(ulozeny, QCryptographicHash::Sha256).toHex()) +
               QStringLiteral("  ") + cesta + u'\n');
         return KodUspech;
     }
@@ -77,9 +80,12 @@ int PrikazPrecti(const QStringList &argumenty)
 
 int PrikazZapis(const QStringList &argumenty)
 {
-    const TVolby v = RozeberVolby(
-        {QStringLiteral("zapis"), NapovedaZapis, {QStringLiteral("RADEK.txt"), QStringLiteral("SOUBOR")}, {}, {}},
-        argumenty);
+    const TVolby v = RozeberVolby({QStringLiteral("zapis"),
+                                   NapovedaZapis,
+                                   {QStringLiteral("RADEK.txt"), QStringLiteral("SOUBOR")},
+                                   {},
+                                   {}},
+                                  argumenty);
     if (v.Konec)
         return *v.Konec;
     const QString vstup = v.Volne.at(0);

@@ -226,7 +226,8 @@ QByteArray SeStavemExportu(const QByteArray &nova, const TAdresare &adr)
         const QString &puvodni = typ == 1 ? stara.Stav1 : stara.Stav2;
         if (stav != puvodni && MaVysledky(adr, klic)) {
             stav = puvodni;
-            Vypis(QStringLiteral("Stav exportu typu %1 zůstává „%2“: jeho data v instalaci zůstávají.\n")
+            Vypis(QStringLiteral(
+                      "Stav exportu typu %1 zůstává „%2“: jeho data v instalaci zůstávají.\n")
                       .arg(typ)
                       .arg(puvodni));
         }
@@ -260,24 +261,21 @@ int PrikazStanice(const QStringList &argumenty)
     QByteArray stanice =
         Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"), TvarStanice,
                 [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
-    const QByteArray okrsky =
-        Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
-               [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
+    const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
+                                     [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
     const QByteArray strany =
         Soubor(popis, QStringLiteral("strany"), true, TvarStrany,
                [](TPolePopisu &p) { return ZakodujStranu(Texty<TStranaRec>(p)); });
     const QByteArray kandidati =
         Soubor(popis, QStringLiteral("kandidati"), true, TvarKandidata,
                [](TPolePopisu &p) { return ZakodujKandidata(Texty<TKandidatRec>(p)); });
-    const QByteArray volici =
-        Soubor(popis, QStringLiteral("volici"), true, TvarVolicu,
-               [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
+    const QByteArray volici = Soubor(popis, QStringLiteral("volici"), true, TvarVolicu,
+                                     [](TPolePopisu &p) { return ZakodujVoliceRef(Volici(p)); });
     // Without texts of its own the station gets the program's catalogue.
-    const QByteArray chyby =
-        popis.contains(QStringLiteral("chyby"))
-            ? Soubor(popis, QStringLiteral("chyby"), true, {},
-                     [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
-            : VlastniCiselnik();
+    const QByteArray chyby = popis.contains(QStringLiteral("chyby"))
+                                 ? Soubor(popis, QStringLiteral("chyby"), true, {},
+                                          [](TPolePopisu &p) { return ZakodujChybu(Chyba(p)); })
+                                 : VlastniCiselnik();
 
     // Directories are found whatever their letter case, as the program finds them.
     const QString cil = QDir(volne.at(1)).absolutePath() + u'/';
@@ -333,7 +331,8 @@ int PrikazStanice(const QStringList &argumenty)
     Vypis(QStringLiteral("Zástupce stanice: %1\n").arg(vInstalaci));
     if (naPlochu) {
         const QStringList uzivatel = ZapisSpoustecUzivateli(spoustec);
-        Vypis(QStringLiteral("Na ploše: %1\nV nabídce aplikací: %2\n").arg(uzivatel.at(0), uzivatel.at(1)));
+        Vypis(QStringLiteral("Na ploše: %1\nV nabídce aplikací: %2\n")
+                  .arg(uzivatel.at(0), uzivatel.at(1)));
     }
     return KodUspech;
 }

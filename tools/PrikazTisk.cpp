@@ -107,7 +107,8 @@ QtMessageHandler g_predchoziHlaseni = nullptr;
 
 // Outside a desktop session (a root shell, a service) the GUI application warns, in
 // English, that it picks a runtime directory itself; printing to PDF needs none.
-void BezHlaseniOBehovemAdresari(QtMsgType typ, const QMessageLogContext &kontext, const QString &text)
+void BezHlaseniOBehovemAdresari(QtMsgType typ, const QMessageLogContext &kontext,
+                                const QString &text)
 {
     if (!text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
         g_predchoziHlaseni(typ, kontext, text);
@@ -145,7 +146,8 @@ int PrikazTisk(const QStringList &argumenty)
     }
     // Printing names a file; it does not make directories up from a typo.
     if (!QFileInfo(QFileInfo(pdf).absolutePath()).isDir()) {
-        VypisChybu(u"tisk: adresář %1 pro soubor PDF neexistuje"_s.arg(QFileInfo(pdf).absolutePath()));
+        VypisChybu(
+            u"tisk: adresář %1 pro soubor PDF neexistuje"_s.arg(QFileInfo(pdf).absolutePath()));
         return KodChyba;
     }
     const QString druh = v.Volne.at(1);

@@ -93,32 +93,34 @@ QString VytvorAdresar(const QString &cesta)
 } // namespace
 
 TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
-                         const QString &instalace, const QString &podadresar,
-                         const QString &ikona)
+                         const QString &instalace, const QString &podadresar, const QString &ikona)
 {
-    QString nazev = QStringLiteral("Zelkovar – %1, okrsek %2").arg(stanice.NazevObce.trimmed())
+    QString nazev = QStringLiteral("Zelkovar – %1, okrsek %2")
+                        .arg(stanice.NazevObce.trimmed())
                         .arg(stanice.CisloOkrsku);
-    QString exec = Argument(program) + QStringLiteral(" --instalace ") + Argument(QDir(instalace).absolutePath());
-    QString jmeno = QStringLiteral("zelkovar-%1-%2").arg(CastJmena(stanice.KodObce)).arg(stanice.CisloOkrsku);
+    QString exec = Argument(program) + QStringLiteral(" --instalace ") +
+                   Argument(QDir(instalace).absolutePath());
+    QString jmeno =
+        QStringLiteral("zelkovar-%1-%2").arg(CastJmena(stanice.KodObce)).arg(stanice.CisloOkrsku);
     if (!podadresar.isEmpty()) {
         nazev += QStringLiteral(" (%1)").arg(podadresar);
         // After "--": a name that starts with a dash is still the parameter.
         exec += QStringLiteral(" -- ") + Argument(podadresar);
         jmeno += u'-' + CastJmena(podadresar);
     }
-    const QString text =
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Version=1.4\n"
-                       "Name=%1\n"
-                       "Comment=Pořízení dat okrskovou volební komisí\n"
-                       "Exec=%2\n"
-                       "Path=%3\n"
-                       "Icon=%4\n"
-                       "Terminal=false\n"
-                       "Categories=Office;\n"
-                       "StartupWMClass=zelkovar\n")
-            .arg(Hodnota(nazev), Hodnota(exec), Hodnota(QDir(instalace).absolutePath()), Hodnota(ikona));
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Version=1.4\n"
+                                        "Name=%1\n"
+                                        "Comment=Pořízení dat okrskovou volební komisí\n"
+                                        "Exec=%2\n"
+                                        "Path=%3\n"
+                                        "Icon=%4\n"
+                                        "Terminal=false\n"
+                                        "Categories=Office;\n"
+                                        "StartupWMClass=zelkovar\n")
+                             .arg(Hodnota(nazev), Hodnota(exec),
+                                  Hodnota(QDir(instalace).absolutePath()), Hodnota(ikona));
     return {jmeno + QStringLiteral(".desktop"), text.toUtf8()};
 }
 
@@ -126,9 +128,9 @@ QString ZapisSpoustec(const TSpoustec &spoustec, const QString &adresar)
 {
     const QString cesta = QDir(VytvorAdresar(adresar)).filePath(spoustec.Jmeno);
     Soubory::UlozAtomicky(cesta, spoustec.Obsah);
-    QFile::setPermissions(cesta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                     | QFile::ExeOther);
+    QFile::setPermissions(cesta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                     QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                     QFile::ExeOther);
     return cesta;
 }
 
@@ -139,7 +141,7 @@ QStringList ZapisSpoustecUzivateli(const TSpoustec &spoustec)
         plocha = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QString naPlose = ZapisSpoustec(spoustec, plocha);
     OznacDuveryhodny(naPlose, spoustec.Obsah);
-    const QString vNabidce =
-        ZapisSpoustec(spoustec, QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
+    const QString vNabidce = ZapisSpoustec(
+        spoustec, QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
     return {naPlose, vNabidce};
 }

@@ -18,8 +18,7 @@ struct TSpoustec
 // `podadresar`: the station's P, or empty; `ikona`: the icon file. Throws for a path
 // that a desktop entry cannot carry.
 TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
-                         const QString &instalace, const QString &podadresar,
-                         const QString &ikona);
+                         const QString &instalace, const QString &podadresar, const QString &ikona);
 
 // Writes the launcher into `adresar`, executable as desktops want their launchers;
 // returns its path.

@@ -10,11 +10,11 @@
 // to one of the lists.
 struct TPopisPrikazu
 {
-    QString Jmeno;          // "export"
-    const char *Napoveda;   // printed for --help
-    QStringList Argumenty;  // names of the plain arguments, in order: {"INSTALACE"}
-    QStringList SHodnotou;  // options with a value: {"--typ", "--podadresar"}
-    QStringList Prepinace;  // switches: {"--ano"}
+    QString Jmeno;         // "export"
+    const char *Napoveda;  // printed for --help
+    QStringList Argumenty; // names of the plain arguments, in order: {"INSTALACE"}
+    QStringList SHodnotou; // options with a value: {"--typ", "--podadresar"}
+    QStringList Prepinace; // switches: {"--ano"}
 };
 
 // The parsed command line of one command.

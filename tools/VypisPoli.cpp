@@ -6,18 +6,26 @@ class Radky
 {
 public:
     void Blok(const QString &nazev) { m_text += u'[' + nazev + QStringLiteral("]\n"); }
-    void Pole(const QString &nazev, qint64 hodnota) { m_text += nazev + u'=' + QString::number(hodnota) + u'\n'; }
-    void Text(const QString &nazev, const QString &hodnota) { m_text += nazev + u'=' + hodnota + u'\n'; }
+    void Pole(const QString &nazev, qint64 hodnota)
+    {
+        m_text += nazev + u'=' + QString::number(hodnota) + u'\n';
+    }
+    void Text(const QString &nazev, const QString &hodnota)
+    {
+        m_text += nazev + u'=' + hodnota + u'\n';
+    }
     // Doubles hold whole numbers; they are shown as the file stores them.
-    void Realne(const QString &nazev, double hodnota) { m_text += nazev + u'=' + QString::number(hodnota, 'f', 0) + u'\n'; }
+    void Realne(const QString &nazev, double hodnota)
+    {
+        m_text += nazev + u'=' + QString::number(hodnota, 'f', 0) + u'\n';
+    }
     QString Vysledek() const { return m_text; }
 
 private:
     QString m_text;
 };
 
-template<typename T>
-void Identifikace(Radky &r, const T &z)
+template <typename T> void Identifikace(Radky &r, const T &z)
 {
     r.Pole(QStringLiteral("TypVety"), z.TypVety);
     r.Pole(QStringLiteral("Oprava"), z.Oprava);

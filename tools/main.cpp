@@ -49,9 +49,9 @@ struct TPrikaz
 };
 
 const TPrikaz Prikazy[] = {
-    {u"stanice", PrikazStanice}, {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
+    {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
-    {u"tisk", PrikazTisk}, {u"porovnej", PrikazPorovnej},
+    {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej},
 };
 
 } // namespace
@@ -96,7 +96,8 @@ int main(int argc, char *argv[])
         } catch (const EChyba &e) {
             VypisChybu(e.zprava());
         } catch (const std::exception &e) {
-            VypisChybu(QStringLiteral("neočekávaná chyba: %1").arg(QString::fromLocal8Bit(e.what())));
+            VypisChybu(
+                QStringLiteral("neočekávaná chyba: %1").arg(QString::fromLocal8Bit(e.what())));
         }
         return KodChyba;
     }

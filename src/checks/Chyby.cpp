@@ -78,7 +78,8 @@ QList<TChybaInfo> VlastniChyby()
     QJsonParseError chyba;
     const QJsonDocument dokument = QJsonDocument::fromJson(f.readAll(), &chyba);
     if (chyba.error != QJsonParseError::NoError || !dokument.isArray())
-        throw EChyba(QStringLiteral("Vestavěný číselník chyb není platný JSON: %1.").arg(chyba.errorString()));
+        throw EChyba(QStringLiteral("Vestavěný číselník chyb není platný JSON: %1.")
+                         .arg(chyba.errorString()));
     QList<TChybaInfo> chyby;
     const QJsonArray pole = dokument.array();
     for (const QJsonValue &hodnota : pole) {
@@ -145,9 +146,10 @@ void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iP
     QString klic = c.AsString();
     // QString's operator< compares UTF-16 code units, without locale. The checks mostly
     // add entries in key order, so a key after the last one is appended at once.
-    const qsizetype i = m_klice.isEmpty() || m_klice.constLast() < klic
-        ? m_klice.size()
-        : std::lower_bound(m_klice.cbegin(), m_klice.cend(), klic) - m_klice.cbegin();
+    const qsizetype i =
+        m_klice.isEmpty() || m_klice.constLast() < klic
+            ? m_klice.size()
+            : std::lower_bound(m_klice.cbegin(), m_klice.cend(), klic) - m_klice.cbegin();
     m_klice.insert(i, std::move(klic));
     m_chyby.insert(i, std::move(c));
 }

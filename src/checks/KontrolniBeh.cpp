@@ -1,9 +1,9 @@
 #include "KontrolniBeh.h"
 
 #include "Cisla.h"
+#include "Denik.h"
 #include "Dopocty.h"
 #include "EChyba.h"
-#include "Denik.h"
 #include "Soubory.h"
 #include "Zamek.h"
 
@@ -48,8 +48,9 @@ void NactiKomisiBehu(TKontrolniBeh &b)
     const QString clenu = b.Hlasovani.ClenuOVKP.trimmed();
     if (clenu.isEmpty() || clenu == u"0" || clenu == u"1")
         return;
-    NastavPocetClenu(b.Komise,
-                     PrevedCislo(clenu, QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)")));
+    NastavPocetClenu(
+        b.Komise,
+        PrevedCislo(clenu, QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)")));
     const QFileInfo soubor(Soubory::NajdiSoubor(b.Adresare.AdrData, QStringLiteral("KOMISE.RCD")));
     if (!soubor.isFile())
         throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: neexistuje.").arg(soubor.filePath()));
@@ -78,10 +79,10 @@ bool Kontroly(TKontrolniBeh &b)
         Denik::Zapis(b.Adresare.AdrStanice,
                      QStringLiteral("kontrola: typ zastupitelstva %1, %2, SeznamChyb=%3")
                          .arg(b.AktOkrsek.TypZastup,
-                              b.Stav.JsouChyby               ? QStringLiteral("blokující chyby")
-                                  : b.Stav.JsouPropustitelne ? QStringLiteral("propustitelné chyby")
-                                  : b.Stav.JsouUpozorneni    ? QStringLiteral("jen upozornění")
-                                                             : QStringLiteral("bez chyb"),
+                              b.Stav.JsouChyby           ? QStringLiteral("blokující chyby")
+                              : b.Stav.JsouPropustitelne ? QStringLiteral("propustitelné chyby")
+                              : b.Stav.JsouUpozorneni    ? QStringLiteral("jen upozornění")
+                                                         : QStringLiteral("bez chyb"),
                               b.Vysledky.VetaTS.SeznamChyb));
         ZapisStavExportu(b.Adresare.AdrStanice, b.PomTypZastup, QStringLiteral("N"), b.Stanice);
     }
@@ -111,11 +112,15 @@ void ProvedKontroly(TKontrolniBeh &b)
 
     using TKontrolaT3 = bool (*)(TDataKontrol &, bool);
     static const TKontrolaT3 oddilII[] = {
-        Kontrola01, Kontrola02, Kontrola03,
-        [](TDataKontrol &dd, bool bz) { return Kontrola04(dd, bz); },
-        Kontrola05, Kontrola06, Kontrola07, Kontrola08, Kontrola09, Kontrola10, Kontrola11,
-        Kontrola12, Kontrola13, Kontrola14, Kontrola15, Kontrola16, Kontrola17,
-        [](TDataKontrol &dd, bool bz) { return Kontrola18(dd, bz); },
+        Kontrola01, Kontrola02,
+        Kontrola03, [](TDataKontrol &dd, bool bz) { return Kontrola04(dd, bz); },
+        Kontrola05, Kontrola06,
+        Kontrola07, Kontrola08,
+        Kontrola09, Kontrola10,
+        Kontrola11, Kontrola12,
+        Kontrola13, Kontrola14,
+        Kontrola15, Kontrola16,
+        Kontrola17, [](TDataKontrol &dd, bool bz) { return Kontrola18(dd, bz); },
     };
     for (int i = 0; i < int(std::size(oddilII)); ++i) {
         if (!oddilII[i](d, false))
@@ -200,8 +205,8 @@ void ProvedKontroly(TKontrolniBeh &b)
         prot.PridejChybu(0, 39, b.Stav.ProblemyKomise);
 }
 
-bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise, const QString &kodObceStanice,
-                    TKontrolniStav &stav, TVysledky &v)
+bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise,
+                    const QString &kodObceStanice, TKontrolniStav &stav, TVysledky &v)
 {
     QString problemy;
     auto nalez = [&](const QString &text) { problemy += text; };
@@ -258,15 +263,16 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     // One writer at a time: the run stores the data again.
     const TZamek zamek(b.Adresare.AdrStanice);
 
-    const QString stav = b.PomTypZastup == 1 ? b.Stanice.Stav1
-        : b.PomTypZastup == 2                ? b.Stanice.Stav2
-                                             : QString();
-    if (stav == u"A"
-        && !b.Dotaznik.Otazka(QStringLiteral("Vstup dat za okrsek"),
-                              QStringLiteral("Data okrsku byla již vyexportována.\n"
-                                             "V případě opakovaných kontrol budete muset zopakovat export "
-                                             "dat i tisk zápisu.\n"
-                                             "Chcete opravdu znovu zkontrolovat data?"))) {
+    const QString stav = b.PomTypZastup == 1   ? b.Stanice.Stav1
+                         : b.PomTypZastup == 2 ? b.Stanice.Stav2
+                                               : QString();
+    if (stav == u"A" &&
+        !b.Dotaznik.Otazka(
+            QStringLiteral("Vstup dat za okrsek"),
+            QStringLiteral("Data okrsku byla již vyexportována.\n"
+                           "V případě opakovaných kontrol budete muset zopakovat export "
+                           "dat i tisk zápisu.\n"
+                           "Chcete opravdu znovu zkontrolovat data?"))) {
         return TVysledekKontroly::Zruseno;
     }
 
@@ -279,11 +285,12 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     b.Vybrano = 5;
     if (!Kontroly(b)) {
         // Storing now would replace the precinct's results with an empty record.
-        b.Dotaznik.Varovani(TitulekKontrolaDat,
-                            QStringLiteral("Okrsek %1 obce %2 (typ zastupitelstva %3) není v číselníku "
-                                           "okrsků OKRSKY.RCD.\nData nebyla zkontrolována a zůstávají beze změny.")
-                                .arg(b.AktOkrsek.CisloOkrsku)
-                                .arg(b.AktOkrsek.KodObce, b.AktOkrsek.TypZastup));
+        b.Dotaznik.Varovani(
+            TitulekKontrolaDat,
+            QStringLiteral("Okrsek %1 obce %2 (typ zastupitelstva %3) není v číselníku "
+                           "okrsků OKRSKY.RCD.\nData nebyla zkontrolována a zůstávají beze změny.")
+                .arg(b.AktOkrsek.CisloOkrsku)
+                .arg(b.AktOkrsek.KodObce, b.AktOkrsek.TypZastup));
         return TVysledekKontroly::OkrsekNenalezen;
     }
     ProcDopoctiTS(b.Vysledky, b.Reference.PocetStranSeznamu, b.Stanice);

@@ -54,10 +54,11 @@ void ProvedKontroly(TKontrolniBeh &b);
 
 // The commission check (error 39) over section III; sets stav.ProblemyKomise and on
 // failure marks 39. Names missing from the list count as empty names.
-bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise, const QString &kodObceStanice,
-                    TKontrolniStav &stav, TVysledky &v);
+bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise,
+                    const QString &kodObceStanice, TKontrolniStav &stav, TVysledky &v);
 
-enum class TVysledekKontroly {
+enum class TVysledekKontroly
+{
     Zruseno,         // exported data and the user did not want them checked again
     DataNejsou,      // no results file of the key
     OkrsekNenalezen, // the key is not in OKRSKY.RCD; stored data untouched

@@ -24,8 +24,7 @@ qint32 Cislo(const QString &text, const QString &popis)
 }
 
 // The same, describing the field only when the text is no number (called per party).
-template<typename TPopis>
-qint32 CisloLine(const QString &text, TPopis popis)
+template <typename TPopis> qint32 CisloLine(const QString &text, TPopis popis)
 {
     qint64 hodnota = 0;
     const QStringView t = QStringView(text).trimmed();
@@ -40,7 +39,8 @@ qint32 CisloLine(const QString &text, TPopis popis)
 
 qint32 PocetMandatu(const TDataKontrol &d)
 {
-    return Cislo(d.AktOkrsek.PocetMandatu, QStringLiteral("počtu mandátů okrsku (PocetMandatu, OKRSKY.RCD)"));
+    return Cislo(d.AktOkrsek.PocetMandatu,
+                 QStringLiteral("počtu mandátů okrsku (PocetMandatu, OKRSKY.RCD)"));
 }
 
 qint32 PocetStranZast(const TDataKontrol &d)
@@ -52,13 +52,16 @@ qint32 PocetStranZast(const TDataKontrol &d)
 void OverStranu(int a)
 {
     if (a < 1 || a > MaxStran)
-        throw EChyba(QStringLiteral("Pořadové číslo strany %1 je mimo rozsah 1 až %2.").arg(a).arg(MaxStran));
+        throw EChyba(QStringLiteral("Pořadové číslo strany %1 je mimo rozsah 1 až %2.")
+                         .arg(a)
+                         .arg(MaxStran));
 }
 
 void OverKandidata(int k)
 {
     if (k < 1 || k > MaxKandidatu)
-        throw EChyba(QStringLiteral("Číslo kandidáta %1 je mimo rozsah 1 až %2.").arg(k).arg(MaxKandidatu));
+        throw EChyba(
+            QStringLiteral("Číslo kandidáta %1 je mimo rozsah 1 až %2.").arg(k).arg(MaxKandidatu));
 }
 
 TStranaHLRec &Strana(TDataKontrol &d, int a)
@@ -231,16 +234,17 @@ bool Kontrola16(TDataKontrol &d, bool iBezZapisu)
 
 bool Kontrola17(TDataKontrol &d, bool iBezZapisu)
 {
-    const bool plati = d.Vysledky.VetaT3.CObvodu
-        == Cislo(d.AktOkrsek.CObvodu, QStringLiteral("čísle obvodu okrsku (CObvodu, OKRSKY.RCD)"));
+    const bool plati =
+        d.Vysledky.VetaT3.CObvodu ==
+        Cislo(d.AktOkrsek.CObvodu, QStringLiteral("čísle obvodu okrsku (CObvodu, OKRSKY.RCD)"));
     return Vysledek(d, plati, iBezZapisu, u"17", SekceT3);
 }
 
 bool Kontrola18(TDataKontrol &d, bool iBezZapisu, qint64 *oSoucet)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    const qint64 soucet = qint64(h.TypZastup) + h.ZapsOsoby + h.VydObalky + h.OdevzdObalky
-        + h.PlatneHlasy + h.Pocet_VS + h.Poc_VS_HL;
+    const qint64 soucet = qint64(h.TypZastup) + h.ZapsOsoby + h.VydObalky + h.OdevzdObalky +
+                          h.PlatneHlasy + h.Pocet_VS + h.Poc_VS_HL;
     if (oSoucet)
         *oSoucet = soucet;
     return Vysledek(d, h.T3KC_2 == soucet, iBezZapisu, u"18", SekceT3);
@@ -252,9 +256,10 @@ bool Kontrola19(TDataKontrol &d, int a)
     bool plati = false;
     const int n = PocetStran(d);
     for (int i = 1; i <= n && !plati; ++i) {
-        plati = CisloLine(d.Reference.SeznamStran[std::size_t(i)].PorCislo, [i] {
-                    return QStringLiteral("pořadovém čísle strany %1 (PorCislo, STRANY.RCD)").arg(i);
-                }) == a;
+        plati =
+            CisloLine(d.Reference.SeznamStran[std::size_t(i)].PorCislo, [i] {
+                return QStringLiteral("pořadovém čísle strany %1 (PorCislo, STRANY.RCD)").arg(i);
+            }) == a;
     }
     return Vysledek(d, plati, false, u"19", a);
 }
@@ -376,7 +381,7 @@ bool Kontrola60(TDataKontrol &d)
 namespace {
 
 // 62, 63, 64: one rule over the header, the parties 1..n and the closing record.
-template<typename Hodnota, typename Plati>
+template <typename Hodnota, typename Plati>
 bool KontrolaVet(TDataKontrol &d, qint32 cislo, QStringView kod, const QString &paramT3,
                  const QString &paramTS, Hodnota hodnota, Plati plati)
 {
@@ -425,16 +430,16 @@ bool Kontrola62(TDataKontrol &d)
 
 bool Kontrola63(TDataKontrol &d)
 {
-    return KontrolaVet(d, 63, u"63", QString(), QString(),
-                       [](const auto &z) { return z.Oprava; },
-                       [](quint16 h) { return h == 0 || h == 1; });
+    return KontrolaVet(
+        d, 63, u"63", QString(), QString(), [](const auto &z) { return z.Oprava; },
+        [](quint16 h) { return h == 0 || h == 1; });
 }
 
 bool Kontrola64(TDataKontrol &d)
 {
-    return KontrolaVet(d, 64, u"64", QString(), QString(),
-                       [](const auto &z) { return z.Chyba; },
-                       [](quint16 h) { return h == 0 || h == 1; });
+    return KontrolaVet(
+        d, 64, u"64", QString(), QString(), [](const auto &z) { return z.Chyba; },
+        [](quint16 h) { return h == 0 || h == 1; });
 }
 
 bool Kontrola66(TDataKontrol &d)
@@ -489,9 +494,9 @@ bool Kontrola92(TDataKontrol &d)
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     // The percentages are compared in integers, so that a ratio exactly at the bar
     // is judged exactly.
-    const bool plati = h.VydObalky == 0 || h.OdevzdObalky == 0
-        || qint64(h.OdevzdObalky) * 100 > qint64(h.VydObalky) * 80
-        || qint32(h.VydObalky) - qint32(h.OdevzdObalky) <= 10;
+    const bool plati = h.VydObalky == 0 || h.OdevzdObalky == 0 ||
+                       qint64(h.OdevzdObalky) * 100 > qint64(h.VydObalky) * 80 ||
+                       qint32(h.VydObalky) - qint32(h.OdevzdObalky) <= 10;
     return Vysledek(d, plati, false, u"92", SekceT3);
 }
 
@@ -503,8 +508,8 @@ bool Kontrola93(TDataKontrol &d)
 bool Kontrola94(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0
-        || qint64(h.VydObalky) * 100 >= qint64(h.ZapsOsoby) * 10 || h.VydObalky > 150;
+    const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0 ||
+                       qint64(h.VydObalky) * 100 >= qint64(h.ZapsOsoby) * 10 || h.VydObalky > 150;
     return Vysledek(d, plati, false, u"94", SekceT3);
 }
 
@@ -516,8 +521,9 @@ bool Kontrola95(TDataKontrol &d)
     const qint32 m = PocetMandatu(d);
     const qint32 kandidatu = d.Reference.PocetPlatnychKand;
     if (kandidatu == 0) {
-        throw EChyba(QStringLiteral("Kontrolu 95 nelze provést: zastupitelstvo nemá v souboru KANDIDAT.RCD "
-                                    "žádného platného kandidáta, ale obálky byly odevzdány."));
+        throw EChyba(
+            QStringLiteral("Kontrolu 95 nelze provést: zastupitelstvo nemá v souboru KANDIDAT.RCD "
+                           "žádného platného kandidáta, ale obálky byly odevzdány."));
     }
     // m·O·60 < PH·100·f with f = max(1, 2m / P), multiplied by P: exact in integers.
     const qint64 levaStrana = qint64(m) * h.OdevzdObalky * 60 * kandidatu;
@@ -549,7 +555,7 @@ bool Kontrola96(TDataKontrol &d, qint32 *oR)
 bool Kontrola97(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    const bool plati =
-        h.ZapsOsoby <= 0 || h.VydObalky == 0 || qint64(h.VydObalky) * 100 <= qint64(h.ZapsOsoby) * 90;
+    const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0 ||
+                       qint64(h.VydObalky) * 100 <= qint64(h.ZapsOsoby) * 90;
     return Vysledek(d, plati, false, u"97", SekceT3);
 }

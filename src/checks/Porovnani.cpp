@@ -40,7 +40,8 @@ const TPoleII PoleII[] = {
 
 int PocetKandidatu(const TReference &ref, int k)
 {
-    return qBound(0, int(CisloNeboNula(ref.SeznamStran[std::size_t(k)].PocetKand)), int(MaxKandidatu));
+    return qBound(0, int(CisloNeboNula(ref.SeznamStran[std::size_t(k)].PocetKand)),
+                  int(MaxKandidatu));
 }
 
 } // namespace
@@ -119,8 +120,9 @@ QList<TRozdil> PorovnejSUlozenymi(const TAdresare &adr, const TOkrsekRefRec &kli
 void UzavriShodu(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
     const TZamek zamek(adr.AdrStanice);
-    Denik::Zapis(adr.AdrStanice, u"kontrolní pořízení: typ zastupitelstva %1 souhlasí s pořízenými daty"_s
-                                     .arg(klic.TypZastup));
+    Denik::Zapis(adr.AdrStanice,
+                 u"kontrolní pořízení: typ zastupitelstva %1 souhlasí s pořízenými daty"_s.arg(
+                     klic.TypZastup));
     KontrolniPorizeni::Smaz(adr, klic, u"shoda s pořízenými daty"_s);
 }
 
@@ -132,7 +134,8 @@ void PrevezmiZvolene(TVysledky &v, const QList<TRozdil> &rozdily)
         if (r.Strana == 0)
             PoleII[r.PoleII].Zapis(v.VetaT3, *r.Zvoleno);
         else
-            v.StranyHL[std::size_t(r.Strana)].HlasyKand[std::size_t(r.Kandidat)] = quint16(*r.Zvoleno);
+            v.StranyHL[std::size_t(r.Strana)].HlasyKand[std::size_t(r.Kandidat)] =
+                quint16(*r.Zvoleno);
     }
 }
 
@@ -143,7 +146,8 @@ void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TRef
     const auto v = NactiPrvni(adr, klic);
     for (const TRozdil &r : rozdily) {
         if (HodnotaRozdilu(*v, r) != r.Prvni) {
-            throw EChyba(u"Uložená data se od porovnání změnila (pole %1); porovnejte znovu."_s.arg(r.Pole));
+            throw EChyba(
+                u"Uložená data se od porovnání změnila (pole %1); porovnejte znovu."_s.arg(r.Pole));
         }
     }
     PrevezmiZvolene(*v, rozdily);
@@ -159,7 +163,8 @@ void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TRef
     QStringList zvolene;
     for (const TRozdil &r : rozdily)
         zvolene.append(u"%1=%2"_s.arg(r.Pole).arg(*r.Zvoleno));
-    Denik::Zapis(adr.AdrStanice, u"kontrolní pořízení: typ zastupitelstva %1, zapsány zvolené hodnoty %2"_s
-                                     .arg(klic.TypZastup, zvolene.join(u", "_s)));
+    Denik::Zapis(adr.AdrStanice,
+                 u"kontrolní pořízení: typ zastupitelstva %1, zapsány zvolené hodnoty %2"_s.arg(
+                     klic.TypZastup, zvolene.join(u", "_s)));
     KontrolniPorizeni::Smaz(adr, klic, u"rozdíly rozhodnuty"_s);
 }

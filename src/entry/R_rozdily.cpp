@@ -10,7 +10,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum TSloupec { Stranka, Strana, Udaj, Prvni, Kontrolni, Plati, PocetSloupcu };
+enum TSloupec
+{
+    Stranka,
+    Strana,
+    Udaj,
+    Prvni,
+    Kontrolni,
+    Plati,
+    PocetSloupcu
+};
 
 } // namespace
 
@@ -24,9 +33,10 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     auto *popis = new QLabel(this);
     popis->setWordWrap(true);
     popis->setGeometry(12, 8, 836, 48);
-    popis->setText(u"Kontrolní pořízení se liší od pořízených dat v %1 údajích. U každého rozdílu zvolte "
-                   u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nebo se vraťte "
-                   u"k pořízení a údaj opravte."_s.arg(rozdily.size()));
+    popis->setText(
+        u"Kontrolní pořízení se liší od pořízených dat v %1 údajích. U každého rozdílu zvolte "
+        u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nebo se vraťte "
+        u"k pořízení a údaj opravte."_s.arg(rozdily.size()));
 
     R_Rozdily_SG = new QTableWidget(int(rozdily.size()), PocetSloupcu, this);
     R_Rozdily_SG->setObjectName(u"R_Rozdily_SG"_s);
@@ -42,8 +52,10 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     R_Rozdily_SG->horizontalHeader()->setSectionResizeMode(Udaj, QHeaderView::Stretch);
     for (int r = 0; r < rozdily.size(); ++r) {
         const TRozdil &d = rozdily[r];
-        const QString strana = d.Strana > 0 ? u"%1 %2"_s.arg(d.Strana).arg(d.ZkratkaStrany) : QString();
-        const QString udaj = d.Kandidat > 0 ? u"%1. %2"_s.arg(d.Kandidat).arg(d.JmenoKandidata) : d.Popis;
+        const QString strana =
+            d.Strana > 0 ? u"%1 %2"_s.arg(d.Strana).arg(d.ZkratkaStrany) : QString();
+        const QString udaj =
+            d.Kandidat > 0 ? u"%1. %2"_s.arg(d.Kandidat).arg(d.JmenoKandidata) : d.Popis;
         const QStringList texty{stranky.value(d.Stranka), strana, udaj, QString::number(d.Prvni),
                                 QString::number(d.Kontrolni)};
         for (int s = 0; s < texty.size(); ++s) {
@@ -68,7 +80,8 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     m_stav = new QLabel(this);
     m_stav->setGeometry(12, 396, 836, 20);
 
-    auto tlacitko = [this](QPushButton *&b, const QString &text, const char *jmeno, int x, int sirka) {
+    auto tlacitko = [this](QPushButton *&b, const QString &text, const char *jmeno, int x,
+                           int sirka) {
         b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(jmeno));
         b->setGeometry(x, 430, sirka, 30);
@@ -126,7 +139,8 @@ void TR_Rozdily_F::ObnovRadek(int r)
     const TRozdil &d = m_rozdily[r];
     QString text;
     if (d.Zvoleno)
-        text = (*d.Zvoleno == d.Kontrolni ? u"kontrolní "_s : u"první "_s) + QString::number(*d.Zvoleno);
+        text = (*d.Zvoleno == d.Kontrolni ? u"kontrolní "_s : u"první "_s) +
+               QString::number(*d.Zvoleno);
     R_Rozdily_SG->item(r, Plati)->setText(text);
 }
 
@@ -136,10 +150,11 @@ void TR_Rozdily_F::ObnovStav()
     for (const TRozdil &d : m_rozdily)
         otevrenych += !d.Zvoleno;
     ZapsatBtn->setEnabled(otevrenych == 0);
-    m_stav->setText(otevrenych == 0
-                        ? u"Všechny rozdíly jsou rozhodnuty; „Uložit zvolené“ je zapíše do pořízených dat."_s
-                        : u"Nerozhodnuto: %1. Do pořízených dat se nic nezapíše, dokud nejsou rozhodnuty všechny."_s
-                              .arg(otevrenych));
+    m_stav->setText(
+        otevrenych == 0
+            ? u"Všechny rozdíly jsou rozhodnuty; „Uložit zvolené“ je zapíše do pořízených dat."_s
+            : u"Nerozhodnuto: %1. Do pořízených dat se nic nezapíše, dokud nejsou rozhodnuty všechny."_s
+                  .arg(otevrenych));
 }
 
 bool TR_Rozdily_F::eventFilter(QObject *objekt, QEvent *udalost)

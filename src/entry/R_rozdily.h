@@ -17,7 +17,11 @@ class TR_Rozdily_F : public QDialog
 
 public:
     // The dialog's results besides Rejected (closed: back to the control entry as it was).
-    enum TVysledek { Zpet = 2, Zapsat = 3 };
+    enum TVysledek
+    {
+        Zpet = 2,
+        Zapsat = 3
+    };
 
     // `rozdily` is edited in place: each choice sets its Zvoleno. `stranky` are the
     // captions of the entry window's pages, by index.

@@ -125,8 +125,9 @@ void TR_Vstupni_Form::PripojVolby(QRadioButton *ano, QRadioButton *ne,
     // the choice from there; the other button stays reachable by the mouse.
     auto fokusVolby = [ano, ne] {
         for (QRadioButton *b : {ano, ne})
-            b->setFocusPolicy(b->isChecked() || !(ano->isChecked() || ne->isChecked()) ? Qt::StrongFocus
-                                                                                       : Qt::ClickFocus);
+            b->setFocusPolicy(b->isChecked() || !(ano->isChecked() || ne->isChecked())
+                                  ? Qt::StrongFocus
+                                  : Qt::ClickFocus);
     };
     connect(ano, &QRadioButton::toggled, this, [this, polozka, fokusVolby](bool zapnuto) {
         if (zapnuto)
@@ -585,7 +586,8 @@ void TR_Vstupni_Form::ProcDopoctiHL(int k)
     if (k < 1 || k > MaxStran)
         return;
     ::ProcDopoctiHL(m_b.Vysledky, k,
-                    int(CisloNeboNula(m_b.Reference.SeznamStran[std::size_t(k)].PocetKand)), PocetStran());
+                    int(CisloNeboNula(m_b.Reference.SeznamStran[std::size_t(k)].PocetKand)),
+                    PocetStran());
     ProcDopoctiKC();
 }
 
@@ -623,7 +625,8 @@ void TR_Vstupni_Form::UlozZaznamy()
     }
     // Changed data are no longer the exported data: said first, so that an
     // interruption never leaves changed data marked as exported.
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
+    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
+                     m_b.Stanice);
     // The new "E" file is in place before the "O" file goes, so a failed write
     // never leaves the precinct without a file. A typed value too large for the
     // results file must not cost sections I and III their save.
@@ -638,7 +641,8 @@ void TR_Vstupni_Form::UlozZaznamy()
     if (p >= 2) {
         NastavPocetClenu(m_b.Komise, p - 1);
         for (int r = 1; r <= p - 1; ++r)
-            m_b.Komise[r - 1].clen = R_JmenaKomise_SG->Cells(1, r).left(TZColorStringGrid::MaxDelka);
+            m_b.Komise[r - 1].clen =
+                R_JmenaKomise_SG->Cells(1, r).left(TZColorStringGrid::MaxDelka);
         UlozKomisi(m_b.Adresare.AdrData, m_b.Komise);
     }
     if (prilisVelka)
@@ -662,23 +666,28 @@ QString TR_Vstupni_Form::PopisPrilisVelke(const EPrilisVelkaHodnota &e) const
             if (PorStrCB[std::size_t(k - 1)] == e.Strana)
                 strana = R_CBHL_1->itemText(k - 1);
         }
-        kde = u"hlasy kandidátů volební strany %1 na záložce „HL“ (součet %2 hlasů; nejvíce má kandidát "
+        kde = u"hlasy kandidátů volební strany %1 na záložce „HL“ (součet %2 hlasů; nejvíce má "
+              u"kandidát "
               u"č. %3: %4)"_s.arg(strana.isEmpty() ? QString::number(e.Strana) : strana)
                   .arg(s.PocHl)
                   .arg(kandidat)
                   .arg(s.HlasyKand[std::size_t(kandidat)]);
     } else {
         const TOkrsekRec &h = v.VetaT3;
-        kde = u"počty na záložce „T/3 - odd. II“: osoby zapsané do výpisu ze seznamu voličů %1, vydané "
+        kde = u"počty na záložce „T/3 - odd. II“: osoby zapsané do výpisu ze seznamu voličů %1, "
+              u"vydané "
               u"úřední obálky %2, odevzdané úřední obálky %3, platné hlasy %4"_s.arg(h.ZapsOsoby)
                   .arg(h.VydObalky)
                   .arg(h.OdevzdObalky)
                   .arg(h.PlatneHlasy);
     }
-    return u"Výsledky okrsku nelze uložit: z napsaných hodnot vychází kontrolní číslo %1, které se do "
-           u"souboru výsledků nevejde.\nOpravte prosím %2.\n\nOddíly I a III zápisu a jména členů komise "
-           u"byly uloženy; ostatní hodnoty zůstávají v okně a uloží se, až budou opraveny."_s.arg(e.Hodnota)
-        .arg(kde);
+    return u"Výsledky okrsku nelze uložit: z napsaných hodnot vychází kontrolní číslo %1, které se "
+           u"do "
+           u"souboru výsledků nevejde.\nOpravte prosím %2.\n\nOddíly I a III zápisu a jména členů "
+           u"komise "
+           u"byly uloženy; ostatní hodnoty zůstávají v okně a uloží se, až budou opraveny."_s
+               .arg(e.Hodnota)
+               .arg(kde);
 }
 
 void TR_Vstupni_Form::UlozPrubezne()
@@ -726,7 +735,8 @@ void TR_Vstupni_Form::UlozitSKontrolou()
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s, m_b.Stanice);
+    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
+                     m_b.Stanice);
     if (DvaTypy) {
         TInfo83 info;
         NactiInfo83(m_b.Adresare.AdrData, v.VetaT3.TypZastup, info);
@@ -736,9 +746,10 @@ void TR_Vstupni_Form::UlozitSKontrolou()
     const QString prefix = m_b.KontrolyOK ? u"O"_s : u"E"_s;
     UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, prefix, v);
     if (m_b.KontrolyOK) {
-        const QString otazka = m_b.ExportOK
-                                   ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
-                                   : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s;
+        const QString otazka =
+            m_b.ExportOK
+                ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
+                : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s;
         if (m_b.Dotaznik.Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
             m_b.Vybrano = 4;
             SpustExportTisk();

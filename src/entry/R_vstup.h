@@ -5,9 +5,9 @@
 #include "KontrolniBeh.h"
 #include "Porovnani.h"
 
-#include <functional>
 #include "SEdit.h"
 #include "ZColorStringGrid.h"
+#include <functional>
 
 #include <QDialog>
 #include <QEvent>
@@ -216,8 +216,8 @@ private:
     bool m_menimKodem = false;
     bool m_plneni = false; // exit rules detached while the window is filled
     bool m_zavritBezOtazky = false;
-    bool m_kontrolni = false;  // the control entry
-    QList<TRozdil> m_rozdily;  // its differences, with the choices made so far
+    bool m_kontrolni = false;     // the control entry
+    QList<TRozdil> m_rozdily;     // its differences, with the choices made so far
     bool m_opoustiSeznam = false; // the party list's exit rule is running
     double m_s = 1.0;
 };

@@ -21,8 +21,8 @@ void TR_Vstupni_Form::NastavRezim(bool kontrolni)
 {
     m_kontrolni = kontrolni;
     m_rozdily.clear();
-    setWindowTitle((kontrolni ? u"Kontrolní pořízení - "_s : QString()) + u"Vstup dat za okrsek - "_s
-                   + m_titulekHlavni);
+    setWindowTitle((kontrolni ? u"Kontrolní pořízení - "_s : QString()) +
+                   u"Vstup dat za okrsek - "_s + m_titulekHlavni);
     // Sections I and III are not typed twice.
     R_TN_T3HL->setTabVisible(0, !kontrolni);
     R_TN_T3HL->setTabVisible(5, !kontrolni);
@@ -75,15 +75,17 @@ void TR_Vstupni_Form::Porovnat()
             PorovnejSUlozenymi(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Vysledky);
         if (rozdily.isEmpty()) {
             UzavriShodu(m_b.Adresare, m_b.AktOkrsek);
-            m_b.Dotaznik.Informace(TitulekKontroly, u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
-                                                    u"Kontrolní zápis byl odstraněn."_s);
+            m_b.Dotaznik.Informace(TitulekKontroly,
+                                   u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
+                                   u"Kontrolní zápis byl odstraněn."_s);
             ZavritBezOtazky();
             return;
         }
         // Choices made before a return to re-check stay where both values are unchanged.
         for (TRozdil &r : rozdily) {
             for (const TRozdil &predtim : std::as_const(m_rozdily)) {
-                if (predtim.Pole == r.Pole && predtim.Prvni == r.Prvni && predtim.Kontrolni == r.Kontrolni)
+                if (predtim.Pole == r.Pole && predtim.Prvni == r.Prvni &&
+                    predtim.Kontrolni == r.Kontrolni)
                     r.Zvoleno = predtim.Zvoleno;
             }
         }
@@ -93,7 +95,8 @@ void TR_Vstupni_Form::Porovnat()
         for (int i = 0; i < R_TN_T3HL->count(); ++i)
             stranky.append(R_TN_T3HL->tabText(i));
         TR_Rozdily_F okno(m_rozdily, stranky, this);
-        const int vysledek = m_b.Dotaznik.ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
+        const int vysledek =
+            m_b.Dotaznik.ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
         activateWindow();
         if (vysledek == TR_Rozdily_F::Zpet && okno.Vybrany() >= 0)
             PrejdiNaRozdil(m_rozdily[okno.Vybrany()]);
@@ -108,16 +111,18 @@ void TR_Vstupni_Form::Porovnat()
 void TR_Vstupni_Form::ZapisZvolene()
 {
     const QString stav = m_b.AktOkrsek.TypZastup == u"1" ? m_b.Stanice.Stav1 : m_b.Stanice.Stav2;
-    if (stav.trimmed() == u"A"
-        && !m_b.Dotaznik.Otazka(TitulekKontroly,
-                                u"Data okrsku byla již vyexportována.\nPo zapsání zvolených hodnot budete "
-                                u"muset zopakovat export dat i tisk zápisu.\nChcete zvolené hodnoty zapsat?"_s)) {
+    if (stav.trimmed() == u"A" &&
+        !m_b.Dotaznik.Otazka(
+            TitulekKontroly,
+            u"Data okrsku byla již vyexportována.\nPo zapsání zvolených hodnot budete "
+            u"muset zopakovat export dat i tisk zápisu.\nChcete zvolené hodnoty zapsat?"_s)) {
         return;
     }
     ZapisRozhodnuti(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Stanice, DvaTypy, m_rozdily);
-    m_b.Dotaznik.Informace(TitulekKontroly,
-                           u"Zvolené hodnoty jsou zapsány do pořízených dat a kontrolní zápis byl odstraněn.\n"
-                           u"Před exportem data znovu zkontrolujte (Kontroly nebo Uložit v pořízení dat)."_s);
+    m_b.Dotaznik.Informace(
+        TitulekKontroly,
+        u"Zvolené hodnoty jsou zapsány do pořízených dat a kontrolní zápis byl odstraněn.\n"
+        u"Před exportem data znovu zkontrolujte (Kontroly nebo Uložit v pořízení dat)."_s);
     ZavritBezOtazky();
 }
 

@@ -146,7 +146,8 @@ void TR_Vstupni_Form::FormCreate()
     connect(PageDownMI, &QAction::triggered, this, [this] { PageDownMIClick(); });
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
     // F2: "Uložit", in the control entry "Porovnat".
-    connect(UlozitMI, &QAction::triggered, this, [this] { m_kontrolni ? Porovnat() : UlozitBtnClick(); });
+    connect(UlozitMI, &QAction::triggered, this,
+            [this] { m_kontrolni ? Porovnat() : UlozitBtnClick(); });
 
     connect(R_TN_T3HL->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != Stranka()) {

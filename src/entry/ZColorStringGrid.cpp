@@ -38,7 +38,8 @@ public:
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 QMetaObject::invokeMethod(
                     m_grid,
-                    [g = m_grid, zpet = k == Qt::Key_Backtab || klavesa->modifiers() & Qt::ShiftModifier] {
+                    [g = m_grid,
+                     zpet = k == Qt::Key_Backtab || klavesa->modifiers() & Qt::ShiftModifier] {
                         g->Tabulator(zpet);
                     },
                     Qt::QueuedConnection);

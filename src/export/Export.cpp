@@ -40,7 +40,8 @@ int PrectiVse(int fd, qint64 ocekavano, QByteArray &data)
     data.resize(ocekavano + 1);
     qint64 precteno = 0;
     while (precteno < data.size()) {
-        const ssize_t n = ::pread(fd, data.data() + precteno, size_t(data.size() - precteno), precteno);
+        const ssize_t n =
+            ::pread(fd, data.data() + precteno, size_t(data.size() - precteno), precteno);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -61,8 +62,10 @@ public:
     TDocasnyExport(int dirfd, const QString &cil, const QString &jmeno) : m_dirfd(dirfd), m_cil(cil)
     {
         for (int pokus = 0; pokus < 100 && m_fd < 0; ++pokus) {
-            m_jmeno = QFile::encodeName(u"."_s + jmeno + u".%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(pokus));
-            m_fd = ::openat(m_dirfd, m_jmeno.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+            m_jmeno = QFile::encodeName(
+                u"."_s + jmeno + u".%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(pokus));
+            m_fd = ::openat(m_dirfd, m_jmeno.constData(),
+                            O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
             if (m_fd < 0 && errno != EEXIST)
                 break;
         }
@@ -83,7 +86,8 @@ public:
     {
         QString text = co.arg(m_cil) + u": "_s + Duvod(chyba) + u'.';
         if (ChybiMisto(chyba))
-            text += u"\nNový soubor exportu se na cíl nevešel vedle předchozího. Uvolněte místo nebo zvolte jiné "
+            text += u"\nNový soubor exportu se na cíl nevešel vedle předchozího. Uvolněte místo "
+                    u"nebo zvolte jiné "
                     u"zařízení."_s;
         throw EChyba(text + u"\nPředchozí export na cíli zůstal beze změny."_s);
     }
@@ -101,7 +105,8 @@ public:
             zdroj.setData(data);
             zdroj.open(QIODevice::ReadOnly);
             QFile vystup;
-            if (!vystup.open(m_fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+            if (!vystup.open(m_fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                             QFileDevice::DontCloseHandle))
                 Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, EIO);
             errno = 0;
             try {
@@ -120,8 +125,9 @@ public:
         if (const int e = PrectiVse(m_fd, data.size(), zpet))
             Selhani(u"Soubor exportu na cíli %1 nelze přečíst zpět"_s, e);
         if (zpet != data)
-            throw EChyba(u"Export se nepovedl: soubor zapsaný na cíl %1 se liší od exportovaných dat.\n"
-                         u"Předchozí export na cíli zůstal beze změny."_s.arg(m_cil));
+            throw EChyba(
+                u"Export se nepovedl: soubor zapsaný na cíl %1 se liší od exportovaných dat.\n"
+                u"Předchozí export na cíli zůstal beze změny."_s.arg(m_cil));
         const int fd = m_fd;
         m_fd = -1;
         if (::close(fd) != 0)
@@ -130,12 +136,14 @@ public:
 
     void Prejmenuj(const QString &jmeno)
     {
-        if (::renameat(m_dirfd, m_jmeno.constData(), m_dirfd, QFile::encodeName(jmeno).constData()) != 0)
+        if (::renameat(m_dirfd, m_jmeno.constData(), m_dirfd,
+                       QFile::encodeName(jmeno).constData()) != 0)
             Selhani(u"Soubor exportu na cíli %1 nelze přejmenovat"_s, errno);
         m_prejmenovan = true;
         if (::fsync(m_dirfd) != 0 && errno != EINVAL && errno != ENOTSUP)
-            throw EChyba(u"Adresář %1 nelze uložit na zařízení: %2.\nExport nemusí být na zařízení trvale zapsán."_s
-                             .arg(m_cil, Duvod(errno)));
+            throw EChyba(
+                u"Adresář %1 nelze uložit na zařízení: %2.\nExport nemusí být na zařízení trvale zapsán."_s
+                    .arg(m_cil, Duvod(errno)));
     }
 
 private:
@@ -153,8 +161,9 @@ public:
         : m_fd(::open(QFile::encodeName(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
         if (m_fd < 0)
-            throw EChyba(u"Soubor exportu %1 nelze zapsat: cílový adresář %2 nelze otevřít: %3."_s.arg(
-                jmeno, cil, Duvod(errno)));
+            throw EChyba(
+                u"Soubor exportu %1 nelze zapsat: cílový adresář %2 nelze otevřít: %3."_s.arg(
+                    jmeno, cil, Duvod(errno)));
     }
     ~TAdresarCile() { ::close(m_fd); }
     TAdresarCile(const TAdresarCile &) = delete;
@@ -165,20 +174,27 @@ private:
     int m_fd;
 };
 
-TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno, quint64 zarizeni)
+TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno,
+                       quint64 zarizeni)
 {
     const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, jmeno);
     const QByteArray data = Soubory::NactiSoubor(zdroj, MaxVelikost);
 
     const TAdresarCile adresar(cil, jmeno);
     if (zarizeni != 0) {
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::fstat(adresar.fd(), &st) != 0 || quint64(st.st_dev) != zarizeni)
-            throw EChyba(u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport nebyl proveden. "
+            throw EChyba(u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport "
+                         u"nebyl proveden. "
                          u"Vložte zařízení znovu a zvolte „Znovu načíst zařízení“."_s.arg(cil));
     }
-    struct statvfs fs {};
-    if (::fstatvfs(adresar.fd(), &fs) == 0 && qint64(fs.f_bavail) * qint64(fs.f_frsize) < data.size())
+    struct statvfs fs
+    {
+    };
+    if (::fstatvfs(adresar.fd(), &fs) == 0 &&
+        qint64(fs.f_bavail) * qint64(fs.f_frsize) < data.size())
         throw EChyba(u"Na cíli %1 není místo pro soubor exportu (%2 B, volných %3 B).\n"
                      u"Předchozí export na cíli zůstal beze změny."_s.arg(cil)
                          .arg(data.size())
@@ -193,7 +209,8 @@ TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &
     docasny.Prejmenuj(jmeno);
     vysledek.Cesta = cil + jmeno;
     vysledek.Velikost = data.size();
-    vysledek.Sha256 = QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+    vysledek.Sha256 =
+        QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
     return vysledek;
 }
 
@@ -217,7 +234,8 @@ QList<qint64> KopirujPoBlocich(QIODevice &zdroj, QIODevice &cil, const QString &
             break;
         const qint64 zapsano = cil.write(buf, precteno);
         if (zapsano != precteno)
-            throw EChyba(u"Soubor %1 se nepodařilo celý zapsat: %2"_s.arg(jmeno, cil.errorString()));
+            throw EChyba(
+                u"Soubor %1 se nepodařilo celý zapsat: %2"_s.arg(jmeno, cil.errorString()));
         bloky.append(zapsano);
     }
     return bloky;
@@ -230,27 +248,31 @@ void VynutKopiiPoBlocich(bool vynutit)
 
 quint64 ZarizeniAdresare(const QString &adresar)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(adresar).constData(), &st) != 0)
         return 0;
     return quint64(st.st_dev);
 }
 
-TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce, qint32 cisloOkrsku,
-                             int typZastup, quint64 zarizeni)
+TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce,
+                             qint32 cisloOkrsku, int typZastup, quint64 zarizeni)
 {
     const QString jmeno = JmenoExportu(kodObce, cisloOkrsku, typZastup);
     try {
         const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
-        Denik::Zapis(adr.AdrStanice, u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
-                                     u"ověřeno čtením zpět"_s.arg(typZastup)
-                                         .arg(cil, jmeno)
-                                         .arg(v.Velikost)
-                                         .arg(v.Sha256));
+        Denik::Zapis(adr.AdrStanice,
+                     u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
+                     u"ověřeno čtením zpět"_s.arg(typZastup)
+                         .arg(cil, jmeno)
+                         .arg(v.Velikost)
+                         .arg(v.Sha256));
         return v;
     } catch (const EChyba &e) {
-        Denik::Zapis(adr.AdrStanice, u"export se nezdařil: typ zastupitelstva %1, cíl %2: %3"_s.arg(typZastup)
-                                         .arg(cil, e.zprava()));
+        Denik::Zapis(adr.AdrStanice,
+                     u"export se nezdařil: typ zastupitelstva %1, cíl %2: %3"_s.arg(typZastup).arg(
+                         cil, e.zprava()));
         throw;
     }
 }

@@ -15,10 +15,10 @@ QString JmenoExportu(const QString &kodObce, qint32 cisloOkrsku, int typZastup);
 // What a finished export wrote, for the report and the handover note.
 struct TExportSouboru
 {
-    int Zpusob = 0;   // 1 the whole-file copy, 2 the block copy
-    QString Cesta;    // the export file
+    int Zpusob = 0; // 1 the whole-file copy, 2 the block copy
+    QString Cesta;  // the export file
     qint64 Velikost = 0;
-    QString Sha256;   // lower-case hex of the file's content
+    QString Sha256; // lower-case hex of the file's content
 };
 
 // Copies the O file of the key from adr.AdrData into the existing directory `cil`
@@ -31,8 +31,8 @@ struct TExportSouboru
 // right before writing. Any failure raises EChyba naming the file and the reason
 // (a full device says that the new file did not fit beside the previous one). The
 // outcome is noted in the installation's journal.
-TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce, qint32 cisloOkrsku,
-                             int typZastup, quint64 zarizeni = 0);
+TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce,
+                             qint32 cisloOkrsku, int typZastup, quint64 zarizeni = 0);
 
 // The block copy: reads up to 4096 bytes, writes exactly the bytes read, until a read
 // returns nothing. Returns the sizes of the blocks written. A short write or a read

@@ -63,7 +63,8 @@ QList<TZarExp> TZdrojZarizeniLinux::Zarizeni()
         TZarExp z;
         z.Pozice = SLomitkem(svazek.rootPath());
         z.Zarizeni = ZarizeniAdresare(z.Pozice);
-        if (std::any_of(seznam.cbegin(), seznam.cend(), [&](const TZarExp &j) { return j.Pozice == z.Pozice; }))
+        if (std::any_of(seznam.cbegin(), seznam.cend(),
+                        [&](const TZarExp &j) { return j.Pozice == z.Pozice; }))
             continue;
         if (svazek.isReady()) {
             z.Size = NeboMinusJedna(svazek.bytesTotal());
@@ -71,7 +72,8 @@ QList<TZarExp> TZdrojZarizeniLinux::Zarizeni()
         }
         seznam.append(z);
     }
-    std::sort(seznam.begin(), seznam.end(), [](const TZarExp &a, const TZarExp &b) { return a.Pozice < b.Pozice; });
+    std::sort(seznam.begin(), seznam.end(),
+              [](const TZarExp &a, const TZarExp &b) { return a.Pozice < b.Pozice; });
     return seznam;
 }
 
@@ -93,11 +95,13 @@ QList<TZarExp> TZdrojZarizeniAdresare::Zarizeni()
             continue;
         const QStorageInfo svazek(a);
         seznam.append({SLomitkem(a), NeboMinusJedna(svazek.bytesTotal()),
-                       svazek.bytesAvailable() >= 0 ? svazek.bytesAvailable() : -1, ZarizeniAdresare(a)});
+                       svazek.bytesAvailable() >= 0 ? svazek.bytesAvailable() : -1,
+                       ZarizeniAdresare(a)});
     }
     for (const QString &s : m_prazdne)
         seznam.append({SLomitkem(s), -1, -1});
-    std::sort(seznam.begin(), seznam.end(), [](const TZarExp &a, const TZarExp &b) { return a.Pozice < b.Pozice; });
+    std::sort(seznam.begin(), seznam.end(),
+              [](const TZarExp &a, const TZarExp &b) { return a.Pozice < b.Pozice; });
     return seznam;
 }
 
@@ -126,7 +130,8 @@ bool JeStalePripojeno(IZdrojZarizeni &zdroj, const TZarExp &zarizeni)
 {
     const QList<TZarExp> ted = zdroj.Zarizeni();
     return std::any_of(ted.cbegin(), ted.cend(), [&](const TZarExp &z) {
-        return z.Pozice == zarizeni.Pozice && z.Size > 0 && z.Zarizeni == zarizeni.Zarizeni && z.Zarizeni != 0;
+        return z.Pozice == zarizeni.Pozice && z.Size > 0 && z.Zarizeni == zarizeni.Zarizeni &&
+               z.Zarizeni != 0;
     });
 }
 

@@ -12,9 +12,9 @@
 // One removable device with a mounted volume, named by its mount point.
 struct TZarExp
 {
-    QString Pozice;   // the mount point, ending with '/'
-    qint64 Size = -1; // total size in bytes; -1 when it cannot be read (no medium)
-    qint64 Free = -1; // free space in bytes; -1 when it cannot be read
+    QString Pozice;       // the mount point, ending with '/'
+    qint64 Size = -1;     // total size in bytes; -1 when it cannot be read (no medium)
+    qint64 Free = -1;     // free space in bytes; -1 when it cannot be read
     quint64 Zarizeni = 0; // the mounted volume's device (st_dev of the mount point); 0 unknown
 };
 
@@ -43,7 +43,9 @@ class TZdrojZarizeniAdresare : public IZdrojZarizeni
 {
 public:
     explicit TZdrojZarizeniAdresare(QStringList adresare, QStringList prazdneSloty = {})
-        : m_adresare(std::move(adresare)), m_prazdne(std::move(prazdneSloty)) {}
+        : m_adresare(std::move(adresare)), m_prazdne(std::move(prazdneSloty))
+    {
+    }
     QList<TZarExp> Zarizeni() override;
     QList<QStringList> PrikazyOdebrani(const QString &) override { return {}; }
 

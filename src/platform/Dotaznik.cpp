@@ -36,9 +36,9 @@ QList<QString> TDotaznikFronta::Texty() const
 
 TOdpoved TDotaznikKonzole::Zobraz(const TZprava &zprava)
 {
-    const QByteArray radek = (zprava.Titulek + QStringLiteral(": ")
-                              + QString(zprava.Text).replace(u'\n', u' ') + u'\n')
-                                 .toUtf8();
+    const QByteArray radek =
+        (zprava.Titulek + QStringLiteral(": ") + QString(zprava.Text).replace(u'\n', u' ') + u'\n')
+            .toUtf8();
     std::fputs(radek.constData(), stderr);
     std::fflush(stderr);
     return zprava.AnoNe ? TOdpoved::Ne : TOdpoved::OK;

@@ -8,16 +8,28 @@
 
 // The one way the program shows message boxes and modal dialogs. The program object
 // holds one asker; the windows implementation shows real boxes, tests queue answers.
-enum class TIkona { Zadna, Informace, Varovani, Otazka, Chyba };
+enum class TIkona
+{
+    Zadna,
+    Informace,
+    Varovani,
+    Otazka,
+    Chyba
+};
 
-enum class TOdpoved { OK, Ano, Ne };
+enum class TOdpoved
+{
+    OK,
+    Ano,
+    Ne
+};
 
 struct TZprava
 {
     TIkona Ikona = TIkona::Zadna;
     QString Titulek;
-    QString Text;       // line breaks as '\n'
-    bool AnoNe = false; // Yes/No buttons instead of a single OK
+    QString Text;           // line breaks as '\n'
+    bool AnoNe = false;     // Yes/No buttons instead of a single OK
     bool VychoziNe = false; // No is the default button of a question
 };
 
@@ -63,13 +75,18 @@ public:
     void ZaradOdpoved(TOdpoved odpoved) { m_odpovedi.push_back(odpoved); }
     void ZaradVysledekDialogu(int vysledek) { m_vysledkyDialogu.push_back(vysledek); }
 
-    QList<TZprava> Zpravy;          // every box shown, in order
-    QList<QString> Dialogy;         // names of the dialogs asked for, in order
-    int PocetNezodpovezenych = 0;   // questions asked with no queued answer
+    QList<TZprava> Zpravy;        // every box shown, in order
+    QList<QString> Dialogy;       // names of the dialogs asked for, in order
+    int PocetNezodpovezenych = 0; // questions asked with no queued answer
     int ZbyvaOdpovedi() const { return int(m_odpovedi.size()); }
     // The texts of all boxes shown so far (for compact assertions).
     QList<QString> Texty() const;
-    void Vymaz() { Zpravy.clear(); Dialogy.clear(); PocetNezodpovezenych = 0; }
+    void Vymaz()
+    {
+        Zpravy.clear();
+        Dialogy.clear();
+        PocetNezodpovezenych = 0;
+    }
 
 private:
     std::deque<TOdpoved> m_odpovedi;

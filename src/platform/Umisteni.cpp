@@ -12,7 +12,8 @@ TUmisteni UmisteniProgramu(const QString &adresarProgramu)
     if (QFileInfo(u.Napoveda).isFile())
         return u;
     u.ZBalicku = true;
-    u.Napoveda = QDir::cleanPath(program.filePath(QStringLiteral(ZELKOVAR_DATA_Z_BIN "/Zelkovar.html")));
+    u.Napoveda =
+        QDir::cleanPath(program.filePath(QStringLiteral(ZELKOVAR_DATA_Z_BIN "/Zelkovar.html")));
     u.Ikona = QDir::cleanPath(program.filePath(QStringLiteral(ZELKOVAR_IKONA_Z_BIN)));
     return u;
 }

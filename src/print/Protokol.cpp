@@ -7,7 +7,8 @@ namespace {
 class TProtokol
 {
 public:
-    TProtokol(TTisk &t, const TOkrsekRec &vetaT3, const TStaniceRec &stanice, const TOkrsekRefRec &aktOkrsek)
+    TProtokol(TTisk &t, const TOkrsekRec &vetaT3, const TStaniceRec &stanice,
+              const TOkrsekRefRec &aktOkrsek)
         : t(t), m_vetaT3(vetaT3), m_stanice(stanice), m_okrsek(aktOkrsek)
     {
     }
@@ -33,8 +34,9 @@ void TProtokol::Proved(const TChybProt &protokol, const QDateTime &ted)
 {
     t.InitTisk(ted);
     t.ZlomPovolen = true;
-    m_paticka = u"      "_s + QString::number(m_vetaT3.Obec) + u" - "_s + QString::number(m_vetaT3.Okrsek)
-        + u" - "_s + QString::number(m_vetaT3.TypZastup) + u" - "_s + u' ' + t.KodProgramu;
+    m_paticka = u"      "_s + QString::number(m_vetaT3.Obec) + u" - "_s +
+                QString::number(m_vetaT3.Okrsek) + u" - "_s + QString::number(m_vetaT3.TypZastup) +
+                u" - "_s + u' ' + t.KodProgramu;
 
     t.ZacatekTisku();
     t.VratCanvas();
@@ -53,7 +55,8 @@ void TProtokol::Proved(const TChybProt &protokol, const QDateTime &ted)
             predpona = u"  "_s;
             ZlomProtokolu();
         }
-        QString radek = predpona + QString::number(chyba.Chyba) + u" - "_s + protokol.VratHlaskuParam(i);
+        QString radek =
+            predpona + QString::number(chyba.Chyba) + u" - "_s + protokol.VratHlaskuParam(i);
         while (radek.size() > 80) {
             // A word longer than the tolerance is cut at the paper's printable edge.
             const int zlom = t.ZnakuNaRadek(radek, L(), R(), t.PravaMez());
@@ -100,9 +103,9 @@ void TProtokol::Hlavicka()
     t.NastavVelikost(26);
     t.Tisk(2, L(), 0, u"                      Obec    Okrsek  KČ1  Název obce"_s);
     t.Tisk(1, L(), 0,
-           u"Identifikace okrsku:"_s + u"  "_s + QString::number(m_vetaT3.Obec) + u' '
-               + TTisk::CisloVpravo(m_vetaT3.Okrsek, 6) + TTisk::CisloVpravo(m_vetaT3.T3KC_1, 5) + u"   "_s
-               + m_stanice.NazevObce);
+           u"Identifikace okrsku:"_s + u"  "_s + QString::number(m_vetaT3.Obec) + u' ' +
+               TTisk::CisloVpravo(m_vetaT3.Okrsek, 6) + TTisk::CisloVpravo(m_vetaT3.T3KC_1, 5) +
+               u"   "_s + m_stanice.NazevObce);
     t.Tisk(1, L(), 0, (u"Zastupitelstvo: "_s + m_okrsek.NazevZast).left(56));
     t.Tisk(1, L(), 0, Cara);
     t.Tisk(1, L(), 0, QString());
@@ -121,8 +124,8 @@ void TProtokol::ZlomProtokolu()
 
 } // namespace
 
-void TiskProtokolu(TTisk &t, const TChybProt &protokol, const TOkrsekRec &vetaT3, const TStaniceRec &stanice,
-                   const TOkrsekRefRec &aktOkrsek, const QDateTime &ted)
+void TiskProtokolu(TTisk &t, const TChybProt &protokol, const TOkrsekRec &vetaT3,
+                   const TStaniceRec &stanice, const TOkrsekRefRec &aktOkrsek, const QDateTime &ted)
 {
     TProtokol(t, vetaT3, stanice, aktOkrsek).Proved(protokol, ted);
 }

@@ -4,9 +4,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Odsazeni = 105;            // I: start of the candidate text
+constexpr int Odsazeni = 105; // I: start of the candidate text
 constexpr int SirkaSloupce = Odsazeni + 30;
-constexpr int Mezera = 20;                // between two texts of a line
+constexpr int Mezera = 20; // between two texts of a line
 
 class TArch
 {
@@ -81,7 +81,8 @@ void TArch::Proved(int papir, const QString &velikost, const QDateTime &ted)
             t.VynutZlom();
         ZlomArchu();
         HlavickaStrany();
-        const int kandidatu = qBound(0, m_ref.SeznamStran[k].PocetKand.trimmed().toInt(), MaxKandidatu);
+        const int kandidatu =
+            qBound(0, m_ref.SeznamStran[k].PocetKand.trimmed().toInt(), MaxKandidatu);
         for (int i = 1; i <= kandidatu; ++i)
             Kandidat(i);
         MeziStranami = true;
@@ -141,7 +142,8 @@ void TArch::HlavickaStrany()
     // right of the party total box.
     const int xL = L() + Odsazeni + t.SirkaTextu(cislo) + Mezera;
     const int xR = R() - t.SirkaTextu(obec) - Mezera;
-    const QString nadpis = u"Zastupitelstvo: "_s + m_okrsek.NazevZast.trimmed() + u", obvod: "_s + m_okrsek.CObvodu;
+    const QString nadpis =
+        u"Zastupitelstvo: "_s + m_okrsek.NazevZast.trimmed() + u", obvod: "_s + m_okrsek.CObvodu;
     t.NastavVelikost(t.VelikostNormalni + 6);
     c.Font.Tucne = true;
     const int w = t.SirkaTextu(nadpis);
@@ -162,7 +164,8 @@ void TArch::HlavickaStrany()
     c.Font.Tucne = false;
     t.NastavVelikost(20);
 
-    t.TiskStyl(1, L() + Odsazeni, -12, u" "_s, u"Volební strana: "_s + m_ref.SeznamStran[k].NazevZkr.left(46));
+    t.TiskStyl(1, L() + Odsazeni, -12, u" "_s,
+               u"Volební strana: "_s + m_ref.SeznamStran[k].NazevZkr.left(46));
     const QString okrsek = u"Okrsek: "_s + TTisk::CisloVpravo(m_okrsek.CisloOkrsku, 5);
     t.TiskStyl(0, R() - t.SirkaTextu(okrsek), -12, u" "_s, okrsek);
 
@@ -197,7 +200,8 @@ void TArch::Kandidat(int i)
     const QString cislo = TTisk::CisloVpravo(i, 2) + u". "_s;
     const QString jmeno = (kand.Jmeno.trimmed() + u' ' + kand.Prijmeni.trimmed()).left(50);
     const int sirka = X0() - Mezera - L() - Odsazeni;
-    const TRozlozeni r = t.Rozloz(cislo + jmeno, sirka, sirka - t.SirkaTextu(cislo), 20, TTisk::LibovolneRadku);
+    const TRozlozeni r =
+        t.Rozloz(cislo + jmeno, sirka, sirka - t.SirkaTextu(cislo), 20, TTisk::LibovolneRadku);
     const int radku = qMax(1, int(r.Radky.size()));
     if (t.AktY + (radku + 1) * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva)
         t.VynutZlom();
@@ -247,8 +251,8 @@ void TArch::Paticka()
     t.NastavVelikost(20);
     t.NastavStyl(QString());
     t.TiskVpravo(0, R(), d,
-                 m_okrsek.KodObce.trimmed() + u'-' + QString::number(m_okrsek.CisloOkrsku) + u" List: "_s
-                     + TTisk::CisloVpravo(CisloListu, 2) + u" - "_s + t.KodProgramu);
+                 m_okrsek.KodObce.trimmed() + u'-' + QString::number(m_okrsek.CisloOkrsku) +
+                     u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u" - "_s + t.KodProgramu);
     const int stred = L() + (R() - L()) / 2;
     t.NastavStyl(u"B"_s);
     t.Tisk(0, stred, d - t.DolniRezerva / 2, u"VZOR"_s);
@@ -264,7 +268,8 @@ void TArch::Paticka()
 } // namespace
 
 void TiskScitacihoArchu(TTisk &t, const TStaniceRec &stanice, const TOkrsekRefRec &okrsek,
-                        const TReference &ref, int papir, const QString &velikost, const QDateTime &ted)
+                        const TReference &ref, int papir, const QString &velikost,
+                        const QDateTime &ted)
 {
     TArch(t, stanice, okrsek, ref).Proved(papir, velikost, ted);
 }

@@ -40,7 +40,8 @@ void TZapis::ZacniUlohu(const QDateTime &ted)
     t.PripFontu = d.Stanice.PripFontu;
     t.InitTisk(ted);
     Razitko = ted.toString(u"dd.MM.yyyy hh:mm:ss,zzz"_s);
-    KontrolniSoucet = QString::number(d.Vysledky.VetaTS.KontrSoucetTS, 'f', 0).rightJustified(12, u' ');
+    KontrolniSoucet =
+        QString::number(d.Vysledky.VetaTS.KontrSoucetTS, 'f', 0).rightJustified(12, u' ');
 }
 
 QList<qint32> TZapis::ChybyDoPaticky(const TChybProt *protokol)
@@ -135,8 +136,8 @@ void TZapis::PatickaZapisu()
     t.NastavVelikost(t.VelikostNormalni + 6);
     const int y = t.DolniOkraj - t.DolniRezerva;
 
-    const QString list = u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u'/' + QString::number(PocetListu)
-        + u" - "_s + t.KodProgramu;
+    const QString list = u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u'/' +
+                         QString::number(PocetListu) + u" - "_s + t.KodProgramu;
     const int w1 = W(list);
     t.Tisk(0, R() - w1, y, list);
 
@@ -147,8 +148,8 @@ void TZapis::PatickaZapisu()
     t.Canvas().Font.Tucne = false;
 
     const TOkrsekRec &v = d.Vysledky.VetaT3;
-    const QString ident = QString::number(v.Obec) + u'-' + QString::number(v.Okrsek) + u'-'
-        + QString::number(v.TypZastup) + u'-';
+    const QString ident = QString::number(v.Obec) + u'-' + QString::number(v.Okrsek) + u'-' +
+                          QString::number(v.TypZastup) + u'-';
     const int w3 = W(ident) + 10;
     t.Tisk(0, R() - w1 - w2 - w3, y, ident);
 
@@ -168,8 +169,9 @@ void TZapis::PatickaZapisu()
             const int yChyb = t.DolniOkraj + t.DolniRezerva;
             t.NastavVelikost(t.VelikostMala);
             const int radku = (t.DolniMez() - yChyb) / t.VyskaTextu();
-            const TRozlozeni r = t.Rozloz(u"Chyby č.: "_s + cisla.join(u", "_s), xRazitka - 20 - L(),
-                                          t.PravaMez() - L(), t.VelikostNormalni, radku);
+            const TRozlozeni r =
+                t.Rozloz(u"Chyby č.: "_s + cisla.join(u", "_s), xRazitka - 20 - L(),
+                         t.PravaMez() - L(), t.VelikostNormalni, radku);
             t.NastavVelikost(r.Velikost);
             for (int i = 0; i < r.Radky.size(); ++i)
                 t.Tisk(0, L(), yChyb + i * t.VyskaTextu(), r.Radky.at(i));
@@ -224,8 +226,8 @@ void TZapis::VyrokSDuvodem(int radky, TVyrok v)
             ++tecek;
         // One unit short of the next word: widths are measured rounded.
         const int konec = xKusu + W(kus.left(tecek + 1)) - 1;
-        const int velikost =
-            t.VelikostNaSirku(h, konec - xh, i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni);
+        const int velikost = t.VelikostNaSirku(
+            h, konec - xh, i == 0 && h.size() > 12 ? t.VelikostMala : t.VelikostZakladni);
         TPismo f = t.Canvas().Font;
         f.Velikost = velikost;
         const int chybi = xh + t.SirkaTextu(h, f) + 1 - konec;
@@ -235,7 +237,8 @@ void TZapis::VyrokSDuvodem(int radky, TVyrok v)
         velikosti.append(velikost);
     }
     const QString text = v.Kusy.join(QString());
-    const int tecky = t.PocetTecek(L() + W(v.Kusy.at(0) + v.Kusy.at(1)) + W(text), v.X2Tecek) + v.KorekceTecek;
+    const int tecky =
+        t.PocetTecek(L() + W(v.Kusy.at(0) + v.Kusy.at(1)) + W(text), v.X2Tecek) + v.KorekceTecek;
     t.Tisk(0, x, 0, text + t.TeckyOd(x + W(text), tecky));
     if (!ano) {
         RadekTecek(K(5, 25));
@@ -252,7 +255,8 @@ void TZapis::VyrokSDuvodem(int radky, TVyrok v)
     t.NastavVelikost(s);
     const int n = t.ZnakuNaRadek(duvod, xd, R(), t.PravaMez());
     t.Tisk(0, xd, -10, duvod.left(n));
-    const TRozlozeni zbytek = t.Rozloz(duvod.mid(n), t.PravaMez() - L(), t.PravaMez() - L(), s, TTisk::LibovolneRadku);
+    const TRozlozeni zbytek =
+        t.Rozloz(duvod.mid(n), t.PravaMez() - L(), t.PravaMez() - L(), s, TTisk::LibovolneRadku);
     t.NastavVelikost(t.VelikostZakladni);
     if (zbytek.Radky.isEmpty())
         RadekTecek(v.KorekceBezZlomu);
@@ -270,7 +274,8 @@ void TZapis::TiskListu1()
     t.NastavStyl(QString());
     t.NastavVelikost(t.VelikostNadpisu);
     t.AktY = 100;
-    t.TiskStred(1, L(), R(), 0, QString(), u"ZÁPIS O PRŮBĚHU A VÝSLEDKU HLASOVÁNÍ VE VOLEBNÍM OKRSKU"_s);
+    t.TiskStred(1, L(), R(), 0, QString(),
+                u"ZÁPIS O PRŮBĚHU A VÝSLEDKU HLASOVÁNÍ VE VOLEBNÍM OKRSKU"_s);
     t.TiskStyl(1, R() - 50, 0, u"B"_s, u"T/3"_s);
     t.NastavVelikost(t.VelikostZakladni);
     const int d1 = W(u"."_s);
@@ -278,13 +283,14 @@ void TZapis::TiskListu1()
     // Identification lines. The municipality's name goes on at the start of the next
     // line, over its dots before "okres", when the end of the first line cannot hold it.
     const QString cislo = u"Ve volebním okrsku č.  ..."_s;
-    const QString a = cislo + u".......... v obci (městysu, městě, městské části, městském obvodu) ...."_s;
+    const QString a =
+        cislo + u".......... v obci (městysu, městě, městské části, městském obvodu) ...."_s;
     const QString okresTecky = TTisk::Opakuj(u"."_s, 35);
     t.Tisk(2, L(), 0, a + t.TeckyOd(L() + W(a), t.PocetTecek(L() + W(a), R())));
     t.TiskStyl(0, L() + W(cislo) + K(0, -10), -12, u"B"_s, TTisk::CisloVpravo(v.Okrsek, 5));
     t.Canvas().Font.Tucne = true;
-    const TRozlozeni obec =
-        t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky), t.VelikostZakladni, 2);
+    const TRozlozeni obec = t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky),
+                                     t.VelikostZakladni, 2);
     t.Canvas().Font.Tucne = false;
     const auto radekObce = [&](int i, int x) {
         if (i >= obec.Radky.size())
@@ -298,10 +304,13 @@ void TZapis::TiskListu1()
     const QString okres = okresTecky + u"  okres  .."_s;
     const QString probehlo = u" proběhlo ve dnech (dne)"_s;
     // The dots stop where the text at the right begins instead of running into it.
-    t.Tisk(1, L(), 0, okres + TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(okres), R() - W(probehlo)))));
+    t.Tisk(1, L(), 0,
+           okres +
+               TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(okres), R() - W(probehlo)))));
     t.TiskVpravo(0, R(), 0, probehlo);
     radekObce(1, L());
-    HodnotaDo(L() + W(okres), -12, R() - W(probehlo), Orez(o.NazevOkresu), t.VelikostZakladni, true);
+    HodnotaDo(L() + W(okres), -12, R() - W(probehlo), Orez(o.NazevOkresu), t.VelikostZakladni,
+              true);
 
     const QString k1 = u"     hlasování ve volbách do  "_s;
     const QString k2 = u" zastupitelstva obce "_s;
@@ -312,10 +321,12 @@ void TZapis::TiskListu1()
     t.Tisk(0, xk, 0, k1);
     t.TiskStyl(0, xk + W(k1), 0, u"B"_s, k2);
     t.Tisk(0, xk + W(k1) + WStyl(u"B"_s, k2), 0, k3);
-    HodnotaDo(L() + W(u"...."_s) + 10, -12, xk + W(u"     "_s), Orez(d.Stanice.DatumVoleb), t.VelikostZakladni, true);
+    HodnotaDo(L() + W(u"...."_s) + 10, -12, xk + W(u"     "_s), Orez(d.Stanice.DatumVoleb),
+              t.VelikostZakladni, true);
 
     const QString obvodu = u"obvodu)  "_s;
-    t.Tisk(1, L(), 0, obvodu + t.TeckyOd(L() + W(obvodu), t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));
+    t.Tisk(1, L(), 0,
+           obvodu + t.TeckyOd(L() + W(obvodu), t.PocetTecek(L() + W(obvodu), R()) + K(2, 20)));
     HodnotaDo(L() + W(obvodu) + 10, -10, t.PravaMez(), Orez(o.NazevZast), t.VelikostZakladni, true);
 
     // Section I: voting times.
@@ -327,8 +338,8 @@ void TZapis::TiskListu1()
     const QString ukoncil2 = u"Předseda komise ukončil hlasování druhý den voleb v "_s;
     // A time stands on the dots of its line and ends before "hodin".
     const auto cas = [&](const QString &popisek, const QString &hodnota) {
-        HodnotaDo(L() + W(popisek) + 8 * d1, -12, L() + W(popisek + u".................... "_s), Orez(hodnota),
-                  t.VelikostZakladni);
+        HodnotaDo(L() + W(popisek) + 8 * d1, -12, L() + W(popisek + u".................... "_s),
+                  Orez(hodnota), t.VelikostZakladni);
     };
     t.Tisk(2, L(), 0, zahajil1 + hodin);
     cas(zahajil1, h.Zahajeno1);
@@ -346,19 +357,41 @@ void TZapis::TiskListu1()
 
     // Postponement, extension, interruption.
     const int k = K(0, -1);
-    VyrokSDuvodem(2, {u"Zahájení hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Odroc,
-                      {u"odročeno dne "_s, u"...................... o "_s, u"..... hodin "_s, u"..... minut z důvodu "_s},
-                      R(), K(-8, -3), {h.OdrocenoD, h.OdrocenoH, h.OdrocenoM}, {(k + 1) * d1, k * d1, k * d1},
-                      h.DuvodOdroc, K(5, 25)});
-    VyrokSDuvodem(1, {u"Doba hlasování    "_s, u"nebyla"_s, u"byla"_s, h.Prodl,
+    VyrokSDuvodem(2, {u"Zahájení hlasování   "_s,
+                      u"nebylo"_s,
+                      u"bylo"_s,
+                      h.Odroc,
+                      {u"odročeno dne "_s, u"...................... o "_s, u"..... hodin "_s,
+                       u"..... minut z důvodu "_s},
+                      R(),
+                      K(-8, -3),
+                      {h.OdrocenoD, h.OdrocenoH, h.OdrocenoM},
+                      {(k + 1) * d1, k * d1, k * d1},
+                      h.DuvodOdroc,
+                      K(5, 25)});
+    VyrokSDuvodem(1, {u"Doba hlasování    "_s,
+                      u"nebyla"_s,
+                      u"byla"_s,
+                      h.Prodl,
                       {u"prodloužena dne "_s, u"...................... o "_s, u"..... hodin "_s,
                        u"..... minut z důvodu "_s},
-                      R() + K(10, 50), 0, {h.ProdlouzD, h.ProdlouzH, h.ProdlouzM}, {d1, k * d1, k * d1},
-                      h.DuvodProdl, K(4, 20)});
-    VyrokSDuvodem(1, {u"Hlasování   "_s, u"nebylo"_s, u"bylo"_s, h.Prerus,
-                      {u"přerušeno dne "_s, u"...................... na dobu od "_s, u".......... do "_s,
-                       u".......... hodin z důvodu "_s},
-                      R(), K(23, 28), {h.PrerusD, h.PrerusOd, h.PrerusDo}, {d1, k * d1, K(0, -3) * d1}, h.DuvodPrer,
+                      R() + K(10, 50),
+                      0,
+                      {h.ProdlouzD, h.ProdlouzH, h.ProdlouzM},
+                      {d1, k * d1, k * d1},
+                      h.DuvodProdl,
+                      K(4, 20)});
+    VyrokSDuvodem(1, {u"Hlasování   "_s,
+                      u"nebylo"_s,
+                      u"bylo"_s,
+                      h.Prerus,
+                      {u"přerušeno dne "_s, u"...................... na dobu od "_s,
+                       u".......... do "_s, u".......... hodin z důvodu "_s},
+                      R(),
+                      K(23, 28),
+                      {h.PrerusD, h.PrerusOd, h.PrerusDo},
+                      {d1, k * d1, K(0, -3) * d1},
+                      h.DuvodPrer,
                       K(5, 20)});
 
     // Complaints: a blank field strikes neither word.
@@ -375,11 +408,13 @@ void TZapis::TiskListu1()
         t.Tisk(0, x, 0, u" *)     "_s);
         x += W(u"  *)  "_s);
         t.Tisk(0, x, 0, u"  okrskové   volební   komisi  podány  stížnosti  nebo"_s);
-        t.Tisk(1, L(), 0,
-               u"oznámení.   Jejich   stručný   obsah,   přijatá   usnesení   a   jejich   stručné  zdůvodnění  jsou   uvedeny   v   příloze    na"_s);
+        t.Tisk(
+            1, L(), 0,
+            u"oznámení.   Jejich   stručný   obsah,   přijatá   usnesení   a   jejich   stručné  zdůvodnění  jsou   uvedeny   v   příloze    na"_s);
         t.Tisk(1, L(), 0, u"...................   listech."_s);
         if (h.Stizn == u"B")
-            HodnotaDo(L() + 50, -12, L() + W(u"................... "_s), Orez(h.StizListu), t.VelikostZakladni);
+            HodnotaDo(L() + 50, -12, L() + W(u"................... "_s), Orez(h.StizListu),
+                      t.VelikostZakladni);
         else if (h.Stizn == u"N")
             t.TiskStyl(0, L() + 50, -12, u"B"_s, u"---"_s);
     }
@@ -406,8 +441,9 @@ void TZapis::TiskListu1()
     ZlomListu1(15 * t.VyskaRadku + 40);
     t.TiskStred(3, L(), R(), 0, u"B"_s, u"II."_s);
     t.NastavStyl(QString());
-    t.Tisk(1, L(), 0,
-           u"Byly zjištěny výsledky hlasování uvedené v tomto oddílu a na přiloženém označeném hlasovacím lístku."_s);
+    t.Tisk(
+        1, L(), 0,
+        u"Byly zjištěny výsledky hlasování uvedené v tomto oddílu a na přiloženém označeném hlasovacím lístku."_s);
     t.Tisk(0, R() - 30, 0, u"**)"_s);
     Posun(1);
     {
@@ -440,9 +476,11 @@ void TZapis::TiskListu1()
         {u"Počet osob zapsaných do výpisu ze seznamu voličů a jeho dodatku celkem"_s, v.ZapsOsoby},
         {u"Počet voličů, kterým byly vydány úřední obálky"_s, v.VydObalky},
         {u"Počet odevzdaných úředních obálek"_s, v.OdevzdObalky},
-        {u"Počet platných hlasů ve volebním okrsku (celkem pro všechny volební strany)"_s, v.PlatneHlasy},
+        {u"Počet platných hlasů ve volebním okrsku (celkem pro všechny volební strany)"_s,
+         v.PlatneHlasy},
         {u"Počet volebních stran ve volebním okrsku (dle hlasovacího lístku)"_s, v.Pocet_VS},
-        {u"Počet volebních stran, které  ve volebním okrsku získaly alespoň jeden platný hlas"_s, v.Poc_VS_HL},
+        {u"Počet volebních stran, které  ve volebním okrsku získaly alespoň jeden platný hlas"_s,
+         v.Poc_VS_HL},
         {u"Kontrolní číslo 2"_s, v.T3KC_2},
     };
     for (int i = 0; i < 8; ++i) {
@@ -451,14 +489,28 @@ void TZapis::TiskListu1()
         const int y1 = y0 + H;
         Pero(8);
         switch (i) {
-        case 0: Lomena({{r, y0 + 8 * H}, {r, y0}, {r - C, y0}, {r - C, y1}}); break;
-        case 1: Lomena({{r - C, y0}, {r - 4 * C, y0}, {r - 4 * C, y1}}); break;
+        case 0:
+            Lomena({{r, y0 + 8 * H}, {r, y0}, {r - C, y0}, {r - C, y1}});
+            break;
+        case 1:
+            Lomena({{r - C, y0}, {r - 4 * C, y0}, {r - 4 * C, y1}});
+            break;
         case 2:
-        case 3: Lomena({{r - 4 * C, y0}, {r - 4 * C, y1}}); break;
-        case 4: Lomena({{r - 4 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}}); break;
-        case 5: Lomena({{r - 6 * C, y0}, {r - 2 * C, y0}, {r - 2 * C, y1}}); break;
-        case 6: Lomena({{r - 2 * C, y0}, {r - 2 * C, y1}}); break;
-        default: Lomena({{r - 2 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}, {r, y1}}); break;
+        case 3:
+            Lomena({{r - 4 * C, y0}, {r - 4 * C, y1}});
+            break;
+        case 4:
+            Lomena({{r - 4 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}});
+            break;
+        case 5:
+            Lomena({{r - 6 * C, y0}, {r - 2 * C, y0}, {r - 2 * C, y1}});
+            break;
+        case 6:
+            Lomena({{r - 2 * C, y0}, {r - 2 * C, y1}});
+            break;
+        default:
+            Lomena({{r - 2 * C, y0}, {r - 6 * C, y0}, {r - 6 * C, y1}, {r, y1}});
+            break;
         }
         Pero(3);
         static const int sirky[8] = {1, 4, 4, 4, 6, 2, 2, 0};
@@ -472,13 +524,16 @@ void TZapis::TiskListu1()
     ZlomListu1(8 * t.VyskaRadku + t.VyskaTextu());
     const int m = W(u"1. "_s);
     t.TiskStyl(3, L(), 0, u"I"_s, u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
-    t.Tisk(1, L(), 0,
-           u"1. Kontrolní čísla k hlasům pro jednotlivé volební strany se uvádí v pořadí, v jakém jsou tyto strany uvedeny na hlasova-"_s);
-    t.Tisk(1, L() + m, 0,
-           u"cím lístku. Kontrolní číslo je součtem pořadového čísla volební strany (sl. 1, sl. 5 nebo sl. 9) a počtu hlasů pro ni (sl. 2,"_s);
+    t.Tisk(
+        1, L(), 0,
+        u"1. Kontrolní čísla k hlasům pro jednotlivé volební strany se uvádí v pořadí, v jakém jsou tyto strany uvedeny na hlasova-"_s);
+    t.Tisk(
+        1, L() + m, 0,
+        u"cím lístku. Kontrolní číslo je součtem pořadového čísla volební strany (sl. 1, sl. 5 nebo sl. 9) a počtu hlasů pro ni (sl. 2,"_s);
     t.Tisk(1, L() + m, 0, u"sl. 6 nebo sl. 10) a zapisuje se ve sl. 3, sl. 7 nebo sl. 11."_s);
-    t.Tisk(1, L(), 0,
-           u"2. Pořadové číslo posledního kandidáta v rámci této volební strany, který ještě získal alespoň jeden platný hlas, se uvádí"_s);
+    t.Tisk(
+        1, L(), 0,
+        u"2. Pořadové číslo posledního kandidáta v rámci této volební strany, který ještě získal alespoň jeden platný hlas, se uvádí"_s);
     t.Tisk(1, L() + m, 0, u"ve sl. 4, sl. 8 nebo sl. 12."_s);
     t.VyskaRadku = t.ZakladniVyskaRadku;
 }
@@ -563,8 +618,12 @@ void TZapis::TiskListu2()
             const int s = 4 * b + 1;
             QStringList texty;
             switch (radek) {
-            case 1: texty = {u"Poř."_s, u"Počet"_s, QString(), u"Číslo"_s}; break;
-            case 2: texty = {u"stra-"_s, u"hlasů pro"_s, u"Kontrolní číslo"_s, u"posl."_s}; break;
+            case 1:
+                texty = {u"Poř."_s, u"Počet"_s, QString(), u"Číslo"_s};
+                break;
+            case 2:
+                texty = {u"stra-"_s, u"hlasů pro"_s, u"Kontrolní číslo"_s, u"posl."_s};
+                break;
             case 3:
                 texty = {u"ny"_s, u"stranu"_s, u"sl.%1+sl.%2"_s.arg(s).arg(s + 1), u"kand."_s};
                 break;
@@ -596,7 +655,8 @@ void TZapis::TiskListu2()
             const int w4 = t.SirkySloupcu[4 * b + 4];
             VpravoStyl(b == 0 ? 1 : 0, bx + w1 - 20, -2, QString(), QString::number(p) + u'.');
             if (p > pocetVS) {
-                t.TiskStyl(0, bx + w1 + 10, -16, QString(), TTisk::Opakuj(u"_"_s, b == 2 ? 25 : 24));
+                t.TiskStyl(0, bx + w1 + 10, -16, QString(),
+                           TTisk::Opakuj(u"_"_s, b == 2 ? 25 : 24));
                 continue;
             }
             const TStranaHLRec &s = vys.StranyHL[p];
@@ -649,18 +709,20 @@ void TZapis::TiskListu2()
         const int n = t.ZnakuNaRadek(text, x0, R(), t.PravaMez());
         t.Tisk(0, x0, -12, text.left(n));
         const int tecek = t.PocetTecek(L(), R() + K(5, 200));
-        const TRozlozeni zbytek = t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
+        const TRozlozeni zbytek =
+            t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
         if (zbytek.Radky.isEmpty())
             t.Tisk(1, L(), 0, t.TeckyOd(L(), tecek));
         RadkyNaTeckach(zbytek, 1, -10, tecek);
     }
 
     t.Tisk(2, L(), 0,
-           u"Zápis byl přečten za účasti nadpoloviční většiny členů okrskové volební komise "_s
-               + u" a schválen nadpoloviční většinou pří-"_s);
+           u"Zápis byl přečten za účasti nadpoloviční většiny členů okrskové volební komise "_s +
+               u" a schválen nadpoloviční většinou pří-"_s);
     t.Tisk(1, L(), 0, u"tomných členů komise."_s);
     t.Tisk(2, L(), 0,
-           u"Člen okrskové volební komise pověřený předáním zápisu  DORVAN  na"_s + u" územně příslušném praco-"_s);
+           u"Člen okrskové volební komise pověřený předáním zápisu  DORVAN  na"_s +
+               u" územně příslušném praco-"_s);
     {
         // The caption stands one unit lower than the form has it, just clear of the
         // dots above it.
@@ -670,7 +732,8 @@ void TZapis::TiskListu2()
         const QString text = Orez(h.PoverPred);
         const int n = t.ZnakuNaRadek(text, x0, R(), t.PravaMez());
         t.Tisk(0, x0, -12, text.left(n));
-        const TRozlozeni zbytek = t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
+        const TRozlozeni zbytek =
+            t.Rozloz(ZbytekOd(text, n), sirka, sirka, t.VelikostZakladni, TTisk::LibovolneRadku);
         if (zbytek.Radky.isEmpty()) {
             t.TiskStred(1, x0, R(), -14, QString(), u"jméno a příjmení"_s);
         } else {
@@ -725,18 +788,20 @@ void TZapis::ZahlaviHL()
     // A text at the left of a line stops before the text at its right; when even the
     // small size cannot hold it there, it goes on on the next line.
     const auto vlevo = [this](const QString &text, int xPrava) {
-        const TRozlozeni r = t.Rozloz(text, xPrava - MezeraSloupcu - L(), t.PravaMez() - L(), t.VelikostNormalni,
-                                      TTisk::LibovolneRadku);
+        const TRozlozeni r = t.Rozloz(text, xPrava - MezeraSloupcu - L(), t.PravaMez() - L(),
+                                      t.VelikostNormalni, TTisk::LibovolneRadku);
         for (qsizetype i = 0; i < r.Radky.size(); ++i) {
             if (i > 0)
                 Posun(1);
             Hodnota(L(), 0, r.Radky.at(i), r.Velikost);
         }
     };
-    const QString vysledky = u"Výsledky za okrsek č.: "_s + TTisk::CisloVpravo(d.Vysledky.VetaT3.Okrsek, 6);
+    const QString vysledky =
+        u"Výsledky za okrsek č.: "_s + TTisk::CisloVpravo(d.Vysledky.VetaT3.Okrsek, 6);
     Posun(2);
     VpravoStyl(0, R() - 20, 0, u"B"_s, vysledky);
-    vlevo(u"Obec: "_s + Orez(o.NazevObce) + u", okres: "_s + Orez(o.NazevOkresu), R() - 20 - WStyl(u"B"_s, vysledky));
+    vlevo(u"Obec: "_s + Orez(o.NazevObce) + u", okres: "_s + Orez(o.NazevOkresu),
+          R() - 20 - WStyl(u"B"_s, vysledky));
     if (o.JeObvod == u"A")
         VpravoStyl(1, R(), 0, u"B"_s, u"Volební obvod: "_s + Orez(o.CObvodu).trimmed());
     const QString volise = u"Do zastupitelstva obce se volí "_s;
@@ -745,7 +810,8 @@ void TZapis::ZahlaviHL()
     Posun(1);
     t.Tisk(0, xClenu - W(volise), 0, volise);
     t.TiskStyl(0, xClenu, 0, u"B"_s, clenu);
-    vlevo(u"Pro volby do zastupitelstva obce ve dnech (dne) "_s + Orez(d.Stanice.DatumVoleb), xClenu - W(volise));
+    vlevo(u"Pro volby do zastupitelstva obce ve dnech (dne) "_s + Orez(d.Stanice.DatumVoleb),
+          xClenu - W(volise));
 }
 
 void TZapis::ZlomStranyHL()
@@ -836,7 +902,8 @@ void TZapis::TiskPodpisuHL()
         ZlomStranyHL();
     }
     {
-        const QString popisek = u"Hodina, den, měsíc a rok vyhotovení opisu hlasovacího lístku:  "_s;
+        const QString popisek =
+            u"Hodina, den, měsíc a rok vyhotovení opisu hlasovacího lístku:  "_s;
         const int x0 = L() + W(popisek);
         t.Tisk(2, L(), 0, popisek + t.Tecky(x0, R()));
         t.Tisk(0, x0, -12, t.CasTisku + u" hod., "_s + t.DatumTisku);

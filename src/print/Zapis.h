@@ -41,8 +41,8 @@ public:
     int PocetDnuVoleb = 2;
     int CisloListu = 1;
     int PocetListu = 0;
-    QString Razitko;          // "dd.mm.yyyy hh:mm:ss,zzz", one per job
-    QString KontrolniSoucet;  // the TS control total, 12 characters right-aligned
+    QString Razitko;         // "dd.mm.yyyy hh:mm:ss,zzz", one per job
+    QString KontrolniSoucet; // the TS control total, 12 characters right-aligned
     bool ChybyVytisteny = false;
 
     // InitTisk and the job's time stamp.
@@ -90,11 +90,11 @@ private:
         QString Zapor;
         QString Klad;
         QString Pole;
-        QStringList Kusy;     // the continuation text in four pieces
-        int X2Tecek = 0;      // its dots: PocetTecek(..., X2Tecek) + KorekceTecek
+        QStringList Kusy; // the continuation text in four pieces
+        int X2Tecek = 0;  // its dots: PocetTecek(..., X2Tecek) + KorekceTecek
         int KorekceTecek = 0;
-        QStringList Hodnoty;  // written over pieces 2, 3 and 4
-        QList<int> Posuny;    // their offsets from the start of their piece
+        QStringList Hodnoty; // written over pieces 2, 3 and 4
+        QList<int> Posuny;   // their offsets from the start of their piece
         QString Duvod;
         int KorekceBezZlomu = 0;
     };
@@ -109,7 +109,6 @@ private:
 
     TTisk &t;
     const TDataZapisu d; // references only: cheap to hold, safe with a temporary
-
 };
 
 // Builds the record in the engine's recorder as the preview shows it: InitTisk, the

@@ -24,7 +24,8 @@ QStringList FontyKDispozici()
 QString NactiEmailPodpory(const QString &adrInstalace)
 {
     const QString cesta = Soubory::NajdiSoubor(adrInstalace, u"zelkovar.ini"_s);
-    const QString email = QSettings(cesta, QSettings::IniFormat).value(u"Tisk/EmailPodpory"_s).toString().trimmed();
+    const QString email =
+        QSettings(cesta, QSettings::IniFormat).value(u"Tisk/EmailPodpory"_s).toString().trimmed();
     return email.isEmpty() ? u"podpora@zelkovar.example"_s : email;
 }
 
@@ -69,8 +70,8 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     t.NastavVelikost(t.VelikostNadpisu);
     t.TiskStred(4, L, R, 0, u"B"_s, u"T I S K   z k u š e b n í    s t r a n y"_s);
     t.TiskStred(1, L, R, 0, u" "_s,
-                u"------------------------------ verze "_s + t.VerzeProgramu
-                    + u" ------------------------------"_s);
+                u"------------------------------ verze "_s + t.VerzeProgramu +
+                    u" ------------------------------"_s);
     // Texts from outside the program (the station, the system, the printer) are set
     // smaller when their line cannot hold them: the table's rows stay where they are.
     const auto velikostNa = [&](const QString &text, int sirka) {
@@ -144,9 +145,14 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     t.NastavVelikost(t.VelikostNadpisu);
     t.TiskStred(3, L, R, 0, u"B"_s, u"Stránku vytiskněte."_s);
     t.TiskStred(1, L, R, 0, u" "_s,
-                u"%1 %2 %3  %4"_s.arg(u.DpiNahledu).arg(u.SirkaNahledu).arg(u.VyskaNahledu).arg(u.DpiObrazovky));
-    t.TiskStred(2, L, R, 0, u"B"_s, u"Test proběhl v pořádku, pokud jsou všechny tři šipky u pravého okraje,"_s);
-    t.TiskStred(1, L, R, 0, u"B"_s, u"v seznamu fontů jsou zastoupeny fonty Arial (CE) a Courier New (CE)"_s);
+                u"%1 %2 %3  %4"_s.arg(u.DpiNahledu)
+                    .arg(u.SirkaNahledu)
+                    .arg(u.VyskaNahledu)
+                    .arg(u.DpiObrazovky));
+    t.TiskStred(2, L, R, 0, u"B"_s,
+                u"Test proběhl v pořádku, pokud jsou všechny tři šipky u pravého okraje,"_s);
+    t.TiskStred(1, L, R, 0, u"B"_s,
+                u"v seznamu fontů jsou zastoupeny fonty Arial (CE) a Courier New (CE)"_s);
     t.TiskStred(1, L, R, 0, u"B"_s, u" a texty jsou vytištěny se správnou diakritikou."_s);
     t.TiskStred(4, L, R, 0, u" "_s, u"Není-li test v pořádku, prosíme, dopište kontakt na Vás:"_s);
 
@@ -165,8 +171,9 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
         t.Tisk(0, L + 500, 0, r.pole);
     }
     // The support address is a setting: a long one goes on on the next lines.
-    const TRozlozeni email = t.Rozloz(u"a naskenované pošlete na e-mail "_s + u.EmailPodpory + u'.', t.PravaMez() - L,
-                                      t.PravaMez() - L, t.Canvas().Font.Velikost, TTisk::LibovolneRadku);
+    const TRozlozeni email =
+        t.Rozloz(u"a naskenované pošlete na e-mail "_s + u.EmailPodpory + u'.', t.PravaMez() - L,
+                 t.PravaMez() - L, t.Canvas().Font.Velikost, TTisk::LibovolneRadku);
     const int velikost = t.Canvas().Font.Velikost;
     t.NastavVelikost(email.Velikost);
     for (qsizetype i = 0; i < email.Radky.size(); ++i)

@@ -7,11 +7,21 @@ TOdpoved TDotaznikOkna::Zobraz(const TZprava &zprava)
 {
     QMessageBox::Icon ikona = QMessageBox::NoIcon;
     switch (zprava.Ikona) {
-    case TIkona::Zadna: ikona = QMessageBox::NoIcon; break;
-    case TIkona::Informace: ikona = QMessageBox::Information; break;
-    case TIkona::Varovani: ikona = QMessageBox::Warning; break;
-    case TIkona::Otazka: ikona = QMessageBox::Question; break;
-    case TIkona::Chyba: ikona = QMessageBox::Critical; break;
+    case TIkona::Zadna:
+        ikona = QMessageBox::NoIcon;
+        break;
+    case TIkona::Informace:
+        ikona = QMessageBox::Information;
+        break;
+    case TIkona::Varovani:
+        ikona = QMessageBox::Warning;
+        break;
+    case TIkona::Otazka:
+        ikona = QMessageBox::Question;
+        break;
+    case TIkona::Chyba:
+        ikona = QMessageBox::Critical;
+        break;
     }
     const auto tlacitka = zprava.AnoNe ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(ikona, zprava.Titulek, zprava.Text, tlacitka, QApplication::activeWindow());

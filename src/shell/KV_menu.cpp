@@ -26,9 +26,9 @@ using namespace Qt::StringLiterals;
 
 TKV_menu::TKV_menu(TProgram &program, const QString &adresarProgramu, const QStringList &parametry,
                    QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       m_program(program)
 {
     setObjectName(u"KV_menu"_s);
@@ -48,8 +48,9 @@ TKV_menu::TKV_menu(TProgram &program, const QString &adresarProgramu, const QStr
     m_program.Adresare = start.Adresare;
     m_lzeSpustit = start.LzeSpustit;
     if (!m_lzeSpustit) {
-        m_program.Dotaznik().Varovani(u"Spuštění aplikace"_s,
-                                      u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s);
+        m_program.Dotaznik().Varovani(
+            u"Spuštění aplikace"_s,
+            u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s);
         return;
     }
     Timer->start();
@@ -101,7 +102,8 @@ void TKV_menu::VytvorObsah()
 
     auto *nazev = new QLabel(plocha);
     nazev->setObjectName(u"Z_Nazev_Lbl"_s);
-    nazev->setText(u"Volby do zastupitelstev obcí\n\nPořízení dat\nokrskovými volebními komisemi"_s);
+    nazev->setText(
+        u"Volby do zastupitelstev obcí\n\nPořízení dat\nokrskovými volebními komisemi"_s);
     nazev->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont pismo = font();
     pismo.setPixelSize(14);
@@ -180,15 +182,15 @@ void TKV_menu::VytvorMenu()
     QMenu *arch = okrsek->addMenu(u"&Sčítací arch"_s);
     arch->setObjectName(u"ScitaciArch_MI"_s);
     arch->menuAction()->setObjectName(u"ScitaciArch_MI"_s);
-    ScitaciArch_sirkaA4_MI = PridejPolozku(arch, "ScitaciArch_sirkaA4_MI", u"A4 na šířku"_s, [this] {
-        ScitaciArch(QPageLayout::Landscape, QPageSize::A4);
-    });
-    ScitaciArch_vyskaA4_MI = PridejPolozku(arch, "ScitaciArch_vyskaA4_MI", u"A4 na výšku"_s, [this] {
-        ScitaciArch(QPageLayout::Portrait, QPageSize::A4);
-    });
-    ScitaciArch_vyskaA3_MI = PridejPolozku(arch, "ScitaciArch_vyskaA3_MI", u"A3 na výšku"_s, [this] {
-        ScitaciArch(QPageLayout::Portrait, QPageSize::A3);
-    });
+    ScitaciArch_sirkaA4_MI =
+        PridejPolozku(arch, "ScitaciArch_sirkaA4_MI", u"A4 na šířku"_s,
+                      [this] { ScitaciArch(QPageLayout::Landscape, QPageSize::A4); });
+    ScitaciArch_vyskaA4_MI =
+        PridejPolozku(arch, "ScitaciArch_vyskaA4_MI", u"A4 na výšku"_s,
+                      [this] { ScitaciArch(QPageLayout::Portrait, QPageSize::A4); });
+    ScitaciArch_vyskaA3_MI =
+        PridejPolozku(arch, "ScitaciArch_vyskaA3_MI", u"A3 na výšku"_s,
+                      [this] { ScitaciArch(QPageLayout::Portrait, QPageSize::A3); });
     oddelovac(okrsek, u"N5"_s);
     ZrusitData_MI = PridejPolozku(okrsek, "ZrusitData_MI", u"Zrušení pořízených dat"_s,
                                   [this] { ZrusitData(); });
@@ -202,7 +204,8 @@ void TKV_menu::VytvorMenu()
     f10->setObjectName(u"F10_MI"_s);
     f10->setShortcut(QKeySequence(Qt::Key_F10));
     addAction(f10);
-    connect(f10, &QAction::triggered, this, [this, okrsek] { Z_MainMenu->setActiveAction(okrsek->menuAction()); });
+    connect(f10, &QAction::triggered, this,
+            [this, okrsek] { Z_MainMenu->setActiveAction(okrsek->menuAction()); });
 
     QMenu *napoveda = Z_MainMenu->addMenu(u"Nápověda"_s);
     napoveda->setObjectName(u"NapovedaH_MI"_s);
@@ -288,7 +291,8 @@ void TKV_menu::VytvorPodnabidky()
     };
     // F2 to F4 name no council type now; the status line says where to choose it.
     auto *bezTypu = new QShortcut(this);
-    bezTypu->setKeys({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F3), QKeySequence(Qt::Key_F4)});
+    bezTypu->setKeys(
+        {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F3), QKeySequence(Qt::Key_F4)});
     connect(bezTypu, &QShortcut::activated, this,
             [this] { UkazRadu(u"Zvolte typ zastupitelstva v nabídce Okrsek (klávesa F10)."_s); });
     for (const TPodnabidka &p : podnabidky) {
@@ -328,7 +332,7 @@ bool TKV_menu::eventFilter(QObject *objekt, QEvent *udalost)
         const auto *k = static_cast<QKeyEvent *>(udalost);
         if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier) {
             const QWidget *kde = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                            : QApplication::activeWindow();
+                                                             : QApplication::activeWindow();
             Proved([this, tema = TemaNapovedy(kde)] { Napoveda(tema); });
             return true;
         }
@@ -354,7 +358,9 @@ void TKV_menu::closeEvent(QCloseEvent *udalost)
         return;
     }
     bool ano = false;
-    Proved([&] { ano = m_program.Dotaznik().Otazka(u"Ukončení programu"_s, u"Opravdu ukončit program?"_s); });
+    Proved([&] {
+        ano = m_program.Dotaznik().Otazka(u"Ukončení programu"_s, u"Opravdu ukončit program?"_s);
+    });
     if (!ano) {
         udalost->ignore();
         return;

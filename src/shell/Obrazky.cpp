@@ -114,8 +114,10 @@ void TIlustrace::paintEvent(QPaintEvent *)
     QPolygonF strbina;
     const double sx = w * 0.20;
     const double sy = h * 0.012;
-    strbina << stredVika + QPointF(-sx, sy + hloubkaY * 0.12) << stredVika + QPointF(-sx + sx * 0.18, -sy - hloubkaY * 0.10)
-            << stredVika + QPointF(sx, -sy - hloubkaY * 0.12) << stredVika + QPointF(sx - sx * 0.18, sy + hloubkaY * 0.10);
+    strbina << stredVika + QPointF(-sx, sy + hloubkaY * 0.12)
+            << stredVika + QPointF(-sx + sx * 0.18, -sy - hloubkaY * 0.10)
+            << stredVika + QPointF(sx, -sy - hloubkaY * 0.12)
+            << stredVika + QPointF(sx - sx * 0.18, sy + hloubkaY * 0.10);
     p.setPen(Qt::NoPen);
     p.setBrush(Inkoust);
     p.drawPolygon(strbina);
@@ -125,7 +127,8 @@ void TIlustrace::paintEvent(QPaintEvent *)
     p.save();
     const QPointF smer = strbina[3] - strbina[0];
     QPolygonF nadStrbinou;
-    nadStrbinou << strbina[0] - smer * 2.0 << strbina[3] + smer * 2.0 << strbina[3] + smer * 2.0 - QPointF(0, h)
+    nadStrbinou << strbina[0] - smer * 2.0 << strbina[3] + smer * 2.0
+                << strbina[3] + smer * 2.0 - QPointF(0, h)
                 << strbina[0] - smer * 2.0 - QPointF(0, h);
     QPainterPath orez;
     orez.addPolygon(nadStrbinou);
@@ -165,8 +168,9 @@ void TIlustrace::paintEvent(QPaintEvent *)
     p.drawEllipse(stredZnaku, polomer, polomer);
     p.setPen(QPen(Papir, 0.8));
     p.drawEllipse(stredZnaku, polomer * 0.86, polomer * 0.86);
-    KresliListLipy(p, QRectF(stredZnaku.x() - polomer * 0.55, stredZnaku.y() - polomer * 0.62,
-                             polomer * 1.1, polomer * 1.2),
+    KresliListLipy(p,
+                   QRectF(stredZnaku.x() - polomer * 0.55, stredZnaku.y() - polomer * 0.62,
+                          polomer * 1.1, polomer * 1.2),
                    QColor(0xe4, 0xea, 0xf0));
 
     QFont pismo = font();
@@ -175,7 +179,8 @@ void TIlustrace::paintEvent(QPaintEvent *)
     pismo.setLetterSpacing(QFont::PercentageSpacing, 130);
     p.setFont(pismo);
     p.setPen(Papir);
-    p.drawText(QRectF(celo.left(), celo.bottom() - celo.height() * 0.26, celo.width(), celo.height() * 0.16),
+    p.drawText(QRectF(celo.left(), celo.bottom() - celo.height() * 0.26, celo.width(),
+                      celo.height() * 0.16),
                Qt::AlignCenter, u"VOLBY"_s);
 }
 

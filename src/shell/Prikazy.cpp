@@ -14,17 +14,17 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "ExportTisk.h"
 #include "PreviewF.h"
-#include "R_vstup.h"
 #include "Protokol.h"
+#include "R_vstup.h"
 #include "ScitaciArch.h"
 #include "TiskNaTiskarnu.h"
-#include "Z_infoE.h"
-#include "ZkusebniStrana.h"
-#include "ExportTisk.h"
 #include "TiskZapisu.h"
 #include "VyberTiskarny.h"
+#include "Z_infoE.h"
 #include "Zarizeni.h"
+#include "ZkusebniStrana.h"
 
 #include <QScreen>
 #include <QSysInfo>
@@ -67,8 +67,8 @@ void TKV_menu::PorizeniDat()
     m_program.NastavKlic();
     // One writer at a time, for as long as the entry window is open.
     const TZamek zamek(m_program.Adresare.AdrStanice);
-    if (m_program.StavExportuAktualnihoTypu() == u"A"
-        && !m_program.Dotaznik().Otazka(
+    if (m_program.StavExportuAktualnihoTypu() == u"A" &&
+        !m_program.Dotaznik().Otazka(
             u"Vstup dat za okrsek"_s,
             u"Data okrsku byla již vyexportována.\nV případě znovuotevření dat budete muset "
             u"zopakovat export dat i tisk zápisu.\nChcete opravdu znovu upravovat data?"_s)) {
@@ -126,9 +126,10 @@ void TKV_menu::SpustExportATisk()
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);
         NactiKandidaty(p.Adresare, p.AktOkrsek, p.Reference);
         TNahled nahled;
-        const TDataZapisu data{p.Stanice, p.AktOkrsek, p.Reference, p.Vysledky, p.Hlasovani, p.Komise, &p.ProtokolChyb};
-        TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true, kopii,
-                   PocetDnuVoleb, this);
+        const TDataZapisu data{p.Stanice,   p.AktOkrsek, p.Reference,    p.Vysledky,
+                               p.Hlasovani, p.Komise,    &p.ProtokolChyb};
+        TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true,
+                   kopii, PocetDnuVoleb, this);
     };
     ::ExportTisk(e);
 }
@@ -148,10 +149,12 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
     info.setWindowTitle(u"Sčítací arch"_s);
     info.InfoText1 = u"Tisk pomocného sčítacího archu obsahuje %1 volebních stran."_s.arg(
         m_program.Reference.PocetStranSeznamu);
-    info.InfoText2 = u"Pokud chcete tisknout jen vybrané stránky,\njejich výběr provedete zadáním jejich rozsahu\n"
-                     u"(číslo stránky většinou neodpovídá číslu volební strany)\nv Nastavení tiskárny (ikonka s "
-                     u"tiskárnou)\nv preview tisku a potvrdíte tlačítkem OK.\nVlastní tisk provedete stisknutím "
-                     u"tlačítka Tisk."_s;
+    info.InfoText2 =
+        u"Pokud chcete tisknout jen vybrané stránky,\njejich výběr provedete zadáním jejich "
+        u"rozsahu\n"
+        u"(číslo stránky většinou neodpovídá číslu volební strany)\nv Nastavení tiskárny (ikonka s "
+        u"tiskárnou)\nv preview tisku a potvrdíte tlačítkem OK.\nVlastní tisk provedete stisknutím "
+        u"tlačítka Tisk."_s;
     m_program.Dotaznik().ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
 
     TNahled nahled;
@@ -164,14 +167,16 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
                          : papir == QPageSize::A3            ? u"arch-a3"_s
                                                              : u"arch-a4"_s;
     nahled.NazevSouboru = NazevTisku(druh, m_program.AktOkrsek);
-    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare.AdrInstalace, this);
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
+                   m_program.Adresare.AdrInstalace, this);
     UkazNahled(okno, m_program.Dotaznik());
 }
 
 void TKV_menu::ZkusebniTisk()
 {
     TNahled nahled;
-    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare.AdrInstalace, this);
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
+                   m_program.Adresare.AdrInstalace, this);
     QPrinter &tiskarna = m_program.Tiskarna();
     TZkusebniUdaje u;
     u.DatumVoleb = m_program.Stanice.DatumVoleb;
@@ -205,11 +210,14 @@ void TKV_menu::ZrusitData()
         return;
     }
     // Deleting is deliberate: the question says what goes, and Enter answers No.
-    QString otazka = u"Opravdu chcete zrušit pořízená data?\n\nZrušena budou data za typ zastupitelstva %1"_s.arg(
-        klic.TypZastup);
-    otazka += klic.TypZastup == u"2" ? u" (zastupitelstvo městské části nebo obvodu)."_s : u" (zastupitelstvo obce)."_s;
+    QString otazka =
+        u"Opravdu chcete zrušit pořízená data?\n\nZrušena budou data za typ zastupitelstva %1"_s
+            .arg(klic.TypZastup);
+    otazka += klic.TypZastup == u"2" ? u" (zastupitelstvo městské části nebo obvodu)."_s
+                                     : u" (zastupitelstvo obce)."_s;
     if (m_program.StavExportuAktualnihoTypu() == u"A")
-        otazka += u"\nTato data už byla exportována; export, který už vznikl, se zrušením nezmění."_s;
+        otazka +=
+            u"\nTato data už byla exportována; export, který už vznikl, se zrušením nezmění."_s;
     otazka += u"\nSoubor dat bude uschován v adresáři %1Zrusena."_s.arg(m_program.Adresare.AdrData);
     if (dotaznik.Zobraz({TIkona::Otazka, titulek, otazka, true, true}) != TOdpoved::Ano)
         return;
@@ -226,7 +234,8 @@ void TKV_menu::ZrusitData()
 void TKV_menu::VyberTiskarny()
 {
     // The dialog edits the program's printer in place, and only when confirmed.
-    TZ_VyberTiskarny Z_PrintDialog(m_program.Tiskarna(), AdresarTisku(m_program.Adresare.AdrInstalace), this);
+    TZ_VyberTiskarny Z_PrintDialog(m_program.Tiskarna(),
+                                   AdresarTisku(m_program.Adresare.AdrInstalace), this);
     m_program.Dotaznik().ProvedDialog(u"Z_PrintDialog"_s, [&] { return Z_PrintDialog.exec(); });
 }
 
@@ -241,7 +250,8 @@ void TKV_menu::Napoveda(const QString &tema)
         throw EChyba(u"Soubor nápovědy %1 nebyl nalezen."_s.arg(m_program.SouborNapovedy));
     // Over a modal window the help belongs to that window: any other owner would leave
     // it blocked by the modal one.
-    QWidget *vlastnik = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    QWidget *vlastnik =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
     if (!m_napoveda)
         m_napoveda = new TNapoveda(vlastnik);
     else if (m_napoveda->parentWidget() != vlastnik)
@@ -251,5 +261,6 @@ void TKV_menu::Napoveda(const QString &tema)
 
 void TKV_menu::OProgramu()
 {
-    m_program.Dotaznik().ProvedDialog(u"TZ_OProgramu_F"_s, [this] { return OProgramuDialog()->exec(); });
+    m_program.Dotaznik().ProvedDialog(u"TZ_OProgramu_F"_s,
+                                      [this] { return OProgramuDialog()->exec(); });
 }

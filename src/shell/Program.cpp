@@ -50,9 +50,9 @@ QString TProgram::StavExportuAktualnihoTypu() const
 
 TKontrolniBeh TProgram::KontrolniBeh()
 {
-    return {Dotaznik(), Adresare,      Stanice,       AktOkrsek,   Reference, Vysledky,
-            Hlasovani,  Komise,        ProtokolChyb,  KontrolniStav, PomTypZastup, Vybrano,
-            DataOK,     KontrolyOK,    ExportOK,      TiskProtokolu};
+    return {Dotaznik(), Adresare,   Stanice,      AktOkrsek,     Reference,    Vysledky,
+            Hlasovani,  Komise,     ProtokolChyb, KontrolniStav, PomTypZastup, Vybrano,
+            DataOK,     KontrolyOK, ExportOK,     TiskProtokolu};
 }
 
 void ZobrazVyjimku(IDotaznik &dotaznik)

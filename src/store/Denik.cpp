@@ -33,7 +33,8 @@ TStav &Stav()
 // errno of the failed step, or 0.
 int Pripoj(const QByteArray &cesta, const QByteArray &radek)
 {
-    const int fd = ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd =
+        ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return errno;
     int chyba = Soubory::ZapisVse(fd, radek);
@@ -72,8 +73,10 @@ void Zapis(const QString &adrStanice, const QString &udalost)
 {
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
-    const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) + u' ' + Kdo() + u'['
-        + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
+    const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) +
+                          u' ' + Kdo() + u'[' +
+                          QString::number(QCoreApplication::applicationPid()) +
+                          QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
     if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
         Ohlas(cesta, chyba);
 }
@@ -105,6 +108,5 @@ QString Kdo()
     const QString &kdo = Stav().kdo;
     return kdo.isEmpty() ? QStringLiteral("zelkovar") : kdo;
 }
-
 
 } // namespace Denik

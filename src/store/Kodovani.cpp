@@ -2,9 +2,9 @@
 
 #include "EChyba.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QHash>
 
 namespace Kodovani {
 namespace {

@@ -31,9 +31,10 @@ void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v)
 {
     const QString cesta = JmenoSouboru(adr, klic);
     const qsizetype velikost = UlozChranenyRadek(cesta, SestavRadek(v, false));
-    Denik::Zapis(adr.AdrStanice, QStringLiteral("kontrolní pořízení uloženo: %1 (typ zastupitelstva %2, %3 B)")
-                                     .arg(QFileInfo(cesta).fileName(), klic.TypZastup)
-                                     .arg(velikost));
+    Denik::Zapis(adr.AdrStanice,
+                 QStringLiteral("kontrolní pořízení uloženo: %1 (typ zastupitelstva %2, %3 B)")
+                     .arg(QFileInfo(cesta).fileName(), klic.TypZastup)
+                     .arg(velikost));
 }
 
 void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)

@@ -22,8 +22,8 @@ constexpr int DelkaRadkuBase64 = 76;
 
 [[noreturn]] void Poskozeny(const QString &nazev, const QString &duvod)
 {
-    throw EChyba(QStringLiteral("Soubor %1 je poškozen nebo nepatří této stanici: %2")
-                     .arg(nazev, duvod));
+    throw EChyba(
+        QStringLiteral("Soubor %1 je poškozen nebo nepatří této stanici: %2").arg(nazev, duvod));
 }
 
 } // namespace
@@ -83,8 +83,9 @@ void ProvedCfb8(QByteArray &data, const QByteArray &klic, bool sifrovat)
     const char iv[DelkaBloku] = {};
     e = gcry_cipher_setiv(sifra.get(), iv, sizeof iv);
     if (!e && !data.isEmpty()) {
-        e = sifrovat ? gcry_cipher_encrypt(sifra.get(), data.data(), size_t(data.size()), nullptr, 0)
-                     : gcry_cipher_decrypt(sifra.get(), data.data(), size_t(data.size()), nullptr, 0);
+        e = sifrovat
+                ? gcry_cipher_encrypt(sifra.get(), data.data(), size_t(data.size()), nullptr, 0)
+                : gcry_cipher_decrypt(sifra.get(), data.data(), size_t(data.size()), nullptr, 0);
     }
     if (e)
         throw EChyba(QStringLiteral("Šifrování Blowfish selhalo: %1").arg(ChybaGcrypt(e)));
@@ -92,8 +93,8 @@ void ProvedCfb8(QByteArray &data, const QByteArray &klic, bool sifrovat)
 
 bool JeZnakBase64(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+'
-        || c == '/';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
+           c == '/';
 }
 
 QByteArray KlicZTextu(const QString &klic)
@@ -108,8 +109,8 @@ QByteArray Zabal(const QByteArray &obsah)
     uLongf delka = compressBound(uLong(obsah.size()));
     QByteArray proud(qsizetype(delka), Qt::Uninitialized);
     const int z = compress2(reinterpret_cast<Bytef *>(proud.data()), &delka,
-                            reinterpret_cast<const Bytef *>(obsah.constData()),
-                            uLong(obsah.size()), Z_DEFAULT_COMPRESSION);
+                            reinterpret_cast<const Bytef *>(obsah.constData()), uLong(obsah.size()),
+                            Z_DEFAULT_COMPRESSION);
     if (z != Z_OK)
         throw EChyba(QStringLiteral("Data nelze zkomprimovat (zlib %1).").arg(z));
     proud.truncate(qsizetype(delka));
@@ -169,7 +170,8 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
                              .arg(zprava.isEmpty() ? QString::number(z) : zprava));
     }
     if (vyrobeno != uLong(delka))
-        Poskozeny(nazev, QStringLiteral("obsah má %1 B místo uvedených %2 B").arg(vyrobeno).arg(delka));
+        Poskozeny(nazev,
+                  QStringLiteral("obsah má %1 B místo uvedených %2 B").arg(vyrobeno).arg(delka));
     obsah.truncate(delka);
     return obsah;
 }

@@ -1,10 +1,10 @@
 #include "Okrsek.h"
 
+#include "Denik.h"
 #include "EChyba.h"
 #include "Kodovani.h"
 #include "Ochrana.h"
 #include "Soubory.h"
-#include "Denik.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -74,11 +74,12 @@ public:
         const auto [konec, chyba] = std::to_chars(cislo, cislo + sizeof cislo, hodnota);
         const qsizetype delka = konec - cislo;
         if (chyba != std::errc() || delka > sirka) {
-            throw EPrilisVelkaHodnota(QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
-                                          .arg(hodnota)
-                                          .arg(pole.Text())
-                                          .arg(sirka),
-                                      QLatin1StringView(pole.zaznam), pole.k, hodnota);
+            throw EPrilisVelkaHodnota(
+                QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
+                    .arg(hodnota)
+                    .arg(pole.Text())
+                    .arg(sirka),
+                QLatin1StringView(pole.zaznam), pole.k, hodnota);
         }
         m_radek.append(sirka - delka, ' ');
         m_radek.append(cislo, delka);
@@ -89,10 +90,11 @@ public:
         // Widths are at most 11 digits, so every value that fits is a whole qint64.
         const double zaokrouhleno = std::round(hodnota);
         if (!std::isfinite(zaokrouhleno) || std::fabs(zaokrouhleno) >= 1e15) {
-            throw EChyba(QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
-                             .arg(hodnota, 0, 'g', 17)
-                             .arg(pole.Text())
-                             .arg(sirka));
+            throw EChyba(
+                QStringLiteral("Hodnota %1 pole %2 se nevejde do %3 znaků souboru výsledků.")
+                    .arg(hodnota, 0, 'g', 17)
+                    .arg(pole.Text())
+                    .arg(sirka));
         }
         N(qint64(zaokrouhleno), sirka, pole);
     }
@@ -113,13 +115,15 @@ public:
         }
         // A line break would end the line when it is read back.
         if (bajty.contains('\r') || bajty.contains('\n'))
-            throw EChyba(QStringLiteral("Text pole %1 nesmí obsahovat konec řádku.").arg(pole.Text()));
+            throw EChyba(
+                QStringLiteral("Text pole %1 nesmí obsahovat konec řádku.").arg(pole.Text()));
         m_radek.append(bajty);
         m_radek.append(sirka - bajty.size(), ' ');
     }
 
     void Identifikace(quint16 typVety, quint16 oprava, quint16 chyba, quint16 okres, qint32 obec,
-                      qint32 okrsek, quint16 t3kc1, quint16 typZastup, const char *zaznam, int k = 0)
+                      qint32 okrsek, quint16 t3kc1, quint16 typZastup, const char *zaznam,
+                      int k = 0)
     {
         N(typVety, 1, Pole{zaznam, "TypVety", k});
         N(oprava, 1, Pole{zaznam, "Oprava", k});
@@ -151,12 +155,13 @@ public:
     void PotrebujeBlok(int delka, const QString &blok) const
     {
         if (Zbyva() < delka) {
-            throw EChyba(QStringLiteral("Soubor %1 je poškozen: řádek dat má %2 znaků a končí uvnitř "
-                                        "bloku %3 (pozice %4).")
-                             .arg(m_nazev)
-                             .arg(m_radek.size())
-                             .arg(blok)
-                             .arg(m_pozice + 1));
+            throw EChyba(
+                QStringLiteral("Soubor %1 je poškozen: řádek dat má %2 znaků a končí uvnitř "
+                               "bloku %3 (pozice %4).")
+                    .arg(m_nazev)
+                    .arg(m_radek.size())
+                    .arg(blok)
+                    .arg(m_pozice + 1));
         }
     }
 
@@ -329,10 +334,11 @@ QString JmenoSouboruOkrsku(const TAdresare &adr, const TOkrsekRefRec &klic, cons
     }
     // The municipality code comes from a file; it must not lead out of the data directory.
     if (klic.KodObce.contains(u'/') || klic.KodObce.contains(QChar(0))) {
-        throw EChyba(QStringLiteral("Kód obce „%1“ nelze použít v názvu souboru.").arg(klic.KodObce));
+        throw EChyba(
+            QStringLiteral("Kód obce „%1“ nelze použít v názvu souboru.").arg(klic.KodObce));
     }
-    const QString jmeno = prefix + pismeno + klic.KodObce + u'.'
-        + QStringLiteral("%1").arg(klic.CisloOkrsku, 5, 10, QChar(u'0'));
+    const QString jmeno = prefix + pismeno + klic.KodObce + u'.' +
+                          QStringLiteral("%1").arg(klic.CisloOkrsku, 5, 10, QChar(u'0'));
     return Soubory::NajdiSoubor(adr.AdrData, jmeno);
 }
 
@@ -342,7 +348,8 @@ QByteArray SestavRadek(const TVysledky &v, bool sVolnymTextem)
     OverPocetStran(h.Pocet_VS, QString());
 
     Sestavovac s(Ochrana::MaxDelkaObsahu);
-    s.Identifikace(h.TypVety, h.Oprava, h.Chyba, h.Okres, h.Obec, h.Okrsek, h.T3KC_1, h.TypZastup, "VetaT3");
+    s.Identifikace(h.TypVety, h.Oprava, h.Chyba, h.Okres, h.Obec, h.Okrsek, h.T3KC_1, h.TypZastup,
+                   "VetaT3");
     s.N(h.CObvodu, 2, Pole{"VetaT3", "CObvodu"});
     s.N(h.ZapsOsoby, 5, Pole{"VetaT3", "ZapsOsoby"});
     s.N(h.VydObalky, 4, Pole{"VetaT3", "VydObalky"});
@@ -368,7 +375,8 @@ QByteArray SestavRadek(const TVysledky &v, bool sVolnymTextem)
 
     const TVetaTS &z = v.VetaTS;
     const auto ts = [](const char *pole) { return Pole{"VetaTS", pole}; };
-    s.Identifikace(z.TypVety, z.Oprava, z.Chyba, z.Okres, z.Obec, z.Okrsek, z.T3KC_1, z.TypZastup, "VetaTS");
+    s.Identifikace(z.TypVety, z.Oprava, z.Chyba, z.Okres, z.Obec, z.Okrsek, z.T3KC_1, z.TypZastup,
+                   "VetaTS");
     s.T(z.SeznamChyb, 50, ts("SeznamChyb"));
     s.T(z.DatumPorizeni, 8, ts("DatumPorizeni"));
     s.T(z.CasPorizeni, 6, ts("CasPorizeni"));
@@ -420,7 +428,8 @@ void RozeberRadek(const QByteArray &radek, bool sVolnymTextem, TVysledky &v, con
 
     TOkrsekRec &h = novy.VetaT3;
     c.PotrebujeBlok(DelkaHlavicky, QStringLiteral("hlavičky"));
-    c.Identifikace(h.TypVety, h.Oprava, h.Chyba, h.Okres, h.Obec, h.Okrsek, h.T3KC_1, h.TypZastup, "VetaT3");
+    c.Identifikace(h.TypVety, h.Oprava, h.Chyba, h.Okres, h.Obec, h.Okrsek, h.T3KC_1, h.TypZastup,
+                   "VetaT3");
     h.CObvodu = c.Word(2, Pole{"VetaT3", "CObvodu"});
     h.ZapsOsoby = c.Integer(5, Pole{"VetaT3", "ZapsOsoby"});
     h.VydObalky = c.Word(4, Pole{"VetaT3", "VydObalky"});
@@ -449,7 +458,8 @@ void RozeberRadek(const QByteArray &radek, bool sVolnymTextem, TVysledky &v, con
     TVetaTS &z = novy.VetaTS;
     const auto ts = [](const char *pole) { return Pole{"VetaTS", pole}; };
     c.PotrebujeBlok(DelkaZaverecnehoBloku, QStringLiteral("závěrečné věty"));
-    c.Identifikace(z.TypVety, z.Oprava, z.Chyba, z.Okres, z.Obec, z.Okrsek, z.T3KC_1, z.TypZastup, "VetaTS");
+    c.Identifikace(z.TypVety, z.Oprava, z.Chyba, z.Okres, z.Obec, z.Okrsek, z.T3KC_1, z.TypZastup,
+                   "VetaTS");
     z.SeznamChyb = c.T(50);
     z.DatumPorizeni = c.T(8);
     z.CasPorizeni = c.T(6);
@@ -532,7 +542,8 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
+    const QByteArray obsah =
+        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
@@ -563,9 +574,10 @@ QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
     const QString stary = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
     if (QFileInfo(stary).isFile()) {
         Soubory::Smaz(stary);
-        Denik::Zapis(adr.AdrStanice, QStringLiteral("odstraněn starší soubor %1 přerušeného uložení; platí %2")
-                                         .arg(QFileInfo(stary).fileName(),
-                                              QFileInfo(JmenoSouboruOkrsku(adr, klic, prefix)).fileName()));
+        Denik::Zapis(adr.AdrStanice,
+                     QStringLiteral("odstraněn starší soubor %1 přerušeného uložení; platí %2")
+                         .arg(QFileInfo(stary).fileName(),
+                              QFileInfo(JmenoSouboruOkrsku(adr, klic, prefix)).fileName()));
     }
     return prefix;
 }
@@ -589,9 +601,10 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
     const qint64 cas = casJineho < 0 ? -1 : qMax(Soubory::TedNs(), casJineho + OdstupCasu);
     const qsizetype velikost = UlozChranenyRadek(cil, radek, cas);
     SmazStarePomocneSoubory(adr);
-    Denik::Zapis(adr.AdrStanice, QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
-                                     .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
-                                     .arg(velikost));
+    Denik::Zapis(adr.AdrStanice,
+                 QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
+                     .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
+                     .arg(velikost));
     // Only now that the new file is in place may the other prefix's file go.
     if (casJineho >= 0)
         Soubory::Smaz(jiny);
@@ -601,7 +614,8 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
     const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
     if (!QDir().mkpath(kam))
-        throw EChyba(QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
+        throw EChyba(
+            QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
     const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QStringList kopie;
     // The current file and a stale one of an interrupted save both go: left alone, the
@@ -617,8 +631,10 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
             cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
         Soubory::Presun(cesta, cil);
         kopie.append(cil);
-        Denik::Zapis(adr.AdrStanice, QStringLiteral("zrušení dat: typ zastupitelstva %1, soubor %2 uschován jako %3")
-                                         .arg(klic.TypZastup, QFileInfo(cesta).fileName(), cil));
+        Denik::Zapis(
+            adr.AdrStanice,
+            QStringLiteral("zrušení dat: typ zastupitelstva %1, soubor %2 uschován jako %3")
+                .arg(klic.TypZastup, QFileInfo(cesta).fileName(), cil));
     }
     return kopie;
 }

@@ -65,9 +65,9 @@ struct TVetaTS
     qint32 Okrsek = 0;
     quint16 T3KC_1 = 0;
     quint16 TypZastup = 0;
-    QString SeznamChyb;    // s50
-    QString DatumPorizeni; // s8, "yyyymmdd"
-    QString CasPorizeni;   // s6, "hhnnss"
+    QString SeznamChyb;     // s50
+    QString DatumPorizeni;  // s8, "yyyymmdd"
+    QString CasPorizeni;    // s6, "hhnnss"
     double Rezervovano = 0; // reserved Double, no meaning here
     quint16 ZpusobPorizeni = 0;
     quint16 KodWindowsTS = 0;
@@ -126,7 +126,8 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 // the file of the other prefix. A value that does not fit its field raises
 // EPrilisVelkaHodnota, a failed write EChyba; the previous file stays as it was.
 // The save is noted in the installation's journal.
-void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v);
+void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
+                const TVysledky &v);
 
 // Which results file of the key is current: when both the "O" and the "E" file exist
 // (a save was cut short between writing one and removing the other), the one written
@@ -143,8 +144,8 @@ QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
 
 // Deleting entered data: moves the key's results files (the current one, a stale
-// one and the control entry) into AdrData + "Zrusena/" under their names with the date and time appended,
-// where the program never looks for data. Returns the paths of the kept copies.
+// one and the control entry) into AdrData + "Zrusena/" under their names with the date and time
+// appended, where the program never looks for data. Returns the paths of the kept copies.
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 
 // A protected file's plain line (up to its first line break); a damaged file raises

@@ -30,9 +30,9 @@ int Vlozena(KrokUkladani krok)
 
 [[noreturn]] void Selhani(const QString &cesta, const QString &co, int chyba)
 {
-    throw EChyba(QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, PopisChybySystemu(chyba)));
+    throw EChyba(
+        QStringLiteral("Soubor %1 nelze uložit (%2): %3").arg(cesta, co, PopisChybySystemu(chyba)));
 }
-
 
 // The entry `jmeno` of `adresar` of the kind `druh`, in whatever letter case it exists;
 // adresar + jmeno when none does.
@@ -92,12 +92,16 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
     const QByteArray jmeno = QFile::encodeName(cesta);
     const int fd = ::open(jmeno.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
-    struct stat udaje {};
+        throw EChyba(
+            QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
+    struct stat udaje
+    {
+    };
     if (::fstat(fd, &udaje) != 0) {
         const int chyba = errno;
         ::close(fd);
-        throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
+        throw EChyba(
+            QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
     }
     if (udaje.st_size > maxVelikost) {
         ::close(fd);
@@ -121,7 +125,8 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
         if (n < 0) {
             const int chyba = errno;
             ::close(fd);
-            throw EChyba(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
+            throw EChyba(
+                QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
         }
         if (n == 0)
             break;
@@ -138,7 +143,9 @@ QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
 
 qint64 CasZmeny(const QString &cesta)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(cesta).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
     return qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
@@ -146,7 +153,9 @@ qint64 CasZmeny(const QString &cesta)
 
 qint64 TedNs()
 {
-    struct timespec t {};
+    struct timespec t
+    {
+    };
     ::clock_gettime(CLOCK_REALTIME, &t);
     return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
@@ -177,8 +186,9 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
         zrus(QStringLiteral("zápis"), chyba);
     }
     if (casZmenyNs >= 0) {
-        const struct timespec casy[2] = {{0, UTIME_OMIT},
-                                         {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
+        const struct timespec casy[2] = {
+            {0, UTIME_OMIT},
+            {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
         if (::futimens(fd, casy) != 0) {
             const int kod = errno;
             ::close(fd);
@@ -256,7 +266,8 @@ void SmazPozustatky(const QString &adresar, const QString &zacatek)
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
 {
     const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd =
+        ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření"), errno);
     int chyba = ZapisVse(fd, obsah);
@@ -270,16 +281,20 @@ void Presun(const QString &odkud, const QString &kam)
 {
     const QByteArray z = QFile::encodeName(odkud), na = QFile::encodeName(kam);
     if (::rename(z.constData(), na.constData()) != 0) {
-        throw EChyba(QStringLiteral("Soubor %1 nelze přesunout do %2: %3").arg(odkud, kam, PopisChybySystemu(errno)));
+        throw EChyba(QStringLiteral("Soubor %1 nelze přesunout do %2: %3")
+                         .arg(odkud, kam, PopisChybySystemu(errno)));
     }
-    for (const QString &adresar : {QFileInfo(kam).absolutePath(), QFileInfo(odkud).absolutePath()}) {
-        const int dfd = ::open(QFile::encodeName(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (const QString &adresar :
+         {QFileInfo(kam).absolutePath(), QFileInfo(odkud).absolutePath()}) {
+        const int dfd =
+            ::open(QFile::encodeName(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dfd < 0)
             continue;
         if (::fsync(dfd) != 0 && errno != EINVAL && errno != ENOTSUP) {
             const int chyba = errno;
             ::close(dfd);
-            throw EChyba(QStringLiteral("Adresář %1 nelze zapsat na disk: %2").arg(adresar, PopisChybySystemu(chyba)));
+            throw EChyba(QStringLiteral("Adresář %1 nelze zapsat na disk: %2")
+                             .arg(adresar, PopisChybySystemu(chyba)));
         }
         ::close(dfd);
     }
@@ -289,7 +304,8 @@ void Smaz(const QString &cesta)
 {
     const QByteArray jmeno = QFile::encodeName(cesta);
     if (::unlink(jmeno.constData()) != 0 && errno != ENOENT) {
-        throw EChyba(QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
+        throw EChyba(
+            QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
     }
 }
 

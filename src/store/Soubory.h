@@ -60,8 +60,14 @@ void Presun(const QString &odkud, const QString &kam);
 void Smaz(const QString &cesta);
 
 // Test seam: the steps of UlozAtomicky at which a failure can be injected.
-enum class KrokUkladani {
-    Vytvoreni, Zapis, Fsync, Zavreni, Prejmenovani, FsyncAdresare,
+enum class KrokUkladani
+{
+    Vytvoreni,
+    Zapis,
+    Fsync,
+    Zavreni,
+    Prejmenovani,
+    FsyncAdresare,
     Odkaz, // the second name of the old file (file systems without hard links)
 };
 

@@ -71,7 +71,8 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         ++drzeny.pocet;
         return;
     }
-    const int fd = ::open(QFile::encodeName(m_cesta).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd = ::open(QFile::encodeName(m_cesta).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
         const int chyba = errno;
         Drzene().remove(m_cesta);
@@ -88,12 +89,15 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
                              .arg(m_cesta, PopisChybySystemu(chyba)));
         }
         const QString kdo = drzitel.isEmpty() ? QStringLiteral("jiný program") : drzitel;
-        Denik::Zapis(adrStanice, QStringLiteral("odmítnut druhý zapisovatel; instalaci právě upravuje %1").arg(kdo));
-        const QString zprava = druh == TDruh::Zapis
-            ? QStringLiteral("Data této instalace (%1) právě upravuje %2.\n"
-                             "Nic nebylo změněno. Počkejte, až skončí, a akci opakujte.")
-                  .arg(adrStanice, kdo)
-            : QStringLiteral("Na této instalaci (%1) už běží %2.").arg(adrStanice, kdo);
+        Denik::Zapis(
+            adrStanice,
+            QStringLiteral("odmítnut druhý zapisovatel; instalaci právě upravuje %1").arg(kdo));
+        const QString zprava =
+            druh == TDruh::Zapis
+                ? QStringLiteral("Data této instalace (%1) právě upravuje %2.\n"
+                                 "Nic nebylo změněno. Počkejte, až skončí, a akci opakujte.")
+                      .arg(adrStanice, kdo)
+                : QStringLiteral("Na této instalaci (%1) už běží %2.").arg(adrStanice, kdo);
         throw EZamceno(zprava, drzitel);
     }
     // Who holds it, for the message of a refused second writer. The lock counts even

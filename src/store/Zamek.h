@@ -12,7 +12,8 @@
 class TZamek
 {
 public:
-    enum class TDruh {
+    enum class TDruh
+    {
         Zapis,   // ZAPIS.LCK: anything that writes the installation's data
         Program, // PROGRAM.LCK: the program is running on the installation
     };
@@ -34,6 +35,9 @@ private:
 class EZamceno : public EChyba
 {
 public:
-    EZamceno(QString zprava, QString drzitel) : EChyba(std::move(zprava)), Drzitel(std::move(drzitel)) {}
+    EZamceno(QString zprava, QString drzitel)
+        : EChyba(std::move(zprava)), Drzitel(std::move(drzitel))
+    {
+    }
     QString Drzitel; // the holder as its lock file describes it; empty when unknown
 };

@@ -50,8 +50,7 @@ QString CtiRetezec(const QByteArray &zaznam, int posun, int max)
     return Kodovani::ZCp1250(QByteArrayView(zaznam.constData() + posun + 1, n));
 }
 
-void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text,
-                  const QString &pole)
+void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text, const QString &pole)
 {
     OverRozsah(zaznam, posun, 1 + max);
     const QByteArray bajty = Kodovani::DoCp1250(text, QStringLiteral("poli %1").arg(pole));

@@ -20,8 +20,7 @@ QString CtiRetezec(const QByteArray &zaznam, int posun, int max);
 
 // Writes the length byte and the characters; the rest of the field is left as it is.
 // Throws EChyba naming `pole` when the text is longer than max or cannot be encoded.
-void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text,
-                  const QString &pole);
+void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text, const QString &pole);
 
 // Reads a whole record file and splits it into records of `velikost` bytes; a
 // trailing partial record is ignored. A missing file or a file larger than

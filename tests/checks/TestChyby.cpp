@@ -4,8 +4,8 @@
 #include "Kodovani.h"
 #include "Soubory.h"
 
-#include <QSet>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,9 +17,10 @@ private slots:
     void ciselnikZeSouboru()
     {
         QTemporaryDir adr;
-        const QList<TChybaInfo> zaznamy = {{23, QStringLiteral("C"), QStringLiteral("první")},
-                                           {91, QStringLiteral("U"), QStringLiteral("Žluťoučký kůň")},
-                                           {23, QStringLiteral("C"), QStringLiteral("druhý")}};
+        const QList<TChybaInfo> zaznamy = {
+            {23, QStringLiteral("C"), QStringLiteral("první")},
+            {91, QStringLiteral("U"), QStringLiteral("Žluťoučký kůň")},
+            {23, QStringLiteral("C"), QStringLiteral("druhý")}};
         QByteArray obsah;
         for (const TChybaInfo &c : zaznamy)
             obsah += ZakodujChybu(c);
@@ -44,8 +45,11 @@ private slots:
         QCOMPARE(prazdny.NajdiChybu(0).ZkrText, QStringLiteral("Chyba nenalezena"));
 
         // A line break after the last record is not a record.
-        Soubory::UlozAtomicky(cesta, ZakodujChybu({91, QStringLiteral("U"), QStringLiteral("Všichni volili")}) + "\r\n");
-        QCOMPARE(TCisChyb(adr.path() + u'/').NajdiChybu(91).ZkrText, QStringLiteral("Všichni volili"));
+        Soubory::UlozAtomicky(
+            cesta,
+            ZakodujChybu({91, QStringLiteral("U"), QStringLiteral("Všichni volili")}) + "\r\n");
+        QCOMPARE(TCisChyb(adr.path() + u'/').NajdiChybu(91).ZkrText,
+                 QStringLiteral("Všichni volili"));
         // Far larger than a catalogue can be (a sparse file; nothing is read).
         QVERIFY(QFile::resize(cesta, qint64(1) << 30));
         QVERIFY_THROWS_EXCEPTION(EChyba, TCisChyb(adr.path() + u'/'));
@@ -89,8 +93,10 @@ private slots:
         QTest::addColumn<QString>("param");
         QTest::addColumn<QString>("klic");
         QTest::newRow("celek") << 0 << 5 << QString() << QStringLiteral(" 0 5");
-        QTest::newRow("kandidat") << 3 << 23 << QStringLiteral("(kand. č. 12)") << QStringLiteral(" 323(kand. č. 12)");
-        QTest::newRow("dlouha cisla") << 45 << 123 << QStringLiteral("x") << QStringLiteral("45123x");
+        QTest::newRow("kandidat") << 3 << 23 << QStringLiteral("(kand. č. 12)")
+                                  << QStringLiteral(" 323(kand. č. 12)");
+        QTest::newRow("dlouha cisla")
+            << 45 << 123 << QStringLiteral("x") << QStringLiteral("45123x");
         QTest::newRow("zaporne") << -1 << 7 << QString() << QStringLiteral("-1 7");
     }
     void klic()
@@ -105,7 +111,8 @@ private slots:
     void poradiProtokolu()
     {
         TCisChyb cis;
-        cis.NastavZaznamy({{23, QString(), QStringLiteral("Kandidát")}, {39, QString(), QStringLiteral("Komise")}});
+        cis.NastavZaznamy({{23, QString(), QStringLiteral("Kandidát")},
+                           {39, QString(), QStringLiteral("Komise")}});
         TChybProt prot(cis);
         prot.PridejChybu(3, 23, QStringLiteral("(kand. č. 4)"));
         prot.PridejChybu(3, 23, QStringLiteral("(kand. č. 10)"));
@@ -117,8 +124,9 @@ private slots:
         QStringList poradi;
         for (qsizetype i = 0; i < prot.Pocet(); ++i)
             poradi << prot.VratChybu(i).AsString();
-        QCOMPARE(poradi, (QStringList{QStringLiteral(" 039Nalezené problémy: x"), QStringLiteral(" 096(1015)"),
-                                      QStringLiteral(" 3 9"), QStringLiteral(" 323(kand. č. 10)"),
+        QCOMPARE(poradi, (QStringList{QStringLiteral(" 039Nalezené problémy: x"),
+                                      QStringLiteral(" 096(1015)"), QStringLiteral(" 3 9"),
+                                      QStringLiteral(" 323(kand. č. 10)"),
                                       QStringLiteral(" 323(kand. č. 4)"), QStringLiteral("12 5")}));
         QCOMPARE(prot.VratHlasku(3), QStringLiteral("Kandidát"));
         QCOMPARE(prot.VratHlaskuParam(3), QStringLiteral("Kandidát (kand. č. 10)"));
@@ -140,12 +148,14 @@ private slots:
     {
         TCisChyb cis;
         TChybProt prot(cis);
-        for (const QString &p : {QStringLiteral("č"), QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("z")})
+        for (const QString &p :
+             {QStringLiteral("č"), QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("z")})
             prot.PridejChybu(0, 1, p);
         QStringList params;
         for (qsizetype i = 0; i < prot.Pocet(); ++i)
             params << prot.VratChybu(i).Param;
-        QCOMPARE(params, (QStringList{QStringLiteral("Z"), QStringLiteral("a"), QStringLiteral("z"), QStringLiteral("č")}));
+        QCOMPARE(params, (QStringList{QStringLiteral("Z"), QStringLiteral("a"), QStringLiteral("z"),
+                                      QStringLiteral("č")}));
     }
 
     void parametrVeWindows1250()

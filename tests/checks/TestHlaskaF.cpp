@@ -21,7 +21,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_cis.NastavZaznamy({{6, u"P"_s, u"Voličů je 0"_s}, {96, u"U"_s, u"Jinak než v podkladech"_s},
+        m_cis.NastavZaznamy({{6, u"P"_s, u"Voličů je 0"_s},
+                             {96, u"U"_s, u"Jinak než v podkladech"_s},
                              {23, u"C"_s, u"Kandidát"_s}});
     }
 
@@ -32,11 +33,14 @@ private slots:
         QTest::addColumn<QString>("nadpis");
         QTest::addColumn<QString>("tlacitko");
         QTest::addColumn<QColor>("barva");
-        QTest::newRow("blokujici") << false << false << u"Chyba č. 23"_s << u"&Ignorovat"_s << QColor(255, 0, 0);
-        QTest::newRow("propustitelna") << false << true << u"Chyba č. 23"_s << u"&Potvrdit"_s << QColor(255, 0, 0);
-        QTest::newRow("upozorneni") << true << false << u"Upozornění (č. 23)"_s << u"&Potvrdit"_s << QColor(0, 0, 255);
-        QTest::newRow("upozorneni vyhraje") << true << true << u"Upozornění (č. 23)"_s << u"&Potvrdit"_s
-                                            << QColor(0, 0, 255);
+        QTest::newRow("blokujici")
+            << false << false << u"Chyba č. 23"_s << u"&Ignorovat"_s << QColor(255, 0, 0);
+        QTest::newRow("propustitelna")
+            << false << true << u"Chyba č. 23"_s << u"&Potvrdit"_s << QColor(255, 0, 0);
+        QTest::newRow("upozorneni")
+            << true << false << u"Upozornění (č. 23)"_s << u"&Potvrdit"_s << QColor(0, 0, 255);
+        QTest::newRow("upozorneni vyhraje")
+            << true << true << u"Upozornění (č. 23)"_s << u"&Potvrdit"_s << QColor(0, 0, 255);
     }
     void druhy()
     {
@@ -64,7 +68,8 @@ private slots:
         QTest::addColumn<int>("chyba");
         QTest::addColumn<QString>("param");
         QTest::addColumn<QString>("text");
-        QTest::newRow("96 s vlastnimi zavorkami") << 96 << u"(1250)"_s << u"Jinak než v podkladech (1250)"_s;
+        QTest::newRow("96 s vlastnimi zavorkami")
+            << 96 << u"(1250)"_s << u"Jinak než v podkladech (1250)"_s;
         QTest::newRow("jine v zavorkach") << 6 << u"7"_s << u"Voličů je 0 (7)"_s;
         QTest::newRow("bez parametru") << 6 << QString() << u"Voličů je 0"_s;
         QTest::newRow("neznama") << 55 << u"3"_s << u"Chyba nenalezena (3)"_s;
@@ -97,10 +102,12 @@ private slots:
         QTimer::singleShot(0, &f, [&] {
             zamereno = f.focusWidget() == f.OpravitBtn;
             if (klavesa == Qt::Key_Tab) {
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f,
+                                Qt::Key_Tab);
                 QTest::keyClick(f.IgnorovatBtn, Qt::Key_Space);
             } else {
-                QTest::keyClick(f.focusWidget() ? f.focusWidget() : static_cast<QWidget *>(&f), Qt::Key(klavesa));
+                QTest::keyClick(f.focusWidget() ? f.focusWidget() : static_cast<QWidget *>(&f),
+                                Qt::Key(klavesa));
             }
         });
         QCOMPARE(f.UkazHlasku(), opravit);

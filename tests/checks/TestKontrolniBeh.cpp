@@ -2,8 +2,8 @@
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
-#include "ZkusebniOkrsek.h"
 #include "Zaznam.h"
+#include "ZkusebniOkrsek.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +22,15 @@ struct TZkouska
         stanice = NactiStanici(adr.AdrStanice);
         cis.Nacti(adr.AdrInstalace);
     }
-    QString Soubor(const QString &prefix) const { return JmenoSouboruOkrsku(adr, KlicOkrsku(), prefix); }
+    QString Soubor(const QString &prefix) const
+    {
+        return JmenoSouboruOkrsku(adr, KlicOkrsku(), prefix);
+    }
     bool Existuje(const QString &prefix) const { return QFileInfo(Soubor(prefix)).isFile(); }
-    void Uloz(const TVysledky &vv, const QString &prefix = u"E"_s) { UlozOkrsek(adr, KlicOkrsku(), prefix, vv); }
+    void Uloz(const TVysledky &vv, const QString &prefix = u"E"_s)
+    {
+        UlozOkrsek(adr, KlicOkrsku(), prefix, vv);
+    }
     TVysledky Nacti(const QString &prefix) const
     {
         TVysledky vv;
@@ -71,9 +77,9 @@ struct TZkouska
     bool dataOK = false, kontrolyOK = false, exportOK = false;
     TDotaznikFronta dotaznik;
     int tisku = 0;
-    TKontrolniBeh beh{dotaznik, adr,    stanice, akt,    ref,        v,        hl,
-                      komise,   prot,   stav,    typ,    vybrano,    dataOK,   kontrolyOK,
-                      exportOK, [this] { ++tisku; }};
+    TKontrolniBeh beh{
+        dotaznik, adr,  stanice, akt,     ref,    v,          hl,       komise,
+        prot,     stav, typ,     vybrano, dataOK, kontrolyOK, exportOK, [this] { ++tisku; }};
 };
 
 } // namespace
@@ -134,8 +140,8 @@ private slots:
         v.StranyHL[3].PocHl = 500;
         z.Uloz(v, u"O"_s);
         QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
-        QCOMPARE(z.Protokol(), (QStringList{u"0 22"_s, u"3 23 (kand. č. 12)"_s, u"3 23 (kand. č. 5)"_s,
-                                            u"3 25"_s, u"3 28"_s}));
+        QCOMPARE(z.Protokol(), (QStringList{u"0 22"_s, u"3 23 (kand. č. 12)"_s,
+                                            u"3 23 (kand. č. 5)"_s, u"3 25"_s, u"3 28"_s}));
         QCOMPARE(z.v.VetaTS.SeznamChyb, u"22232528"_s);
         QVERIFY(!z.kontrolyOK && !z.exportOK);
         QVERIFY(!z.Existuje(u"O"_s));
@@ -183,9 +189,10 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString z = u"Zapisovatel"_s, p = u"Pověřený"_s, o = u"500011"_s;
         const QString np = u"Nalezené problémy: "_s;
-        QTest::newRow("uplna") << u"7"_s << u"5"_s << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << z << p << o
-                               << np;
-        QTest::newRow("priklad") << u"7"_s << u"3"_s << QStringList{u"A"_s, u"B"_s} << QString() << p << o
+        QTest::newRow("uplna") << u"7"_s << u"5"_s << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s}
+                               << z << p << o << np;
+        QTest::newRow("priklad") << u"7"_s << u"3"_s << QStringList{u"A"_s, u"B"_s} << QString()
+                                 << p << o
                                  << np + u"počet přítomných členů není nadpoloviční většina, "
                                          "není vyplněno jméno zapisovatele komise"_s;
         QTest::newRow("pritomen 1") << u"1"_s << u"1"_s << QStringList() << z << p << o
@@ -193,18 +200,24 @@ private slots:
         QTest::newRow("nic") << u" "_s << QString() << QStringList() << z << p << o
                              << np + u"není vyplněn počet členů komise celkem, "
                                      "není vyplněn počet přítomných členů komise"_s;
-        QTest::newRow("vic nez celkem") << u"5"_s << u"6"_s << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s}
-                                        << z << p << o << np + u"počet přítomných členů > než celkový počet"_s;
-        QTest::newRow("presne polovina") << u"6"_s << u"3"_s << QStringList{u"A"_s, u"B"_s} << z << p << o
-                                         << np + u"počet přítomných členů není nadpoloviční většina"_s;
-        QTest::newRow("jmena chybi v souboru") << u"7"_s << u"5"_s << QStringList{u"A"_s} << z << p << o
-                                               << np + u"není vyplněno jméno ostatního člena komise"_s;
-        QTest::newRow("prazdne jmeno") << u"7"_s << u"4"_s << QStringList{u"A"_s, u"  "_s, QString()} << z << p << o
-                                       << np + u"není vyplněno jméno ostatního člena komise"_s;
-        QTest::newRow("999997 bez povereneho") << u"7"_s << u"4"_s << QStringList{u"A"_s, u"B"_s, u"C"_s} << z
-                                               << QString() << u"999997"_s << np;
-        QTest::newRow("bez povereneho") << u"7"_s << u"4"_s << QStringList{u"A"_s, u"B"_s, u"C"_s} << z << u" "_s
-                                        << o << np + u"není vyplněno jméno pověřené osoby"_s;
+        QTest::newRow("vic nez celkem")
+            << u"5"_s << u"6"_s << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s} << z << p
+            << o << np + u"počet přítomných členů > než celkový počet"_s;
+        QTest::newRow("presne polovina")
+            << u"6"_s << u"3"_s << QStringList{u"A"_s, u"B"_s} << z << p << o
+            << np + u"počet přítomných členů není nadpoloviční většina"_s;
+        QTest::newRow("jmena chybi v souboru")
+            << u"7"_s << u"5"_s << QStringList{u"A"_s} << z << p << o
+            << np + u"není vyplněno jméno ostatního člena komise"_s;
+        QTest::newRow("prazdne jmeno")
+            << u"7"_s << u"4"_s << QStringList{u"A"_s, u"  "_s, QString()} << z << p << o
+            << np + u"není vyplněno jméno ostatního člena komise"_s;
+        QTest::newRow("999997 bez povereneho")
+            << u"7"_s << u"4"_s << QStringList{u"A"_s, u"B"_s, u"C"_s} << z << QString()
+            << u"999997"_s << np;
+        QTest::newRow("bez povereneho")
+            << u"7"_s << u"4"_s << QStringList{u"A"_s, u"B"_s, u"C"_s} << z << u" "_s << o
+            << np + u"není vyplněno jméno pověřené osoby"_s;
     }
     void komise()
     {
@@ -238,8 +251,9 @@ private slots:
         UlozHlasovani(z.adr.AdrData, h);
         z.Uloz(PlatnyOkrsek());
         QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
-        QCOMPARE(z.Protokol(),
-                 QStringList{u"0 39 Nalezené problémy: není vyplněno jméno ostatního člena komise"_s});
+        QCOMPARE(
+            z.Protokol(),
+            QStringList{u"0 39 Nalezené problémy: není vyplněno jméno ostatního člena komise"_s});
         QCOMPARE(z.prot.VratHlaskuParam(0),
                  u"Oddíl III (komise) není vyplněn správně. Nalezené problémy: není vyplněno jméno "
                  "ostatního člena komise"_s);
@@ -259,7 +273,8 @@ private slots:
         QCOMPARE(z.dotaznik.Zpravy.at(0).Titulek, u"Vstup dat za okrsek"_s);
         QCOMPARE(z.dotaznik.Zpravy.at(0).Ikona, TIkona::Otazka);
         QCOMPARE(z.dotaznik.Zpravy.at(0).Text,
-                 u"Data okrsku byla již vyexportována.\nV případě opakovaných kontrol budete muset zopakovat "
+                 u"Data okrsku byla již vyexportována.\nV případě opakovaných kontrol budete muset "
+                 u"zopakovat "
                  "export dat i tisk zápisu.\nChcete opravdu znovu zkontrolovat data?"_s);
         QCOMPARE(z.Bajty(z.Soubor(u"O"_s)), pred);
         QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, u"A"_s);
@@ -369,8 +384,8 @@ private slots:
         QCOMPARE(v.VetaTS.SeznamChyb, u"0897"_s);
         QCOMPARE(v.VetaTS.T3KC_1, 6);
         QCOMPARE(v.VetaTS.SoucetKC1, 6.0 * 5);
-        QCOMPARE(v.VetaTS.KontrSoucetTS, 20261010.0 + v.VetaTS.SoucetKC1 + v.VetaTS.SoucetKC2
-                                             + v.VetaTS.SoucetKS + 10203.0 + 77);
+        QCOMPARE(v.VetaTS.KontrSoucetTS, 20261010.0 + v.VetaTS.SoucetKC1 + v.VetaTS.SoucetKC2 +
+                                             v.VetaTS.SoucetKS + 10203.0 + 77);
         s.KodWindows = u"x"_s;
         QVERIFY_THROWS_EXCEPTION(EChyba, ProcDopoctiTS(v, 3, s));
     }

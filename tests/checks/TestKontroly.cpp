@@ -52,19 +52,22 @@ private slots:
     {
         TProstredi p;
         TDataKontrol &d = p.d;
-        QList<bool> vysledky = {
-            Kontrola01(d, false), Kontrola02(d, false), Kontrola03(d, false), Kontrola04(d, false),
-            Kontrola05(d, false), Kontrola06(d, false), Kontrola07(d, false), Kontrola08(d, false),
-            Kontrola09(d, false), Kontrola10(d, false), Kontrola11(d, false), Kontrola12(d, false),
-            Kontrola13(d, false), Kontrola14(d, false), Kontrola15(d, false), Kontrola16(d, false),
-            Kontrola17(d, false), Kontrola18(d, false), Kontrola22(d, false), Kontrola22KC(d, false),
-            Kontrola60(d), Kontrola62(d), Kontrola63(d), Kontrola64(d), Kontrola66(d), Kontrola67(d),
-            Kontrola68(d), Kontrola74(d), Kontrola91(d), Kontrola92(d), Kontrola93(d), Kontrola94(d),
-            Kontrola95(d), Kontrola96(d), Kontrola97(d)};
+        QList<bool> vysledky = {Kontrola01(d, false), Kontrola02(d, false),   Kontrola03(d, false),
+                                Kontrola04(d, false), Kontrola05(d, false),   Kontrola06(d, false),
+                                Kontrola07(d, false), Kontrola08(d, false),   Kontrola09(d, false),
+                                Kontrola10(d, false), Kontrola11(d, false),   Kontrola12(d, false),
+                                Kontrola13(d, false), Kontrola14(d, false),   Kontrola15(d, false),
+                                Kontrola16(d, false), Kontrola17(d, false),   Kontrola18(d, false),
+                                Kontrola22(d, false), Kontrola22KC(d, false), Kontrola60(d),
+                                Kontrola62(d),        Kontrola63(d),          Kontrola64(d),
+                                Kontrola66(d),        Kontrola67(d),          Kontrola68(d),
+                                Kontrola74(d),        Kontrola91(d),          Kontrola92(d),
+                                Kontrola93(d),        Kontrola94(d),          Kontrola95(d),
+                                Kontrola96(d),        Kontrola97(d)};
         for (int a = 1; a <= 3; ++a) {
             vysledky << Kontrola19(d, a) << Kontrola20(d, false, a) << Kontrola21(d, false, a)
-                     << Kontrola25(d, false, a) << Kontrola28(d, false, a) << Kontrola29(d, false, a)
-                     << Kontrola30(d, false, a);
+                     << Kontrola25(d, false, a) << Kontrola28(d, false, a)
+                     << Kontrola29(d, false, a) << Kontrola30(d, false, a);
             for (int k = 1; k <= 70; ++k) {
                 vysledky << Kontrola23(d, false, a, k) << Kontrola24(d, false, a, k);
                 vysledky << (k <= 10 ? Kontrola27(d, a, k) : Kontrola26(d, a, k));
@@ -81,11 +84,16 @@ private slots:
         QTest::addColumn<QStringList>("kody");
         QTest::addColumn<QString>("seznam");
         QTest::addColumn<QList<bool>>("druhy"); // blocking, passable, warning
-        QTest::newRow("dvakrat 22") << QStringList{u"22"_s, u"22"_s} << u"22"_s << QList<bool>{true, false, false};
-        QTest::newRow("08 a 97") << QStringList{u"08"_s, u"97"_s} << u"0897"_s << QList<bool>{false, true, true};
-        QTest::newRow("12 je propustitelna") << QStringList{u"12"_s} << u"12"_s << QList<bool>{false, true, false};
-        QTest::newRow("01 blokuje") << QStringList{u"01"_s} << u"01"_s << QList<bool>{true, false, false};
-        QTest::newRow("39 blokuje") << QStringList{u"39"_s} << u"39"_s << QList<bool>{true, false, false};
+        QTest::newRow("dvakrat 22")
+            << QStringList{u"22"_s, u"22"_s} << u"22"_s << QList<bool>{true, false, false};
+        QTest::newRow("08 a 97") << QStringList{u"08"_s, u"97"_s} << u"0897"_s
+                                 << QList<bool>{false, true, true};
+        QTest::newRow("12 je propustitelna")
+            << QStringList{u"12"_s} << u"12"_s << QList<bool>{false, true, false};
+        QTest::newRow("01 blokuje")
+            << QStringList{u"01"_s} << u"01"_s << QList<bool>{true, false, false};
+        QTest::newRow("39 blokuje")
+            << QStringList{u"39"_s} << u"39"_s << QList<bool>{true, false, false};
         QTest::newRow("22 pres hranici") << QStringList{u"02"_s, u"23"_s, u"22"_s} << u"022322"_s
                                          << QList<bool>{true, false, false};
         QTest::newRow("23 pres hranici") << QStringList{u"02"_s, u"30"_s, u"23"_s, u"23"_s}
@@ -310,19 +318,31 @@ private slots:
         QTest::addColumn<int>("kandidatu");
         QTest::addColumn<int>("reference");
         QTest::addColumn<bool>("plati");
-        QTest::newRow("92: 44 z 55 = 80 %") << 92 << 1000 << 55 << 44 << 0 << u"15"_s << 30 << 0 << false;
-        QTest::newRow("92: 452 z 565 = 80 %") << 92 << 1000 << 565 << 452 << 0 << u"15"_s << 30 << 0 << false;
+        QTest::newRow("92: 44 z 55 = 80 %")
+            << 92 << 1000 << 55 << 44 << 0 << u"15"_s << 30 << 0 << false;
+        QTest::newRow("92: 452 z 565 = 80 %")
+            << 92 << 1000 << 565 << 452 << 0 << u"15"_s << 30 << 0 << false;
         QTest::newRow("94: 7 z 70 = 10 %") << 94 << 70 << 7 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("94: 143 z 1430 = 10 %") << 94 << 1430 << 143 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("97: 27 z 30 = 90 %") << 97 << 30 << 27 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("97: 639 z 710 = 90 %") << 97 << 710 << 639 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("96: 167 z 200 = 83,5 % k sudé 84") << 96 << 167 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
-        QTest::newRow("96: 241 z 200 = 120,5 % k sudé 120") << 96 << 241 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
-        QTest::newRow("96: 243 z 200 = 121,5 % k sudé 122") << 96 << 243 << 0 << 0 << 0 << u"15"_s << 30 << 200 << false;
-        QTest::newRow("95: m 9, 10 kandidátů, f 1,8") << 95 << 1000 << 60 << 51 << 153 << u"9"_s << 10 << 0 << false;
-        QTest::newRow("95: m 9, 10 kandidátů, o hlas víc") << 95 << 1000 << 60 << 51 << 154 << u"9"_s << 10 << 0 << true;
-        QTest::newRow("95: m 4, 5 kandidátů, f 1,6") << 95 << 1000 << 60 << 34 << 51 << u"4"_s << 5 << 0 << false;
-        QTest::newRow("95: m 7, 12 kandidátů, f 7/6") << 95 << 1000 << 60 << 15 << 54 << u"7"_s << 12 << 0 << false;
+        QTest::newRow("94: 143 z 1430 = 10 %")
+            << 94 << 1430 << 143 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("97: 27 z 30 = 90 %")
+            << 97 << 30 << 27 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("97: 639 z 710 = 90 %")
+            << 97 << 710 << 639 << 0 << 0 << u"15"_s << 30 << 0 << true;
+        QTest::newRow("96: 167 z 200 = 83,5 % k sudé 84")
+            << 96 << 167 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
+        QTest::newRow("96: 241 z 200 = 120,5 % k sudé 120")
+            << 96 << 241 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
+        QTest::newRow("96: 243 z 200 = 121,5 % k sudé 122")
+            << 96 << 243 << 0 << 0 << 0 << u"15"_s << 30 << 200 << false;
+        QTest::newRow("95: m 9, 10 kandidátů, f 1,8")
+            << 95 << 1000 << 60 << 51 << 153 << u"9"_s << 10 << 0 << false;
+        QTest::newRow("95: m 9, 10 kandidátů, o hlas víc")
+            << 95 << 1000 << 60 << 51 << 154 << u"9"_s << 10 << 0 << true;
+        QTest::newRow("95: m 4, 5 kandidátů, f 1,6")
+            << 95 << 1000 << 60 << 34 << 51 << u"4"_s << 5 << 0 << false;
+        QTest::newRow("95: m 7, 12 kandidátů, f 7/6")
+            << 95 << 1000 << 60 << 15 << 54 << u"7"_s << 12 << 0 << false;
     }
     void procentaPresneNaHranici()
     {
@@ -346,7 +366,10 @@ private slots:
         h.OdevzdObalky = quint16(odevzdano);
         h.PlatneHlasy = platnych;
         const QMap<int, bool (*)(TDataKontrol &)> kontroly{
-            {92, Kontrola92}, {94, Kontrola94}, {95, Kontrola95}, {97, Kontrola97},
+            {92, Kontrola92},
+            {94, Kontrola94},
+            {95, Kontrola95},
+            {97, Kontrola97},
             {96, [](TDataKontrol &d) { return Kontrola96(d, nullptr); }}};
         QCOMPARE(kontroly.value(upozorneni)(p.d), plati);
         QCOMPARE(p.v.VetaTS.SeznamChyb, plati ? QString() : QString::number(upozorneni));
@@ -369,8 +392,8 @@ private slots:
         TProstredi p;
         p.v.VetaT3.ZapsOsoby = 0;
         QVERIFY(!Kontrola06(p.d, true));
-        QVERIFY(Kontrola07(p.d, true) && Kontrola91(p.d) && Kontrola94(p.d) && Kontrola96(p.d)
-                && Kontrola97(p.d));
+        QVERIFY(Kontrola07(p.d, true) && Kontrola91(p.d) && Kontrola94(p.d) && Kontrola96(p.d) &&
+                Kontrola97(p.d));
         QVERIFY(!Kontrola08(p.d, false));
         QVERIFY(p.stav.JsouPropustitelne && !p.stav.JsouChyby);
         p.v.VetaT3.OdevzdObalky = 701;

@@ -17,30 +17,48 @@ namespace {
 
 QJsonObject Popis(const QString &stav1)
 {
-    QJsonObject stanice{{u"NazevObce"_s, u"Zkušebná"_s}, {u"KodObce"_s, u"500011"_s}, {u"CisloOkrsku"_s, 1},
-                        {u"KodOkresu"_s, u"3701"_s}, {u"DatumVoleb"_s, u"09.10.2026 - 10.10.2026"_s},
-                        {u"KodWindows"_s, u"18"_s}, {u"Stav1"_s, stav1}};
-    QJsonArray okrsky{QJsonObject{{u"KodObce"_s, u"500011"_s}, {u"CisloOkrsku"_s, 1}, {u"TypZastup"_s, u"1"_s},
-                                  {u"KodObceZast"_s, u"500011"_s}, {u"CObvodu"_s, u"1"_s},
-                                  {u"PocetMandatu"_s, u"15"_s}, {u"PocetStranZast"_s, u"3"_s},
-                                  {u"Priznak"_s, u"0"_s}, {u"JeObvod"_s, u"N"_s}}};
+    QJsonObject stanice{{u"NazevObce"_s, u"Zkušebná"_s},
+                        {u"KodObce"_s, u"500011"_s},
+                        {u"CisloOkrsku"_s, 1},
+                        {u"KodOkresu"_s, u"3701"_s},
+                        {u"DatumVoleb"_s, u"09.10.2026 - 10.10.2026"_s},
+                        {u"KodWindows"_s, u"18"_s},
+                        {u"Stav1"_s, stav1}};
+    QJsonArray okrsky{QJsonObject{{u"KodObce"_s, u"500011"_s},
+                                  {u"CisloOkrsku"_s, 1},
+                                  {u"TypZastup"_s, u"1"_s},
+                                  {u"KodObceZast"_s, u"500011"_s},
+                                  {u"CObvodu"_s, u"1"_s},
+                                  {u"PocetMandatu"_s, u"15"_s},
+                                  {u"PocetStranZast"_s, u"3"_s},
+                                  {u"Priznak"_s, u"0"_s},
+                                  {u"JeObvod"_s, u"N"_s}}};
     QJsonArray strany, kandidati;
     for (int a = 1; a <= 3; ++a) {
-        strany.append(QJsonObject{{u"KodObceZast"_s, u"500011"_s}, {u"CObvodu"_s, u"1"_s},
-                                  {u"PorCislo"_s, QString::number(a)}, {u"PocetKand"_s, u"15"_s}});
+        strany.append(QJsonObject{{u"KodObceZast"_s, u"500011"_s},
+                                  {u"CObvodu"_s, u"1"_s},
+                                  {u"PorCislo"_s, QString::number(a)},
+                                  {u"PocetKand"_s, u"15"_s}});
         for (int k = 1; k <= 15; ++k) {
-            kandidati.append(QJsonObject{{u"KodObceZast"_s, u"500011"_s}, {u"CObvodu"_s, u"1"_s},
+            kandidati.append(QJsonObject{{u"KodObceZast"_s, u"500011"_s},
+                                         {u"CObvodu"_s, u"1"_s},
                                          {u"PorCisloStrany"_s, QString::number(a)},
-                                         {u"PorCisloKand"_s, QString::number(k)}, {u"Platnost"_s, u"A"_s}});
+                                         {u"PorCisloKand"_s, QString::number(k)},
+                                         {u"Platnost"_s, u"A"_s}});
         }
     }
-    QJsonArray volici{QJsonObject{{u"KodObce"_s, u"500011"_s}, {u"CisloOkrsku"_s, 1}, {u"ZapsOsobyRef"_s, 1000}}};
-    return {{u"stanice"_s, stanice}, {u"okrsky"_s, okrsky}, {u"strany"_s, strany},
-            {u"kandidati"_s, kandidati}, {u"volici"_s, volici}};
+    QJsonArray volici{
+        QJsonObject{{u"KodObce"_s, u"500011"_s}, {u"CisloOkrsku"_s, 1}, {u"ZapsOsobyRef"_s, 1000}}};
+    return {{u"stanice"_s, stanice},
+            {u"okrsky"_s, okrsky},
+            {u"strany"_s, strany},
+            {u"kandidati"_s, kandidati},
+            {u"volici"_s, volici}};
 }
 
 // A new installation in dir/I; returns its directories.
-TAdresare Instalace(const QTemporaryDir &dir, const QString &stav1 = QString(), const QString &podadresar = {})
+TAdresare Instalace(const QTemporaryDir &dir, const QString &stav1 = QString(),
+                    const QString &podadresar = {})
 {
     const QString popis = dir.path() + u"/popis.json"_s;
     QFile f(popis);
@@ -56,7 +74,8 @@ TAdresare Instalace(const QTemporaryDir &dir, const QString &stav1 = QString(), 
         qWarning("%s", qPrintable(b.Chyby));
     TAdresare adr;
     adr.AdrInstalace = dir.path() + u"/I/"_s;
-    adr.AdrStanice = podadresar.isEmpty() ? adr.AdrInstalace : adr.AdrInstalace + u"data/"_s + podadresar + u'/';
+    adr.AdrStanice =
+        podadresar.isEmpty() ? adr.AdrInstalace : adr.AdrInstalace + u"data/"_s + podadresar + u'/';
     adr.AdrData = podadresar.isEmpty() ? adr.AdrInstalace + u"data/"_s : adr.AdrStanice;
     // Section III as the entry window leaves it.
     THlasovaniRec h = NactiHlasovani(adr.AdrData);
@@ -65,7 +84,8 @@ TAdresare Instalace(const QTemporaryDir &dir, const QString &stav1 = QString(), 
     h.Zapisovat = u"Eva Dvořáková"_s;
     h.PoverPred = u"Petr Malý"_s;
     UlozHlasovani(adr.AdrData, h);
-    UlozKomisi(adr.AdrData, {{u"Jana Nová"_s}, {u"Karel Starý"_s}, {u"Ida Malá"_s}, {u"Jan Veselý"_s}});
+    UlozKomisi(adr.AdrData,
+               {{u"Jana Nová"_s}, {u"Karel Starý"_s}, {u"Ida Malá"_s}, {u"Jan Veselý"_s}});
     return adr;
 }
 
@@ -107,12 +127,14 @@ private slots:
         QTest::addColumn<QString>("soubor");
         QTest::newRow("bez chyb") << 0 << 0 << u"SeznamChyb=\n"_s << u"O"_s;
         QTest::newRow("propustitelna a upozorneni")
-            << 1 << 0 << u"0\t8\t"_s + Text(8) + u" \n0\t97\t"_s + Text(97) + u" \nSeznamChyb=0897\n"_s << u"O"_s;
+            << 1 << 0
+            << u"0\t8\t"_s + Text(8) + u" \n0\t97\t"_s + Text(97) + u" \nSeznamChyb=0897\n"_s
+            << u"O"_s;
         QTest::newRow("blokujici")
             << 2 << 3
-            << u"0\t22\t"_s + Text(22) + u" \n3\t23\t"_s + Text(23) + u" (kand. č. 12)\n3\t23\t"_s + Text(23)
-                   + u" (kand. č. 5)\n3\t25\t"_s + Text(25) + u" \n3\t28\t"_s + Text(28)
-                   + u" \nSeznamChyb=22232528\n"_s
+            << u"0\t22\t"_s + Text(22) + u" \n3\t23\t"_s + Text(23) + u" (kand. č. 12)\n3\t23\t"_s +
+                   Text(23) + u" (kand. č. 5)\n3\t25\t"_s + Text(25) + u" \n3\t28\t"_s + Text(28) +
+                   u" \nSeznamChyb=22232528\n"_s
             << u"E"_s;
     }
     void vystup()
@@ -144,7 +166,8 @@ private slots:
         QCOMPARE(b.Vystup, vystup);
         QCOMPARE(b.Kod, kod);
         QVERIFY(QFileInfo(JmenoSouboruOkrsku(adr, KlicOkrsku(), soubor)).isFile());
-        QVERIFY(!QFileInfo(JmenoSouboruOkrsku(adr, KlicOkrsku(), soubor == u"O" ? u"E"_s : u"O"_s)).exists());
+        QVERIFY(!QFileInfo(JmenoSouboruOkrsku(adr, KlicOkrsku(), soubor == u"O" ? u"E"_s : u"O"_s))
+                     .exists());
         QCOMPARE(NactiStanici(adr.AdrStanice).Stav1, u"N"_s);
     }
 
@@ -163,7 +186,8 @@ private slots:
         QCOMPARE(Bajty(soubor), pred);
         QCOMPARE(NactiStanici(adr.AdrStanice).Stav1, u"A"_s);
 
-        b = Spust({u"kontrola"_s, adr.AdrInstalace, u"--podadresar"_s, u"P1"_s, u"--ano"_s, u"--typ"_s, u"1"_s});
+        b = Spust({u"kontrola"_s, adr.AdrInstalace, u"--podadresar"_s, u"P1"_s, u"--ano"_s,
+                   u"--typ"_s, u"1"_s});
         QCOMPARE(b.Kod, 0);
         QCOMPARE(b.Vystup, u"SeznamChyb=\n"_s);
         QCOMPARE(NactiStanici(adr.AdrStanice).Stav1, u"N"_s);
@@ -181,7 +205,8 @@ private slots:
         QCOMPARE(Spust({u"kontrola"_s}).Kod, 2);
         QCOMPARE(Spust({u"kontrola"_s, dir.path() + u"/nic"_s}).Kod, 1);
 
-        Soubory::UlozAtomicky(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"E"_s), QByteArray("poskozeno"));
+        Soubory::UlozAtomicky(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"E"_s),
+                              QByteArray("poskozeno"));
         b = Spust({u"kontrola"_s, adr.AdrInstalace});
         QCOMPARE(b.Kod, 1);
         QCOMPARE(Bajty(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"E"_s)), QByteArray("poskozeno"));

@@ -77,8 +77,10 @@ QStringList Otisk(const QString &adresar)
         const QString cesta = it.next();
         if (cesta.endsWith(u".LCK"))
             continue;
-        otisk.append(cesta + u' ' + QString::number(Soubory::CasZmeny(cesta)) + u' '
-                     + QString::fromLatin1(QCryptographicHash::hash(Obsah(cesta), QCryptographicHash::Sha256).toHex()));
+        otisk.append(
+            cesta + u' ' + QString::number(Soubory::CasZmeny(cesta)) + u' ' +
+            QString::fromLatin1(
+                QCryptographicHash::hash(Obsah(cesta), QCryptographicHash::Sha256).toHex()));
     }
     otisk.sort();
     return otisk;
@@ -177,8 +179,8 @@ private slots:
                            u"StranyHL[1].HlasyKand[1];3;1 S1;1 Jan Novák 1;101;0"_s,
                            u"StranyHL[3].HlasyKand[35];4;3 S3;35 Jan Novák 35;335;0"_s};
         // Rows beyond the party's candidates are not part of either entry.
-        QTest::newRow("mimo kandidáty strany") << QStringList{u"StranyHL[1].HlasyKand[41]=5"_s}
-                                               << QStringList{};
+        QTest::newRow("mimo kandidáty strany")
+            << QStringList{u"StranyHL[1].HlasyKand[41]=5"_s} << QStringList{};
     }
     void rozdily()
     {
@@ -211,14 +213,16 @@ private slots:
         rozdily[0].Zvoleno = rozdily[0].Kontrolni;
         rozdily[2].Zvoleno = rozdily[2].Kontrolni;
         const QStringList pred = Otisk(m_dir->path());
-        QVERIFY_THROWS_EXCEPTION(EChyba, ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, rozdily));
+        QVERIFY_THROWS_EXCEPTION(EChyba,
+                                 ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, rozdily));
         QCOMPARE(Otisk(m_dir->path()), pred);
 
         // Decided against data changed since the comparison: refused, nothing written.
         rozdily[1].Zvoleno = rozdily[1].Prvni;
         QList<TRozdil> zastarale = rozdily;
         zastarale[1].Prvni = 999;
-        QVERIFY_THROWS_EXCEPTION(EChyba, ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, zastarale));
+        QVERIFY_THROWS_EXCEPTION(EChyba,
+                                 ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, zastarale));
         QCOMPARE(Otisk(m_dir->path()), pred);
 
         ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, rozdily);
@@ -233,9 +237,11 @@ private slots:
         QVERIFY(!KontrolniPorizeni::Existuje(m_adr, klic));
         QCOMPARE(NactiStanici(m_adr.AdrStanice).Stav1, u"N"_s);
         const QString denik = QString::fromUtf8(Obsah(m_adr.AdrStanice + Denik::JmenoSouboru));
-        QVERIFY2(denik.contains(u"zapsány zvolené hodnoty VetaT3.ZapsOsoby=1001, StranyHL[2].HlasyKand[3]=203, "
-                                "StranyHL[2].HlasyKand[4]=203"_s),
-                 qPrintable(denik));
+        QVERIFY2(
+            denik.contains(
+                u"zapsány zvolené hodnoty VetaT3.ZapsOsoby=1001, StranyHL[2].HlasyKand[3]=203, "
+                "StranyHL[2].HlasyKand[4]=203"_s),
+            qPrintable(denik));
     }
 
     // The control file is kept apart: saving it leaves the results files alone, it is
@@ -245,7 +251,8 @@ private slots:
         const TOkrsekRefRec klic = KlicOkrsku();
         auto kontrolni = PrvniPorizeni();
         KontrolniPorizeni::Uloz(m_adr, klic, *kontrolni);
-        QCOMPARE(QFileInfo(KontrolniPorizeni::JmenoSouboru(m_adr, klic)).fileName(), u"KO500011.00001"_s);
+        QCOMPARE(QFileInfo(KontrolniPorizeni::JmenoSouboru(m_adr, klic)).fileName(),
+                 u"KO500011.00001"_s);
         auto v = std::make_unique<TVysledky>();
         QCOMPARE(NactiAktualniOkrsek(m_adr, klic, *v), QString());
         QCOMPARE(v->VetaT3.ZapsOsoby, 0);
@@ -263,7 +270,8 @@ private slots:
         UzavriShodu(m_adr, klic);
         QVERIFY(!KontrolniPorizeni::Existuje(m_adr, klic));
         QVERIFY(!KontrolniPorizeni::Nacti(m_adr, klic, *v));
-        QVERIFY(QString::fromUtf8(Obsah(m_adr.AdrStanice + Denik::JmenoSouboru)).contains(u"souhlasí"_s));
+        QVERIFY(QString::fromUtf8(Obsah(m_adr.AdrStanice + Denik::JmenoSouboru))
+                    .contains(u"souhlasí"_s));
     }
 
     // A writer killed at any moment of its save leaves a whole control file: the one
@@ -283,8 +291,8 @@ private slots:
             dite.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(dite.waitForStarted());
             // Killed once it has saved past the last count, at a random moment.
-            QTRY_VERIFY_WITH_TIMEOUT(KontrolniPorizeni::Nacti(m_adr, klic, *v) && v->VetaT3.ZapsOsoby > posledni,
-                                     20000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                KontrolniPorizeni::Nacti(m_adr, klic, *v) && v->VetaT3.ZapsOsoby > posledni, 20000);
             QThread::usleep(QRandomGenerator::global()->bounded(20000));
             dite.kill();
             QVERIFY(dite.waitForFinished());
@@ -344,7 +352,8 @@ private slots:
         Uprav(*kontrolni, {u"StranyHL[1].HlasyKand[2]=0"_s});
         QTemporaryDir mimo;
         Zapis(mimo.filePath(u"k.json"_s), Popis(*kontrolni));
-        const TBeh b = Spust({u"porizeni"_s, mimo.filePath(u"k.json"_s), m_dir->path(), u"--kontrolni"_s});
+        const TBeh b =
+            Spust({u"porizeni"_s, mimo.filePath(u"k.json"_s), m_dir->path(), u"--kontrolni"_s});
         QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
         QCOMPARE(Obsah(JmenoSouboruOkrsku(m_adr, klic, u"E"_s)), vysledky);
         auto ulozeny = std::make_unique<TVysledky>();
@@ -358,12 +367,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("popis");
         QTest::addColumn<QString>("duvod");
-        QTest::newRow("jiný typ") << QByteArray(R"({"vysledky": [{"TypZastup": "2", "ZapsOsoby": 1}]})")
+        QTest::newRow("jiný typ") << QByteArray(
+                                         R"({"vysledky": [{"TypZastup": "2", "ZapsOsoby": 1}]})")
                                   << u"typu zastupitelstva 1"_s;
-        QTest::newRow("text místo čísla") << QByteArray(R"({"vysledky": [{"TypZastup": "1", "ZapsOsoby": "1"}]})")
-                                          << u"ZapsOsoby"_s;
+        QTest::newRow("text místo čísla")
+            << QByteArray(R"({"vysledky": [{"TypZastup": "1", "ZapsOsoby": "1"}]})")
+            << u"ZapsOsoby"_s;
         QTest::newRow("neznámá strana")
-            << QByteArray(R"({"vysledky": [{"TypZastup": "1", "ZapsOsoby": 1, "VydObalky": 1, "OdevzdObalky": 1,
+            << QByteArray(
+                   R"({"vysledky": [{"TypZastup": "1", "ZapsOsoby": 1, "VydObalky": 1, "OdevzdObalky": 1,
                              "PlatneHlasy": 1, "strany": [{"PorStHL": 4, "HlasyKand": [1]}]}]})")
             << u"PorStHL"_s;
         QTest::newRow("není JSON") << QByteArray("{") << u"JSON"_s;

@@ -99,7 +99,9 @@ inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &
     h.Zapisovat = QStringLiteral("Eva Dvořáková");
     h.PoverPred = QStringLiteral("Petr Malý");
     UlozHlasovani(adr.AdrData, h);
-    UlozKomisi(adr.AdrData, {{QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("C")},
+    UlozKomisi(adr.AdrData, {{QStringLiteral("A")},
+                             {QStringLiteral("B")},
+                             {QStringLiteral("C")},
                              {QStringLiteral("D")}});
     Soubory::UlozAtomicky(adr.AdrData + QStringLiteral("INFOK83.RCD"), QByteArray());
     return adr;
@@ -131,12 +133,12 @@ inline void Dopocti(TVysledky &v, int pocetStran)
                 s.HLPoslKand = quint16(k);
         }
         s.HLKC2 = s.PocHl + a;
-        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1
-                        + s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1 +
+                        s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
         h.Poc_VS_HL += s.PocHl > 0 || s.HLPoslKand > 0;
     }
-    h.T3KC_2 = h.TypZastup + h.ZapsOsoby + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy + h.Pocet_VS
-        + h.Poc_VS_HL;
+    h.T3KC_2 = h.TypZastup + h.ZapsOsoby + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy +
+               h.Pocet_VS + h.Poc_VS_HL;
     TStaniceRec s;
     s.KodWindows = QStringLiteral("18");
     const QString seznam = v.VetaTS.SeznamChyb;
@@ -181,11 +183,13 @@ inline TOkrsekRefRec KlicOkrsku(int typ = 1, const QString &kodObce = QStringLit
 // differences name their fields.
 inline void Uprav(TVysledky &v, const QStringList &upravy)
 {
-    static const QRegularExpression strana(QStringLiteral(R"(^StranyHL\[(\d+)\]\.HlasyKand\[(\d+)\]=(\d+)$)"));
+    static const QRegularExpression strana(
+        QStringLiteral(R"(^StranyHL\[(\d+)\]\.HlasyKand\[(\d+)\]=(\d+)$)"));
     for (const QString &u : upravy) {
         const auto m = strana.match(u);
         if (m.hasMatch()) {
-            v.StranyHL[m.captured(1).toUInt()].HlasyKand[m.captured(2).toUInt()] = quint16(m.captured(3).toUInt());
+            v.StranyHL[m.captured(1).toUInt()].HlasyKand[m.captured(2).toUInt()] =
+                quint16(m.captured(3).toUInt());
             continue;
         }
         const QString pole = u.section(u'=', 0, 0);

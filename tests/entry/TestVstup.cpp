@@ -11,16 +11,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
-#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -441,7 +441,8 @@ private slots:
                            u"StranyHL[3].HlasyKand[35]=2"_s, u"StranyHL[3].HlasyKand[36]=6"_s}
             << u"212"_s;
         QTest::newRow("jen hlas na HL pokračování")
-            << QStringList{u"StranyHL[3].HlasyKand[36]=0"_s, u"StranyHL[3].HlasyKand[1]=8"_s} << u"2"_s;
+            << QStringList{u"StranyHL[3].HlasyKand[36]=0"_s, u"StranyHL[3].HlasyKand[1]=8"_s}
+            << u"2"_s;
     }
     void kontrolni_porizeni_z_klavesnice()
     {
@@ -469,7 +470,8 @@ private slots:
         QCOMPARE(o.Stranka(), 1);
         QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
         // Blind: nothing of the first entry is shown.
-        for (TSEdit *e : {o.R_EdZapsOsoby, o.R_EdVydObalky, o.R_EdOdevzdObalky, o.R_EdPlatneHlasy, o.EdHlasyKand[1]})
+        for (TSEdit *e : {o.R_EdZapsOsoby, o.R_EdVydObalky, o.R_EdOdevzdObalky, o.R_EdPlatneHlasy,
+                          o.EdHlasyKand[1]})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName() + u": "_s + e->text()));
 
         // The pages wrap within 1 to 4.
@@ -543,7 +545,8 @@ private slots:
         if (!jinak.isEmpty()) {
             // Back at the first difference: typed as the first entry has it, compared again.
             const TRozdil &r = rozdily.first();
-            QVERIFY2(QApplication::focusWidget()->objectName().startsWith(r.Strana ? u"EdHlasyKand"_s : u"R_Ed"_s),
+            QVERIFY2(QApplication::focusWidget()->objectName().startsWith(
+                         r.Strana ? u"EdHlasyKand"_s : u"R_Ed"_s),
                      qPrintable(QApplication::focusWidget()->objectName()));
             QCOMPARE(o.Stranka(), r.Stranka);
             Napis(QString::number(r.Prvni));
@@ -572,19 +575,21 @@ private slots:
     void cely_listek_z_klavesnice_data()
     {
         QTest::addColumn<QStringList>("strany"); // per party: 'A' stands, 'N' struck off
-        QTest::addColumn<bool>("chyba22");        // valid votes typed one too many
+        QTest::addColumn<bool>("chyba22");       // valid votes typed one too many
         const auto a = [](int n) { return QString(n, u'A'); };
         QStringList mnoho;
         for (int s = 1; s <= MaxStran; ++s)
             mnoho << (s % 9 == 0 ? u"NN"_s : a(s % 3 + 1));
         QTest::newRow("prvni bez kandidatu") << QStringList{u"NN"_s, u"AAA"_s, u"ANA"_s} << false;
-        QTest::newRow("prostredni bez kandidatu") << QStringList{u"AA"_s, u"NNN"_s, u"AAN"_s} << false;
+        QTest::newRow("prostredni bez kandidatu")
+            << QStringList{u"AA"_s, u"NNN"_s, u"AAN"_s} << false;
         QTest::newRow("posledni bez kandidatu") << QStringList{u"AAA"_s, u"AA"_s, u"N"_s} << true;
         QTest::newRow("1, 34, 35, 36 bez 35, 70")
             << QStringList{a(1), a(34), a(35), a(34) + u"NA"_s, a(70)} << false;
         QTest::newRow("35 posledni") << QStringList{a(2), a(35)} << true;
         QTest::newRow("36 bez 35 posledni") << QStringList{a(3), a(34) + u"NA"_s} << true;
-        QTest::newRow("skrtnuti kolem 34") << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false;
+        QTest::newRow("skrtnuti kolem 34")
+            << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false;
         QTest::newRow("jedna strana") << QStringList{u"ANAAN"_s} << false;
         QTest::newRow("45 stran") << mnoho << false;
     }
@@ -635,8 +640,9 @@ private slots:
         QCOMPARE(ts.SoucetKC1, ocekavane.VetaTS.SoucetKC1);
         QCOMPARE(ts.SoucetKC2, ocekavane.VetaTS.SoucetKC2);
         QCOMPARE(ts.SoucetKS, ocekavane.VetaTS.SoucetKS);
-        QCOMPARE(ts.KontrSoucetTS, ts.DatumPorizeni.toDouble() + ts.SoucetKC1 + ts.SoucetKC2 + ts.SoucetKS
-                                       + ts.CasPorizeni.toDouble() + ts.Rezervovano + ts.NahodneCislo);
+        QCOMPARE(ts.KontrSoucetTS, ts.DatumPorizeni.toDouble() + ts.SoucetKC1 + ts.SoucetKC2 +
+                                       ts.SoucetKS + ts.CasPorizeni.toDouble() + ts.Rezervovano +
+                                       ts.NahodneCislo);
     }
 
     void posledni_strana_na_stranku_5_a_kontrola_22()
@@ -902,7 +908,8 @@ private slots:
         QTRY_VERIFY(!t.Dotaznik.Zpravy.isEmpty());
         const TZprava &z = t.Dotaznik.Zpravy.last();
         QCOMPARE(z.Ikona, TIkona::Chyba);
-        for (const QString &slovo : {u"T/3 - odd. II"_s, u"platné hlasy 999999"_s, u"Oddíly I a III"_s})
+        for (const QString &slovo :
+             {u"T/3 - odd. II"_s, u"platné hlasy 999999"_s, u"Oddíly I a III"_s})
             QVERIFY2(z.Text.contains(slovo), qPrintable(z.Text));
         QVERIFY2(!z.Text.contains(u"VetaT3"_s), qPrintable(z.Text));
         QVERIFY(Soubory::Existuje(t.Adr.AdrData, u"HLASO.RCD"_s));
@@ -989,8 +996,10 @@ private slots:
         QCOMPARE(otazky.size(), 1);
         QCOMPARE(otazky[0].Titulek, u"Vstup dat za okrsek"_s);
         QVERIFY(!otazky[0].VychoziNe);
-        QCOMPARE(otazky[0].Text, t.ExportOK ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
-                                            : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s);
+        QCOMPARE(otazky[0].Text,
+                 t.ExportOK
+                     ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
+                     : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s);
         QCOMPARE(exporty, odpoved == int(TOdpoved::Ano) ? QList<int>{4} : QList<int>{});
     }
 
@@ -1064,13 +1073,13 @@ private slots:
                 }
                 return nullptr;
             };
-            for (int i = 0; i < 80 && !std::all_of(pole.cbegin(), pole.cend(), [&](QWidget *w) {
-                                return snimek(w, true);
-                            });
+            for (int i = 0; i < 80 && !std::all_of(pole.cbegin(), pole.cend(),
+                                                   [&](QWidget *w) { return snimek(w, true); });
                  ++i) {
                 QWidget *f = QApplication::focusWidget();
-                const auto s = std::find_if(pole.cbegin(), pole.cend(),
-                                            [f](QWidget *w) { return w == f || w->isAncestorOf(f); });
+                const auto s = std::find_if(pole.cbegin(), pole.cend(), [f](QWidget *w) {
+                    return w == f || w->isAncestorOf(f);
+                });
                 snimky.append({s == pole.cend() ? nullptr : *s, o.grab().toImage()});
                 Klavesa(Qt::Key_Tab);
             }

@@ -1,8 +1,8 @@
 // The export file, its copy routine, the removable-device source and ejecting.
 #include "EChyba.h"
 #include "Export.h"
-#include "Zarizeni.h"
 #include "SouboryTestu.h"
+#include "Zarizeni.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -183,7 +183,8 @@ private slots:
         QCOMPARE(z[2].Pozice, m_tmp.path() + u"/ctecka/"_s);
         QCOMPARE(z[2].Size, -1);
         QCOMPARE(z[2].Free, -1);
-        QCOMPARE(SeznamVyjimatelnych(zdroj), (QStringList{a + u'/', b + u'/', m_tmp.path() + u"/ctecka/"_s}));
+        QCOMPARE(SeznamVyjimatelnych(zdroj),
+                 (QStringList{a + u'/', b + u'/', m_tmp.path() + u"/ctecka/"_s}));
     }
 
     void cvicnaZarizeniZProstredi()
@@ -236,7 +237,8 @@ private slots:
         if (!skript.isEmpty()) {
             ZapisSkript(instalace + u"removedrive"_s, skript);
             if (!spustitelny)
-                QFile::setPermissions(instalace + u"removedrive"_s, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QFile::setPermissions(instalace + u"removedrive"_s,
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
         TZdrojZarizeniAdresare zdroj({usb});
         int pocet = 0;

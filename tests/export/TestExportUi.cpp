@@ -1,14 +1,14 @@
 // The export dialog, the information dialogs and the export-and-print flow, run
 // offscreen with fake devices (directories) and queued answers.
 #include "EChyba.h"
-#include "ExportTisk.h"
 #include "Export.h"
+#include "ExportTisk.h"
+#include "SouboryTestu.h"
 #include "Z_export.h"
 #include "Z_info83.h"
 #include "Z_infoE.h"
 #include "Z_pockop.h"
 #include "Zarizeni.h"
-#include "SouboryTestu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,8 +42,7 @@ public:
     }
 };
 
-template<typename T>
-T *Otevreny()
+template <typename T> T *Otevreny()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (auto *d = qobject_cast<T *>(w))
@@ -74,8 +73,8 @@ struct TStanoviste
     quint16 pomTyp = 1;
     int vybrano = 4;
     bool dataOK = true, kontrolyOK = true, exportOK = true;
-    TKontrolniBeh beh{dotaznik, adr, stanice, akt, ref, vysledky, hlasovani, komise, prot, stav,
-                      pomTyp, vybrano, dataOK, kontrolyOK, exportOK, {}};
+    TKontrolniBeh beh{dotaznik, adr,  stanice, akt,     ref,    vysledky,   hlasovani, komise,
+                      prot,     stav, pomTyp,  vybrano, dataOK, kontrolyOK, exportOK,  {}};
     QString usbA, usbB;
     std::unique_ptr<TZdrojZarizeniAdresare> zdroj;
 
@@ -185,8 +184,8 @@ private slots:
             // The report with its checksum is shown whole, above the buttons.
             dlg.InfoE->show();
             auto *text = dlg.InfoE->findChild<QLabel *>(u"titulek3"_s);
-            textSeVejde = text->heightForWidth(text->width()) <= text->height()
-                          && text->geometry().bottom() < dlg.InfoE->OK_Btn->geometry().top();
+            textSeVejde = text->heightForWidth(text->width()) <= text->height() &&
+                          text->geometry().bottom() < dlg.InfoE->OK_Btn->geometry().top();
             if (!qEnvironmentVariableIsEmpty("ZELKOVAR_SNIMKY"))
                 dlg.InfoE->grab().save(qEnvironmentVariable("ZELKOVAR_SNIMKY") + u"/infoE.png"_s);
             dlg.InfoE->hide();
@@ -196,31 +195,36 @@ private slots:
         dlg.Z_SeznZar_CB->setCurrentIndex(polozka);
         dlg.Z_ExportDatOK_Btn->click();
 
-        const QString cil = polozka == 0 ? s.usbA + u'/' : polozka == 1 ? s.usbB + u'/' : s.adr.AdrInstalace + u"Export/"_s;
+        const QString cil = polozka == 0   ? s.usbA + u'/'
+                            : polozka == 1 ? s.usbB + u'/'
+                                           : s.adr.AdrInstalace + u"Export/"_s;
         QCOMPARE(Obsah(cil + s.Jmeno()), s.DataO());
         QVERIFY(dlg.ExportProveden);
         QVERIFY(textSeVejde);
         QCOMPARE(s.dotaznik.Dialogy, QList<QString>{u"TZ_infoE_F"_s});
         QCOMPARE(dlg.InfoE->windowTitle(), u"Export dat a tisk zápisu"_s);
-        const QString zaver = u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
-                              u"Zápis je nutno vytisknout ve 2 kopiích."_s;
+        const QString zaver =
+            u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
+            u"Zápis je nutno vytisknout ve 2 kopiích."_s;
         if (polozka < 2) {
             QCOMPARE(dlg.InfoE->InfoText1, u"Export dat na vyjímatelné zařízení proveden."_s);
-            QVERIFY(dlg.InfoE->InfoText2.startsWith(u"Soubor "_s + s.Jmeno()
-                                                    + u"\nje uložen na vyjímatelné zařízení v jednotce "_s + cil
-                                                    + u"."_s + zaver));
+            QVERIFY(dlg.InfoE->InfoText2.startsWith(
+                u"Soubor "_s + s.Jmeno() + u"\nje uložen na vyjímatelné zařízení v jednotce "_s +
+                cil + u"."_s + zaver));
             QVERIFY(odebratViditelne);
             QCOMPARE(dlg.PismenoZarizeni, cil);
         } else {
             QCOMPARE(dlg.InfoE->InfoText1, u"Export dat na pevný disk proveden."_s);
-            QVERIFY(dlg.InfoE->InfoText2.startsWith(u"Soubor "_s + s.Jmeno() + u"\nje uložen v adresáři "_s
-                                                    + s.adr.AdrInstalace
-                                                    + u"Export.\nSoubor překopírujte na technický nosič."_s + zaver));
+            QVERIFY(dlg.InfoE->InfoText2.startsWith(
+                u"Soubor "_s + s.Jmeno() + u"\nje uložen v adresáři "_s + s.adr.AdrInstalace +
+                u"Export.\nSoubor překopírujte na technický nosič."_s + zaver));
             QVERIFY(!odebratViditelne);
         }
         // The checksum for the handover note is the export file's own.
-        const QString sha = QString::fromLatin1(QCryptographicHash::hash(s.DataO(), QCryptographicHash::Sha256).toHex());
-        QVERIFY2(dlg.InfoE->InfoText2.remove(u'\n').endsWith(sha), qPrintable(dlg.InfoE->InfoText2));
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(s.DataO(), QCryptographicHash::Sha256).toHex());
+        QVERIFY2(dlg.InfoE->InfoText2.remove(u'\n').endsWith(sha),
+                 qPrintable(dlg.InfoE->InfoText2));
         QVERIFY(dlg.InfoE->Odebrat_Btn->isHidden());
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
     }
@@ -258,7 +262,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("skript");
         QTest::addColumn<QString>("zprava"); // %1: the device
-        QTest::newRow("uspech") << QByteArray("rm -rf \"$1\"") << u"Odebrán vyjímatelný disk %1:."_s;
+        QTest::newRow("uspech") << QByteArray("rm -rf \"$1\"")
+                                << u"Odebrán vyjímatelný disk %1:."_s;
         QTest::newRow("selhani") << QByteArray("exit 1") << u"Odebrání se nepovedlo."_s;
     }
     void odebraniPoExportu()
@@ -340,8 +345,9 @@ private slots:
         QTest::addColumn<QString>("soubor"); // which results file exists
         QTest::addColumn<bool>("blokujici");
         QTest::addColumn<QString>("text");
-        QTest::newRow("E soubor") << u"E"_s << false
-                                  << u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s;
+        QTest::newRow("E soubor")
+            << u"E"_s << false
+            << u"Data obsahují chyby, nebo nebyly po editaci dat spuštěny kontroly!"_s;
         QTest::newRow("zadna data") << QString() << false << u"Data nejsou pořízena!"_s;
         QTest::newRow("blokujici chyby")
             << u"O"_s << true
@@ -374,11 +380,16 @@ private slots:
         QTest::addColumn<bool>("propustitelne");
         QTest::addColumn<bool>("upozorneni");
         QTest::addColumn<QString>("text");
-        const QString konec = u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a "
-                              u"budete podepisovat protokol"_s;
-        QTest::newRow("oboje") << true << true << u"Data obsahují PROPUSTITELNÉ CHYBY a UPOZORNĚNÍ."_s + konec + u"y."_s;
-        QTest::newRow("propustitelne") << true << false << u"Data obsahují PROPUSTITELNÉ CHYBY."_s + konec + u"."_s;
-        QTest::newRow("upozorneni") << false << true << u"Data obsahují UPOZORNĚNÍ."_s + konec + u"."_s;
+        const QString konec =
+            u"\n\nNa přebíracím místě budete vyzváni k uvedení možné příčiny zjištěných chyb a "
+            u"budete podepisovat protokol"_s;
+        QTest::newRow("oboje") << true << true
+                               << u"Data obsahují PROPUSTITELNÉ CHYBY a UPOZORNĚNÍ."_s + konec +
+                                      u"y."_s;
+        QTest::newRow("propustitelne")
+            << true << false << u"Data obsahují PROPUSTITELNÉ CHYBY."_s + konec + u"."_s;
+        QTest::newRow("upozorneni")
+            << false << true << u"Data obsahují UPOZORNĚNÍ."_s + konec + u"."_s;
         QTest::newRow("nic") << false << false << QString();
     }
     void druhyProblemu()
@@ -443,7 +454,8 @@ private slots:
         QCOMPARE(s.dotaznik.Dialogy.contains(u"TZ_ExportDat_F"_s), pokracuje);
         QCOMPARE(s.kontrolyOK, pokracuje);
         if (dialog) {
-            QCOMPARE(texty, u"    ROZDÍL V ÚDAJÍCH MEZI ZÁPISY:|typ zastupitelstva:\nvoliči v seznamu:\nvydané obálky:\n"
+            QCOMPARE(texty, u"    ROZDÍL V ÚDAJÍCH MEZI ZÁPISY:|typ zastupitelstva:\nvoliči v "
+                            u"seznamu:\nvydané obálky:\n"
                             u"odevzdané obálky:|1\n500\n300\n299|2\n500\n301\n299"_s);
             // This type's counts are now on record beside the other type's.
             const QByteArray info = Obsah(s.adr.AdrData + u"INFOK83.RCD"_s);
@@ -470,7 +482,8 @@ private slots:
             return d->result();
         };
         QList<int> tisky;
-        TExportTisk e{s.beh, true, false, *s.zdroj, [&](int kopii) { tisky.append(kopii); }, nullptr, {}};
+        TExportTisk e{s.beh,   true, false, *s.zdroj, [&](int kopii) { tisky.append(kopii); },
+                      nullptr, {}};
         QVERIFY(ExportTisk(e));
         QCOMPARE(Obsah(s.usbB + u'/' + Jmeno2), s.DataO());
         const TStaniceRec st = NactiStanici(s.adr.AdrStanice);
@@ -478,8 +491,8 @@ private slots:
         QCOMPARE(st.Stav1, u"N"_s);
         QCOMPARE(s.stanice.Stav2, u"A"_s);
         QCOMPARE(tisky, QList<int>{3});
-        QCOMPARE(s.dotaznik.Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s, u"TZ_infoE_F"_s,
-                                                      u"TZ_PocetKopii_F"_s}));
+        QCOMPARE(s.dotaznik.Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s,
+                                                     u"TZ_infoE_F"_s, u"TZ_PocetKopii_F"_s}));
     }
 };
 

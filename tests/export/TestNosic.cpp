@@ -3,15 +3,15 @@
 // the test reports itself skipped (exit code 77).
 #include "Dotaznik.h"
 #include "Export.h"
+#include "SouboryTestu.h"
 #include "Stanice.h"
 #include "Z_export.h"
 #include "Zarizeni.h"
-#include "SouboryTestu.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,18 +64,26 @@ class TestNosic : public QObject
         if (!QTest::qWaitForWindowExposed(&dlg))
             return false;
         dlg.activateWindow();
-        [&] { QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dlg.Z_SeznZar_CB)); }();
+        [&] {
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dlg.Z_SeznZar_CB));
+        }();
         if (!dlg.Z_SeznZar_CB->currentText().startsWith(m_usb))
             return false;
         if (poVypisu)
             poVypisu();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        [&] { QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dlg.Z_ExportDatOK_Btn)); }();
+        [&] {
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         static_cast<QWidget *>(dlg.Z_ExportDatOK_Btn));
+        }();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         return dlg.ExportProveden;
     }
 
-    QStringList NaNosici() const { return QDir(m_usb).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList NaNosici() const
+    {
+        return QDir(m_usb).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
 
 private slots:
     void init()
@@ -128,7 +136,8 @@ private slots:
         QCOMPARE(Obsah(m_usb + u'/' + Jmeno), stary);
         QCOMPARE(NaNosici(), (QStringList{Jmeno, u"vypln"_s}));
         QCOMPARE(dotaznik.Zpravy.size(), 1);
-        QVERIFY2(dotaznik.Zpravy[0].Text.contains(u"beze změny"_s), qPrintable(dotaznik.Zpravy[0].Text));
+        QVERIFY2(dotaznik.Zpravy[0].Text.contains(u"beze změny"_s),
+                 qPrintable(dotaznik.Zpravy[0].Text));
         QVERIFY(!dotaznik.Dialogy.contains(u"TZ_infoE_F"_s));
     }
 
@@ -146,7 +155,8 @@ private slots:
         QVERIFY(!hotovo);
         QCOMPARE(NaNosici(), QStringList());
         QCOMPARE(dotaznik.Zpravy.size(), 1);
-        QVERIFY2(dotaznik.Zpravy[0].Text.contains(u"není připojeno"_s), qPrintable(dotaznik.Zpravy[0].Text));
+        QVERIFY2(dotaznik.Zpravy[0].Text.contains(u"není připojeno"_s),
+                 qPrintable(dotaznik.Zpravy[0].Text));
     }
 };
 
@@ -156,7 +166,8 @@ int main(int argc, char **argv)
         return 77;
     // A private mount namespace: the volumes are invisible to the rest of the system
     // and disappear with the process.
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return 77;
     {
         QTemporaryDir zkouska;

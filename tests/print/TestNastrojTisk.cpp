@@ -26,7 +26,8 @@ TBeh Spust(const QString &program, const QStringList &argumenty)
     QProcess p;
     p.start(program, argumenty);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
@@ -80,7 +81,8 @@ private slots:
     void initTestCase()
     {
         m_instalace = m_dir.filePath(u"stanice"_s);
-        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"stanice"_s, QStringLiteral(DEMO_POPIS), m_instalace});
+        const TBeh b =
+            Spust(QStringLiteral(NASTROJ), {u"stanice"_s, QStringLiteral(DEMO_POPIS), m_instalace});
         QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
     }
 
@@ -89,8 +91,8 @@ private slots:
         QTest::addColumn<QString>("druh");
         QTest::addColumn<QString>("typ");
         QTest::addColumn<int>("stran");
-        QTest::addColumn<int>("pravy");  // right margin of the layout
-        QTest::addColumn<int>("dolni");  // the footer's Y
+        QTest::addColumn<int>("pravy"); // right margin of the layout
+        QTest::addColumn<int>("dolni"); // the footer's Y
         QTest::newRow("arch-a4") << u"arch-a4"_s << u"1"_s << 9 << 1900 << 2880;
         QTest::newRow("arch-a4-sirka") << u"arch-a4-sirka"_s << u"1"_s << 10 << 2800 << 1890;
         QTest::newRow("arch-a3 typ 2") << u"arch-a3"_s << u"2"_s << 4 << 2800 << 4050;
@@ -156,7 +158,8 @@ private slots:
         QVERIFY(QDir().mkdir(adr.AdrStanice + u"data.comp"_s));
 
         const QString pdf = dir.filePath(u"protokol.pdf"_s);
-        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, adr.AdrInstalace, u"protokol"_s, u"--pdf"_s, pdf});
+        const TBeh b = Spust(QStringLiteral(NASTROJ),
+                             {u"tisk"_s, adr.AdrInstalace, u"protokol"_s, u"--pdf"_s, pdf});
         QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
         QCOMPARE(PocetStran(pdf), 1);
         QVERIFY(f1.open(QIODevice::ReadOnly) && f2.open(QIODevice::ReadOnly));
@@ -185,10 +188,11 @@ private slots:
         const TAdresare adr = VytvorStanici(dir.path());
         UlozOkrsek(adr, KlicOkrsku(), u"O"_s, PlatnyOkrsek(3, 10, 250));
         QVERIFY(QFile::resize(adr.AdrData + u"HLASO.RCD"_s, qint64(1200) * 1024 * 1024));
-        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s,
-                                                       dir.filePath(u"zapis.pdf"_s)});
+        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, adr.AdrInstalace, u"zapis"_s,
+                                                       u"--pdf"_s, dir.filePath(u"zapis.pdf"_s)});
         QCOMPARE(b.Kod, 1);
-        QVERIFY2(b.Chyby.contains(adr.AdrData + u"HLASO.RCD je příliš velký"_s), qPrintable(b.Chyby));
+        QVERIFY2(b.Chyby.contains(adr.AdrData + u"HLASO.RCD je příliš velký"_s),
+                 qPrintable(b.Chyby));
         QVERIFY(!QFile::exists(dir.filePath(u"zapis.pdf"_s)));
     }
 
@@ -196,11 +200,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("argumenty");
         QTest::addColumn<int>("kod");
-        QTest::newRow("neznamy druh") << QStringList{u"x"_s, u"protokolx"_s, u"--pdf"_s, u"a.pdf"_s} << 2;
+        QTest::newRow("neznamy druh")
+            << QStringList{u"x"_s, u"protokolx"_s, u"--pdf"_s, u"a.pdf"_s} << 2;
         QTest::newRow("bez pdf") << QStringList{u"x"_s, u"arch-a4"_s} << 2;
-        QTest::newRow("spatny typ") << QStringList{u"x"_s, u"arch-a4"_s, u"--pdf"_s, u"a.pdf"_s, u"--typ"_s, u"3"_s}
-                                    << 2;
-        QTest::newRow("bez stanice") << QStringList{u"/neexistuje"_s, u"arch-a4"_s, u"--pdf"_s, u"a.pdf"_s} << 1;
+        QTest::newRow("spatny typ")
+            << QStringList{u"x"_s, u"arch-a4"_s, u"--pdf"_s, u"a.pdf"_s, u"--typ"_s, u"3"_s} << 2;
+        QTest::newRow("bez stanice")
+            << QStringList{u"/neexistuje"_s, u"arch-a4"_s, u"--pdf"_s, u"a.pdf"_s} << 1;
     }
     void chybnePouziti()
     {
@@ -213,8 +219,8 @@ private slots:
 
     void dveZastupitelstvaChtejiTyp()
     {
-        const TBeh b = Spust(QStringLiteral(NASTROJ),
-                             {u"tisk"_s, m_instalace, u"arch-a4"_s, u"--pdf"_s, m_dir.filePath(u"x.pdf"_s)});
+        const TBeh b = Spust(QStringLiteral(NASTROJ), {u"tisk"_s, m_instalace, u"arch-a4"_s,
+                                                       u"--pdf"_s, m_dir.filePath(u"x.pdf"_s)});
         QCOMPARE(b.Kod, 2);
         QVERIFY(!QFile::exists(m_dir.filePath(u"x.pdf"_s)));
     }

@@ -69,7 +69,8 @@ struct TOkno
     }
     QList<bool> Tlacitka() const
     {
-        return {F->firstSB->isEnabled(), F->priorSB->isEnabled(), F->nextSB->isEnabled(), F->lastSB->isEnabled()};
+        return {F->firstSB->isEnabled(), F->priorSB->isEnabled(), F->nextSB->isEnabled(),
+                F->lastSB->isEnabled()};
     }
 };
 
@@ -89,15 +90,17 @@ private slots:
         QStringList polozky;
         for (int i = 0; i < o.F->zoomCB->count(); ++i)
             polozky.append(o.F->zoomCB->itemText(i));
-        QCOMPARE(polozky, (QStringList{u"50%"_s, u"100%"_s, u"Celá šířka"_s, u"Celá strana"_s, u"1000%"_s}));
+        QCOMPARE(polozky,
+                 (QStringList{u"50%"_s, u"100%"_s, u"Celá šířka"_s, u"Celá strana"_s, u"1000%"_s}));
         // Shown at page width.
         QCOMPARE(o.F->zoomCB->currentText(), u"Celá šířka"_s);
-        QCOMPARE((QStringList{o.F->firstSB->toolTip(), o.F->priorSB->toolTip(), o.F->nextSB->toolTip(),
-                              o.F->lastSB->toolTip(), o.F->printerSetupSB->toolTip(), o.F->printBtn->toolTip(),
+        QCOMPARE((QStringList{o.F->firstSB->toolTip(), o.F->priorSB->toolTip(),
+                              o.F->nextSB->toolTip(), o.F->lastSB->toolTip(),
+                              o.F->printerSetupSB->toolTip(), o.F->printBtn->toolTip(),
                               o.F->zavritBtn->toolTip(), o.F->zoomCB->toolTip()}),
                  (QStringList{u"První strana"_s, u"Předchozí strana"_s, u"Následující strana"_s,
-                              u"Poslední strana"_s, u"Nastavení tiskárny"_s, u"Tisk dle nastavení"_s,
-                              u"Ukončení náhledu"_s, u"Změna náhledu"_s}));
+                              u"Poslední strana"_s, u"Nastavení tiskárny"_s,
+                              u"Tisk dle nastavení"_s, u"Ukončení náhledu"_s, u"Změna náhledu"_s}));
         QCOMPARE(o.F->printBtn->text(), u"Tisk"_s);
         QCOMPARE(o.F->zavritBtn->text(), u"Zavřít"_s);
     }
@@ -138,7 +141,8 @@ private slots:
         const double naSirku = o.F->PrintPreview->Procenta();
         o.F->zoomCB->activated(1);
         QCOMPARE(o.F->PrintPreview->Procenta(), 100.0);
-        QCOMPARE(o.F->PrintPreview->widget()->width(), qCeil(2100 * o.F->PrintPreview->Meritko()) + 23);
+        QCOMPARE(o.F->PrintPreview->widget()->width(),
+                 qCeil(2100 * o.F->PrintPreview->Meritko()) + 23);
         o.F->zoomCB->activated(4);
         QCOMPARE(o.F->PrintPreview->Procenta(), 1000.0);
         o.F->zoomCB->activated(0);
@@ -186,7 +190,8 @@ private slots:
         bool doSouboru = true;
         o.Dotaznik.PriDialogu = [&] {
             // The dialog offers printers only: a file would take every later print.
-            doSouboru = o.F->findChild<QPrintDialog *>(u"PrintDialog"_s)->testOption(QAbstractPrintDialog::PrintToFile);
+            doSouboru = o.F->findChild<QPrintDialog *>(u"PrintDialog"_s)
+                            ->testOption(QAbstractPrintDialog::PrintToFile);
             pripraveno = {o.Tiskarna.fromPage(), o.Tiskarna.toPage(), o.Tiskarna.copyCount()};
             o.Tiskarna.setPrintRange(QPrinter::PageRange);
             o.Tiskarna.setFromTo(2, 3);
@@ -216,7 +221,8 @@ private slots:
 
         // Pages 2 and 3, twice: without a printer two files, one per copy.
         QTest::mouseClick(o.F->printBtn, Qt::LeftButton);
-        for (const QString &soubor : {u"Tisk/arch-a4-512345-7-typ1.pdf"_s, u"Tisk/arch-a4-512345-7-typ1-2.pdf"_s}) {
+        for (const QString &soubor :
+             {u"Tisk/arch-a4-512345-7-typ1.pdf"_s, u"Tisk/arch-a4-512345-7-typ1-2.pdf"_s}) {
             QCOMPARE(PocetStranPdf(o.Dir.filePath(soubor)), 2);
             QVERIFY(o.Dotaznik.Zpravy.value(0).Text.contains(o.Dir.filePath(soubor)));
         }

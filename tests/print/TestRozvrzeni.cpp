@@ -120,14 +120,16 @@ struct TZatez : TUdajeZapisu
     {
         const THlasovaniRec &h = Hlasovani;
         QStringList v{Okrsek.NazevObce, Okrsek.NazevOkresu, Okrsek.NazevZast, Stanice.DatumVoleb,
-                      h.OdrocenoD, h.ProdlouzD, h.PrerusD, h.PrerusOd, h.PrerusDo, h.DuvodOdroc,
-                      h.DuvodProdl, h.DuvodPrer, h.Ostatni, h.PoverPred, h.Zapisovat};
+                      h.OdrocenoD,      h.ProdlouzD,        h.PrerusD,        h.PrerusOd,
+                      h.PrerusDo,       h.DuvodOdroc,       h.DuvodProdl,     h.DuvodPrer,
+                      h.Ostatni,        h.PoverPred,        h.Zapisovat};
         for (const TKomise &k : Komise)
             v.append(k.clen);
         for (int k = 1; k <= MaxStran; ++k) {
             v.append(Ref->SeznamStran[k].Nazev);
             for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
-                v.append((Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+                v.append(
+                    (Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
         }
         return v;
     }
@@ -137,7 +139,8 @@ struct TZatez : TUdajeZapisu
         for (int k = 1; k <= MaxStran; ++k) {
             v.append(Ref->SeznamStran[k].NazevZkr);
             for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
-                v.append((Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+                v.append(
+                    (Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
         }
         return v;
     }
@@ -178,8 +181,8 @@ QList<TSlovo> Slova(const TStrana &strana)
             const QRegularExpressionMatch m = it.next();
             const qreal x = o.X1 + fm.horizontalAdvance(o.Text.left(m.capturedStart()));
             const qreal w = fm.horizontalAdvance(m.captured());
-            slova.append({QRectF(x, o.Y1, w, fm.ascent() + fm.descent()), m.captured(), o.Pismo.Velikost,
-                          JeVypln(m.captured())});
+            slova.append({QRectF(x, o.Y1, w, fm.ascent() + fm.descent()), m.captured(),
+                          o.Pismo.Velikost, JeVypln(m.captured())});
         }
     }
     return slova;
@@ -193,10 +196,12 @@ QString BezMezer(QString s)
 
 // Checks every page of the recorder and counts the words checked; returns the first
 // fault found, empty when there is none.
-QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList &hodnoty, int &pocet)
+QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList &hodnoty,
+               int &pocet)
 {
     const QSize list = nahled.RozmerListu();
-    const QRectF plocha(TNahled::OkrajTiskarny, TNahled::OkrajTiskarny, list.width() - 2 * TNahled::OkrajTiskarny,
+    const QRectF plocha(TNahled::OkrajTiskarny, TNahled::OkrajTiskarny,
+                        list.width() - 2 * TNahled::OkrajTiskarny,
                         list.height() - 2 * TNahled::OkrajTiskarny);
     constexpr qreal Eps = 0.01;
     QString vse;
@@ -215,23 +220,34 @@ QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList 
         for (const TSlovo &w : slova) {
             if (!plocha.adjusted(-Eps, -Eps, Eps, Eps).contains(w.Box))
                 return kde + u"„%1“ mimo tisknutelnou plochu (%2, %3 – %4, %5)"_s.arg(w.Text)
-                                 .arg(w.Box.left()).arg(w.Box.top()).arg(w.Box.right()).arg(w.Box.bottom());
+                                 .arg(w.Box.left())
+                                 .arg(w.Box.top())
+                                 .arg(w.Box.right())
+                                 .arg(w.Box.bottom());
         }
         std::sort(slova.begin(), slova.end(),
                   [](const TSlovo &a, const TSlovo &b) { return a.Box.top() < b.Box.top(); });
         for (qsizetype i = 0; i < slova.size(); ++i) {
             const TSlovo &a = slova.at(i);
-            for (qsizetype j = i + 1; j < slova.size() && slova.at(j).Box.top() < a.Box.bottom() - Eps; ++j) {
+            for (qsizetype j = i + 1;
+                 j < slova.size() && slova.at(j).Box.top() < a.Box.bottom() - Eps; ++j) {
                 const TSlovo &b = slova.at(j);
                 const QRectF spolecne = a.Box.intersected(b.Box);
                 if (spolecne.width() <= Eps || spolecne.height() <= Eps)
                     continue;
                 // A value may stand on a writing line: written on it, so higher than it.
-                if ((a.Vypln && b.Box.top() < a.Box.top() - Eps) || (b.Vypln && a.Box.top() < b.Box.top() - Eps))
+                if ((a.Vypln && b.Box.top() < a.Box.top() - Eps) ||
+                    (b.Vypln && a.Box.top() < b.Box.top() - Eps))
                     continue;
-                return kde + u"„%1“ (%2, %3, velikost %4) přes „%5“ (%6, %7, velikost %8)"_s.arg(a.Text)
-                                 .arg(a.Box.left()).arg(a.Box.top()).arg(a.Velikost).arg(b.Text).arg(b.Box.left())
-                                 .arg(b.Box.top()).arg(b.Velikost);
+                return kde +
+                       u"„%1“ (%2, %3, velikost %4) přes „%5“ (%6, %7, velikost %8)"_s.arg(a.Text)
+                           .arg(a.Box.left())
+                           .arg(a.Box.top())
+                           .arg(a.Velikost)
+                           .arg(b.Text)
+                           .arg(b.Box.left())
+                           .arg(b.Box.top())
+                           .arg(b.Velikost);
             }
         }
         vse += u'\n';
@@ -297,14 +313,17 @@ private slots:
             TZkusebniUdaje u;
             u.DatumVoleb = Siroky(23, 0);
             u.NazevSystemu = Siroky(60, 10);
-            u.Tiskarna = u"Tiskarna_v_kancelari_volebni_komise_s_velmi_dlouhym_nazvem_fronty_"_s + Siroky(60, 0);
+            u.Tiskarna = u"Tiskarna_v_kancelari_volebni_komise_s_velmi_dlouhym_nazvem_fronty_"_s +
+                         Siroky(60, 0);
             u.Fonty = {u"Arial"_s, u"Arial CE"_s, u"Courier New"_s, u"Courier New CE"_s};
-            u.EmailPodpory = u"podpora.volebni.komise.s.velmi.dlouhou.adresou@"_s + Siroky(40, 0) + u".example"_s;
+            u.EmailPodpory = u"podpora.volebni.komise.s.velmi.dlouhou.adresou@"_s + Siroky(40, 0) +
+                             u".example"_s;
             TiskZkusebniStrany(t, u, Ted);
             hodnoty = {u.DatumVoleb, u.NazevSystemu, u.Tiskarna, u.EmailPodpory};
         } else {
             const int papir = druh == u"arch-a4-sirka" ? 0 : 1;
-            TiskScitacihoArchu(t, z.Stanice, z.Okrsek, *z.Ref, papir, druh == u"arch-a3" ? u"A3"_s : u"A4"_s, Ted);
+            TiskScitacihoArchu(t, z.Stanice, z.Okrsek, *z.Ref, papir,
+                               druh == u"arch-a3" ? u"A3"_s : u"A4"_s, Ted);
             hodnoty = z.HodnotyArchu();
         }
         const QString zavada = Zavada(nahled, druh, hodnoty, m_slov);

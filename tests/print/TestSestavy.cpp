@@ -123,9 +123,11 @@ private slots:
             QCOMPARE(o.Pismo.Tucne, i % 5 == 0);
             QCOMPARE(o.X1, 305);
             // Candidate rows run 50 apart; the dots sit 10 below the text line.
-            const QList<TOperace> jmeno = s.Zacinajici(1, TTisk::CisloVpravo(i, 2) + u". Jan Novák"_s);
+            const QList<TOperace> jmeno =
+                s.Zacinajici(1, TTisk::CisloVpravo(i, 2) + u". Jan Novák"_s);
             QCOMPARE(jmeno.size(), 1);
-            QCOMPARE(jmeno.first().Text, TTisk::CisloVpravo(i, 2) + u". Jan Novák"_s + QString::number(i));
+            QCOMPARE(jmeno.first().Text,
+                     TTisk::CisloVpravo(i, 2) + u". Jan Novák"_s + QString::number(i));
             QCOMPARE(o.Y1, jmeno.first().Y1 + 10);
             QVERIFY(!jmeno.first().Pismo.Tucne);
         }
@@ -152,7 +154,8 @@ private slots:
         // Every party starts on a new sheet; the footer numbers them without a total.
         QCOMPARE(s.Nahled.Celkem(), 3);
         for (int list = 1; list <= 3; ++list) {
-            const QList<TOperace> nadpis = s.Texty(list, u"Pomocný sčítací arch pro sčítání hlasů kandidátů"_s);
+            const QList<TOperace> nadpis =
+                s.Texty(list, u"Pomocný sčítací arch pro sčítání hlasů kandidátů"_s);
             QCOMPARE(nadpis.size(), 1);
             QCOMPARE(nadpis.first().Y1, 100);
             QCOMPARE(nadpis.first().Pismo.Velikost, 34);
@@ -176,7 +179,8 @@ private slots:
             const QList<TOperace> obec = s.Texty(list, u"Obec: Lhota pod Horou"_s);
             QCOMPARE(obec.size(), 1);
             QCOMPARE(s.Konec(obec.first()), 1900);
-            const QList<TOperace> zast = s.Texty(list, u"Zastupitelstvo: Zastupitelstvo obce Lhota, obvod: 1"_s);
+            const QList<TOperace> zast =
+                s.Texty(list, u"Zastupitelstvo: Zastupitelstvo obce Lhota, obvod: 1"_s);
             QCOMPARE(zast.size(), 1);
             QCOMPARE(zast.first().Pismo.Velikost, 26);
             const QList<TOperace> okrsek = s.Texty(list, u"Okrsek:     7"_s);
@@ -250,7 +254,8 @@ private slots:
         QCOMPARE(s.BoxyStrany(posledni), 1);
         QCOMPARE(s.Zacinajici(posledni - 1, u"70. Jan Poslední"_s).size(), 1);
         for (int list = 1; list <= posledni; ++list)
-            QCOMPARE(s.Zacinajici(list, u"512345-7 List: "_s).first().Text, u"512345-7 List: %1 - KV"_s.arg(list, 2));
+            QCOMPARE(s.Zacinajici(list, u"512345-7 List: "_s).first().Text,
+                     u"512345-7 List: %1 - KV"_s.arg(list, 2));
     }
 
     void protokolPrazdny()
@@ -311,15 +316,17 @@ private slots:
                 QCOMPARE(o.X1, 200);
             }
         }
-        const QString dlouhy = u"  40 - "_s + d.Ciselnik.NajdiChybu(40).ZkrText + u" a k tomu ještě dlouhý parametr s dalšími slovy"_s;
+        const QString dlouhy = u"  40 - "_s + d.Ciselnik.NajdiChybu(40).ZkrText +
+                               u" a k tomu ještě dlouhý parametr s dalšími slovy"_s;
         QVERIFY(dlouhy.size() > 80);
         const int zlom = s.T.MistoZlomu(dlouhy, 200, 1900);
         QVERIFY(zlom > 0 && zlom <= 80);
         QCOMPARE(texty.mid(0, 9),
                  (QStringList{u"8 - Zpráva číslo 8 "_s, u"Pořadové číslo strany: 3"_s,
                               u"  23 - Zpráva číslo 23 (kand. č. 12)"_s, dlouhy.left(zlom),
-                              u"     "_s + dlouhy.mid(zlom).trimmed(), u"Pořadové číslo strany: 5"_s,
-                              u"  28 - Zpráva číslo 28 "_s, QString(80, u'-'), u"Datum: 10.10.2026"_s + QString(29, u' ')}));
+                              u"     "_s + dlouhy.mid(zlom).trimmed(),
+                              u"Pořadové číslo strany: 5"_s, u"  28 - Zpráva číslo 28 "_s,
+                              QString(80, u'-'), u"Datum: 10.10.2026"_s + QString(29, u' ')}));
         // Each party heading follows an empty line.
         QCOMPARE(y.mid(0, 7), (QList<int>{650, 750, 800, 850, 900, 1000, 1050}));
     }
@@ -345,7 +352,8 @@ private slots:
             const int paticka = s.Texty(i, f).first().Y1;
             for (const TOperace &o : s.Nahled.Strana(i).Operace)
                 if (o.Druh == TDruhOperace::Text && o.Text != f)
-                    QVERIFY2(o.Y1 + 35 <= paticka, qPrintable(u"%1: %2 %3"_s.arg(i).arg(o.Y1).arg(o.Text)));
+                    QVERIFY2(o.Y1 + 35 <= paticka,
+                             qPrintable(u"%1: %2 %3"_s.arg(i).arg(o.Y1).arg(o.Text)));
         }
     }
 
@@ -371,9 +379,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("fonty");
         QTest::addColumn<QString>("hodnota");
-        QTest::newRow("vse") << QStringList{u"Courier New CE"_s, u"Arial"_s, u"Arial CE"_s, u"Courier New"_s}
+        QTest::newRow("vse") << QStringList{u"Courier New CE"_s, u"Arial"_s, u"Arial CE"_s,
+                                            u"Courier New"_s}
                              << u"Arial, Arial CE, Courier New, Courier New CE"_s;
-        QTest::newRow("jen CE") << QStringList{u"Arial CE"_s, u"Courier New CE"_s} << u"Arial CE, Courier New CE"_s;
+        QTest::newRow("jen CE") << QStringList{u"Arial CE"_s, u"Courier New CE"_s}
+                                << u"Arial CE, Courier New CE"_s;
         QTest::newRow("nic") << QStringList{u"Arial Black"_s, u"DejaVu Sans"_s} << QString();
     }
     void fontyProTisk()
@@ -427,8 +437,8 @@ private slots:
         const QList<TOperace> jmena = [&] {
             QList<TOperace> v;
             for (const TOperace &o : s.Nahled.Strana(1).Operace)
-                if (o.Druh == TDruhOperace::Text && o.X1 == 890 && (o.Y1 == 850 || o.Y1 == 900)
-                    && !o.Text.startsWith(u"Arial"_s))
+                if (o.Druh == TDruhOperace::Text && o.X1 == 890 && (o.Y1 == 850 || o.Y1 == 900) &&
+                    !o.Text.startsWith(u"Arial"_s))
                     v.append(o);
             return v;
         }();
@@ -443,8 +453,9 @@ private slots:
         for (const TOperace &o : s.Nahled.Strana(1).Operace) {
             if (o.Druh == TDruhOperace::Obdelnik) {
                 ++ramu;
-                QCOMPARE(QRect(QPoint(o.X1, o.Y1), QPoint(o.X2, o.Y2)),
-                         QRect(QPoint(200, 700), QPoint(1900, 700 + 50 * (zalomeno ? 8 : 7) + 150)));
+                QCOMPARE(
+                    QRect(QPoint(o.X1, o.Y1), QPoint(o.X2, o.Y2)),
+                    QRect(QPoint(200, 700), QPoint(1900, 700 + 50 * (zalomeno ? 8 : 7) + 150)));
                 QCOMPARE(o.Pero.Sirka, 3);
             }
             if (o.Druh == TDruhOperace::Cara && o.X1 == 200 && o.X2 == 1900 && o.Pero.Sirka == 3)

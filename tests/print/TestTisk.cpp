@@ -3,9 +3,9 @@
 #include "Dotaznik.h"
 #include "Nahled.h"
 #include "Reference.h"
+#include "SouboryTestu.h"
 #include "Tisk.h"
 #include "TiskNaTiskarnu.h"
-#include "SouboryTestu.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -38,8 +38,8 @@ struct TStroj
 
 int PocetStranPdf(const QByteArray &pdf)
 {
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/")
-               + pdf.count("/Type /Page "));
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+               pdf.count("/Type /Page "));
 }
 
 // The first page's MediaBox in points, rounded.
@@ -131,7 +131,8 @@ private slots:
     {
         TStroj s;
         s.T.NastavFont(u"Courier New"_s);
-        const QString text = u"Toto je dlouhá zpráva: ta se nevejde na jeden řádek protokolu, i když se snaží."_s;
+        const QString text =
+            u"Toto je dlouhá zpráva: ta se nevejde na jeden řádek protokolu, i když se snaží."_s;
         const int w = s.T.SirkaTextu(text);
         // Exactly as wide as the gap: no break; trailing spaces do not count.
         QCOMPARE(s.T.MistoZlomu(text + u"   "_s, 100, 100 + w), 0);
@@ -373,7 +374,9 @@ private slots:
         QTest::addColumn<int>("nejvic");
         QTest::addColumn<int>("radku");
         QTest::addColumn<int>("velikost"); // 0: between 16 and 24 exclusive; -1: below 16
-        const QString dlouhy = u"Ve volební místnosti vypadl proud a hlasování pokračovalo při svíčkách "_s.repeated(3);
+        const QString dlouhy =
+            u"Ve volební místnosti vypadl proud a hlasování pokračovalo při svíčkách "_s.repeated(
+                3);
         QTest::newRow("vejde se") << u"Lhota pod Horou"_s << 1 << 1 << 24;
         QTest::newRow("zmenseny") << u"Lhota pod Horou a Hůrka nad Potokem"_s << 1 << 1 << 0;
         QTest::newRow("radky") << dlouhy << 9 << 3 << 16;
@@ -417,7 +420,8 @@ private slots:
         QTest::addColumn<int>("orientace");
         QTest::addColumn<QSize>("body");
         QTest::newRow("A4") << int(QPageSize::A4) << int(QPageLayout::Portrait) << QSize(595, 842);
-        QTest::newRow("A4 na sirku") << int(QPageSize::A4) << int(QPageLayout::Landscape) << QSize(842, 595);
+        QTest::newRow("A4 na sirku")
+            << int(QPageSize::A4) << int(QPageLayout::Landscape) << QSize(842, 595);
         QTest::newRow("A3") << int(QPageSize::A3) << int(QPageLayout::Portrait) << QSize(842, 1191);
     }
     // Without a printer every copy is a file of its own, named after the document, of
@@ -449,7 +453,8 @@ private slots:
             QCOMPARE(u.Soubory.size(), kopii);
             QCOMPARE(u.Soubory.first(), instalace + u"Tisk/protokol-512345-7-typ1.pdf"_s);
             for (int k = 2; k <= kopii; ++k)
-                QCOMPARE(u.Soubory.at(k - 1), instalace + u"Tisk/protokol-512345-7-typ1-%1.pdf"_s.arg(k));
+                QCOMPARE(u.Soubory.at(k - 1),
+                         instalace + u"Tisk/protokol-512345-7-typ1-%1.pdf"_s.arg(k));
             for (const QString &soubor : u.Soubory) {
                 QCOMPARE(PocetStranPdf(Obsah(soubor)), 3);
                 QCOMPARE(RozmerPdf(Obsah(soubor)), body);

@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QDir>
+#include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -101,8 +101,10 @@ private slots:
         QCOMPARE(videno.size(), 4);
         QCOMPARE(videno.at(0), u"Sčítací arch"_s);
         QCOMPARE(videno.at(1), u"Tisk pomocného sčítacího archu obsahuje 1 volebních stran."_s);
-        QVERIFY(videno.at(2).startsWith(u"Pokud chcete tisknout jen vybrané stránky,\njejich výběr"_s));
-        QVERIFY(videno.at(2).endsWith(u"tlačítkem OK.\nVlastní tisk provedete stisknutím tlačítka Tisk."_s));
+        QVERIFY(
+            videno.at(2).startsWith(u"Pokud chcete tisknout jen vybrané stránky,\njejich výběr"_s));
+        QVERIFY(videno.at(2).endsWith(
+            u"tlačítkem OK.\nVlastní tisk provedete stisknutím tlačítka Tisk."_s));
         QCOMPARE(videno.at(3), u"Strana 1 z 1"_s);
         QVERIFY(beh.Dotaznik->Zpravy.isEmpty());
     }
@@ -143,9 +145,10 @@ private slots:
         kopii = 3;
         beh.Akce(u"ScitaciArch_vyskaA4_MI"_s)->trigger();
         QCOMPARE(tituly, (QStringList{u"VYPIS"_s, u"VOLBY"_s}));
-        const QStringList soubory{u"Tisk/zkusebni-598761-3.pdf"_s, u"Tisk/zkusebni-598761-3-2.pdf"_s,
-                                  u"Tisk/arch-a4-598761-3-typ1.pdf"_s, u"Tisk/arch-a4-598761-3-typ1-2.pdf"_s,
-                                  u"Tisk/arch-a4-598761-3-typ1-3.pdf"_s};
+        const QStringList soubory{
+            u"Tisk/zkusebni-598761-3.pdf"_s, u"Tisk/zkusebni-598761-3-2.pdf"_s,
+            u"Tisk/arch-a4-598761-3-typ1.pdf"_s, u"Tisk/arch-a4-598761-3-typ1-2.pdf"_s,
+            u"Tisk/arch-a4-598761-3-typ1-3.pdf"_s};
         QCOMPARE(beh.Dotaznik->Zpravy.size(), 2);
         for (const QString &soubor : soubory) {
             QVERIFY2(Obsah(beh.Adr + soubor).startsWith("%PDF"), qPrintable(soubor));
@@ -155,8 +158,10 @@ private slots:
         QVERIFY(!QFile::exists(jedinySoubor));
         // Each print job in the journal: what, how many copies, where to.
         const QString denik = QString::fromUtf8(Obsah(beh.Adr + u"DENIK.TXT"_s));
-        QVERIFY2(denik.contains(u"tisk: VYPIS, kopií 2, soubory "_s + beh.Adr + soubory[0]), qPrintable(denik));
-        QVERIFY2(denik.contains(u"tisk: VOLBY, kopií 3, soubory "_s + beh.Adr + soubory[2]), qPrintable(denik));
+        QVERIFY2(denik.contains(u"tisk: VYPIS, kopií 2, soubory "_s + beh.Adr + soubory[0]),
+                 qPrintable(denik));
+        QVERIFY2(denik.contains(u"tisk: VOLBY, kopií 3, soubory "_s + beh.Adr + soubory[2]),
+                 qPrintable(denik));
     }
 };
 

@@ -187,15 +187,22 @@ private slots:
         QTest::addColumn<QString>("klad");
         QTest::addColumn<bool>("zaporPreskrtnut");
         QTest::addColumn<bool>("kladPreskrtnut");
-        QTest::newRow("Odroc B") << u"Odroc"_s << u"B"_s << u"nebylo"_s << u"bylo"_s << true << false;
-        QTest::newRow("Odroc N") << u"Odroc"_s << u"N"_s << u"nebylo"_s << u"bylo"_s << false << true;
-        QTest::newRow("Odroc prazdne") << u"Odroc"_s << QString() << u"nebylo"_s << u"bylo"_s << false << true;
-        QTest::newRow("Prodl B") << u"Prodl"_s << u"B"_s << u"nebyla"_s << u"byla"_s << true << false;
-        QTest::newRow("Stizn B") << u"Stizn"_s << u"B"_s << u"nebyly"_s << u"byly"_s << true << false;
-        QTest::newRow("Stizn N") << u"Stizn"_s << u"N"_s << u"nebyly"_s << u"byly"_s << false << true;
-        QTest::newRow("Stizn prazdne") << u"Stizn"_s << QString() << u"nebyly"_s << u"byly"_s << false << false;
-        QTest::newRow("Schranka prazdne") << u"Schranka"_s << QString() << u"nebyla"_s << u"byla"_s << false
-                                          << true;
+        QTest::newRow("Odroc B") << u"Odroc"_s << u"B"_s << u"nebylo"_s << u"bylo"_s << true
+                                 << false;
+        QTest::newRow("Odroc N") << u"Odroc"_s << u"N"_s << u"nebylo"_s << u"bylo"_s << false
+                                 << true;
+        QTest::newRow("Odroc prazdne")
+            << u"Odroc"_s << QString() << u"nebylo"_s << u"bylo"_s << false << true;
+        QTest::newRow("Prodl B") << u"Prodl"_s << u"B"_s << u"nebyla"_s << u"byla"_s << true
+                                 << false;
+        QTest::newRow("Stizn B") << u"Stizn"_s << u"B"_s << u"nebyly"_s << u"byly"_s << true
+                                 << false;
+        QTest::newRow("Stizn N") << u"Stizn"_s << u"N"_s << u"nebyly"_s << u"byly"_s << false
+                                 << true;
+        QTest::newRow("Stizn prazdne")
+            << u"Stizn"_s << QString() << u"nebyly"_s << u"byly"_s << false << false;
+        QTest::newRow("Schranka prazdne")
+            << u"Schranka"_s << QString() << u"nebyla"_s << u"byla"_s << false << true;
     }
     void preskrtnuti()
     {
@@ -262,7 +269,8 @@ private slots:
         duvod = duvod.left(199) + u'x';
         z.Hlasovani.DuvodPrer = duvod;
         const TSestava s(z);
-        const QList<TOperace> casti = s.Texty(1, [&](const QString &t) { return t.size() > 3 && duvod.contains(t); });
+        const QList<TOperace> casti =
+            s.Texty(1, [&](const QString &t) { return t.size() > 3 && duvod.contains(t); });
         QCOMPARE(casti.size(), 1 + radku);
         QString vse;
         for (int i = 0; i < casti.size(); ++i) {
@@ -356,8 +364,8 @@ private slots:
         const TSestava s(z);
         // Sheet 2, its continuation, the ballot copy and its continuation.
         QCOMPARE(s.Nahled.Celkem(), 5);
-        QCOMPARE(s.Listy(), (QStringList{u" 1/5 - KV"_s, u" 2/5 - KV"_s, u" 3/5 - KV"_s, u" 4/5 - KV"_s,
-                                         u" 5/5 - KV"_s}));
+        QCOMPARE(s.Listy(), (QStringList{u" 1/5 - KV"_s, u" 2/5 - KV"_s, u" 3/5 - KV"_s,
+                                         u" 4/5 - KV"_s, u" 5/5 - KV"_s}));
         const QList<TOperace> pokr = s.Presne(3, u"III. - pokračování"_s);
         QCOMPARE(pokr.size(), 1);
         QVERIFY(pokr.first().Pismo.Tucne);
@@ -366,10 +374,14 @@ private slots:
         const QList<TOperace> na2 = s.Zacinajici(2, u"Člen č. "_s);
         QCOMPARE(s.Zacinajici(3, u"Člen č. "_s).first().Text, u"Člen č. %1"_s.arg(na2.size() + 1));
         QCOMPARE(na2.size() + s.Zacinajici(3, u"Člen č. "_s).size(), 60);
-        QCOMPARE(s.Presne(3, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s).size(), 1);
+        QCOMPARE(
+            s.Presne(3, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s).size(),
+            1);
         // The ballot copy's member list continues under its own heading.
         QCOMPARE(s.Presne(5, u"HLASOVACÍ LÍSTEK"_s).size(), 1);
-        QCOMPARE(s.Presne(5, u"Jména, příjmení a podpisy ostatních členů komise - pokračování:"_s).size(), 1);
+        QCOMPARE(s.Presne(5, u"Jména, příjmení a podpisy ostatních členů komise - pokračování:"_s)
+                     .size(),
+                 1);
     }
 
     // Section III closes its sheet after any row of names that ends below 2350, the
@@ -383,7 +395,9 @@ private slots:
                 z.Komise.append({u"Člen č. %1"_s.arg(i)});
             const TSestava s(z);
             int strana = 2;
-            while (s.Presne(strana, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s).isEmpty())
+            while (
+                s.Presne(strana, u"Důvody odmítnutí jsou uvedeny v samostatné příloze k zápisu."_s)
+                    .isEmpty())
                 ++strana;
             const TOperace odmitl = s.Zacinajici(strana, u"Zápis odmítl podepsat"_s).value(0);
             QVERIFY2(odmitl.Y1 <= 2350 + 100, qPrintable(QString::number(pocet)));
@@ -396,10 +410,12 @@ private slots:
         QTest::addColumn<QString>("jmeno");
         QTest::addColumn<int>("casti");
         QTest::newRow("kratke") << u"Ing. Karel Dvořák"_s << 1;
-        QTest::newRow("dlouhe") << u"Ing. Karel Dvořák, místostarosta obce, bytem Lhota pod Horou číslo popisné 15, okres Benešov"_s
-                                << 2;
+        QTest::newRow("dlouhe")
+            << u"Ing. Karel Dvořák, místostarosta obce, bytem Lhota pod Horou číslo popisné 15, okres Benešov"_s
+            << 2;
         // Not even the small size holds the rest on one row of dots: a further row.
-        QTest::newRow("200 znaku") << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << 3;
+        QTest::newRow("200 znaku")
+            << QString(200, u'W').replace(u"WWWWWWWWWW"_s, u"WWWWWWWWW "_s) << 3;
     }
     void povereny()
     {
@@ -408,10 +424,12 @@ private slots:
         TZaznamZapisu z;
         z.Hlasovani.PoverPred = jmeno;
         const TSestava s(z);
-        const QList<TOperace> popis = s.Texty(2, [](const QString &t) { return t.endsWith(u"jméno a příjmení"); });
+        const QList<TOperace> popis =
+            s.Texty(2, [](const QString &t) { return t.endsWith(u"jméno a příjmení"); });
         QCOMPARE(popis.size(), 1);
         QCOMPARE(popis.first().Text.startsWith(QString(100, u' ')), casti > 1);
-        const QList<TOperace> kusy = s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
+        const QList<TOperace> kusy =
+            s.Texty(2, [&](const QString &t) { return !t.isEmpty() && jmeno.contains(t); });
         QCOMPARE(kusy.size(), casti);
         int znaku = 0;
         for (int i = 0; i < casti; ++i) {
@@ -438,11 +456,11 @@ private slots:
         const TSestava s(z);
         const int strana = 3;
         const int v = 200 + s.T.SirkaTextu(u"000000"_s, [] {
-                          TPismo p;
-                          p.Rez = u"Arial"_s;
-                          p.Velikost = 20;
-                          return p;
-                      }());
+            TPismo p;
+            p.Rez = u"Arial"_s;
+            p.Velikost = 20;
+            return p;
+        }());
         // Party 1, one candidate: no total, frame from V + 10.
         const TOperace nazev1 = s.Presne(strana, u"Volební strana: Strana 1"_s).value(0);
         QVERIFY(s.Presne(strana, TTisk::CisloVpravo(10, 6)).isEmpty());
@@ -494,11 +512,13 @@ private slots:
         // A candidate row continues without the party heading, under the ballot header.
         QCOMPARE(s.Presne(strana, u"HLASOVACÍ LÍSTEK"_s).size(), 1);
         QCOMPARE(s.Zacinajici(strana, u"Volební strana: Strana 1"_s).size(), 0);
-        const QList<TOperace> radky3 = s.Texty(3, [](const QString &t) { return t.contains(u".   Jan Novák"); });
+        const QList<TOperace> radky3 =
+            s.Texty(3, [](const QString &t) { return t.contains(u".   Jan Novák"); });
         // Rows from 450 while a row and the next still end above the reserve.
         QCOMPARE(radky3.size(), 44);
         QCOMPARE(radky3.last().Y1, 2600);
-        const TOperace dalsi = s.Texty(strana, [](const QString &t) { return t.contains(u".   Jan Novák"); }).first();
+        const TOperace dalsi =
+            s.Texty(strana, [](const QString &t) { return t.contains(u".   Jan Novák"); }).first();
         QCOMPARE(dalsi.Text.left(3), QString::number(radky3.size() + 1).rightJustified(2) + u'.');
         QCOMPARE(dalsi.Y1, 250 + 50); // header (100, +100, +50), then the row
     }
@@ -538,8 +558,8 @@ private slots:
             QPrinter tiskarna;
             tiskarna.setPrinterName(u"zadna-takova-tiskarna"_s);
             TDotaznikFronta dotaznik;
-            const int listu =
-                TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, true, kopii, 2, nullptr, Ted);
+            const int listu = TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false,
+                                         true, kopii, 2, nullptr, Ted);
             QCOMPARE(listu, 3);
             QCOMPARE(nahled.Titul, u"KVT3.pdf"_s);
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
@@ -553,7 +573,8 @@ private slots:
                 QVERIFY(f.readAll().startsWith("%PDF"));
                 QVERIFY(f.remove());
             }
-            QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), qMax(1, kopii) + 1)));
+            QVERIFY(!QFile::exists(
+                SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), qMax(1, kopii) + 1)));
             // The preview pass numbers its sheets like every copy.
             QCOMPARE(nahled.Celkem(), 3);
             QCOMPARE(nahled.Strana(3).Operace.isEmpty(), false);
@@ -561,7 +582,8 @@ private slots:
         TNahled nahled;
         QPrinter tiskarna;
         TDotaznikFronta dotaznik;
-        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr, Ted);
+        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr,
+                   Ted);
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
         QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), 1)));
@@ -582,7 +604,8 @@ private slots:
             QPrinter tiskarna;
             tiskarna.setPrinterName(u"zadna-takova-tiskarna"_s);
             TDotaznikFronta dotaznik;
-            TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, false, kopii, 2, nullptr, Ted);
+            TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, false, kopii, 2,
+                       nullptr, Ted);
         };
         auto soubor = [&](const QString &typ, int k) {
             TOkrsekRefRec o = z.Okrsek;

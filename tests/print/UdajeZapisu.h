@@ -16,5 +16,8 @@ struct TUdajeZapisu
     TCisChyb Ciselnik;
     TChybProt Protokol{Ciselnik};
 
-    TDataZapisu Data() const { return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol}; }
+    TDataZapisu Data() const
+    {
+        return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol};
+    }
 };

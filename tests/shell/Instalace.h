@@ -38,7 +38,8 @@ inline TOkrsekRefRec Okrsek(const QString &kodObce, qint32 cislo, int typ)
     r.TypZastup = QString::number(typ);
     r.NazevObce = QStringLiteral("Žďárek nad Úhlavou");
     r.KodObceZast = typ == 1 ? kodObce : QStringLiteral("598771");
-    r.NazevZast = typ == 1 ? QStringLiteral("Zastupitelstvo obce") : QStringLiteral("Zastupitelstvo městské části");
+    r.NazevZast = typ == 1 ? QStringLiteral("Zastupitelstvo obce")
+                           : QStringLiteral("Zastupitelstvo městské části");
     r.CObvodu = QStringLiteral("1");
     r.PocetMandatu = QStringLiteral("15");
     r.PocetStranZast = QStringLiteral("1");

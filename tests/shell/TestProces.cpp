@@ -29,7 +29,8 @@ struct TInstalace
             Instalace::Vytvor(Adresar(), Instalace::Stanice(), {1, 2});
     }
 
-    std::unique_ptr<QProcess> Spust(const QStringList &parametry = {}, const QString &behovy = {}) const
+    std::unique_ptr<QProcess> Spust(const QStringList &parametry = {},
+                                    const QString &behovy = {}) const
     {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -87,7 +88,8 @@ TBehProgramu SpustAzDoKonce(const QStringList &parametry)
         return {};
     }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace
@@ -122,8 +124,10 @@ private slots:
         const QString chyby = QString::fromUtf8(druha->readAllStandardError());
         QVERIFY2(chyby.contains(u"Aplikace již spuštěna !!!"_s), qPrintable(chyby));
         if (jinyBehovyAdresar)
-            QVERIFY2(chyby.contains(u"už běží zelkovar (PID %1"_s.arg(prvni->processId())), qPrintable(chyby));
-        QVERIFY(QString::fromUtf8(Obsah(inst.Adresar() + u"DENIK.TXT"_s)).contains(u"spuštění programu"_s));
+            QVERIFY2(chyby.contains(u"už běží zelkovar (PID %1"_s.arg(prvni->processId())),
+                     qPrintable(chyby));
+        QVERIFY(QString::fromUtf8(Obsah(inst.Adresar() + u"DENIK.TXT"_s))
+                    .contains(u"spuštění programu"_s));
         QCOMPARE(prvni->state(), QProcess::Running);
 
         // A lock left by a copy that was killed does not keep the next one out.
@@ -149,8 +153,10 @@ private slots:
         QVERIFY(p->waitForFinished(20000));
         QVERIFY(p->exitCode() != 0);
         const QString chyby = QString::fromUtf8(p->readAllStandardError());
-        QVERIFY2(chyby.contains(u"Spuštění aplikace: Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s),
-                 qPrintable(chyby));
+        QVERIFY2(
+            chyby.contains(
+                u"Spuštění aplikace: Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s),
+            qPrintable(chyby));
     }
 
     // The command line of the installed program: the launcher of a station names its
@@ -167,21 +173,23 @@ private slots:
                                   << u"Použití: zelkovar [--instalace ADRESÁŘ] [P]"_s << QString();
         QTest::newRow("verze") << QStringList{u"--version"_s} << 0
                                << u"zelkovar " ZELKOVAR_VERZE "\n"_s << QString();
-        QTest::newRow("neznama volba") << QStringList{u"--nic"_s} << 2 << QString()
-                                       << u"neznámá volba „--nic“"_s;
+        QTest::newRow("neznama volba")
+            << QStringList{u"--nic"_s} << 2 << QString() << u"neznámá volba „--nic“"_s;
         QTest::newRow("instalace bez adresare") << QStringList{u"--instalace"_s} << 2 << QString()
                                                 << u"volba --instalace potřebuje adresář"_s;
-        QTest::newRow("stanice v instalaci") << QStringList{u"--instalace"_s, u"@/koren"_s} << 0 << okno
-                                             << QString();
+        QTest::newRow("stanice v instalaci")
+            << QStringList{u"--instalace"_s, u"@/koren"_s} << 0 << okno << QString();
         QTest::newRow("parametr se stanici v instalaci nepocita")
             << QStringList{u"--instalace=@/koren"_s, u"X"_s} << 0 << okno << QString();
-        QTest::newRow("stanice v data/P") << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"--"_s, u"P"_s}
-                                          << 0 << okno << QString();
+        QTest::newRow("stanice v data/P")
+            << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"--"_s, u"P"_s} << 0 << okno
+            << QString();
         QTest::newRow("stanici nelze nacist")
             << QStringList{u"--instalace"_s, u"@/podadresar"_s, u"Q"_s} << 1 << QString()
             << u"/podadresar/data/Q/STANICE.RCD nelze otevřít"_s;
-        QTest::newRow("bez stanice") << QStringList{u"--instalace"_s, u"@/podadresar"_s} << 1 << QString()
-                                     << u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s;
+        QTest::newRow("bez stanice")
+            << QStringList{u"--instalace"_s, u"@/podadresar"_s} << 1 << QString()
+            << u"Program je nutno pouštět ikonou na ploše nebo z nabídky Start!"_s;
     }
     void prikazovaRadka()
     {

@@ -15,19 +15,19 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <QDate>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QRegularExpression>
-#include <QScopeGuard>
 
 #include <unistd.h>
 
@@ -154,12 +154,17 @@ private slots:
         QTest::addColumn<QString>("adrStanice"); // relative to the program's directory
 
         QTest::newRow("stanice, bez parametru") << true << QStringList{} << true << u""_s;
-        QTest::newRow("stanice, parametr se nebere v uvahu") << true << QStringList{u"P1"_s} << true << u""_s;
-        QTest::newRow("stanice, dva parametry") << true << QStringList{u"a"_s, u"b"_s} << true << u""_s;
-        QTest::newRow("bez stanice, jeden parametr") << false << QStringList{u"P1"_s} << true << u"data/P1/"_s;
+        QTest::newRow("stanice, parametr se nebere v uvahu")
+            << true << QStringList{u"P1"_s} << true << u""_s;
+        QTest::newRow("stanice, dva parametry")
+            << true << QStringList{u"a"_s, u"b"_s} << true << u""_s;
+        QTest::newRow("bez stanice, jeden parametr")
+            << false << QStringList{u"P1"_s} << true << u"data/P1/"_s;
         QTest::newRow("bez stanice, bez parametru") << false << QStringList{} << false << QString();
-        QTest::newRow("bez stanice, dva parametry") << false << QStringList{u"a"_s, u"b"_s} << false << QString();
-        QTest::newRow("bez stanice, parametr vede ven") << false << QStringList{u".."_s} << false << QString();
+        QTest::newRow("bez stanice, dva parametry")
+            << false << QStringList{u"a"_s, u"b"_s} << false << QString();
+        QTest::newRow("bez stanice, parametr vede ven")
+            << false << QStringList{u".."_s} << false << QString();
     }
     void startovniPodminky()
     {
@@ -237,8 +242,8 @@ private slots:
         auto polozky = [](const QMenu *menu) {
             QStringList l;
             for (const QAction *a : menu->actions()) {
-                l << a->objectName() + u'|' + (a->isSeparator() ? u"-"_s : a->text()) + u'|'
-                        + a->shortcut().toString();
+                l << a->objectName() + u'|' + (a->isSeparator() ? u"-"_s : a->text()) + u'|' +
+                         a->shortcut().toString();
             }
             return l;
         };
@@ -258,13 +263,15 @@ private slots:
                                       u"Konec_MI|K&onec|"_s,
                                   }));
         QCOMPARE(polozky(beh.Okno->findChild<QMenu *>(u"ScitaciArch_MI"_s)),
-                 QStringList({u"ScitaciArch_sirkaA4_MI|A4 na šířku|"_s, u"ScitaciArch_vyskaA4_MI|A4 na výšku|"_s,
+                 QStringList({u"ScitaciArch_sirkaA4_MI|A4 na šířku|"_s,
+                              u"ScitaciArch_vyskaA4_MI|A4 na výšku|"_s,
                               u"ScitaciArch_vyskaA3_MI|A3 na výšku|"_s}));
-        QCOMPARE(polozky(beh.Okno->findChild<QMenu *>(u"NapovedaH_MI"_s)),
-                 QStringList({u"Napoveda_MI|&Nápověda|"_s, u"N2|-|"_s, u"OProgramu_MI|&O programu|"_s,
-                              u"N4|-|"_s, u"ZkusebniTisk_MI|Zkušební tisk|"_s}));
-        for (const char *jmeno : {"PorizeniDat_MI", "KontrolniPorizeni_MI", "Kontroly_MI", "ExportTisk_MI",
-                                  "ZrusitData_MI", "ScitaciArch_vyskaA4_MI"})
+        QCOMPARE(
+            polozky(beh.Okno->findChild<QMenu *>(u"NapovedaH_MI"_s)),
+            QStringList({u"Napoveda_MI|&Nápověda|"_s, u"N2|-|"_s, u"OProgramu_MI|&O programu|"_s,
+                         u"N4|-|"_s, u"ZkusebniTisk_MI|Zkušební tisk|"_s}));
+        for (const char *jmeno : {"PorizeniDat_MI", "KontrolniPorizeni_MI", "Kontroly_MI",
+                                  "ExportTisk_MI", "ZrusitData_MI", "ScitaciArch_vyskaA4_MI"})
             QVERIFY2(!beh.Akce(QString::fromLatin1(jmeno))->menu(), jmeno);
     }
 
@@ -368,13 +375,16 @@ private slots:
         QTest::addColumn<QString>("obec");
         QTest::addColumn<QString>("okres");
         QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s
-                               << u"Obec: 598761 - Žďárek nad Úhlavou"_s << u"Okres: 3714 - Šumavské Podhůří"_s;
+                               << u"Obec: 598761 - Žďárek nad Úhlavou"_s
+                               << u"Okres: 3714 - Šumavské Podhůří"_s;
         const QString dlouhy = u"Dlouhá obec s názvem na čtyřicet znaků!!"_s;
-        QTest::newRow("nazev 40 znaku") << dlouhy << u"Okres   "_s
-                                        << (u"Obec: 598761 - "_s + dlouhy) << u"Okres: 3714 - Okres"_s;
-        QTest::newRow("mezery okresu") << u"Lhota"_s << u"  Jih  "_s << u"Obec: 598761 - Lhota"_s
-                                       << u"Okres: 3714 -   Jih"_s;
-        QTest::newRow("prazdny okres") << u"Lhota"_s << u""_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+        QTest::newRow("nazev 40 znaku")
+            << dlouhy << u"Okres   "_s << (u"Obec: 598761 - "_s + dlouhy)
+            << u"Okres: 3714 - Okres"_s;
+        QTest::newRow("mezery okresu")
+            << u"Lhota"_s << u"  Jih  "_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -   Jih"_s;
+        QTest::newRow("prazdny okres")
+            << u"Lhota"_s << u""_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
     }
     void stavovyRadek()
     {
@@ -431,29 +441,34 @@ private slots:
 
     void zruseniDat_data()
     {
-        QTest::addColumn<QStringList>("soubory");   // prefix + type, e.g. "O1"
-        QTest::addColumn<int>("typ");               // the child item used; 0 = single-type item
-        QTest::addColumn<QList<int>>("odpovedi");   // 1 Yes, 0 No
+        QTest::addColumn<QStringList>("soubory"); // prefix + type, e.g. "O1"
+        QTest::addColumn<int>("typ");             // the child item used; 0 = single-type item
+        QTest::addColumn<QList<int>>("odpovedi"); // 1 Yes, 0 No
         QTest::addColumn<QStringList>("texty");
         QTest::addColumn<QStringList>("zbyvaji");
         const QString otazka = u"Opravdu chcete zrušit pořízená data?"_s;
         QTest::newRow("O, ano") << QStringList{u"O1"_s} << 0 << QList<int>{1}
                                 << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
-        QTest::newRow("jen E, ano") << QStringList{u"E1"_s} << 0 << QList<int>{1}
-                                    << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
+        QTest::newRow("jen E, ano")
+            << QStringList{u"E1"_s} << 0 << QList<int>{1}
+            << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
         QTest::newRow("O, ne") << QStringList{u"O1"_s} << 0 << QList<int>{0} << QStringList{otazka}
                                << QStringList{u"O1"_s};
         QTest::newRow("zadna data") << QStringList{} << 0 << QList<int>{}
                                     << QStringList{u"Data nejsou pořízena!"_s} << QStringList{};
         // A stale file of an interrupted save goes too: it would become current.
-        QTest::newRow("O a kontrolni porizeni") << QStringList{u"O1"_s, u"K1"_s} << 0 << QList<int>{1}
-                                                << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
-        QTest::newRow("O i E: obe") << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
-                                    << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
-        QTest::newRow("typ 2 necha typ 1") << QStringList{u"O1"_s, u"E2"_s} << 2 << QList<int>{1}
-                                           << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"O1"_s};
-        QTest::newRow("typ 1 bez dat, typ 2 ma") << QStringList{u"O2"_s} << 1 << QList<int>{}
-                                                 << QStringList{u"Data nejsou pořízena!"_s} << QStringList{u"O2"_s};
+        QTest::newRow("O a kontrolni porizeni")
+            << QStringList{u"O1"_s, u"K1"_s} << 0 << QList<int>{1}
+            << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
+        QTest::newRow("O i E: obe")
+            << QStringList{u"O1"_s, u"E1"_s} << 0 << QList<int>{1}
+            << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{};
+        QTest::newRow("typ 2 necha typ 1")
+            << QStringList{u"O1"_s, u"E2"_s} << 2 << QList<int>{1}
+            << QStringList{otazka, u"Data jsou zrušena."_s} << QStringList{u"O1"_s};
+        QTest::newRow("typ 1 bez dat, typ 2 ma")
+            << QStringList{u"O2"_s} << 1 << QList<int>{} << QStringList{u"Data nejsou pořízena!"_s}
+            << QStringList{u"O2"_s};
     }
     void zruseniDat()
     {
@@ -467,7 +482,9 @@ private slots:
         Instalace::Vytvor(adr, Instalace::Stanice(), typ == 0 ? QList<int>{1} : QList<int>{1, 2});
         const QString data = adr + u"data/"_s;
         Instalace::ZapisSoubor(data + u"HLASO.RCD"_s, QByteArray(16, 'h'));
-        auto cesta = [&](const QString &s) { return SouborVysledku(data, s.left(1), s.mid(1).toInt()); };
+        auto cesta = [&](const QString &s) {
+            return SouborVysledku(data, s.left(1), s.mid(1).toInt());
+        };
         for (const QString &s : soubory)
             Instalace::ZapisSoubor(cesta(s), "data");
 
@@ -486,7 +503,8 @@ private slots:
             if (z.AnoNe) {
                 // Enter answers No; the question names the council type.
                 QVERIFY(z.VychoziNe);
-                QVERIFY2(z.Text.contains(u"typ zastupitelstva %1"_s.arg(qMax(typ, 1))), qPrintable(z.Text));
+                QVERIFY2(z.Text.contains(u"typ zastupitelstva %1"_s.arg(qMax(typ, 1))),
+                         qPrintable(z.Text));
             }
         }
         QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()), texty);
@@ -514,19 +532,23 @@ private slots:
         // Make the file undeletable: an immutable file, or a read-only directory.
         bool neodstranitelny = QProcess::execute(u"chattr"_s, {u"+i"_s, soubor}) == 0;
         if (!neodstranitelny && ::geteuid() != 0)
-            neodstranitelny = QFile::setPermissions(adr + u"data"_s, QFile::ReadOwner | QFile::ExeOwner);
+            neodstranitelny =
+                QFile::setPermissions(adr + u"data"_s, QFile::ReadOwner | QFile::ExeOwner);
         if (!neodstranitelny)
             QSKIP("the file cannot be made undeletable here");
         auto uklid = qScopeGuard([&] {
             QProcess::execute(u"chattr"_s, {u"-i"_s, soubor});
-            QFile::setPermissions(adr + u"data"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(adr + u"data"_s,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
 
         TBeh beh(dir.path());
         beh.Zobraz();
         beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
         beh.Akce(u"ZrusitData_MI"_s)->trigger();
-        QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()), QStringList({u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
+        QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()),
+                 QStringList(
+                     {u"Opravdu chcete zrušit pořízená data?"_s, u"Data se nepovedlo zrušit!"_s}));
         QCOMPARE(int(beh.PosledniZprava().Ikona), int(TIkona::Informace));
         QVERIFY(Existuje(soubor));
     }
@@ -558,8 +580,9 @@ private slots:
 
         QStringList ocekavane;
         if (odpoved >= 0) {
-            ocekavane << u"Data okrsku byla již vyexportována.\nV případě znovuotevření dat budete muset "
-                         u"zopakovat export dat i tisk zápisu.\nChcete opravdu znovu upravovat data?"_s;
+            ocekavane
+                << u"Data okrsku byla již vyexportována.\nV případě znovuotevření dat budete muset "
+                   u"zopakovat export dat i tisk zápisu.\nChcete opravdu znovu upravovat data?"_s;
             const TZprava otazka = beh.Dotaznik->Zpravy.first();
             QCOMPARE(otazka.Titulek, u"Vstup dat za okrsek"_s);
             QCOMPARE(int(otazka.Ikona), int(TIkona::Otazka));
@@ -641,7 +664,8 @@ private slots:
             {
                 if (z.Ikona == TIkona::Chyba) {
                     VidelPriChybe << (Okno->isVisible() ? u"okno"_s : u"bez okna"_s)
-                                  << (Okno->size() == Okno->minimumSize() ? u"velikost"_s : u"640 x 480"_s);
+                                  << (Okno->size() == Okno->minimumSize() ? u"velikost"_s
+                                                                          : u"640 x 480"_s);
                     QTest::qWait(1500);
                     VidelPriChybe << Dialogy;
                 }
@@ -723,8 +747,9 @@ private slots:
         QTest::addColumn<int>("stranka"); // of the entry window
         QTest::addColumn<QString>("tema");
         QTest::newRow("hlavni okno") << u"hlavni"_s << 0 << u"hlavni-okno"_s;
-        const QStringList stranky{u"vstup-odd-1"_s, u"vstup-odd-2"_s, u"vstup-odd-2-pokracovani"_s,
-                                  u"vstup-hl"_s,    u"vstup-hl-pokracovani"_s, u"vstup-odd-3"_s};
+        const QStringList stranky{
+            u"vstup-odd-1"_s, u"vstup-odd-2"_s,          u"vstup-odd-2-pokracovani"_s,
+            u"vstup-hl"_s,    u"vstup-hl-pokracovani"_s, u"vstup-odd-3"_s};
         for (int i = 0; i < stranky.size(); ++i)
             QTest::addRow("vstup, strana %d", i) << u"vstup"_s << i << stranky[i];
         QTest::newRow("chybova zprava") << u"hlaska"_s << 0 << u"kontroly"_s;
@@ -772,12 +797,13 @@ private slots:
         } else if (okno == u"export") {
             const std::unique_ptr<IZdrojZarizeni> zdroj = VytvorZdrojZarizeni();
             TProgram &p = *beh.Program;
-            TZ_ExportDat_F exportDat(p.Dotaznik(), *zdroj, p.Adresare, p.Stanice, p.AktOkrsek, beh.Okno.get());
+            TZ_ExportDat_F exportDat(p.Dotaznik(), *zdroj, p.Adresare, p.Stanice, p.AktOkrsek,
+                                     beh.Okno.get());
             nad(exportDat);
         } else {
             TNahled nahled;
-            TpreviewF nahledF(nahled, beh.Program->Tiskarna(), beh.Program->Dotaznik(), beh.Program->Adresare.AdrInstalace,
-                              beh.Okno.get());
+            TpreviewF nahledF(nahled, beh.Program->Tiskarna(), beh.Program->Dotaznik(),
+                              beh.Program->Adresare.AdrInstalace, beh.Okno.get());
             nad(nahledF);
         }
         QCOMPARE(videno, ocekavano);
@@ -804,7 +830,8 @@ private slots:
         }
         QVERIFY(beh.Dotaznik->Zpravy.isEmpty() && beh.Dotaznik->Dialogy.isEmpty());
         QTest::keyClick(beh.Okno.get(), Qt::Key_F10);
-        QTRY_COMPARE(QApplication::activePopupWidget(), beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s));
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
         QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), u"Kontroly_MI_podnabidka"_s);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);

@@ -38,14 +38,14 @@ QByteArray Kontejner(const QByteArray &obsah, qint32 delkaNazvu, const QByteArra
 }
 
 // Throws and names the file in the message.
-#define OVER_CHYBU(vyraz, text)                                                                   \
-    do {                                                                                          \
-        try {                                                                                     \
-            vyraz;                                                                                \
-            QFAIL("no EChyba thrown");                                                            \
-        } catch (const EChyba &e) {                                                               \
-            QVERIFY2(e.zprava().contains(text), qPrintable(e.zprava()));                          \
-        }                                                                                         \
+#define OVER_CHYBU(vyraz, text)                                                                    \
+    do {                                                                                           \
+        try {                                                                                      \
+            vyraz;                                                                                 \
+            QFAIL("no EChyba thrown");                                                             \
+        } catch (const EChyba &e) {                                                                \
+            QVERIFY2(e.zprava().contains(text), qPrintable(e.zprava()));                           \
+        }                                                                                          \
     } while (false)
 
 } // namespace
@@ -82,8 +82,9 @@ private slots:
             QCOMPARE(sifra.size(), (k.size() + 7) / 8 * 8);
             (k.size() % 8 == 0 ? bezVyplne : sVyplni) = true;
             // Filler follows the stream and is never read back.
-            QCOMPARE(Ochrana::Rozbal(Ochrana::Desifruj(Ochrana::Zasifruj(k, Klic), Klic, Nazev), Nazev),
-                     Text(n));
+            QCOMPARE(
+                Ochrana::Rozbal(Ochrana::Desifruj(Ochrana::Zasifruj(k, Klic), Klic, Nazev), Nazev),
+                Text(n));
         }
         QVERIFY(bezVyplne && sVyplni);
     }
@@ -103,8 +104,7 @@ private slots:
         const QByteArray text = Ochrana::DoBase64(data);
         const QList<QByteArray> radky = text.split('\n');
         QCOMPARE(radky.size(), 4); // 268 characters: 76 + 76 + 76 + 40
-        for (int i = 0; i < 3; ++i)
-        {
+        for (int i = 0; i < 3; ++i) {
             QCOMPARE(radky[i].size(), 77);
             QVERIFY(radky[i].endsWith('\r'));
         }
@@ -266,20 +266,27 @@ private slots:
         const QByteArray obsah = Text(1234);
         Zapis(p + QStringLiteral("data.temp"), obsah);
         Ochrana::ZabalSoubor(p + QStringLiteral("data.temp"), p + QStringLiteral("data.comp"));
-        Ochrana::ZasifrujSoubor(p + QStringLiteral("data.comp"), p + QStringLiteral("ulozeny"), QString::fromLatin1(Klic));
-        QCOMPARE(Obsah(p + QStringLiteral("ulozeny")), Ochrana::Zasifruj(Obsah(p + QStringLiteral("data.comp")), Klic));
+        Ochrana::ZasifrujSoubor(p + QStringLiteral("data.comp"), p + QStringLiteral("ulozeny"),
+                                QString::fromLatin1(Klic));
+        QCOMPARE(Obsah(p + QStringLiteral("ulozeny")),
+                 Ochrana::Zasifruj(Obsah(p + QStringLiteral("data.comp")), Klic));
 
-        Zapis(p + QStringLiteral("data.comp"), "stary obsah, delsi nez novy ......................................");
-        Ochrana::DesifrujSoubor(p + QStringLiteral("ulozeny"), p + QStringLiteral("data.comp"), QString::fromLatin1(Klic));
+        Zapis(p + QStringLiteral("data.comp"),
+              "stary obsah, delsi nez novy ......................................");
+        Ochrana::DesifrujSoubor(p + QStringLiteral("ulozeny"), p + QStringLiteral("data.comp"),
+                                QString::fromLatin1(Klic));
         const QByteArray desifrovany = Obsah(p + QStringLiteral("data.comp"));
         QCOMPARE(desifrovany.size(), (Ochrana::Zabal(obsah).size() + 7) / 8 * 8);
         Ochrana::RozbalSoubor(p + QStringLiteral("data.comp"), p + QStringLiteral("vysledek"));
         QCOMPARE(Obsah(p + QStringLiteral("vysledek")), obsah);
 
-        OVER_CHYBU(Ochrana::ZabalSoubor(p + QStringLiteral("chybi"), p + QStringLiteral("x")), QStringLiteral("chybi"));
-        OVER_CHYBU(Ochrana::RozbalSoubor(p + QStringLiteral("ulozeny"), p + QStringLiteral("x")), p + QStringLiteral("ulozeny"));
+        OVER_CHYBU(Ochrana::ZabalSoubor(p + QStringLiteral("chybi"), p + QStringLiteral("x")),
+                   QStringLiteral("chybi"));
+        OVER_CHYBU(Ochrana::RozbalSoubor(p + QStringLiteral("ulozeny"), p + QStringLiteral("x")),
+                   p + QStringLiteral("ulozeny"));
         Zapis(p + QStringLiteral("velky"), QByteArray(Ochrana::MaxVelikostSouboru + 1, 'A'));
-        OVER_CHYBU(Ochrana::DesifrujSoubor(p + QStringLiteral("velky"), p + QStringLiteral("x"), QString::fromLatin1(Klic)),
+        OVER_CHYBU(Ochrana::DesifrujSoubor(p + QStringLiteral("velky"), p + QStringLiteral("x"),
+                                           QString::fromLatin1(Klic)),
                    QStringLiteral("velky"));
     }
 };

@@ -3,8 +3,8 @@
 #include "Ochrana.h"
 #include "Okrsek.h"
 #include "Soubory.h"
-#include "VzorovyOkrsek.h"
 #include "SouboryTestu.h"
+#include "VzorovyOkrsek.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +69,10 @@ class TestOkrsek : public QObject
     TAdresare m_adr;
 
     QString Data(const QString &jmeno) const { return m_adr.AdrData + jmeno; }
-    QStringList SouboryDat() const { return QDir(m_adr.AdrData).entryList(QDir::Files, QDir::Name); }
+    QStringList SouboryDat() const
+    {
+        return QDir(m_adr.AdrData).entryList(QDir::Files, QDir::Name);
+    }
     // Files left in the station directory beside the journal.
     QStringList SouboryStanice() const
     {
@@ -193,9 +196,10 @@ private slots:
 
         QVERIFY(v.JsouVety6);
         for (int i = 1; i <= MaxVet6; ++i) {
-            const QString ocekavano = i == 3    ? QStringLiteral("Poznámka komise: vše v pořádku") + Mezery(170)
-                                      : i == 41 ? QStringLiteral("Druhá věta") + Mezery(190)
-                                                : QString();
+            const QString ocekavano =
+                i == 3    ? QStringLiteral("Poznámka komise: vše v pořádku") + Mezery(170)
+                : i == 41 ? QStringLiteral("Druhá věta") + Mezery(190)
+                          : QString();
             QCOMPARE(v.Vety6[i], ocekavano);
         }
         // The load leaves no intermediate files and does not touch the stored file.
@@ -238,11 +242,16 @@ private slots:
         QTest::addColumn<int>("okrsek");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("jmeno");
-        QTest::newRow("type 1") << "1" << 2 << "O" << "OO500011.00002";
-        QTest::newRow("type 2") << "2" << 7 << "E" << "EC500011.00007";
-        QTest::newRow("other type") << "3" << 12345 << "O" << "O500011.12345";
-        QTest::newRow("precinct 0") << "1" << 0 << "E" << "EO500011.00000";
-        QTest::newRow("precinct 99999") << "1" << 99999 << "O" << "OO500011.99999";
+        QTest::newRow("type 1") << "1" << 2 << "O"
+                                << "OO500011.00002";
+        QTest::newRow("type 2") << "2" << 7 << "E"
+                                << "EC500011.00007";
+        QTest::newRow("other type") << "3" << 12345 << "O"
+                                    << "O500011.12345";
+        QTest::newRow("precinct 0") << "1" << 0 << "E"
+                                    << "EO500011.00000";
+        QTest::newRow("precinct 99999") << "1" << 99999 << "O"
+                                        << "OO500011.99999";
     }
     void jmenoSouboru()
     {
@@ -255,10 +264,11 @@ private slots:
 
     void jmenoSouboruOdmitne()
     {
-        QVERIFY_THROWS_EXCEPTION(EChyba, JmenoSouboruOkrsku(m_adr, Klic(QStringLiteral("1"), -1),
-                                                           QStringLiteral("O")));
-        QVERIFY_THROWS_EXCEPTION(EChyba, JmenoSouboruOkrsku(m_adr, Klic(QStringLiteral("1"), 100000),
-                                                           QStringLiteral("O")));
+        QVERIFY_THROWS_EXCEPTION(
+            EChyba, JmenoSouboruOkrsku(m_adr, Klic(QStringLiteral("1"), -1), QStringLiteral("O")));
+        QVERIFY_THROWS_EXCEPTION(
+            EChyba,
+            JmenoSouboruOkrsku(m_adr, Klic(QStringLiteral("1"), 100000), QStringLiteral("O")));
         TOkrsekRefRec k = Klic();
         k.KodObce = QStringLiteral("../../etc/x");
         QVERIFY_THROWS_EXCEPTION(EChyba, JmenoSouboruOkrsku(m_adr, k, QStringLiteral("O")));
@@ -326,7 +336,8 @@ private slots:
         QCOMPARE(zpet.StranyHL, v.StranyHL);
         const QByteArray blok = SestavRadek(v, false).mid(59 + 323, 323);
         QCOMPARE(blok.mid(20, 9), QByteArray("  2     0"));
-        QCOMPARE(blok.mid(309, 14), "    2 0" + QByteArray::number(v.StranyHL[2].HLKS).rightJustified(7));
+        QCOMPARE(blok.mid(309, 14),
+                 "    2 0" + QByteArray::number(v.StranyHL[2].HLKS).rightJustified(7));
     }
 
     void textovaPoleSMezerami()
@@ -391,8 +402,8 @@ private slots:
             return "6500011    11" + index + text + QByteArray(200 - text.size(), ' ');
         };
         TVysledky v;
-        RozeberRadek(zaklad + blok(" 5", "   odsazeno") + blok(" 5", "druhy") + blok("99", "x")
-                         + "zbytek kratsi nez blok",
+        RozeberRadek(zaklad + blok(" 5", "   odsazeno") + blok(" 5", "druhy") + blok("99", "x") +
+                         "zbytek kratsi nez blok",
                      true, v, QStringLiteral("x"));
         QCOMPARE(v.Vety6[5], QStringLiteral("druhy") + Mezery(195)); // later block wins
         QCOMPARE(v.Vety6[99], QStringLiteral("x") + Mezery(199));
@@ -465,8 +476,8 @@ private slots:
     void hodnotyCiselnychPoli()
     {
         TVysledky v;
-        RozeberRadek(Prepis(Prepis(ZlatyRadek(), 14, "   -1"), 955 - 250 + 171, "     12.50"), true, v,
-                     QStringLiteral("x"));
+        RozeberRadek(Prepis(Prepis(ZlatyRadek(), 14, "   -1"), 955 - 250 + 171, "     12.50"), true,
+                     v, QStringLiteral("x"));
         QCOMPARE(v.VetaT3.Okrsek, -1);
         QCOMPARE(v.VetaTS.Cislo3, 12.5);
         // Doubles are written rounded to whole numbers, negative ones too.
@@ -533,26 +544,29 @@ private slots:
         QTest::addColumn<std::function<void(TVysledky &)>>("zmena");
         QTest::addColumn<QString>("pole");
         using Z = std::function<void(TVysledky &)>;
-        QTest::newRow("PlatneHlasy") << Z([](TVysledky &v) { v.VetaT3.PlatneHlasy = 1000000; })
-                                     << "VetaT3.PlatneHlasy";
+        QTest::newRow("PlatneHlasy")
+            << Z([](TVysledky &v) { v.VetaT3.PlatneHlasy = 1000000; }) << "VetaT3.PlatneHlasy";
         QTest::newRow("HLKS") << Z([](TVysledky &v) { v.StranyHL[2].HLKS = 10000000; })
                               << "StranyHL[2].HLKS";
-        QTest::newRow("negative Obec") << Z([](TVysledky &v) { v.VetaT3.Obec = -100000; })
-                                       << "VetaT3.Obec";
-        QTest::newRow("TypVety") << Z([](TVysledky &v) { v.VetaTS.TypVety = 10; }) << "VetaTS.TypVety";
+        QTest::newRow("negative Obec")
+            << Z([](TVysledky &v) { v.VetaT3.Obec = -100000; }) << "VetaT3.Obec";
+        QTest::newRow("TypVety") << Z([](TVysledky &v) { v.VetaTS.TypVety = 10; })
+                                 << "VetaTS.TypVety";
         QTest::newRow("votes") << Z([](TVysledky &v) { v.StranyHL[1].HlasyKand[70] = 10000; })
                                << "StranyHL[1].HlasyKand[70]";
         QTest::newRow("SoucetKS") << Z([](TVysledky &v) { v.VetaTS.SoucetKS = 999999999.5; })
                                   << "VetaTS.SoucetKS";
-        QTest::newRow("NaN") << Z([](TVysledky &v) { v.VetaTS.Cislo2 = qQNaN(); }) << "VetaTS.Cislo2";
-        QTest::newRow("Pocet_VS 46") << Z([](TVysledky &v) { v.VetaT3.Pocet_VS = 46; })
-                                     << "VetaT3.Pocet_VS";
-        QTest::newRow("long text") << Z([](TVysledky &v) { v.VetaTS.SeznamChyb = QString(51, u'1'); })
-                                   << "VetaTS.SeznamChyb";
-        QTest::newRow("line break") << Z([](TVysledky &v) { v.Vety6[3] = QStringLiteral("a\nb"); })
-                                    << "Vety6[3]";
-        QTest::newRow("not Windows-1250") << Z([](TVysledky &v) { v.VetaTS.Jmeno2 = QStringLiteral("☺"); })
-                                          << "VetaTS.Jmeno2";
+        QTest::newRow("NaN") << Z([](TVysledky &v) { v.VetaTS.Cislo2 = qQNaN(); })
+                             << "VetaTS.Cislo2";
+        QTest::newRow("Pocet_VS 46")
+            << Z([](TVysledky &v) { v.VetaT3.Pocet_VS = 46; }) << "VetaT3.Pocet_VS";
+        QTest::newRow("long text")
+            << Z([](TVysledky &v) { v.VetaTS.SeznamChyb = QString(51, u'1'); })
+            << "VetaTS.SeznamChyb";
+        QTest::newRow("line break")
+            << Z([](TVysledky &v) { v.Vety6[3] = QStringLiteral("a\nb"); }) << "Vety6[3]";
+        QTest::newRow("not Windows-1250")
+            << Z([](TVysledky &v) { v.VetaTS.Jmeno2 = QStringLiteral("☺"); }) << "VetaTS.Jmeno2";
     }
     void nevejdeSe()
     {
@@ -590,12 +604,14 @@ private slots:
         for (const QString &prefix : {QStringLiteral("O"), QStringLiteral("E")}) {
             if (prefix == u"O")
                 QFile::remove(Data(o));
-            Soubory::NastavPoruchu([krok](Soubory::KrokUkladani k) { return k == krok ? ENOSPC : 0; });
+            Soubory::NastavPoruchu(
+                [krok](Soubory::KrokUkladani k) { return k == krok ? ENOSPC : 0; });
             try {
                 UlozOkrsek(m_adr, Klic(), prefix, VzorovyOkrsek(5, 30, 1, 200));
                 QFAIL("saved");
             } catch (const EChyba &chyba) {
-                QVERIFY2(chyba.zprava().contains(Data(prefix + o.mid(1))), qPrintable(chyba.zprava()));
+                QVERIFY2(chyba.zprava().contains(Data(prefix + o.mid(1))),
+                         qPrintable(chyba.zprava()));
                 QVERIFY2(chyba.zprava().contains(QStringLiteral("na disku není volné místo")),
                          qPrintable(chyba.zprava()));
             }
@@ -625,7 +641,8 @@ private slots:
         QTest::newRow("short header") << Ulozeny(radek.left(58)) << "hlavičky";
         QTest::newRow("short party") << Ulozeny(radek.left(59 + 323 + 100)) << "strany 2";
         QTest::newRow("short closing") << Ulozeny(radek.left(954)) << "závěrečné";
-        QTest::newRow("non-numeric") << Ulozeny(Prepis(radek, 59 + 323 + 30, "12x4")) << "HlasyKand[1]";
+        QTest::newRow("non-numeric")
+            << Ulozeny(Prepis(radek, 59 + 323 + 30, "12x4")) << "HlasyKand[1]";
         QTest::newRow("parties 46") << Ulozeny(Prepis(radek, 42, " 46")) << "Pocet_VS";
         QTest::newRow("free text index 0") << Ulozeny(Prepis(radek, 955 + 14, " 0")) << "1 až 99";
         QTest::newRow("not a results file") << QByteArray("Hello, world!\n") << "";

@@ -3,13 +3,13 @@
 #include "EChyba.h"
 #include "Ochrana.h"
 #include "Okrsek.h"
-#include "VzorovyOkrsek.h"
 #include "SouboryTestu.h"
+#include "VzorovyOkrsek.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,12 +26,15 @@ constexpr qint64 Stranka = 4096;
 
 bool PripojTmpfs(const QString &kam)
 {
-    return ::mount("tmpfs", QFile::encodeName(kam).constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+    return ::mount("tmpfs", QFile::encodeName(kam).constData(), "tmpfs", 0, "size=64k,mode=0755") ==
+           0;
 }
 
 qint64 VolneStranky(const QString &kde)
 {
-    struct statvfs s {};
+    struct statvfs s
+    {
+    };
     if (::statvfs(QFile::encodeName(kde).constData(), &s) != 0)
         return -1;
     return qint64(s.f_bavail) * qint64(s.f_frsize) / Stranka;
@@ -52,7 +55,8 @@ class TestPlnyDisk : public QObject
     // Writes whole pages until the file system refuses; tmpfs never writes a page in part.
     void ZaplnDisk()
     {
-        const int fd = ::open(QFile::encodeName(Vypln()).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int fd =
+            ::open(QFile::encodeName(Vypln()).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         QVERIFY(fd >= 0);
         const QByteArray stranka(Stranka, 'v');
         while (::write(fd, stranka.constData(), size_t(stranka.size())) == stranka.size()) {
@@ -136,7 +140,8 @@ private slots:
         // Nothing but the new file itself needs room: the plain line stays in memory.
         UlozOkrsek(m_adr, m_klic, QStringLiteral("E"), VzorovyOkrsek(2, 10, 1, 100));
         const TVysledky vetsi = VzorovyOkrsek(10, 70, 1, 30);
-        QVERIFY(Ochrana::Zasifruj(Ochrana::Zabal(SestavRadek(vetsi, false)), Ochrana::KlicOkrsku).size() <= Stranka);
+        QVERIFY(Ochrana::Zasifruj(Ochrana::Zabal(SestavRadek(vetsi, false)), Ochrana::KlicOkrsku)
+                    .size() <= Stranka);
         ZaplnDisk();
         UvolniStranky(1);
         UlozOkrsek(m_adr, m_klic, QStringLiteral("E"), vetsi);

@@ -2,8 +2,8 @@
 // the original data or is refused; it never yields other data and is never changed.
 #include "EChyba.h"
 #include "Okrsek.h"
-#include "VzorovyOkrsek.h"
 #include "SouboryTestu.h"
+#include "VzorovyOkrsek.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,8 @@ private slots:
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("truncated to %1 bytes").arg(delka)));
         }
-        qInfo("%d of %lld truncations still load the original data", nacteno, qint64(m_puvodni.size()));
+        qInfo("%d of %lld truncations still load the original data", nacteno,
+              qint64(m_puvodni.size()));
         QVERIFY(!Zkus(m_puvodni.left(m_puvodni.size() / 2)));
     }
 };

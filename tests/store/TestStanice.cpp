@@ -2,8 +2,8 @@
 #include "Adresare.h"
 #include "Cisla.h"
 #include "EChyba.h"
-#include "Stanice.h"
 #include "SouboryTestu.h"
+#include "Stanice.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,10 +36,10 @@ private slots:
         QTest::newRow("soubor velkými, parametr ignorován")
             << u"STANICE.RCD"_s << QStringList() << QStringList{u"x"_s} << u""_s << u"data/"_s;
         QTest::newRow("soubor smíšeně, dva parametry")
-            << u"Stanice.Rcd"_s << QStringList() << QStringList{u"a"_s, u"b"_s} << u""_s << u"data/"_s;
-        QTest::newRow("jeden parametr")
-            << QString() << QStringList() << QStringList{u"Žďár 2"_s} << u"data/Žďár 2/"_s
-            << u"data/Žďár 2/"_s;
+            << u"Stanice.Rcd"_s << QStringList() << QStringList{u"a"_s, u"b"_s} << u""_s
+            << u"data/"_s;
+        QTest::newRow("jeden parametr") << QString() << QStringList() << QStringList{u"Žďár 2"_s}
+                                        << u"data/Žďár 2/"_s << u"data/Žďár 2/"_s;
         // Directory names are matched without regard to letter case, like file names.
         QTest::newRow("adresář DATA")
             << u"stanice.rcd"_s << QStringList{u"DATA"_s} << QStringList() << u""_s << u"DATA/"_s;
@@ -49,7 +49,8 @@ private slots:
         QTest::newRow("parametr p7, adresář Data/P7")
             << QString() << QStringList{u"Data/P7"_s} << QStringList{u"p7"_s} << u"Data/P7/"_s
             << u"Data/P7/"_s;
-        QTest::newRow("bez parametrů") << QString() << QStringList() << QStringList() << QString() << QString();
+        QTest::newRow("bez parametrů")
+            << QString() << QStringList() << QStringList() << QString() << QString();
         QTest::newRow("dva parametry")
             << QString() << QStringList() << QStringList{u"a"_s, u"b"_s} << QString() << QString();
         // A parameter must not lead outside data/.

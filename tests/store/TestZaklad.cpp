@@ -2,8 +2,8 @@
 #include "EChyba.h"
 #include "Kodovani.h"
 #include "Soubory.h"
-#include "Zaznam.h"
 #include "SouboryTestu.h"
+#include "Zaznam.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +60,7 @@ private slots:
         Zaznam::ZapisRetezec(z, 1, 5, QStringLiteral("ší"), QStringLiteral("Test"));
         QCOMPARE(z, QByteArray("\xAA\x02\x9a\xed\xAA\xAA\xAA\xAA"));
         QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::ZapisRetezec(z, 1, 5, QStringLiteral("123456"),
-                                                             QStringLiteral("Test")));
+                                                              QStringLiteral("Test")));
         QCOMPARE(z, QByteArray("\xAA\x02\x9a\xed\xAA\xAA\xAA\xAA"));
     }
 
@@ -88,7 +88,8 @@ private slots:
         Zapis(a, QByteArray("\r\n"));
         QCOMPARE(Zaznam::NactiZaznamy(a, 11).size(), 0);
         QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::NactiZaznamy(a, 1, 1));
-        QVERIFY_THROWS_EXCEPTION(EChyba, Zaznam::NactiZaznamy(dir.filePath(QStringLiteral("B.RCD")), 10));
+        QVERIFY_THROWS_EXCEPTION(EChyba,
+                                 Zaznam::NactiZaznamy(dir.filePath(QStringLiteral("B.RCD")), 10));
     }
 
     void hledaniBezOhleduNaVelikostPismen()
@@ -96,17 +97,20 @@ private slots:
         QTemporaryDir dir;
         const QString adr = dir.path() + u'/';
         Zapis(adr + QStringLiteral("stanice.rcd"), "x");
-        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("STANICE.RCD")), adr + QStringLiteral("stanice.rcd"));
+        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("STANICE.RCD")),
+                 adr + QStringLiteral("stanice.rcd"));
         QVERIFY(Soubory::Existuje(adr, QStringLiteral("Stanice.Rcd")));
         QVERIFY(!Soubory::Existuje(adr, QStringLiteral("OKRSKY.RCD")));
-        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("OKRSKY.RCD")), adr + QStringLiteral("OKRSKY.RCD"));
+        QCOMPARE(Soubory::NajdiSoubor(adr, QStringLiteral("OKRSKY.RCD")),
+                 adr + QStringLiteral("OKRSKY.RCD"));
     }
 
     void prilisVelkySouborSeNecte()
     {
         QTemporaryDir dir;
         Zapis(dir.filePath(QStringLiteral("v")), QByteArray(1001, 'v'));
-        QVERIFY_THROWS_EXCEPTION(EChyba, Soubory::NactiSoubor(dir.filePath(QStringLiteral("v")), 1000));
+        QVERIFY_THROWS_EXCEPTION(EChyba,
+                                 Soubory::NactiSoubor(dir.filePath(QStringLiteral("v")), 1000));
         QCOMPARE(Soubory::NactiSoubor(dir.filePath(QStringLiteral("v")), 1001).size(), 1001);
     }
 
@@ -123,7 +127,8 @@ private slots:
         QCOMPARE(Obsah(cesta), QByteArray());
         Soubory::UlozAtomicky(cesta, "druhy");
         QCOMPARE(Obsah(cesta), QByteArray("druhy"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("HLASO.RCD")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("HLASO.RCD")});
     }
 
     void poruchaVKazdemKrokuNechaStarySoubor_data()
@@ -190,7 +195,9 @@ private slots:
         const QString cesta = dir.filePath(QStringLiteral("OO500011.00001"));
         Zapis(cesta, "stará");
         Soubory::NastavPoruchu([=](KrokUkladani k) {
-            return k == KrokUkladani::Odkaz ? odkaz : k == KrokUkladani::FsyncAdresare ? fsyncAdresare : 0;
+            return k == KrokUkladani::Odkaz           ? odkaz
+                   : k == KrokUkladani::FsyncAdresare ? fsyncAdresare
+                                                      : 0;
         });
         bool uspel = true;
         try {

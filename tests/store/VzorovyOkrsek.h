@@ -34,7 +34,9 @@ inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, i
         s.PorStHL = quint16(k);
         qint64 vazeny = 0;
         for (int i = 1; i <= pocetKand; ++i) {
-            const int hlasy = (k * 131 + i * 71) % 7 == 3 ? 0 : zakladHlasu + (k * 131 + i * 71) % (rozpetiHlasu + 1);
+            const int hlasy = (k * 131 + i * 71) % 7 == 3
+                                  ? 0
+                                  : zakladHlasu + (k * 131 + i * 71) % (rozpetiHlasu + 1);
             s.HlasyKand[i] = quint16(hlasy);
             s.PocHl += hlasy;
             vazeny += qint64(i) * hlasy;
@@ -42,16 +44,16 @@ inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, i
                 s.HLPoslKand = quint16(i);
         }
         s.HLKC2 = s.PocHl + k;
-        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1
-                        + s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1 +
+                        s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
         platne += s.PocHl;
         h.Poc_VS_HL += s.PocHl > 0;
         soucetKC2 += s.HLKC2;
         soucetKS += s.HLKS;
     }
     h.PlatneHlasy = qint32(qMin<qint64>(platne, 800000));
-    h.T3KC_2 = h.ZapsOsoby + h.TypZastup + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy
-        + h.Pocet_VS + h.Poc_VS_HL;
+    h.T3KC_2 = h.ZapsOsoby + h.TypZastup + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy +
+               h.Pocet_VS + h.Poc_VS_HL;
 
     TVetaTS &z = v.VetaTS;
     z.TypVety = 3;
@@ -71,8 +73,8 @@ inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, i
     z.SoucetKC2 = double(h.T3KC_2 + soucetKC2);
     z.SoucetKS = double(soucetKS);
     z.NahodneCislo = 654321;
-    z.KontrSoucetTS = 143005 + 20221023 + z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS + z.Rezervovano
-        + z.NahodneCislo;
+    z.KontrSoucetTS =
+        143005 + 20221023 + z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS + z.Rezervovano + z.NahodneCislo;
 
     v.Vety6[2] = QStringLiteral("Poznámka komise k průběhu hlasování");
     v.Vety6[17] = QStringLiteral("Řádek se znaky ěščřžýáíé a mezerami na konci   ");

@@ -4,8 +4,8 @@
 #include "SouboryTestu.h"
 
 #include <QDir>
-#include <QJsonArray>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -40,7 +40,8 @@ Beh Spust(const QStringList &argumenty, const QProcessEnvironment &prostredi = B
     p.start(QStringLiteral(NASTROJ), argumenty);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 // A length-prefixed Windows-1250 field as it must stand in the file.
@@ -136,7 +137,8 @@ private slots:
         QTemporaryDir dir;
         Zapis(dir.filePath(QStringLiteral("popis.json")), Popis);
         const QString cil = dir.filePath(QStringLiteral("stanice"));
-        const Beh b = Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("popis.json")), cil});
+        const Beh b =
+            Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("popis.json")), cil});
         QVERIFY2(b.kod == 0, qPrintable(b.chyby));
 
         const QByteArray st = Obsah(cil + QStringLiteral("/STANICE.RCD"));
@@ -173,15 +175,20 @@ private slots:
         QCOMPARE(str.mid(169 + 7, 2), Pole("3"));
         QCOMPARE(str.mid(169 + 10, 4), Pole("002"));
         QCOMPARE(str.mid(169 + 14, 2), Pole("\xd8"));
-        QCOMPARE(str.mid(169 + 45, 11), Pole("\xd8" "emesln\xed" "ci"));
+        QCOMPARE(str.mid(169 + 45, 11), Pole("\xd8"
+                                             "emesln\xed"
+                                             "ci"));
         QCOMPARE(str.mid(169 + 166, 2), Pole("1"));
 
         const QByteArray ka = Obsah(cil + QStringLiteral("/KANDIDAT.RCD"));
         QCOMPARE(ka.size(), 95);
         QCOMPARE(ka.mid(10, 2), Pole("2"));
         QCOMPARE(ka.mid(14, 2), Pole("1"));
-        QCOMPARE(ka.mid(17, 11), Pole("Ing. \xc8" "en\xec" "k"));
-        QCOMPARE(ka.mid(58, 8), Pole("\x8a\x9d" "astn\xfd"));
+        QCOMPARE(ka.mid(17, 11), Pole("Ing. \xc8"
+                                      "en\xec"
+                                      "k"));
+        QCOMPARE(ka.mid(58, 8), Pole("\x8a\x9d"
+                                     "astn\xfd"));
         QCOMPARE(ka.mid(93, 2), Pole("N"));
 
         const QByteArray kv = Obsah(dir.filePath(QStringLiteral("stanice/KVRVOK.RCD")));
@@ -194,7 +201,8 @@ private slots:
         QCOMPARE(ch.size(), 72);
         QCOMPARE(Cislo(ch, 0), 6);
         QCOMPARE(ch.mid(4, 2), Pole("P"));
-        QCOMPARE(ch.mid(6, 24), Pole("Po\xe8" "et ob\xe1lek nesouhlas\xed"));
+        QCOMPARE(ch.mid(6, 24), Pole("Po\xe8"
+                                     "et ob\xe1lek nesouhlas\xed"));
 
         QCOMPARE(Obsah(cil + QStringLiteral("/data/HLASO.RCD")), QByteArray(1194, '\0'));
         QVERIFY(QFile::exists(cil + QStringLiteral("/data/KOMISE.RCD")));
@@ -208,8 +216,8 @@ private slots:
         const QString popis = dir.filePath(QStringLiteral("popis.json"));
         Zapis(popis, Popis);
         const QString cil = dir.filePath(QStringLiteral("inst"));
-        const QStringList args = {QStringLiteral("stanice"), popis, cil, QStringLiteral("--podadresar"),
-                                  QStringLiteral("P7")};
+        const QStringList args = {QStringLiteral("stanice"), popis, cil,
+                                  QStringLiteral("--podadresar"), QStringLiteral("P7")};
         QCOMPARE(Spust(args).kod, 0);
         QVERIFY(QFile::exists(cil + QStringLiteral("/data/P7/STANICE.RCD")));
         QVERIFY(QFile::exists(cil + QStringLiteral("/data/P7/KANDIDAT.RCD")));
@@ -226,7 +234,9 @@ private slots:
         QCOMPARE(Obsah(cil + QStringLiteral("/data/P7/HLASO.RCD")), QByteArray(1194, 'x'));
 
         QCOMPARE(Spust({QStringLiteral("stanice"), popis, cil, QStringLiteral("--podadresar"),
-                        QStringLiteral("../ven")}).kod, 2);
+                        QStringLiteral("../ven")})
+                     .kod,
+                 2);
     }
 
     void spatnyPopisNezapiseNic_data()
@@ -235,23 +245,30 @@ private slots:
         QTest::addColumn<QString>("pole");
         QTest::addColumn<QJsonValue>("hodnota");
         QTest::addColumn<QString>("ocekavano");
-        QTest::newRow("dlouhý text") << "okrsky" << "NazevZast" << QJsonValue(QString(41, u'a'))
-                                     << "okrsky[0]: Text";
-        QTest::newRow("číslo jako text") << "volici" << "ZapsOsobyRef" << QJsonValue(QStringLiteral("15"))
-                                         << "volici[0]: pole ZapsOsobyRef";
-        QTest::newRow("text jako číslo") << "strany" << "PocetKand" << QJsonValue(70)
-                                         << "strany[0]: pole PocetKand";
-        QTest::newRow("necelé číslo") << "okrsky" << "CisloOkrsku" << QJsonValue(1.5)
-                                      << "okrsky[0]: pole CisloOkrsku";
-        QTest::newRow("neznámé pole") << "kandidati" << "Prijmeni2" << QJsonValue(QStringLiteral("x"))
+        QTest::newRow("dlouhý text")
+            << "okrsky"
+            << "NazevZast" << QJsonValue(QString(41, u'a')) << "okrsky[0]: Text";
+        QTest::newRow("číslo jako text")
+            << "volici"
+            << "ZapsOsobyRef" << QJsonValue(QStringLiteral("15")) << "volici[0]: pole ZapsOsobyRef";
+        QTest::newRow("text jako číslo")
+            << "strany"
+            << "PocetKand" << QJsonValue(70) << "strany[0]: pole PocetKand";
+        QTest::newRow("necelé číslo")
+            << "okrsky"
+            << "CisloOkrsku" << QJsonValue(1.5) << "okrsky[0]: pole CisloOkrsku";
+        QTest::newRow("neznámé pole") << "kandidati"
+                                      << "Prijmeni2" << QJsonValue(QStringLiteral("x"))
                                       << "kandidati[0]: neznámé pole Prijmeni2";
-        QTest::newRow("znak mimo kódování") << "strany" << "Nazev" << QJsonValue(QStringLiteral("☺"))
-                                            << "strany[0]";
+        QTest::newRow("znak mimo kódování")
+            << "strany"
+            << "Nazev" << QJsonValue(QStringLiteral("☺")) << "strany[0]";
         // Fields the program later reads as numbers or whose form it relies on.
         const auto tvar = [](const char *klic, const char *pole, const QJsonValue &hodnota) {
             QTest::addRow("%s.%s = %s", klic, pole, qPrintable(hodnota.toVariant().toString()))
                 << QString::fromUtf8(klic) << QString::fromUtf8(pole) << hodnota
-                << QStringLiteral("%1: pole %2 musí být").arg(QString::fromUtf8(klic), QString::fromUtf8(pole));
+                << QStringLiteral("%1: pole %2 musí být")
+                       .arg(QString::fromUtf8(klic), QString::fromUtf8(pole));
         };
         tvar("stanice", "KodWindows", QString());
         tvar("stanice", "KodWindows", QStringLiteral("X1"));
@@ -298,7 +315,8 @@ private slots:
         QTemporaryDir dir;
         Zapis(dir.filePath(QStringLiteral("p.json")), QJsonDocument(popis).toJson());
         const QString cil = dir.filePath(QStringLiteral("cil"));
-        const Beh b = Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("p.json")), cil});
+        const Beh b =
+            Spust({QStringLiteral("stanice"), dir.filePath(QStringLiteral("p.json")), cil});
         QCOMPARE(b.kod, 1);
         QVERIFY2(b.chyby.contains(ocekavano), qPrintable(b.chyby));
         QVERIFY(!QFileInfo::exists(cil));
@@ -325,8 +343,10 @@ private slots:
         const QString cil = dir.filePath(adresar);
         QProcessEnvironment prostredi = BezSezeni();
         prostredi.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("domov")));
-        prostredi.insert(QStringLiteral("XDG_DESKTOP_DIR"), dir.filePath(QStringLiteral("domov/Plocha")));
-        prostredi.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("domov/data")));
+        prostredi.insert(QStringLiteral("XDG_DESKTOP_DIR"),
+                         dir.filePath(QStringLiteral("domov/Plocha")));
+        prostredi.insert(QStringLiteral("XDG_DATA_HOME"),
+                         dir.filePath(QStringLiteral("domov/data")));
         QStringList argumenty = {QStringLiteral("stanice"), popis, cil, QStringLiteral("--plocha")};
         if (!podadresar.isEmpty())
             argumenty << QStringLiteral("--podadresar") << podadresar;
@@ -340,24 +360,31 @@ private slots:
         }
         QVERIFY2(b.kod == 0, qPrintable(b.chyby));
 
-        const QString jmeno = podadresar.isEmpty() ? QStringLiteral("zelkovar-500011-12.desktop")
-                                                   : QStringLiteral("zelkovar-500011-12-P7.desktop");
+        const QString jmeno = podadresar.isEmpty()
+                                  ? QStringLiteral("zelkovar-500011-12.desktop")
+                                  : QStringLiteral("zelkovar-500011-12-P7.desktop");
         const QByteArray obsah = Obsah(cil + u'/' + jmeno);
         const QMap<QString, QString> k = Klice(obsah);
         QCOMPARE(k.value(QStringLiteral("Name")),
-                 QStringLiteral("Zelkovar – Žďár, okrsek 12") + (podadresar.isEmpty() ? QString() : QStringLiteral(" (-P7)")));
-        QStringList ocekavane = {cil + QStringLiteral("/zelkovar"), QStringLiteral("--instalace"), cil};
+                 QStringLiteral("Zelkovar – Žďár, okrsek 12") +
+                     (podadresar.isEmpty() ? QString() : QStringLiteral(" (-P7)")));
+        QStringList ocekavane = {cil + QStringLiteral("/zelkovar"), QStringLiteral("--instalace"),
+                                 cil};
         if (!podadresar.isEmpty())
             ocekavane << QStringLiteral("--") << podadresar;
         QCOMPARE(ArgumentyExec(k.value(QStringLiteral("Exec"))), ocekavane);
         // The tool as built copies the program and its icon into the installation.
         QVERIFY(QFileInfo(ocekavane.first()).isExecutable());
-        QVERIFY(QFileInfo(k.value(QStringLiteral("Icon")).replace(QStringLiteral("\\\\"), QStringLiteral("\\"))).isFile());
-        for (const QString &kopie : {QStringLiteral("domov/Plocha/"), QStringLiteral("domov/data/applications/")}) {
+        QVERIFY(QFileInfo(k.value(QStringLiteral("Icon"))
+                              .replace(QStringLiteral("\\\\"), QStringLiteral("\\")))
+                    .isFile());
+        for (const QString &kopie :
+             {QStringLiteral("domov/Plocha/"), QStringLiteral("domov/data/applications/")}) {
             QCOMPARE(Obsah(dir.filePath(kopie + jmeno)), obsah);
             QVERIFY(QFileInfo(dir.filePath(kopie + jmeno)).isExecutable());
         }
-        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        const QString validator =
+            QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         if (!validator.isEmpty()) {
             QProcess v;
             v.start(validator, {cil + u'/' + jmeno});
@@ -389,7 +416,7 @@ private slots:
         const Beh b = Spust({QStringLiteral("stanice"), popis, cil, QStringLiteral("--prepsat")});
         QVERIFY2(b.kod == 0, qPrintable(b.chyby));
         const QByteArray st = Obsah(cil + QStringLiteral("/STANICE.RCD"));
-        QCOMPARE(st.at(250), '\0');     // type 1: no results kept, the description's ""
+        QCOMPARE(st.at(250), '\0');          // type 1: no results kept, the description's ""
         QCOMPARE(st.mid(252, 2), Pole("A")); // type 2: its results stay, so does "A"
     }
 
@@ -411,7 +438,8 @@ private slots:
         const QString porizeni = dir.filePath(u"porizeni.json"_s);
         Zapis(porizeni, R"({"hlasovani": {"Zapisovat": "Eva"}})");
         const QString cil = dir.filePath(u"inst"_s) + u'/';
-        const QStringList volba = podadresar.isEmpty() ? QStringList() : QStringList{u"--podadresar"_s, podadresar};
+        const QStringList volba =
+            podadresar.isEmpty() ? QStringList() : QStringList{u"--podadresar"_s, podadresar};
         QCOMPARE(Spust(QStringList{u"stanice"_s, popis, cil} + volba).kod, 0);
         const QString puvodni = podadresar.isEmpty() ? u"data"_s : u"data/"_s + podadresar;
         QVERIFY(QDir(cil).rename(u"data"_s, data.section(u'/', 0, 0)));
@@ -435,28 +463,35 @@ private slots:
         QTest::addColumn<int>("kod");
         QTest::addColumn<QString>("text"); // in stdout when kod is 0, else in stderr
         const QString I = QStringLiteral("@I");
-        const auto radek = [](const char *nazev, const QStringList &a, int kod, const QString &text) {
-            QTest::newRow(nazev) << a << kod << text;
-        };
-        radek("--version", {u"--version"_s}, 0, QStringLiteral("zelkovar-nastroj " ZELKOVAR_VERZE "\n"));
+        const auto radek = [](const char *nazev, const QStringList &a, int kod,
+                              const QString &text) { QTest::newRow(nazev) << a << kod << text; };
+        radek("--version", {u"--version"_s}, 0,
+              QStringLiteral("zelkovar-nastroj " ZELKOVAR_VERZE "\n"));
         radek("--help", {u"--help"_s}, 0, QStringLiteral("Návratové kódy"));
         radek("bez příkazu", {}, 2, QStringLiteral("chybí příkaz"));
         radek("neznámý příkaz", {u"neco"_s}, 2, QStringLiteral("neznámý příkaz „neco“"));
-        radek("--typ=2", {u"kontrola"_s, I, u"--typ=2"_s}, 1, QStringLiteral("Data nejsou pořízena"));
+        radek("--typ=2", {u"kontrola"_s, I, u"--typ=2"_s}, 1,
+              QStringLiteral("Data nejsou pořízena"));
         radek("volba před argumentem", {u"kontrola"_s, u"--typ"_s, u"2"_s, I}, 1,
               QStringLiteral("Data nejsou pořízena"));
         radek("--typ=3", {u"kontrola"_s, I, u"--typ=3"_s}, 2, QStringLiteral("musí být 1 nebo 2"));
-        radek("--typ bez hodnoty", {u"kontrola"_s, I, u"--typ"_s}, 2, QStringLiteral("Chybějící hodnota po '--typ'"));
-        radek("neznámá volba", {u"kontrola"_s, I, u"--bla"_s}, 2, QStringLiteral("Neznámá volba 'bla'"));
-        radek("přepínač s hodnotou", {u"kontrola"_s, I, u"--ano=1"_s}, 2, QStringLiteral("Neočekávaná hodnota po '--ano'"));
-        radek("po -- už žádné volby", {u"kontrola"_s, u"--"_s, I, u"--typ=2"_s}, 2, QStringLiteral("čekám INSTALACE"));
+        radek("--typ bez hodnoty", {u"kontrola"_s, I, u"--typ"_s}, 2,
+              QStringLiteral("Chybějící hodnota po '--typ'"));
+        radek("neznámá volba", {u"kontrola"_s, I, u"--bla"_s}, 2,
+              QStringLiteral("Neznámá volba 'bla'"));
+        radek("přepínač s hodnotou", {u"kontrola"_s, I, u"--ano=1"_s}, 2,
+              QStringLiteral("Neočekávaná hodnota po '--ano'"));
+        radek("po -- už žádné volby", {u"kontrola"_s, u"--"_s, I, u"--typ=2"_s}, 2,
+              QStringLiteral("čekám INSTALACE"));
         radek("typ, který okrsek nevolí", {u"export"_s, I, u"--typ"_s, u"1"_s}, 1,
               QStringLiteral("nevolí zastupitelstvo typu 1"));
         radek("chybějící soubor", {u"precti"_s, u"@D/OO500011.00012"_s}, 1,
               QStringLiteral("soubor nebo adresář neexistuje"));
         radek("chybějící stanice", {u"kontrola"_s, u"@D"_s}, 1, QStringLiteral("není stanice"));
-        radek("porizeni --help", {u"porizeni"_s, u"--help"_s}, 0, QStringLiteral("[--podadresar P] [--ano] [--kontrolni]\n"));
-        radek("tisk --help", {u"tisk"_s, u"-h"_s}, 0, QStringLiteral("Použití: zelkovar-nastroj tisk"));
+        radek("porizeni --help", {u"porizeni"_s, u"--help"_s}, 0,
+              QStringLiteral("[--podadresar P] [--ano] [--kontrolni]\n"));
+        radek("tisk --help", {u"tisk"_s, u"-h"_s}, 0,
+              QStringLiteral("Použití: zelkovar-nastroj tisk"));
     }
     void prikazovaRadka()
     {
@@ -485,12 +520,14 @@ private slots:
         QCOMPARE(Spust({QStringLiteral("precti")}).kod, 2);
         QCOMPARE(Spust({QStringLiteral("zapis"), QStringLiteral("a")}).kod, 2);
         QCOMPARE(Spust({QStringLiteral("stanice"), QStringLiteral("a")}).kod, 2);
-        for (const QString &prikaz : {QStringLiteral("stanice"), QStringLiteral("precti"), QStringLiteral("zapis")}) {
+        for (const QString &prikaz :
+             {QStringLiteral("stanice"), QStringLiteral("precti"), QStringLiteral("zapis")}) {
             const Beh b = Spust({prikaz, QStringLiteral("--help")});
             QCOMPARE(b.kod, 0);
             QVERIFY(b.vystup.contains(QStringLiteral("Použití: zelkovar-nastroj ") + prikaz));
         }
-        const Beh chybi = Spust({QStringLiteral("precti"), QStringLiteral("/neexistuje/OO1.00001")});
+        const Beh chybi =
+            Spust({QStringLiteral("precti"), QStringLiteral("/neexistuje/OO1.00001")});
         QCOMPARE(chybi.kod, 1);
         QVERIFY(chybi.chyby.contains(QStringLiteral("/neexistuje/OO1.00001")));
     }
@@ -504,7 +541,9 @@ private slots:
             text += "řádek " + QByteArray::number(i * 7919 % 1000) + " ěščřžýáíé ";
         Zapis(dir.filePath(QStringLiteral("radek.txt")), text + '\n');
         const QString soubor = dir.filePath(QStringLiteral("OO500011.00012"));
-        QCOMPARE(Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod, 0);
+        QCOMPARE(
+            Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod,
+            0);
         const Beh b = Spust({QStringLiteral("precti"), soubor});
         QCOMPARE(b.kod, 0);
         QCOMPARE(b.vystup, QString::fromUtf8(text + '\n'));
@@ -538,9 +577,12 @@ private slots:
         v.VetaTS.SeznamChyb = QStringLiteral("0612");
         v.Vety6[3] = QStringLiteral("Poznámka");
         QTemporaryDir dir;
-        Zapis(dir.filePath(QStringLiteral("radek.txt")), Kodovani::ZCp1250(SestavRadek(v, true)).toUtf8());
+        Zapis(dir.filePath(QStringLiteral("radek.txt")),
+              Kodovani::ZCp1250(SestavRadek(v, true)).toUtf8());
         const QString soubor = dir.filePath(QStringLiteral("OO500011.00012"));
-        QCOMPARE(Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod, 0);
+        QCOMPARE(
+            Spust({QStringLiteral("zapis"), dir.filePath(QStringLiteral("radek.txt")), soubor}).kod,
+            0);
         const Beh b = Spust({QStringLiteral("precti"), soubor, QStringLiteral("--pole")});
         QVERIFY2(b.kod == 0, qPrintable(b.chyby));
         const QStringList radky = b.vystup.split(u'\n');

@@ -4,9 +4,9 @@
 #include "Ochrana.h"
 #include "Okrsek.h"
 #include "Soubory.h"
+#include "SouboryTestu.h"
 #include "SpustNastroj.h"
 #include "Stanice.h"
-#include "SouboryTestu.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -52,8 +52,14 @@ class TestOdolnost : public QObject
     QTemporaryDir m_tmp;
     QString m_st;
 
-    QString Data(const QString &prefix) const { return m_st + u"/data/"_s + prefix + u"O598761.00003"_s; }
-    QString Stav1() const { return QString::fromLatin1(Obsah(m_st + u"/STANICE.RCD"_s).mid(250, 2)); }
+    QString Data(const QString &prefix) const
+    {
+        return m_st + u"/data/"_s + prefix + u"O598761.00003"_s;
+    }
+    QString Stav1() const
+    {
+        return QString::fromLatin1(Obsah(m_st + u"/STANICE.RCD"_s).mid(250, 2));
+    }
     QString ZapsOsoby(const QString &soubor) const
     {
         const TBeh b = Spust({u"precti"_s, soubor, u"--pole"_s});
@@ -109,7 +115,8 @@ private slots:
         QVERIFY(QFileInfo::exists(Data(u"O"_s)));
         QVERIFY(!QFileInfo::exists(Data(u"E"_s)));
         QCOMPARE(ZapsOsoby(Data(u"O"_s)), novejsiE ? u"1013"_s : u"1012"_s);
-        QVERIFY(QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s)).contains(u"odstraněn starší soubor"_s));
+        QVERIFY(QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s))
+                    .contains(u"odstraněn starší soubor"_s));
     }
 
     // porizeni writes all its files or none: a file it cannot replace (here KOMISE.RCD
@@ -147,13 +154,15 @@ private slots:
             }
         }
         QCOMPARE(Snimek(m_st), pred);
-        QVERIFY(QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s)).contains(u"odmítnut druhý zapisovatel"_s));
+        QVERIFY(QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s))
+                    .contains(u"odmítnut druhý zapisovatel"_s));
 
         // Held by a process that is then killed: the system releases the lock.
         QProcess drzitel;
         drzitel.start(u"flock"_s, {u"-o"_s, m_st + u"/ZAPIS.LCK"_s, u"sleep"_s, u"60"_s});
         QVERIFY(drzitel.waitForStarted());
-        QTRY_VERIFY(QProcess::execute(u"flock"_s, {u"-n"_s, m_st + u"/ZAPIS.LCK"_s, u"true"_s}) != 0);
+        QTRY_VERIFY(QProcess::execute(u"flock"_s, {u"-n"_s, m_st + u"/ZAPIS.LCK"_s, u"true"_s}) !=
+                    0);
         QCOMPARE(Spust(zapisujici[1]).Kod, 1);
         drzitel.kill();
         drzitel.waitForFinished();
@@ -170,7 +179,8 @@ private slots:
         QVERIFY2(b.Chyby.contains(u"neexistuje"_s), qPrintable(b.Chyby));
         QVERIFY(!QFileInfo::exists(m_tmp.filePath(u"neni"_s)));
         QCOMPARE(Stav1(), QString(QChar(1)) + u'N');
-        b = Spust({u"tisk"_s, m_st, u"zapis"_s, u"--typ"_s, u"1"_s, u"--pdf"_s, chybi + u"/zapis.pdf"_s});
+        b = Spust(
+            {u"tisk"_s, m_st, u"zapis"_s, u"--typ"_s, u"1"_s, u"--pdf"_s, chybi + u"/zapis.pdf"_s});
         QCOMPARE(b.Kod, 1);
         QVERIFY(!QFileInfo::exists(m_tmp.filePath(u"neni"_s)));
     }
@@ -181,16 +191,22 @@ private slots:
         const TBeh b = Spust({u"export"_s, m_st, u"--typ"_s, u"1"_s});
         QCOMPARE(b.Kod, 0);
         const QString soubor = m_st + u"/Export/OO598761.00003"_s;
-        const QString sha = QString::fromLatin1(QCryptographicHash::hash(Obsah(soubor), QCryptographicHash::Sha256).toHex());
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(Obsah(soubor), QCryptographicHash::Sha256).toHex());
         QVERIFY2(b.Vystup.contains(u"SHA-256: "_s + sha), qPrintable(b.Vystup));
-        QCOMPARE(Spust({u"precti"_s, soubor, u"--sha256"_s}).Vystup, sha + u"  "_s + soubor + u'\n');
+        QCOMPARE(Spust({u"precti"_s, soubor, u"--sha256"_s}).Vystup,
+                 sha + u"  "_s + soubor + u'\n');
         QCOMPARE(Obsah(soubor), Obsah(Data(u"O"_s)));
         QCOMPARE(Stav1(), QString(QChar(1)) + u'A');
 
         const QString denik = QString::fromUtf8(Obsah(m_st + u"/DENIK.TXT"_s));
-        for (const QString &udalost : {u"porizeni\\[\\d+\\] uložení: EO598761"_s, u"kontrola\\[\\d+\\] kontrola: typ zastupitelstva 1"_s,
-                                       u"kontrola\\[\\d+\\] uložení: OO598761"_s,
-                                       u"export\\[\\d+\\] export: .*OO598761.00003, %1 B, SHA-256 "_s.arg(Obsah(soubor).size()) + sha})
+        for (const QString &udalost :
+             {u"porizeni\\[\\d+\\] uložení: EO598761"_s,
+              u"kontrola\\[\\d+\\] kontrola: typ zastupitelstva 1"_s,
+              u"kontrola\\[\\d+\\] uložení: OO598761"_s,
+              u"export\\[\\d+\\] export: .*OO598761.00003, %1 B, SHA-256 "_s.arg(
+                  Obsah(soubor).size()) +
+                  sha})
             QVERIFY2(denik.contains(QRegularExpression(udalost)), qPrintable(udalost));
     }
 };

@@ -30,7 +30,8 @@ void NastavBarvu(QLabel *popisek, const QColor &barva)
 } // namespace
 
 THlaskaF::THlaskaF(const TCisChyb &ciselnik, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_ciselnik(ciselnik)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_ciselnik(ciselnik)
 {
     setObjectName(QStringLiteral("HlaskaF"));
     setWindowTitle(QStringLiteral("Pořízení dat"));
@@ -53,14 +54,15 @@ THlaskaF::THlaskaF(const TCisChyb &ciselnik, QWidget *parent)
     HlaskaL->setAlignment(Qt::AlignCenter);
     HlaskaL->setFont(Pismo(16));
 
-    OpravitBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Opravit"), this);
+    OpravitBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack),
+                                 QStringLiteral("&Opravit"), this);
     OpravitBtn->setObjectName(QStringLiteral("OpravitBtn"));
     OpravitBtn->setGeometry(202, 100, 97, 33);
     OpravitBtn->setFont(Pismo(13));
     OpravitBtn->setDefault(true);
 
-    IgnorovatBtn =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("&Ignorovat"), this);
+    IgnorovatBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
+                                   QStringLiteral("&Ignorovat"), this);
     IgnorovatBtn->setObjectName(QStringLiteral("IgnorovatBtn"));
     IgnorovatBtn->setGeometry(370, 100, 105, 33);
     IgnorovatBtn->setFont(Pismo(13));
@@ -80,7 +82,8 @@ void THlaskaF::NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bo
     } else {
         barva = QColor(255, 0, 0);
         ChybaL->setText(QStringLiteral("Chyba č. ") + QString::number(iChyba));
-        IgnorovatBtn->setText(iPropust ? QStringLiteral("&Potvrdit") : QStringLiteral("&Ignorovat"));
+        IgnorovatBtn->setText(iPropust ? QStringLiteral("&Potvrdit")
+                                       : QStringLiteral("&Ignorovat"));
     }
     aktColor = barva;
     Ramecek(aktColor);
@@ -151,7 +154,8 @@ void THlaskaF::FormShow()
     Opravit = true;
     if (const QScreen *obrazovka = screen()) {
         const QRect r = obrazovka->geometry();
-        move(r.x() + qRound(r.width() / 2.0 - width() / 2.0), r.y() + qRound(r.height() / 2.0 - height() / 2.0));
+        move(r.x() + qRound(r.width() / 2.0 - width() / 2.0),
+             r.y() + qRound(r.height() / 2.0 - height() / 2.0));
     }
     QApplication::beep();
 }

@@ -4,11 +4,11 @@
 #include "PredExportem.h"
 #include "Soubory.h"
 #include "Stanice.h"
-#include "Zamek.h"
 #include "Z_export.h"
 #include "Z_info83.h"
 #include "Z_infoE.h"
 #include "Z_pockop.h"
+#include "Zamek.h"
 
 #include <QFileInfo>
 
@@ -34,9 +34,11 @@ bool PorovnejTypy(TExportTisk &e)
     dlg.InfoText3 = u"typ zastupitelstva:\nvoliči v seznamu:\nvydané obálky:\nodevzdané obálky:"_s;
     dlg.InfoText4 = Ctyri(t3.TypZastup, t3.ZapsOsoby, t3.VydObalky, t3.OdevzdObalky);
     dlg.InfoText5 = Ctyri(jiny.TypZastup, jiny.ZapsOsoby, jiny.VydObalky, jiny.OdevzdObalky);
-    dlg.InfoText1 = u"Rozdílné údaje budou důvodem\nk odmítnutí zápisu při přejímce.\n\nCHCETE PŘESTO POKRAČOVAT \n"
+    dlg.InfoText1 = u"Rozdílné údaje budou důvodem\nk odmítnutí zápisu při přejímce.\n\nCHCETE "
+                    u"PŘESTO POKRAČOVAT \n"
                     u"S TISKEM ZÁPISU A EXPORTEM DAT?"_s;
-    if (b.Dotaznik.ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) == TZ_info83_F::VysledekNe)
+    if (b.Dotaznik.ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) ==
+        TZ_info83_F::VysledekNe)
         b.KontrolyOK = false;
     return b.KontrolyOK;
 }
@@ -60,8 +62,10 @@ bool ExportTisk(TExportTisk &e)
 
     TZ_infoE_F info(e.Rodic);
     info.setWindowTitle(TitulekExportTisk);
-    info.InfoText1 = u"TISK ZÁPISU I EXPORT DAT\nZA TYP ZASTUPITELSTVA = "_s + b.AktOkrsek.TypZastup + u" POVOLEN."_s;
-    info.InfoText2 = u"Pro export na USB disk\nvložte (zapojte) technický nosič,\nna který chcete data exportovat."
+    info.InfoText1 = u"TISK ZÁPISU I EXPORT DAT\nZA TYP ZASTUPITELSTVA = "_s +
+                     b.AktOkrsek.TypZastup + u" POVOLEN."_s;
+    info.InfoText2 = u"Pro export na USB disk\nvložte (zapojte) technický nosič,\nna který chcete "
+                     u"data exportovat."
                      u"\n\nPokud žádný nevložíte,\nbude umožněn jen export dat na pevný disk."_s;
     d.ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
 

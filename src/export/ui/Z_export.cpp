@@ -41,10 +41,12 @@ QString BezLomitka(QString cesta)
 
 } // namespace
 
-TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj, const TAdresare &adresare,
-                               const TStaniceRec &stanice, const TOkrsekRefRec &aktOkrsek, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dotaznik(dotaznik),
-      m_zdroj(zdroj), m_adresare(adresare), m_stanice(stanice), m_aktOkrsek(aktOkrsek)
+TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj,
+                               const TAdresare &adresare, const TStaniceRec &stanice,
+                               const TOkrsekRefRec &aktOkrsek, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_dotaznik(dotaznik), m_zdroj(zdroj), m_adresare(adresare), m_stanice(stanice),
+      m_aktOkrsek(aktOkrsek)
 {
     setObjectName(u"TZ_ExportDat_F"_s);
     setWindowTitle(u"Export dat"_s);
@@ -65,15 +67,19 @@ TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj, const
     Z_SeznZar_CB->lineEdit()->installEventFilter(this);
     connect(Z_SeznZar_CB, &QComboBox::editTextChanged, this, &TZ_ExportDat_F::Z_SeznZar_CBChange);
 
-    Z_ExportDatOK_Btn = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), u"Uložit"_s, this);
+    Z_ExportDatOK_Btn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), u"Uložit"_s, this);
     Z_ExportDatOK_Btn->setObjectName(u"Z_ExportDatOK_Btn"_s);
     Z_ExportDatOK_Btn->setGeometry(84, 152, 89, 33);
-    connect(Z_ExportDatOK_Btn, &QPushButton::clicked, this, &TZ_ExportDat_F::Z_ExportDatOK_BtnClick);
+    connect(Z_ExportDatOK_Btn, &QPushButton::clicked, this,
+            &TZ_ExportDat_F::Z_ExportDatOK_BtnClick);
 
-    Z_ExportDatZrus_Btn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Zrušit"_s, this);
+    Z_ExportDatZrus_Btn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Zrušit"_s, this);
     Z_ExportDatZrus_Btn->setObjectName(u"Z_ExportDatZrus_Btn"_s);
     Z_ExportDatZrus_Btn->setGeometry(212, 152, 89, 33);
-    connect(Z_ExportDatZrus_Btn, &QPushButton::clicked, this, &TZ_ExportDat_F::Z_ExportDatZrus_BtnClick);
+    connect(Z_ExportDatZrus_Btn, &QPushButton::clicked, this,
+            &TZ_ExportDat_F::Z_ExportDatZrus_BtnClick);
 
     Z_ZnovuNacist_Btn = new QPushButton(u"Znovu načíst zařízení"_s, this);
     Z_ZnovuNacist_Btn->setObjectName(u"Z_ZnovuNacist_Btn"_s);
@@ -154,13 +160,15 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
 {
     const int typ = m_aktOkrsek.TypZastup.toInt();
     const QString jmeno = JmenoExportu(m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
-    const int index = qMax(0, Z_SeznZar_CB->findText(Z_SeznZar_CB->currentText(), Qt::MatchExactly));
+    const int index =
+        qMax(0, Z_SeznZar_CB->findText(Z_SeznZar_CB->currentText(), Qt::MatchExactly));
     const QString zarizeni = Z_SeznZar_CB->itemData(index).toString();
-    const QString zaver = u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
-                          u"Zápis je nutno vytisknout ve 2 kopiích."_s;
+    const QString zaver =
+        u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
+        u"Zápis je nutno vytisknout ve 2 kopiích."_s;
     auto kontrolniSoucet = [](const TExportSouboru &v) {
-        return u"\n\nKontrolní součet SHA-256 pro předávací protokol:\n"_s + v.Sha256.left(32) + u'\n'
-               + v.Sha256.mid(32);
+        return u"\n\nKontrolní součet SHA-256 pro předávací protokol:\n"_s + v.Sha256.left(32) +
+               u'\n' + v.Sha256.mid(32);
     };
     try {
         if (zarizeni.isEmpty()) {
@@ -170,23 +178,25 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
             const TExportSouboru v =
                 KopirujSoubor(m_adresare, cil, m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
             InfoE->InfoText1 = u"Export dat na pevný disk proveden."_s;
-            InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen v adresáři "_s + m_adresare.AdrInstalace
-                               + u"Export.\nSoubor překopírujte na technický nosič."_s + zaver
-                               + kontrolniSoucet(v);
+            InfoE->InfoText2 =
+                u"Soubor "_s + jmeno + u"\nje uložen v adresáři "_s + m_adresare.AdrInstalace +
+                u"Export.\nSoubor překopírujte na technický nosič."_s + zaver + kontrolniSoucet(v);
         } else {
             // The device must still be the volume that was listed: an unplugged stick
             // leaves its mount point behind as a plain directory of the system disk.
-            const TZarExp vybrane{zarizeni, 1, -1, Z_SeznZar_CB->itemData(index, RoleZarizeni).toULongLong()};
+            const TZarExp vybrane{zarizeni, 1, -1,
+                                  Z_SeznZar_CB->itemData(index, RoleZarizeni).toULongLong()};
             if (!JeStalePripojeno(m_zdroj, vybrane))
-                throw EChyba(u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport nebyl "
-                             u"proveden. Vložte zařízení znovu a zvolte „Znovu načíst zařízení“."_s
-                                 .arg(BezLomitka(zarizeni)));
+                throw EChyba(
+                    u"Zařízení %1 už není připojeno (bylo odpojeno nebo vyměněno).\nExport nebyl "
+                    u"proveden. Vložte zařízení znovu a zvolte „Znovu načíst zařízení“."_s.arg(
+                        BezLomitka(zarizeni)));
             const TExportSouboru v = KopirujSoubor(m_adresare, zarizeni, m_stanice.KodObce,
                                                    m_stanice.CisloOkrsku, typ, vybrane.Zarizeni);
             const QString &druh = DruhVyjimatelne;
             InfoE->InfoText1 = u"Export dat na "_s + druh + u" proveden."_s;
-            InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen na "_s + druh + u" v jednotce "_s + zarizeni
-                               + u"."_s + zaver + kontrolniSoucet(v);
+            InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen na "_s + druh +
+                               u" v jednotce "_s + zarizeni + u"."_s + zaver + kontrolniSoucet(v);
             InfoE->Odebrat_Btn->show();
             PismenoZarizeni = zarizeni;
         }
@@ -214,8 +224,8 @@ void TZ_ExportDat_F::Odebrat_BBtnClick()
     }
     QGuiApplication::restoreOverrideCursor();
     if (odebrano)
-        m_dotaznik.Informace(InfoE->windowTitle(),
-                             u"Odebrán vyjímatelný disk "_s + BezLomitka(PismenoZarizeni) + u":."_s);
+        m_dotaznik.Informace(InfoE->windowTitle(), u"Odebrán vyjímatelný disk "_s +
+                                                       BezLomitka(PismenoZarizeni) + u":."_s);
     else
         m_dotaznik.Informace(InfoE->windowTitle(), u"Odebrání se nepovedlo."_s);
 }

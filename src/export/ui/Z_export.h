@@ -23,7 +23,8 @@ class TZ_ExportDat_F : public QDialog
 
 public:
     TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj, const TAdresare &adresare,
-                   const TStaniceRec &stanice, const TOkrsekRefRec &aktOkrsek, QWidget *parent = nullptr);
+                   const TStaniceRec &stanice, const TOkrsekRefRec &aktOkrsek,
+                   QWidget *parent = nullptr);
 
     // True once the file has been copied and checked; read after the dialog closes.
     bool ExportProveden = false;

@@ -55,7 +55,8 @@ private:
 
 } // namespace
 
-TStrankyNahledu::TStrankyNahledu(TNahled &nahled, QWidget *parent) : QScrollArea(parent), m_nahled(nahled)
+TStrankyNahledu::TStrankyNahledu(TNahled &nahled, QWidget *parent)
+    : QScrollArea(parent), m_nahled(nahled)
 {
     setObjectName(u"PrintPreview"_s);
     setFocusPolicy(Qt::StrongFocus);
@@ -94,11 +95,13 @@ void TStrankyNahledu::Prepocitej()
     if (m_druh == TLupa::Sirka)
         m_procenta = qMax(1.0, (okno.width() - rezerva) / (list.width() * naJednotku) * 100.0);
     else if (m_druh == TLupa::Strana)
-        m_procenta = qMax(1.0, qMin((okno.width() - 2 * Okraj - 4) / (list.width() * naJednotku),
-                                    (okno.height() - 2 * Okraj - 4) / (list.height() * naJednotku))
-                                   * 100.0);
+        m_procenta =
+            qMax(1.0, qMin((okno.width() - 2 * Okraj - 4) / (list.width() * naJednotku),
+                           (okno.height() - 2 * Okraj - 4) / (list.height() * naJednotku)) *
+                          100.0);
     const double m = Meritko();
-    m_plocha->resize(qCeil(list.width() * m) + 2 * Okraj + 3, qCeil(list.height() * m) + 2 * Okraj + 3);
+    m_plocha->resize(qCeil(list.width() * m) + 2 * Okraj + 3,
+                     qCeil(list.height() * m) + 2 * Okraj + 3);
 }
 
 void TStrankyNahledu::resizeEvent(QResizeEvent *udalost)
@@ -133,9 +136,10 @@ void TStrankyNahledu::keyPressEvent(QKeyEvent *udalost)
     QScrollArea::keyPressEvent(udalost);
 }
 
-TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
-                     QWidget *parent)
-    : QDialog(parent), m_nahled(nahled), m_tiskarna(tiskarna), m_dotaznik(dotaznik), m_adrInstalace(adrInstalace)
+TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
+                     const QString &adrInstalace, QWidget *parent)
+    : QDialog(parent), m_nahled(nahled), m_tiskarna(tiskarna), m_dotaznik(dotaznik),
+      m_adrInstalace(adrInstalace)
 {
     setObjectName(u"TpreviewF"_s);
     setWindowTitle(u"Preview"_s);
@@ -153,7 +157,8 @@ TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, c
     zoomCB->setToolTip(u"Změna náhledu"_s);
     connect(zoomCB, &QComboBox::activated, this, &TpreviewF::zoomCBChange);
 
-    const auto tlacitko = [this](const char *jmeno, const QString &napoveda, QStyle::StandardPixmap obrazek) {
+    const auto tlacitko = [this](const char *jmeno, const QString &napoveda,
+                                 QStyle::StandardPixmap obrazek) {
         auto *b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(jmeno));
         b->setToolTip(napoveda);
@@ -165,7 +170,8 @@ TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, c
     priorSB = tlacitko("priorSB", u"Předchozí strana"_s, QStyle::SP_MediaSeekBackward);
     nextSB = tlacitko("nextSB", u"Následující strana"_s, QStyle::SP_MediaSeekForward);
     lastSB = tlacitko("lastSB", u"Poslední strana"_s, QStyle::SP_MediaSkipForward);
-    printerSetupSB = tlacitko("printerSetupSB", u"Nastavení tiskárny"_s, QStyle::SP_FileDialogDetailedView);
+    printerSetupSB =
+        tlacitko("printerSetupSB", u"Nastavení tiskárny"_s, QStyle::SP_FileDialogDetailedView);
 
     connect(firstSB, &QToolButton::clicked, this, [this] {
         m_nahled.NastavAktStranu(1);
@@ -259,8 +265,9 @@ void TpreviewF::printerSetupSBClick()
     m_nahled.odStrany = qBound(1, m_nahled.odStrany, pocet);
     m_nahled.doStrany = qBound(m_nahled.odStrany, m_nahled.doStrany, pocet);
     m_tiskarna.setFromTo(m_nahled.odStrany, m_nahled.doStrany);
-    m_tiskarna.setPrintRange(m_nahled.odStrany == 1 && m_nahled.doStrany == pocet ? QPrinter::AllPages
-                                                                                  : QPrinter::PageRange);
+    m_tiskarna.setPrintRange(m_nahled.odStrany == 1 && m_nahled.doStrany == pocet
+                                 ? QPrinter::AllPages
+                                 : QPrinter::PageRange);
     m_tiskarna.setCopyCount(PocetKopii);
 
     QPrintDialog PrintDialog(&m_tiskarna, this);
@@ -270,7 +277,8 @@ void TpreviewF::printerSetupSBClick()
     // one copy over the other. Without a printer the pages are kept as files anyway.
     PrintDialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     PrintDialog.setMinMax(1, pocet);
-    const int vysledek = m_dotaznik.ProvedDialog(u"PrintDialog"_s, [&] { return PrintDialog.exec(); });
+    const int vysledek =
+        m_dotaznik.ProvedDialog(u"PrintDialog"_s, [&] { return PrintDialog.exec(); });
     if (vysledek == QDialog::Accepted) {
         PocetKopii = m_tiskarna.copyCount();
         if (m_tiskarna.printRange() == QPrinter::PageRange) {

@@ -18,7 +18,12 @@ class TStrankyNahledu : public QScrollArea
     Q_OBJECT
 
 public:
-    enum class TLupa { Procenta, Sirka, Strana };
+    enum class TLupa
+    {
+        Procenta,
+        Sirka,
+        Strana
+    };
 
     explicit TStrankyNahledu(TNahled &nahled, QWidget *parent = nullptr);
 

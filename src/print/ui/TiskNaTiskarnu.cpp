@@ -31,10 +31,12 @@ void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik)
     QStringList soubory;
     for (const QString &s : uloha.Soubory)
         soubory.append(QDir::toNativeSeparators(s));
-    dotaznik.Informace(u"Tisk"_s, (soubory.size() == 1
-                                       ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
-                                       : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s)
-                                      + soubory.join(u'\n'));
+    dotaznik.Informace(
+        u"Tisk"_s,
+        (soubory.size() == 1
+             ? u"Není nainstalována žádná tiskárna.\nDokument byl uložen do souboru\n"_s
+             : u"Není nainstalována žádná tiskárna.\nKopie dokumentu byly uloženy do souborů\n"_s) +
+            soubory.join(u'\n'));
 }
 
 QString NazevTisku(const QString &druh, const TOkrsekRefRec &okrsek)
@@ -76,7 +78,8 @@ QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int 
         soubory.append(cesta);
     }
     // Copies left from an earlier job with more copies hold older pages: they go.
-    for (int k = int(soubory.size()) + 1; QFileInfo::exists(SouborTisku(adrInstalace, nahled.NazevSouboru, k)); ++k)
+    for (int k = int(soubory.size()) + 1;
+         QFileInfo::exists(SouborTisku(adrInstalace, nahled.NazevSouboru, k)); ++k)
         Soubory::Smaz(SouborTisku(adrInstalace, nahled.NazevSouboru, k));
     return soubory;
 }

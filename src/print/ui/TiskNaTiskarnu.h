@@ -15,7 +15,7 @@ bool JeTiskarnaNainstalovana(const QPrinter &tiskarna);
 // What one print job printed, how many copies and where to.
 struct TTiskovaUloha
 {
-    QString Dokument;    // the job's title
+    QString Dokument; // the job's title
     int Kopii = 1;
     QString Tiskarna;    // the printer; empty when the copies were kept as files
     QStringList Soubory; // without a printer: one PDF file per copy
@@ -38,7 +38,8 @@ QString SouborTisku(const QString &adrInstalace, const QString &nazev, int kopie
 // Keeps recorded pages od..do as `kopie` PDF files named after the document
 // (TNahled::NazevSouboru) and removes the files left from an earlier job of more
 // copies. Returns the files, empty when there was nothing to print.
-QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int doStrany, int kopie);
+QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int doStrany,
+                      int kopie);
 
 // Sends recorded pages od..do, `kopie` times, to an installed printer as one job titled
 // after the document, each page mapped from the sheet's corner; without one they are

@@ -42,9 +42,10 @@ void TiskniPrimo(TNahled &nahled, QPrinter &tiskarna, TZapis &zapis)
 
 } // namespace
 
-int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
-               const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii, int pocetDnuVoleb,
-               QWidget *rodic, const QDateTime &ted)
+int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
+               const QString &adrInstalace, const TDataZapisu &data, bool jenNahled,
+               bool nahledPoTisku, int kopii, int pocetDnuVoleb, QWidget *rodic,
+               const QDateTime &ted)
 {
     TTisk tisk(nahled);
     TZapis zapis(tisk, data);

@@ -25,8 +25,8 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
     Tiskarna_CB = new QComboBox(this);
     Tiskarna_CB->setObjectName(u"Tiskarna_CB"_s);
     Tiskarna_CB->addItems(QPrinterInfo::availablePrinterNames());
-    const QString aktualni =
-        JeTiskarnaNainstalovana(tiskarna) ? tiskarna.printerName() : QPrinterInfo::defaultPrinterName();
+    const QString aktualni = JeTiskarnaNainstalovana(tiskarna) ? tiskarna.printerName()
+                                                               : QPrinterInfo::defaultPrinterName();
     Tiskarna_CB->setCurrentIndex(qMax(0, Tiskarna_CB->findText(aktualni)));
     rozlozeni->addRow(u"&Tiskárna:"_s, Tiskarna_CB);
 
@@ -38,7 +38,8 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
     Orientace_CB->setObjectName(u"Orientace_CB"_s);
     Orientace_CB->addItem(u"na výšku"_s, int(QPageLayout::Portrait));
     Orientace_CB->addItem(u"na šířku"_s, int(QPageLayout::Landscape));
-    Orientace_CB->setCurrentIndex(tiskarna.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0);
+    Orientace_CB->setCurrentIndex(
+        tiskarna.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0);
     rozlozeni->addRow(u"&Orientace:"_s, Orientace_CB);
 
     Info_Lbl = new QLabel(this);
@@ -47,11 +48,13 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
     if (Tiskarna_CB->count() == 0) {
         Tiskarna_CB->setPlaceholderText(u"žádná"_s);
         Tiskarna_CB->setEnabled(false);
-        Info_Lbl->setText(u"Není nainstalována žádná tiskárna. Každý dokument i každá jeho kopie se uloží "
-                          u"jako samostatný soubor PDF do adresáře\n%1"_s.arg(
-                              QDir::toNativeSeparators(QDir::cleanPath(adrTisku))));
+        Info_Lbl->setText(
+            u"Není nainstalována žádná tiskárna. Každý dokument i každá jeho kopie se uloží "
+            u"jako samostatný soubor PDF do adresáře\n%1"_s.arg(
+                QDir::toNativeSeparators(QDir::cleanPath(adrTisku))));
     } else {
-        Info_Lbl->setText(u"Zápis i ostatní sestavy se tisknou na papír a v orientaci, pro které jsou navrženy."_s);
+        Info_Lbl->setText(
+            u"Zápis i ostatní sestavy se tisknou na papír a v orientaci, pro které jsou navrženy."_s);
     }
     rozlozeni->addRow(Info_Lbl);
 
@@ -68,11 +71,12 @@ TZ_VyberTiskarny::TZ_VyberTiskarny(QPrinter &tiskarna, const QString &adrTisku, 
 
 void TZ_VyberTiskarny::NactiPapiry()
 {
-    const QPageSize::PageSizeId vybrany = Papir_CB->count() > 0
-        ? QPageSize::PageSizeId(Papir_CB->currentData().toInt())
-        : m_tiskarna.pageLayout().pageSize().id();
+    const QPageSize::PageSizeId vybrany =
+        Papir_CB->count() > 0 ? QPageSize::PageSizeId(Papir_CB->currentData().toInt())
+                              : m_tiskarna.pageLayout().pageSize().id();
     Papir_CB->clear();
-    QList<QPageSize> papiry = QPrinterInfo::printerInfo(Tiskarna_CB->currentText()).supportedPageSizes();
+    QList<QPageSize> papiry =
+        QPrinterInfo::printerInfo(Tiskarna_CB->currentText()).supportedPageSizes();
     if (papiry.isEmpty())
         papiry = {QPageSize(QPageSize::A4), QPageSize(QPageSize::A3)};
     for (const QPageSize &p : papiry)

@@ -18,7 +18,8 @@ TZ_infoE_F::TZ_infoE_F(QWidget *parent) : QDialog(parent)
     setWindowTitle(u"Export dat a tisk zápisu"_s);
     setFixedSize(460, 315);
     titulek2 = InfoPopisek(this, u"titulek2"_s, QRect(12, 32, 440, 41), Qt::AlignHCenter, false);
-    titulek3 = InfoPopisek(this, u"titulek3"_s, QRect(12, 96, 440, VyskaTextu), Qt::AlignHCenter, true);
+    titulek3 =
+        InfoPopisek(this, u"titulek3"_s, QRect(12, 96, 440, VyskaTextu), Qt::AlignHCenter, true);
     OK_Btn = new QPushButton(u"OK"_s, this);
     OK_Btn->setObjectName(u"OK_Btn"_s);
     OK_Btn->setGeometry(175, 274, 111, 33);
