@@ -16,7 +16,7 @@ SESTAVENI=(
   qt6-base-dev qt6-base-dev-tools zlib1g-dev libgcrypt20-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils strace
-  dpkg-dev librsvg2-bin lintian desktop-file-utils
+  dpkg-dev librsvg2-bin lintian desktop-file-utils clang-format
 )
 
 case "${1:-}" in
