@@ -140,9 +140,10 @@ QString TChyba::AsString() const
     return klic;
 }
 
-void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam)
+void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam,
+                            const TOperandy &iOperandy)
 {
-    TChyba c{iPor_Str_HL, iChyba, NaCp1250(iParam).left(MaxParam)};
+    TChyba c{iPor_Str_HL, iChyba, NaCp1250(iParam).left(MaxParam), iOperandy};
     QString klic = c.AsString();
     // QString's operator< compares UTF-16 code units, without locale. The checks mostly
     // add entries in key order, so a key after the last one is appended at once.

@@ -49,12 +49,26 @@ private:
     QHash<qint32, qsizetype> m_index; // number -> first entry
 };
 
+// The values a failed check compared, kept for its explanation. What A, B and C mean
+// depends on the check (see Vysvetleni.cpp); a check without values leaves them 0.
+struct TOperandy
+{
+    qint32 Chyba = 0;
+    qint32 Strana = 0;   // party order number, 0 for the record as a whole
+    qint32 Kandidat = 0; // candidate number, 0 when the check is not about one
+    qint64 A = 0;
+    qint64 B = 0;
+    qint64 C = 0;
+    qint64 D = 0;
+};
+
 // One entry of the error protocol.
 struct TChyba
 {
     qint32 Por_Str_HL = 0; // party order number 1..45, 0 for the record as a whole
     qint32 Chyba = 0;
-    QString Param; // Windows-1250 characters only, at most 200
+    QString Param;      // Windows-1250 characters only, at most 200
+    TOperandy Operandy; // never printed nor stored; only explains the entry
 
     // The sort key: both numbers right-aligned to at least two places, then Param.
     QString AsString() const;
@@ -69,7 +83,8 @@ public:
 
     // Inserts before the first entry whose key is not less (UTF-16 code unit order),
     // so equal keys end up in reverse order of insertion. Never merges entries.
-    void PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam);
+    void PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam,
+                     const TOperandy &iOperandy = {});
     void Clear();
 
     qsizetype Pocet() const { return m_chyby.size(); }

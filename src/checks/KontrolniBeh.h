@@ -5,6 +5,7 @@
 #include "Dotaznik.h"
 #include "Hlasovani.h"
 #include "Kontroly.h"
+#include "NavrhyOprav.h"
 #include "Okrsek.h"
 #include "Reference.h"
 #include "Stanice.h"
@@ -51,6 +52,10 @@ bool Kontroly(TKontrolniBeh &b);
 
 // All checks in their fixed order over the data in memory; fills the protocol.
 void ProvedKontroly(TKontrolniBeh &b);
+
+// The likely mistyped fields of the data the last run examined, anchored also by the
+// other council type's counts in INFOK83.RCD when it holds them.
+QList<TNavrh> NavrhyBehu(TKontrolniBeh &b);
 
 // The commission check (error 39) over section III; sets stav.ProblemyKomise and on
 // failure marks 39. Names missing from the list count as empty names.

@@ -20,6 +20,7 @@ struct TParametryStanice
 {
     int PocetStran = 3;
     int PocetKand = 10;
+    QList<int> KandidatuStran; // per party; empty: PocetKand each
     qint32 ZapsOsobyRef = 1000;
     QString PocetMandatu = QStringLiteral("15");
     QString KodObce = QStringLiteral("500011");
@@ -69,9 +70,11 @@ inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &
         st.PorCislo = QString::number(a);
         st.NazevZkr = QStringLiteral("S%1").arg(a);
         st.Nazev = QStringLiteral("Strana %1").arg(a);
-        st.PocetKand = QString::number(p.PocetKand);
+        const int kandidatu =
+            p.KandidatuStran.isEmpty() ? p.PocetKand : p.KandidatuStran.value(a - 1);
+        st.PocetKand = QString::number(kandidatu);
         strany += ZakodujStranu(st);
-        for (int k = 1; k <= p.PocetKand; ++k) {
+        for (int k = 1; k <= kandidatu; ++k) {
             TKandidatRec kd;
             kd.KodObceZast = p.KodObce;
             kd.CObvodu = QStringLiteral("1");
