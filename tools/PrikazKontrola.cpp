@@ -78,7 +78,8 @@ int PrikazKontrola(const QStringList &argumenty)
         vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t' +
                   protokol.VratHlaskuParam(i);
         if (vysvetli) {
-            vystup += u'\t' + Vysvetli(c.Operandy) + u'\t' + TextNapovedy(NavrhyKChybe(navrhy, c));
+            const TOperandy &o = protokol.VratOperandy(i);
+            vystup += u'\t' + Vysvetli(o) + u'\t' + TextNapovedy(NavrhyKChybe(navrhy, c, o));
         }
         vystup += u'\n';
     }

@@ -67,8 +67,7 @@ struct TChyba
 {
     qint32 Por_Str_HL = 0; // party order number 1..45, 0 for the record as a whole
     qint32 Chyba = 0;
-    QString Param;      // Windows-1250 characters only, at most 200
-    TOperandy Operandy; // never printed nor stored; only explains the entry
+    QString Param; // Windows-1250 characters only, at most 200
 
     // The sort key: both numbers right-aligned to at least two places, then Param.
     QString AsString() const;
@@ -94,6 +93,8 @@ public:
     QString VratHlasku(qsizetype index) const;
     // The message, one space (always) and the parameter.
     QString VratHlaskuParam(qsizetype index) const;
+    // The values the check of the entry compared; never printed nor stored.
+    const TOperandy &VratOperandy(qsizetype index) const;
 
     const TCisChyb &CisChyb() const { return *m_cisChyb; }
 
@@ -102,5 +103,6 @@ private:
 
     const TCisChyb *m_cisChyb;
     QList<TChyba> m_chyby;
-    QList<QString> m_klice; // AsString of each entry, same order
+    QList<QString> m_klice;      // AsString of each entry, same order
+    QList<TOperandy> m_operandy; // same order
 };

@@ -241,7 +241,7 @@ TKandidati NavrhyKandidatu(const TDataKontrol &d, qint64 rozdil)
     return vysledek;
 }
 
-bool Souvisi(const TNavrh &n, const TChyba &c)
+bool Souvisi(const TNavrh &n, const TChyba &c, const TOperandy &o)
 {
     const int e = c.Chyba;
     auto mezi = [e](std::initializer_list<int> cisla) {
@@ -261,7 +261,7 @@ bool Souvisi(const TNavrh &n, const TChyba &c)
             return true;
         if (c.Por_Str_HL != n.Pole.Strana)
             return false;
-        return mezi({21, 25}) || (mezi({23, 24, 26, 27}) && c.Operandy.Kandidat == n.Pole.Kandidat);
+        return mezi({21, 25}) || (mezi({23, 24, 26, 27}) && o.Kandidat == n.Pole.Kandidat);
     default:
         return false;
     }
@@ -335,11 +335,11 @@ QList<TNavrh> NajdiNavrhy(const TDataKontrol &d, const std::optional<TInfo83Rec>
     return navrhy;
 }
 
-QList<TNavrh> NavrhyKChybe(const QList<TNavrh> &navrhy, const TChyba &c)
+QList<TNavrh> NavrhyKChybe(const QList<TNavrh> &navrhy, const TChyba &c, const TOperandy &o)
 {
     QList<TNavrh> vysledek;
     for (const TNavrh &n : navrhy) {
-        if (Souvisi(n, c))
+        if (Souvisi(n, c, o))
             vysledek.append(n);
     }
     return vysledek;
@@ -358,9 +358,9 @@ QString TextNapovedy(const QList<TNavrh> &navrhy)
                            : QStringLiteral("Nejspíše chybně zapsáno: ") + casti.join(u"; ");
 }
 
-TPoleDat PoleChyby(const TChyba &c, const QList<TNavrh> &navrhy)
+TPoleDat PoleChyby(const TChyba &c, const TOperandy &o, const QList<TNavrh> &navrhy)
 {
-    const QList<TNavrh> k = NavrhyKChybe(navrhy, c);
+    const QList<TNavrh> k = NavrhyKChybe(navrhy, c, o);
     if (!k.isEmpty())
         return k.constFirst().Pole;
     const int a = c.Por_Str_HL;
@@ -390,7 +390,7 @@ TPoleDat PoleChyby(const TChyba &c, const QList<TNavrh> &navrhy)
     case 24:
     case 26:
     case 27:
-        return {TDruh::Kandidat, a, c.Operandy.Kandidat};
+        return {TDruh::Kandidat, a, o.Kandidat};
     case 19:
     case 20:
     case 21:

@@ -50,10 +50,10 @@ struct TNavrh
 QList<TNavrh> NajdiNavrhy(const TDataKontrol &d, const std::optional<TInfo83Rec> &jiny);
 
 // The suggestions that concern a protocol entry, in their order.
-QList<TNavrh> NavrhyKChybe(const QList<TNavrh> &navrhy, const TChyba &c);
+QList<TNavrh> NavrhyKChybe(const QList<TNavrh> &navrhy, const TChyba &c, const TOperandy &o);
 
 // "Nejspíše chybně zapsáno: strana 3, kandidát 7 (zapsáno 222, možná 22)"; empty for none.
 QString TextNapovedy(const QList<TNavrh> &navrhy);
 
 // The field an entry leads to: its first suggestion, else the value it is about.
-TPoleDat PoleChyby(const TChyba &c, const QList<TNavrh> &navrhy);
+TPoleDat PoleChyby(const TChyba &c, const TOperandy &o, const QList<TNavrh> &navrhy);

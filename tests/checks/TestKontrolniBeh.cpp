@@ -543,11 +543,11 @@ private slots:
                     const TChyba &c = z.prot.VratChybu(i);
                     zjisteno = zjisteno || c.Chyba < 39 || c.Chyba == 96;
                     if (c.Chyba == 22) {
-                        const QString text = Vysvetli(c.Operandy);
+                        const QString text = Vysvetli(z.prot.VratOperandy(i));
                         QVERIFY2(text.contains(CisloTextem(z.v.VetaT3.PlatneHlasy)),
                                  qPrintable(text));
                     }
-                    const QList<TNavrh> kChybe = NavrhyKChybe(navrhy, c);
+                    const QList<TNavrh> kChybe = NavrhyKChybe(navrhy, c, z.prot.VratOperandy(i));
                     for (const TNavrh &n : kChybe) {
                         if (!jmenovana.contains(n.Pole))
                             jmenovana.append(n.Pole);

@@ -20,11 +20,11 @@ struct TParametryStanice
 {
     int PocetStran = 3;
     int PocetKand = 10;
-    QList<int> KandidatuStran; // per party; empty: PocetKand each
     qint32 ZapsOsobyRef = 1000;
     QString PocetMandatu = QStringLiteral("15");
     QString KodObce = QStringLiteral("500011");
     bool DvaTypy = false;
+    QList<int> KandidatuStran = {}; // per party; empty: PocetKand each
 };
 
 inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &p = {})

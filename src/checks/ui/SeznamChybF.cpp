@@ -24,12 +24,13 @@ TSeznamChybF::TSeznamChybF(const TChybProt &protokol, const QList<TNavrh> &navrh
                              QStringLiteral("Nápověda")});
     for (qsizetype i = 0; i < protokol.Pocet(); ++i) {
         const TChyba &c = protokol.VratChybu(i);
-        const QList<TNavrh> k = NavrhyKChybe(navrhy, c);
+        const TOperandy &o = protokol.VratOperandy(i);
+        const QList<TNavrh> k = NavrhyKChybe(navrhy, c, o);
         auto *radek = new QTreeWidgetItem(
             Seznam, {QString::number(c.Por_Str_HL), QString::number(c.Chyba),
-                     protokol.VratHlaskuParam(i).trimmed(), Vysvetli(c.Operandy), TextNapovedy(k)});
+                     protokol.VratHlaskuParam(i).trimmed(), Vysvetli(o), TextNapovedy(k)});
         radek->setToolTip(4, radek->text(4));
-        m_pole.append(PoleChyby(c, navrhy));
+        m_pole.append(PoleChyby(c, o, navrhy));
     }
     Seznam->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Seznam->setCurrentItem(Seznam->topLevelItem(0));
