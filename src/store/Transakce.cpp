@@ -92,6 +92,9 @@ TTransakce::TTransakce(const QString &adrStanice, const QString &nazev, const QS
     const QDir stanice(adrStanice);
     for (int i = 0; i < soubory.size(); ++i) {
         const QString &cesta = soubory.at(i);
+        // Something that is not a file is never ours to put back, nor to remove.
+        if (QFileInfo::exists(cesta) && !QFileInfo(cesta).isFile())
+            continue;
         const bool existuje = QFileInfo(cesta).isFile();
         if (existuje)
             Soubory::UlozAtomicky(Kopie(adrStanice, i), Soubory::NactiSoubor(cesta, MaxVelikost));
