@@ -29,6 +29,8 @@ Příkazy:
                          porovná kontrolní pořízení s uloženými výsledky
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
+  aktualni INSTALACE [--typ 1|2] [--podadresar P]
+                         vypíše platný soubor výsledků, jeho předponu a stav exportu
 
 Volba s hodnotou se píše „--typ 1“ i „--typ=1“; po „--“ už žádné volby
 nenásledují. Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
@@ -51,7 +53,7 @@ struct TPrikaz
 const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
-    {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej},
+    {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej}, {u"aktualni", PrikazAktualni},
 };
 
 } // namespace
