@@ -7,7 +7,6 @@
 #include "Soubory.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 
 #include <charconv>
@@ -531,7 +530,7 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
         v.PuvodVet6.clear();
     }
     const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
-    if (!QFileInfo(cesta).isFile())
+    if (!Soubory::ExistujeSoubor(cesta))
         return;
 
     RozeberRadek(NactiChranenyRadek(cesta), JePrefix(prefix, u"O"), v, cesta);
@@ -542,8 +541,7 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray obsah =
-        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
+    const QByteArray obsah = Ochrana::Otevri(ulozeny, KlicSouboru(), cesta);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
@@ -612,10 +610,7 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
 
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
-    if (!QDir().mkpath(kam))
-        throw EChyba(
-            QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
+    const QString kam = Soubory::AdresarInstalace(adr.AdrData, QStringLiteral("Zrusena"));
     const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QStringList kopie;
     // The current file and a stale one of an interrupted save both go: left alone, the

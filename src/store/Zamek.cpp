@@ -3,6 +3,7 @@
 #include "Denik.h"
 
 #include "ChybySystemu.h"
+#include "Soubory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -71,11 +73,20 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         ++drzeny.pocet;
         return;
     }
-    const int fd = ::open(QFile::encodeName(m_cesta).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    int fd = -1;
+    try {
+        fd = Soubory::OtevriObycejny(m_cesta, O_RDWR | O_CREAT | O_NOFOLLOW);
+    } catch (const EChyba &) {
+        Drzene().remove(m_cesta);
+        throw;
+    }
     if (fd < 0) {
         const int chyba = errno;
         Drzene().remove(m_cesta);
+        if (chyba == ELOOP)
+            throw EChyba(QStringLiteral("Zámek instalace %1 je symbolický odkaz; zámek musí být "
+                                        "obyčejný soubor instalace. Odkaz odstraňte.")
+                             .arg(m_cesta));
         throw EChyba(QStringLiteral("Zámek instalace %1 nelze vytvořit: %2")
                          .arg(m_cesta, PopisChybySystemu(chyba)));
     }
@@ -108,6 +119,16 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
     }
     drzeny.fd = fd;
     drzeny.pocet = 1;
+}
+
+bool TZamek::LzeBezZamku(const QString &adrStanice, TDruh druh)
+{
+    struct stat st
+    {
+    };
+    const QByteArray cesta = QFile::encodeName(adrStanice + JmenoSouboru(druh));
+    return ::lstat(cesta.constData(), &st) != 0 && errno == ENOENT &&
+           ::access(QFile::encodeName(adrStanice).constData(), W_OK) != 0;
 }
 
 TZamek::~TZamek()
