@@ -21,6 +21,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A start refused for a broken file of the installation: the message, then exit 1.
+int Nespusten(TProgram &program, const EChyba &e)
+{
+    program.Dotaznik().Varovani(u"Spuštění aplikace"_s, e.zprava() + u"\nProgram nebyl spuštěn."_s);
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QStringList argumenty;
@@ -87,7 +98,10 @@ int main(int argc, char *argv[])
         program.Dotaznik().Zobraz(
             {TIkona::Zadna, u"Zelkovar"_s, u"Aplikace již spuštěna !!!\n\n"_s + e.zprava(), false});
         return 1;
-    } catch (const EChyba &) {
+    } catch (const EChyba &e) {
+        if (!TZamek::LzeBezZamku(adrStanice, TZamek::TDruh::Program)) {
+            return Nespusten(program, e);
+        }
     }
     // A save that a kill or power cut interrupted is put back before anything reads the
     // data; the main window then says so. Another writer at work has done it already.
@@ -100,6 +114,11 @@ int main(int argc, char *argv[])
     // A station directory that is not there is reported by the first show; no journal then.
     const bool sDenikem = QFileInfo(adrStanice).isDir();
     if (sDenikem) {
+        try {
+            Denik::Over(adrStanice);
+        } catch (const EChyba &e) {
+            return Nespusten(program, e);
+        }
         Denik::NastavAdresar(adrStanice);
         Denik::Zapis(u"spuštění programu"_s);
     }

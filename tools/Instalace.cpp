@@ -1,10 +1,11 @@
 #include "Instalace.h"
 
+#include "Denik.h"
 #include "Prikazy.h"
 #include "Reference.h"
+#include "Soubory.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QString &instalace,
                                               const QString &podadresar)
@@ -16,13 +17,14 @@ std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QStri
         VypisChybu(QStringLiteral("%1: v %2 není stanice (STANICE.RCD)").arg(prikaz, cesta));
         return std::nullopt;
     }
+    Denik::Over(start.Adresare.AdrStanice);
     return TStaniceNastroje{start.Adresare, NactiStanici(start.Adresare.AdrStanice)};
 }
 
 bool MaVysledky(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    return QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"))).isFile() ||
-           QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E"))).isFile();
+    return Soubory::ExistujeSoubor(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"))) ||
+           Soubory::ExistujeSoubor(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E")));
 }
 
 bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)

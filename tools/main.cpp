@@ -23,7 +23,7 @@ Příkazy:
                          uloží pořízená data z popisu jako okno pořízení
   kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
                          zkontroluje pořízená data jako příkaz Kontroly
-  export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
+  export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR [--mistni]] [--ano]
                          exportuje zkontrolovaná data jako příkaz Export dat
   porovnej POPIS.json INSTALACE [--typ 1|2] [--podadresar P]
                          porovná kontrolní pořízení s uloženými výsledky

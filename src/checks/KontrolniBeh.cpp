@@ -53,9 +53,10 @@ void NactiKomisiBehu(TKontrolniBeh &b)
         b.Komise,
         PrevedCislo(clenu, QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)")));
     const QFileInfo soubor(Soubory::NajdiSoubor(b.Adresare.AdrData, QStringLiteral("KOMISE.RCD")));
-    if (!soubor.isFile())
+    if (!Soubory::ExistujeSoubor(soubor.filePath()))
         throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: neexistuje.").arg(soubor.filePath()));
-    if (soubor.size() != 0)
+    // Anything but an empty regular file is read; its reader refuses a special file.
+    if (!soubor.isFile() || soubor.size() != 0)
         b.Komise = NactiKomisi(b.Adresare.AdrData);
 }
 

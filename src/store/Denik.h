@@ -21,6 +21,11 @@ void Zapis(const QString &adrStanice, const QString &udalost);
 // before that state becomes visible.
 void ZapisTrvale(const QString &adrStanice, const QString &udalost);
 
+// Raises EChyba when something other than a regular file stands in the journal's
+// place (a FIFO, a device): work on such an installation does not begin, since
+// nothing it does would be recorded. A missing journal is fine; it is created.
+void Over(const QString &adrStanice);
+
 // The journal of the program's own installation, for events whose code knows no
 // station directory (printing); empty: such events are not journaled.
 void NastavAdresar(const QString &adrStanice);

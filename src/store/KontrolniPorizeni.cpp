@@ -14,14 +14,14 @@ QString JmenoSouboru(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 bool Existuje(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    return QFileInfo(JmenoSouboru(adr, klic)).isFile();
+    return Soubory::ExistujeSoubor(JmenoSouboru(adr, klic));
 }
 
 bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
 {
     VynulujOkrsek(v);
     const QString cesta = JmenoSouboru(adr, klic);
-    if (!QFileInfo(cesta).isFile())
+    if (!Soubory::ExistujeSoubor(cesta))
         return false;
     RozeberRadek(NactiChranenyRadek(cesta), false, v, cesta);
     return true;

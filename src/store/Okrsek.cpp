@@ -7,7 +7,6 @@
 #include "Soubory.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 
 #include <charconv>
@@ -527,7 +526,7 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
         v.PuvodVet6.clear();
     }
     const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
-    if (!QFileInfo(cesta).isFile())
+    if (!Soubory::ExistujeSoubor(cesta))
         return;
 
     RozeberRadek(NactiChranenyRadek(cesta), JePrefix(prefix, u"O"), v, cesta);
@@ -538,8 +537,7 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
     const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray obsah =
-        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
+    const QByteArray obsah = Ochrana::Otevri(ulozeny, KlicSouboru(), cesta);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
@@ -573,10 +571,7 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
 
 QString UschovejZrusene(const TAdresare &adr, const QString &cesta, const QString &udalost)
 {
-    const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
-    if (!QDir().mkpath(kam))
-        throw EChyba(
-            QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
+    const QString kam = Soubory::AdresarInstalace(adr.AdrData, QStringLiteral("Zrusena"));
     const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
     for (int i = 2; QFileInfo::exists(cil); ++i)

@@ -103,36 +103,91 @@ QString NajdiAdresar(const QString &adresar, const QString &jmeno)
 
 bool Existuje(const QString &adresar, const QString &jmeno)
 {
-    return QFileInfo(NajdiSoubor(adresar, jmeno)).isFile();
+    return ExistujeSoubor(NajdiSoubor(adresar, jmeno));
+}
+
+bool ExistujeSoubor(const QString &cesta)
+{
+    struct stat st
+    {
+    };
+    return ::stat(QFile::encodeName(cesta).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+QString NeniObycejny(const QString &cesta, unsigned druh)
+{
+    QString co;
+    switch (druh & S_IFMT) {
+    case S_IFIFO:
+        co = QStringLiteral("pojmenovaná roura (FIFO)");
+        break;
+    case S_IFDIR:
+        co = QStringLiteral("adresář");
+        break;
+    case S_IFCHR:
+    case S_IFBLK:
+        co = QStringLiteral("zařízení");
+        break;
+    case S_IFSOCK:
+        co = QStringLiteral("soket");
+        break;
+    default:
+        co = QStringLiteral("zvláštní soubor");
+    }
+    return QStringLiteral("Soubor %1 není obyčejný soubor, je to %2. Program s ním nepracuje; "
+                          "nahraďte ho správným souborem.")
+        .arg(cesta, co);
+}
+
+int OtevriObycejny(const QString &cesta, int priznaky, qint64 *velikost)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    struct stat udaje
+    {
+    };
+    // O_NONBLOCK: opening a FIFO must never wait for its other end.
+    const int fd = ::open(jmeno.constData(), priznaky | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        // A FIFO without a reader, a directory: say what is there, not the open's errno.
+        const int chyba = errno;
+        if (::stat(jmeno.constData(), &udaje) == 0 && !S_ISREG(udaje.st_mode))
+            throw EChyba(NeniObycejny(cesta, udaje.st_mode));
+        errno = chyba;
+        return -1;
+    }
+    if (::fstat(fd, &udaje) != 0) {
+        const int chyba = errno;
+        ::close(fd);
+        errno = chyba;
+        return -1;
+    }
+    if (!S_ISREG(udaje.st_mode)) {
+        ::close(fd);
+        throw EChyba(NeniObycejny(cesta, udaje.st_mode));
+    }
+    if (velikost)
+        *velikost = udaje.st_size;
+    return fd;
 }
 
 QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
 {
-    const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd = ::open(jmeno.constData(), O_RDONLY | O_CLOEXEC);
+    qint64 velikost = 0;
+    const int fd = OtevriObycejny(cesta, O_RDONLY, &velikost);
     if (fd < 0)
         throw EChyba(
             QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
-    struct stat udaje
-    {
-    };
-    if (::fstat(fd, &udaje) != 0) {
-        const int chyba = errno;
-        ::close(fd);
-        throw EChyba(
-            QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
-    }
-    if (udaje.st_size > maxVelikost) {
+    if (velikost > maxVelikost) {
         ::close(fd);
         throw EChyba(QStringLiteral("Soubor %1 je příliš velký (%2 B, nejvýše %3 B).")
                          .arg(cesta)
-                         .arg(qint64(udaje.st_size))
+                         .arg(velikost)
                          .arg(maxVelikost));
     }
     // Reserve only what the file holds; a file that grew meanwhile is read on, one
     // byte past the limit at most, so that it is refused.
     QByteArray obsah;
-    obsah.reserve(qsizetype(udaje.st_size));
+    obsah.reserve(qsizetype(velikost));
     char blok[64 * 1024];
     for (;;) {
         const qint64 zbyva = maxVelikost + 1 - obsah.size();
@@ -165,8 +220,10 @@ qint64 CasZmeny(const QString &cesta)
     struct stat st
     {
     };
-    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0)
         return -1;
+    if (!S_ISREG(st.st_mode))
+        throw EChyba(NeniObycejny(cesta, st.st_mode));
     return qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
@@ -183,6 +240,13 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
 {
     const QFileInfo info(cesta);
     const QByteArray jmeno = QFile::encodeName(info.fileName());
+    // A FIFO or a device in the file's place is refused, as every reader refuses it.
+    struct stat puvodni
+    {
+    };
+    if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &puvodni) == 0 &&
+        !S_ISREG(puvodni.st_mode))
+        throw EChyba(NeniObycejny(cesta, puvodni.st_mode));
 
     int chyba = Vlozena(KrokUkladani::Vytvoreni);
     const TAdresar adresar(chyba ? QByteArray() : QFile::encodeName(info.absolutePath()));
@@ -270,9 +334,7 @@ void SmazPozustatky(const QString &adresar, const QString &zacatek)
 
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
 {
-    const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd =
-        ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd = OtevriObycejny(cesta, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření"), errno);
     int chyba = ZapisVse(fd, obsah);
@@ -280,6 +342,33 @@ void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
         chyba = errno;
     if (chyba)
         Selhani(cesta, QStringLiteral("zápis"), chyba);
+}
+
+QString AdresarInstalace(const QString &adresar, const QString &jmeno)
+{
+    const QString cesta = adresar + jmeno;
+    const QByteArray j = QFile::encodeName(cesta);
+    if (::mkdir(j.constData(), 0755) != 0 && errno != EEXIST)
+        throw EChyba(
+            QStringLiteral("Adresář %1 nelze vytvořit: %2").arg(cesta, PopisChybySystemu(errno)));
+    struct stat st
+    {
+    }, nadrazeny{};
+    if (::lstat(j.constData(), &st) != 0)
+        throw EChyba(
+            QStringLiteral("Adresář %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
+    if (S_ISLNK(st.st_mode))
+        throw EChyba(QStringLiteral("Adresář %1 je symbolický odkaz; program do něj nic neuloží, "
+                                    "data musí zůstat v instalaci. Odkaz nahraďte adresářem.")
+                         .arg(cesta));
+    if (!S_ISDIR(st.st_mode))
+        throw EChyba(QStringLiteral("%1 není adresář; program do něj nic neuloží.").arg(cesta));
+    if (::stat(QFile::encodeName(adresar).constData(), &nadrazeny) == 0 &&
+        nadrazeny.st_dev != st.st_dev)
+        throw EChyba(QStringLiteral("Adresář %1 leží na jiném disku než instalace; program do něj "
+                                    "nic neuloží.")
+                         .arg(cesta));
+    return cesta + u'/';
 }
 
 void Presun(const QString &odkud, const QString &kam)

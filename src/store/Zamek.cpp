@@ -5,6 +5,7 @@
 #include "Transakce.h"
 
 #include "ChybySystemu.h"
+#include "Soubory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -17,6 +18,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -74,11 +76,20 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         ++drzeny.pocet;
         return;
     }
-    const int fd = ::open(QFile::encodeName(m_cesta).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    int fd = -1;
+    try {
+        fd = Soubory::OtevriObycejny(m_cesta, O_RDWR | O_CREAT | O_NOFOLLOW);
+    } catch (const EChyba &) {
+        Drzene().remove(m_cesta);
+        throw;
+    }
     if (fd < 0) {
         const int chyba = errno;
         Drzene().remove(m_cesta);
+        if (chyba == ELOOP)
+            throw EChyba(QStringLiteral("Zámek instalace %1 je symbolický odkaz; zámek musí být "
+                                        "obyčejný soubor instalace. Odkaz odstraňte.")
+                             .arg(m_cesta));
         throw EChyba(QStringLiteral("Zámek instalace %1 nelze vytvořit: %2")
                          .arg(m_cesta, PopisChybySystemu(chyba)));
     }
@@ -129,6 +140,16 @@ void TZamek::DokonciPrerusene(const QString &adrStanice)
     for (const QString &adresar :
          {adrStanice, data, Soubory::NajdiAdresar(adrStanice, QStringLiteral("Export"))})
         Soubory::SmazDocasnePozustatky(adresar);
+}
+
+bool TZamek::LzeBezZamku(const QString &adrStanice, TDruh druh)
+{
+    struct stat st
+    {
+    };
+    const QByteArray cesta = QFile::encodeName(adrStanice + JmenoSouboru(druh));
+    return ::lstat(cesta.constData(), &st) != 0 && errno == ENOENT &&
+           ::access(QFile::encodeName(adrStanice).constData(), W_OK) != 0;
 }
 
 TZamek::~TZamek()

@@ -29,6 +29,11 @@ public:
 
     static QString JmenoSouboru(TDruh druh);
 
+    // Whether work may go on without the lock: only where the lock file is absent and
+    // cannot be made because nobody may write the station directory (a read-only
+    // medium). A lock file that is there but broken never lets a second copy in.
+    static bool LzeBezZamku(const QString &adrStanice, TDruh druh);
+
 private:
     void DokonciPrerusene(const QString &adrStanice);
     static void Uvolni(const QString &cesta);

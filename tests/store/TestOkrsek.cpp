@@ -719,6 +719,35 @@ private slots:
         QCOMPARE(SouboryDat(), QStringList{e});
     }
 
+    // Deleted data are kept in data/Zrusena, which must be a directory of the
+    // installation: a symbolic link out of it, or a file, is never written through.
+    void zrusenaJenVInstalaci_data()
+    {
+        QTest::addColumn<bool>("odkaz");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("file") << false;
+    }
+    void zrusenaJenVInstalaci()
+    {
+        QFETCH(bool, odkaz);
+        QTemporaryDir venku;
+        const QString zrusena = Data(QStringLiteral("Zrusena"));
+        if (odkaz)
+            QVERIFY(QFile::link(venku.path(), zrusena));
+        else
+            Zapis(zrusena, "x");
+        UlozOkrsek(m_adr, Klic(), QStringLiteral("O"), VzorovyOkrsek(2, 5, 0, 10));
+        const QByteArray ulozeny = Obsah(Data(Zlaty));
+        try {
+            ZrusOkrsek(m_adr, Klic());
+            QFAIL("deleted");
+        } catch (const EChyba &e) {
+            QVERIFY2(e.zprava().contains(zrusena), qPrintable(e.zprava()));
+        }
+        QCOMPARE(Obsah(Data(Zlaty)), ulozeny);
+        QCOMPARE(QDir(venku.path()).entryList(QDir::Files), QStringList());
+    }
+
     void poskozenySoubor_data()
     {
         QTest::addColumn<QByteArray>("ulozeny");

@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -205,23 +207,62 @@ private slots:
         QVERIFY(QFile::exists(m_stanice + u"/Export/"_s + Export1));
     }
 
-    void exportDoZadanehoAdresarePrepise()
+    // --cil takes a removable device (here one of the directories that stand in for
+    // them, as the export dialog lists them) or, with --mistni, any directory; an
+    // unplugged stick's mount point is a plain directory and is refused.
+    void cilExportu_data()
     {
+        QTest::addColumn<QString>("cil"); // below the test directory; "" stays empty
+        QTest::addColumn<bool>("mistni");
+        QTest::addColumn<QString>("zprava"); // the device line, or the refusal
+        QTest::newRow("device") << u"usb"_s << false << u"(vyjímatelné zařízení)"_s;
+        QTest::newRow("directory on the device")
+            << u"usb/okrsek"_s << false << u"(vyjímatelné zařízení)"_s;
+        QTest::newRow("plain directory") << u"prazdny"_s << false << u"jen volba --mistni"_s;
+        QTest::newRow("plain directory, --mistni") << u"prazdny"_s << true << u"(místní adresář)"_s;
+        QTest::newRow("empty value") << u""_s << true << u"hodnota je prázdná"_s;
+        QTest::newRow("file") << u"usb/soubor"_s << true << u"je soubor, ne adresář"_s;
+    }
+    void cilExportu()
+    {
+        QFETCH(QString, cil);
+        QFETCH(bool, mistni);
+        QFETCH(QString, zprava);
         Porid();
         QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"2"_s}).Kod, 0);
         const QString usb = m_dir.filePath(u"usb"_s);
-        QVERIFY(QDir().mkpath(usb));
-        QFile stary(usb + u'/' + Export2);
-        QVERIFY(stary.open(QIODevice::WriteOnly));
-        stary.write("starý obsah, který se přepíše");
-        stary.close();
+        QDir(usb).removeRecursively();
+        QDir(m_dir.filePath(u"prazdny"_s)).removeRecursively();
+        QVERIFY(QDir().mkpath(usb + u"/okrsek"_s));
+        QVERIFY(QDir().mkpath(m_dir.filePath(u"prazdny"_s)));
+        Zapis(usb + u"/soubor"_s, "x");
+        Zapis(usb + u'/' + Export2, "starý obsah, který se přepíše");
+        qputenv("ZELKOVAR_ZARIZENI", usb.toUtf8());
+        const auto uklid = qScopeGuard([] { qunsetenv("ZELKOVAR_ZARIZENI"); });
 
-        const TBeh b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"2"_s, u"--cil"_s, usb});
-        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
-        QVERIFY(b.Vystup.contains(usb + u'/' + Export2));
-        QCOMPARE(Obsah(usb + u'/' + Export2), Obsah(Data(Export2)));
-        QCOMPARE(NactiStanici(m_stanice + u'/').Stav2, u"A"_s);
+        const QString adresar = cil.isEmpty() ? QString() : m_dir.filePath(cil);
+        QStringList a{u"export"_s, m_stanice, u"--typ"_s, u"2"_s, u"--cil"_s, adresar};
+        if (mistni)
+            a << u"--mistni"_s;
+        const TBeh b = Spust(a);
+        const bool vyjde = zprava.startsWith(u'(');
+        QCOMPARE(b.Kod, vyjde ? 0 : 1);
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav2, vyjde ? u"A"_s : u"N"_s);
         QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
+        if (!vyjde) {
+            QVERIFY2(b.Chyby.contains(zprava), qPrintable(b.Chyby));
+            QCOMPARE(Obsah(usb + u'/' + Export2), QByteArray("starý obsah, který se přepíše"));
+            QVERIFY(!QFile::exists(m_dir.filePath(u"prazdny/"_s) + Export2));
+            return;
+        }
+        // Scripts read the first two lines: they stay as they were.
+        const QStringList radky = b.Vystup.split(u'\n');
+        QCOMPARE(radky.size(), 4);
+        QCOMPARE(radky[0], u"Exportováno: "_s + adresar + u'/' + Export2);
+        QVERIFY(radky[1].contains(QRegularExpression(u"^SHA-256: [0-9a-f]{64}$"_s)));
+        QVERIFY2(radky[2].startsWith(u"Zařízení: "_s) && radky[2].endsWith(zprava),
+                 qPrintable(radky[2]));
+        QCOMPARE(Obsah(adresar + u'/' + Export2), Obsah(Data(Export2)));
     }
 
     void spatnyPopisPorizeniNezapiseNic_data()
@@ -239,6 +280,12 @@ private slots:
             << u"vysledky/VydObalky"_s << QJsonValue(-1) << u"VydObalky"_s;
         QTest::newRow("desetinný počet")
             << u"vysledky/ZapsOsoby"_s << QJsonValue(10.5) << u"ZapsOsoby"_s;
+        QTest::newRow("počet 1e308")
+            << u"vysledky/PlatneHlasy"_s << QJsonValue(1e308) << u"PlatneHlasy"_s;
+        const QJsonObject strana{{u"PorStHL"_s, 1}, {u"HlasyKand"_s, QJsonArray{1}}};
+        QTest::newRow("strana dvakrát")
+            << u"vysledky/strany"_s << QJsonValue(QJsonArray{strana, strana})
+            << u"strana 1 je v popisu uvedena podruhé"_s;
         QTest::newRow("strana mimo lístek")
             << u"strana/PorStHL"_s << QJsonValue(10) << u"PorStHL"_s;
         QTest::newRow("víc hlasů než kandidátů")
