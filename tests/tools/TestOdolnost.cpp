@@ -1,6 +1,7 @@
 // Nothing entered is lost or misreported, whatever runs at the same time or was cut
 // short before: the station tool on the demo station, as a user runs it.
 #include "Denik.h"
+#include "DvaPripady.h"
 #include "SouboryTestu.h"
 #include "SpustNastroj.h"
 #include "Zamek.h"
@@ -93,12 +94,7 @@ private slots:
 
     // A save cut short between writing one file and removing the other leaves both;
     // the later one is current for every reader, and the stale one goes.
-    void novejsiZObouSouboruPlati_data()
-    {
-        QTest::addColumn<bool>("novejsiE");
-        QTest::newRow("E novější") << true;
-        QTest::newRow("O novější") << false;
-    }
+    void novejsiZObouSouboruPlati_data() { DvaPripady("novejsiE", "O novější", "E novější"); }
     void novejsiZObouSouboruPlati()
     {
         QFETCH(bool, novejsiE);
