@@ -26,6 +26,15 @@ struct TParametryStanice
     bool DvaTypy = false;
 };
 
+// The largest list the records hold: 45 parties of 70 candidates.
+inline TParametryStanice NejvetsiStanice()
+{
+    TParametryStanice p;
+    p.PocetStran = 45;
+    p.PocetKand = 70;
+    return p;
+}
+
 inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &p = {})
 {
     TAdresare adr;
