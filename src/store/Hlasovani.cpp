@@ -56,20 +56,14 @@ void ProPoleRetezcu(THlasovaniRec &h, const TNavstevaPole &f)
 
 THlasovaniRec DekodujHlasovani(const QByteArray &zaznam)
 {
-    Zaznam::OverDelku(zaznam, THlasovaniRec::Velikost, SouborHlasovani);
-    THlasovaniRec h;
-    PoleRetezcu::Cti(h, zaznam, PoleZaznamu);
+    THlasovaniRec h = PoleRetezcu::Dekoduj(zaznam, PoleZaznamu, SouborHlasovani);
     h.Surovy = zaznam;
     return h;
 }
 
 QByteArray ZakodujHlasovani(const THlasovaniRec &h)
 {
-    QByteArray z = h.Surovy.size() == THlasovaniRec::Velikost
-                       ? h.Surovy
-                       : QByteArray(THlasovaniRec::Velikost, '\0');
-    PoleRetezcu::ZapisZmenene(z, h, PoleZaznamu, SouborHlasovani);
-    return z;
+    return PoleRetezcu::ZakodujPresSurovy(h, PoleZaznamu, SouborHlasovani);
 }
 
 THlasovaniRec NactiHlasovani(const QString &adrData)

@@ -51,24 +51,6 @@ constexpr int PosunKodObceVolici = 0;
 constexpr int PosunCisloOkrskuVolici = 8;
 constexpr int PosunZapsOsobyRef = 12;
 
-template <typename T, std::size_t N>
-T Dekoduj(const QByteArray &zaznam, const TPoleRetezce<T> (&pole)[N], const QString &soubor)
-{
-    Zaznam::OverDelku(zaznam, T::Velikost, soubor);
-    T r;
-    PoleRetezcu::Cti(r, zaznam, pole);
-    return r;
-}
-
-// Encodes into zero bytes, so padding and the bytes past each string are zero.
-template <typename T, std::size_t N>
-QByteArray Zakoduj(const T &r, const TPoleRetezce<T> (&pole)[N], const QString &soubor)
-{
-    QByteArray z(T::Velikost, '\0');
-    PoleRetezcu::Zapis(z, r, pole, soubor);
-    return z;
-}
-
 // A number field of a record; the description for the error is built only on failure,
 // since the files are scanned whole on every call.
 qint32 CisloPole(const QString &text, const char16_t *pole, int cisloZaznamu, const QString &cesta)
@@ -135,36 +117,36 @@ void ProPoleRetezcu(TKandidatRec &r, const TNavstevaPole &f)
 
 TOkrsekRefRec DekodujOkrsekRef(const QByteArray &zaznam)
 {
-    TOkrsekRefRec r = Dekoduj(zaznam, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
+    TOkrsekRefRec r = PoleRetezcu::Dekoduj(zaznam, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
     r.CisloOkrsku = Zaznam::CtiInteger(zaznam, PosunCisloOkrskuOkrsky);
     return r;
 }
 
 QByteArray ZakodujOkrsekRef(const TOkrsekRefRec &r)
 {
-    QByteArray z = Zakoduj(r, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
+    QByteArray z = PoleRetezcu::Zakoduj(r, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
     Zaznam::ZapisInteger(z, PosunCisloOkrskuOkrsky, r.CisloOkrsku);
     return z;
 }
 
 TStranaRec DekodujStranu(const QByteArray &zaznam)
 {
-    return Dekoduj(zaznam, PoleStrany, QStringLiteral("STRANY.RCD"));
+    return PoleRetezcu::Dekoduj(zaznam, PoleStrany, QStringLiteral("STRANY.RCD"));
 }
 
 QByteArray ZakodujStranu(const TStranaRec &r)
 {
-    return Zakoduj(r, PoleStrany, QStringLiteral("STRANY.RCD"));
+    return PoleRetezcu::Zakoduj(r, PoleStrany, QStringLiteral("STRANY.RCD"));
 }
 
 TKandidatRec DekodujKandidata(const QByteArray &zaznam)
 {
-    return Dekoduj(zaznam, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
+    return PoleRetezcu::Dekoduj(zaznam, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
 }
 
 QByteArray ZakodujKandidata(const TKandidatRec &r)
 {
-    return Zakoduj(r, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
+    return PoleRetezcu::Zakoduj(r, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
 }
 
 TVoliciRefRec DekodujVoliceRef(const QByteArray &zaznam)

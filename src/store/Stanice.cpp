@@ -53,9 +53,7 @@ void ProPoleRetezcu(TStaniceRec &s, const TNavstevaPole &f)
 
 TStaniceRec DekodujStanici(const QByteArray &zaznam)
 {
-    Zaznam::OverDelku(zaznam, TStaniceRec::Velikost, JmenoSouboru);
-    TStaniceRec s;
-    PoleRetezcu::Cti(s, zaznam, PoleStanice);
+    TStaniceRec s = PoleRetezcu::Dekoduj(zaznam, PoleStanice, JmenoSouboru);
     s.CisloOkrsku = Zaznam::CtiInteger(zaznam, PosunCisloOkrsku);
     s.Surovy = zaznam;
     return s;
@@ -63,10 +61,7 @@ TStaniceRec DekodujStanici(const QByteArray &zaznam)
 
 QByteArray ZakodujStanici(const TStaniceRec &s)
 {
-    QByteArray z = s.Surovy.size() == TStaniceRec::Velikost
-                       ? s.Surovy
-                       : QByteArray(TStaniceRec::Velikost, '\0');
-    PoleRetezcu::ZapisZmenene(z, s, PoleStanice, JmenoSouboru);
+    QByteArray z = PoleRetezcu::ZakodujPresSurovy(s, PoleStanice, JmenoSouboru);
     Zaznam::ZapisInteger(z, PosunCisloOkrsku, s.CisloOkrsku);
     return z;
 }
