@@ -37,11 +37,7 @@ void BM_ScitaciArchSestaveni(benchmark::State &state)
     const TData d;
     TNahled n;
     TTisk t(n);
-    for (auto _ : state) {
-        Sestav(t, d);
-        benchmark::DoNotOptimize(n.Celkem());
-    }
-    state.counters["stran"] = n.Celkem();
+    MerStrany(state, n, [&] { Sestav(t, d); });
 }
 BENCHMARK(BM_ScitaciArchSestaveni)->Unit(benchmark::kMillisecond);
 

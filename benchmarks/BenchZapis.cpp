@@ -55,11 +55,7 @@ void BM_ZapisProbeh(benchmark::State &state)
     TTisk t(n);
     TZapis z(t, data);
     z.ZacniUlohu(QDateTime::currentDateTime());
-    for (auto _ : state) {
-        z.Probeh();
-        benchmark::DoNotOptimize(n.Celkem());
-    }
-    state.counters["stran"] = n.Celkem();
+    MerStrany(state, n, [&] { z.Probeh(); });
 }
 BENCHMARK(BM_ZapisProbeh)->Unit(benchmark::kMillisecond);
 

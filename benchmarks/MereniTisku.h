@@ -25,6 +25,16 @@ inline void NejvetsiSeznam(TReference &ref)
     }
 }
 
+// Times laying out the pages into n; `sestav` does it once.
+template <typename F> void MerStrany(benchmark::State &state, const TNahled &n, F sestav)
+{
+    for (auto _ : state) {
+        sestav();
+        benchmark::DoNotOptimize(n.Celkem());
+    }
+    state.counters["stran"] = n.Celkem();
+}
+
 inline void MerPdf(benchmark::State &state, TNahled &n)
 {
     qint64 velikost = 0;
