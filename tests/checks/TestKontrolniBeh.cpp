@@ -2,6 +2,7 @@
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
+#include "SouboryTestu.h"
 #include "StaniceSDaty.h"
 #include "Zaznam.h"
 
@@ -26,11 +27,6 @@ struct TZkouska : TStaniceSDaty<>
         TVysledky vv;
         NactiOkrsek(Adresare, KlicOkrsku(), prefix, vv);
         return vv;
-    }
-    QByteArray Bajty(const QString &cesta) const
-    {
-        QFile f(cesta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // "party chyba param" of every entry, in protocol order.
     QStringList Protokol() const
@@ -239,7 +235,7 @@ private slots:
         ZapisStavExportu(z.Adresare.AdrStanice, 1, u"A"_s, s);
         z.Stanice = s;
         z.Uloz(PlatnyOkrsek(), u"O"_s);
-        const QByteArray pred = z.Bajty(z.Soubor(u"O"_s));
+        const QByteArray pred = Obsah(z.Soubor(u"O"_s));
         QCOMPARE(KontrolaDat(z), TVysledekKontroly::Zruseno); // nothing queued: No
         QCOMPARE(z.Dotaznik().Zpravy.size(), 1);
         QCOMPARE(z.Dotaznik().Zpravy.at(0).Titulek, u"Vstup dat za okrsek"_s);
@@ -248,7 +244,7 @@ private slots:
                  u"Data okrsku byla již vyexportována.\nV případě opakovaných kontrol budete muset "
                  u"zopakovat "
                  "export dat i tisk zápisu.\nChcete opravdu znovu zkontrolovat data?"_s);
-        QCOMPARE(z.Bajty(z.Soubor(u"O"_s)), pred);
+        QCOMPARE(Obsah(z.Soubor(u"O"_s)), pred);
         QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"A"_s);
         QCOMPARE(z.tisku, 0);
 
@@ -279,10 +275,10 @@ private slots:
         klic.CisloOkrsku = 2;
         UlozOkrsek(z.Adresare, klic, u"E"_s, PlatnyOkrsek());
         const QString soubor = JmenoSouboruOkrsku(z.Adresare, klic, u"E"_s);
-        const QByteArray pred = z.Bajty(soubor);
+        const QByteArray pred = Obsah(soubor);
         z.KontrolyOK = true;
         QCOMPARE(KontrolaDat(z), TVysledekKontroly::OkrsekNenalezen);
-        QCOMPARE(z.Bajty(soubor), pred);
+        QCOMPARE(Obsah(soubor), pred);
         QVERIFY(!QFileInfo(JmenoSouboruOkrsku(z.Adresare, klic, u"O"_s)).exists());
         QVERIFY(z.KontrolyOK); // flags keep their values
         QCOMPARE(z.Dotaznik().Zpravy.size(), 1);
@@ -295,9 +291,9 @@ private slots:
     {
         TZkouska z;
         Soubory::UlozAtomicky(z.Soubor(u"E"_s), QByteArray("toto neni soubor vysledku"));
-        const QByteArray pred = z.Bajty(z.Soubor(u"E"_s));
+        const QByteArray pred = Obsah(z.Soubor(u"E"_s));
         QVERIFY_THROWS_EXCEPTION(EChyba, KontrolaDat(z));
-        QCOMPARE(z.Bajty(z.Soubor(u"E"_s)), pred);
+        QCOMPARE(Obsah(z.Soubor(u"E"_s)), pred);
         QVERIFY(!z.Existuje(u"O"_s));
         QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, QString());
     }
@@ -315,14 +311,14 @@ private slots:
         }
         Soubory::UlozAtomicky(z.Adresare.AdrStanice + u"KANDIDAT.RCD"_s, kandidati);
         z.Uloz(PlatnyOkrsek());
-        const QByteArray pred = z.Bajty(z.Soubor(u"E"_s));
+        const QByteArray pred = Obsah(z.Soubor(u"E"_s));
         try {
             KontrolaDat(z);
             QFAIL("no error");
         } catch (const EChyba &e) {
             QVERIFY(e.zprava().contains(u"KANDIDAT.RCD"_s));
         }
-        QCOMPARE(z.Bajty(z.Soubor(u"E"_s)), pred);
+        QCOMPARE(Obsah(z.Soubor(u"E"_s)), pred);
     }
 
     // The export flow's run (Vybrano 3) prints nothing and keeps the section flags.
