@@ -119,24 +119,24 @@ int PrikazExport(const QStringList &argumenty)
     }
 
     const TZamek zamek(st->Adresare.AdrStanice);
-    TStavBehu k(*st, *zvoleny, ano);
-    TKontrolniBeh beh = k.Beh();
+    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*st, *zvoleny, ano);
+    TStavProgramu &k = *stav;
     k.NastavKlic();
-    if (!PovolExport(beh))
+    if (!PovolExport(k))
         return KodBlokujiciChyba;
-    if (MaTyp(k.adresare, k.stanice, u"1"_s) && MaTyp(k.adresare, k.stanice, u"2"_s)) {
-        const TInfo83Rec jiny = UlozInfo83ProExport(beh);
-        if (!StejnePocty(k.vysledky->VetaT3, jiny)) {
-            VypisChybu(RozdilPoctu(k.vysledky->VetaT3, jiny));
+    if (MaTyp(k.Adresare, k.Stanice, u"1"_s) && MaTyp(k.Adresare, k.Stanice, u"2"_s)) {
+        const TInfo83Rec jiny = UlozInfo83ProExport(k);
+        if (!StejnePocty(k.Vysledky.VetaT3, jiny)) {
+            VypisChybu(RozdilPoctu(k.Vysledky.VetaT3, jiny));
             if (!ano) {
                 VypisChybu(u"export: přesto exportuje jen volba --ano"_s);
                 return KodBlokujiciChyba;
             }
         }
     }
-    const QString problemy = TextDruhuProblemu(k.stav);
+    const QString problemy = TextDruhuProblemu(k.Stav);
     if (!problemy.isEmpty())
-        k.dotaznik.Informace(TitulekExportTisk, problemy);
+        k.Dotaznik().Informace(TitulekExportTisk, problemy);
 
     if (!sCilem) {
         if (!QDir().mkpath(adresar)) {
@@ -149,9 +149,9 @@ int PrikazExport(const QStringList &argumenty)
     const int typZastup = CisloNeboNula(*zvoleny);
     // The device judged above: one pulled out meanwhile fails the copy.
     const TExportSouboru vysledek =
-        KopirujSoubor(k.adresare, adresar, k.stanice.KodObce, k.stanice.CisloOkrsku, typZastup,
+        KopirujSoubor(k.Adresare, adresar, k.Stanice.KodObce, k.Stanice.CisloOkrsku, typZastup,
                       posudek->Zarizeni);
-    ZapisStavExportu(k.adresare.AdrStanice, typZastup, u"A"_s, k.stanice);
+    ZapisStavExportu(k.Adresare.AdrStanice, typZastup, u"A"_s, k.Stanice);
     // Scripts read the first two lines; the device line comes last.
     Vypis(u"Exportováno: %1\nSHA-256: %2\n"_s.arg(vysledek.Cesta, vysledek.Sha256) +
           RadekZarizeni(*posudek));

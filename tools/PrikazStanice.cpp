@@ -102,27 +102,19 @@ TChybaInfo Chyba(TPolePopisu &p)
     return c;
 }
 
-TStaniceRec Stanice(TPolePopisu &p)
-{
-    TStaniceRec s;
-    p.Texty(s);
-    s.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    return s;
-}
-
-TOkrsekRefRec Okrsek(TPolePopisu &p)
-{
-    TOkrsekRefRec r;
-    p.Texty(r);
-    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    return r;
-}
-
 // Records with string fields only.
 template <typename T> T Texty(TPolePopisu &p)
 {
     T r;
     p.Texty(r);
+    return r;
+}
+
+// Records with string fields and the precinct's number (station, precinct).
+template <typename T> T SCislemOkrsku(TPolePopisu &p)
+{
+    T r = Texty<T>(p);
+    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
     return r;
 }
 
@@ -260,9 +252,10 @@ int PrikazStanice(const QStringList &argumenty)
     // Encode everything first, so that a bad description writes nothing.
     QByteArray stanice =
         Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"), TvarStanice,
-                [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
-    const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
-                                     [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
+                [](TPolePopisu &p) { return ZakodujStanici(SCislemOkrsku<TStaniceRec>(p)); });
+    const QByteArray okrsky =
+        Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
+               [](TPolePopisu &p) { return ZakodujOkrsekRef(SCislemOkrsku<TOkrsekRefRec>(p)); });
     const QByteArray strany =
         Soubor(popis, QStringLiteral("strany"), true, TvarStrany,
                [](TPolePopisu &p) { return ZakodujStranu(Texty<TStranaRec>(p)); });

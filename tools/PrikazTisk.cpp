@@ -54,14 +54,14 @@ DRUH:
 struct TKontrolaBezZapisu
 {
     TKontrolaBezZapisu(const TStaniceNastroje &st, const QString &typ, int vybrano)
-        : beh(JenKeCteni(st), typ, false)
+        : stav(StavNastroje(JenKeCteni(st), typ, false)), beh(*stav)
     {
-        beh.vybrano = vybrano;
+        beh.Vybrano = vybrano;
         beh.NastavKlic();
-        if (!MaVysledky(beh.adresare, beh.aktOkrsek)) {
+        if (!MaVysledky(beh.Adresare, beh.AktOkrsek)) {
             throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s
-                             .arg(beh.aktOkrsek.CisloOkrsku)
-                             .arg(beh.aktOkrsek.KodObce, typ));
+                             .arg(beh.AktOkrsek.CisloOkrsku)
+                             .arg(beh.AktOkrsek.KodObce, typ));
         }
     }
 
@@ -71,20 +71,21 @@ struct TKontrolaBezZapisu
         return st;
     }
 
-    TStavBehu beh;
+    std::unique_ptr<TStavProgramu> stav;
+    TStavProgramu &beh;
 };
 
 // The protocol of checks as the check command prints it.
 bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk)
 {
     TKontrolaBezZapisu kontrola(st, typ, 5);
-    TStavBehu &k = kontrola.beh;
+    TStavProgramu &k = kontrola.beh;
     bool vytisteno = false;
-    TKontrolniBeh beh = k.Beh([&] {
-        TiskProtokolu(tisk, k.protokol, k.vysledky->VetaT3, k.stanice, k.aktOkrsek);
+    k.TiskProtokolu = [&] {
+        TiskProtokolu(tisk, k.ProtokolChyb, k.Vysledky.VetaT3, k.Stanice, k.AktOkrsek);
         vytisteno = true;
-    });
-    Kontroly(beh);
+    };
+    Kontroly(k);
     return vytisteno;
 }
 
@@ -93,13 +94,12 @@ bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk
 bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TTisk &tisk)
 {
     TKontrolaBezZapisu kontrola(st, typ, 2);
-    TStavBehu &k = kontrola.beh;
-    TKontrolniBeh beh = k.Beh();
-    if (!Kontroly(beh))
+    TStavProgramu &k = kontrola.beh;
+    if (!Kontroly(k))
         return false;
-    NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
-    const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
-                           k.hlasovani, k.komise,    &k.protokol};
+    NactiKandidaty(k.Adresare, k.AktOkrsek, k.Reference);
+    const TDataZapisu data{k.Stanice,   k.AktOkrsek, k.Reference,    k.Vysledky,
+                           k.Hlasovani, k.Komise,    &k.ProtokolChyb};
     SestavZapis(tisk, data, 2, primo);
     return true;
 }

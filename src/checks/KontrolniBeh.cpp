@@ -44,7 +44,7 @@ int PocetKandidatu(const TStranaRec &strana)
     }
 }
 
-void NactiKomisiBehu(TKontrolniBeh &b)
+void NactiKomisiBehu(TStavProgramu &b)
 {
     const QString clenu = b.Hlasovani.ClenuOVKP.trimmed();
     if (clenu.isEmpty() || clenu == u"0" || clenu == u"1")
@@ -62,7 +62,7 @@ void NactiKomisiBehu(TKontrolniBeh &b)
 
 } // namespace
 
-bool Kontroly(TKontrolniBeh &b)
+bool Kontroly(TStavProgramu &b)
 {
     b.DataOK = true;
     VynulujOkrsek(b.Vysledky);
@@ -94,7 +94,7 @@ bool Kontroly(TKontrolniBeh &b)
     return true;
 }
 
-void ProvedKontroly(TKontrolniBeh &b)
+void ProvedKontroly(TStavProgramu &b)
 {
     TDataKontrol d = b.Data();
     TVysledky &v = b.Vysledky;
@@ -257,7 +257,7 @@ bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise,
     return plati;
 }
 
-TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
+TVysledekKontroly KontrolaDat(TStavProgramu &b)
 {
     b.AktOkrsek.KodObce = b.Stanice.KodObce;
     b.AktOkrsek.CisloOkrsku = b.Stanice.CisloOkrsku;
@@ -267,7 +267,7 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
 
     const QString stav = StavTypu(b.Stanice, b.AktOkrsek.TypZastup);
     if (stav == u"A" &&
-        !b.Dotaznik.Otazka(
+        !b.Dotaznik().Otazka(
             QStringLiteral("Vstup dat za okrsek"),
             QStringLiteral("Data okrsku byla již vyexportována.\n"
                            "V případě opakovaných kontrol budete muset zopakovat export "
@@ -278,14 +278,14 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
 
     if (AktualniPrefix(b.Adresare, b.AktOkrsek).isEmpty()) {
         b.DataOK = false;
-        b.Dotaznik.Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
+        b.Dotaznik().Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
         return TVysledekKontroly::DataNejsou;
     }
 
     b.Vybrano = 5;
     if (!Kontroly(b)) {
         // Storing now would replace the precinct's results with an empty record.
-        b.Dotaznik.Varovani(
+        b.Dotaznik().Varovani(
             TitulekKontrolaDat,
             QStringLiteral("Okrsek %1 obce %2 (typ zastupitelstva %3) není v číselníku "
                            "okrsků OKRSKY.RCD.\nData nebyla zkontrolována a zůstávají beze změny.")

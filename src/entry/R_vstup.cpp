@@ -49,8 +49,8 @@ bool JeEnter(const QKeyEvent *k)
 
 } // namespace
 
-TR_Vstupni_Form::TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska,
-                                 const QString &titulekHlavni, QWidget *parent)
+TR_Vstupni_Form::TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QString &titulekHlavni,
+                                 QWidget *parent)
     : QDialog(parent), m_b(beh), m_hlaska(hlaska), m_titulekHlavni(titulekHlavni)
 {
     setObjectName(u"TR_Vstupni_Form"_s);
@@ -692,7 +692,7 @@ void TR_Vstupni_Form::UlozPrubezne()
         UlozZaznamy();
     } catch (const EChyba &e) {
         // Every value stays in the window; the next save tries again.
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
     }
 }
 
@@ -708,7 +708,7 @@ void TR_Vstupni_Form::UlozitBtnClick()
         UlozZaznamy();
     } catch (const EChyba &e) {
         // The check run reads the stored data: it must not check an older file.
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
         return;
     }
     try {
@@ -716,7 +716,7 @@ void TR_Vstupni_Form::UlozitBtnClick()
     } catch (const EChyba &e) {
         // What was stored stays stored; the window stays open to try again.
         m_b.Vybrano = 2;
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
         return;
     }
     m_zavritBezOtazky = true;
@@ -739,7 +739,7 @@ void TR_Vstupni_Form::UlozitSKontrolou()
             m_b.ExportOK
                 ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
                 : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s;
-        if (m_b.Dotaznik.Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
+        if (m_b.Dotaznik().Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
             m_b.Vybrano = 4;
             SpustExportTisk();
             m_b.Vybrano = 2;
@@ -859,7 +859,7 @@ void TR_Vstupni_Form::WMHlaska(QWidget *c, int strana)
     // A button pressed with the mouse loses its release to the dialog.
     if (b)
         b->setDown(false);
-    const bool opravit = m_hlaska.UkazHlasku(m_b.Dotaznik);
+    const bool opravit = m_hlaska.UkazHlasku(m_b.Dotaznik());
     activateWindow();
     if (!c)
         return;
@@ -961,7 +961,7 @@ bool TR_Vstupni_Form::FormCloseQuery()
     TZprava z{TIkona::Otazka, TitulekVstupu,
               u"Opravdu ukončit pořizování bez uložení změn na aktuální záložce?"_s, true};
     z.VychoziNe = true;
-    if (m_b.Dotaznik.Zobraz(z) != TOdpoved::Ano)
+    if (m_b.Dotaznik().Zobraz(z) != TOdpoved::Ano)
         return false;
     Ukonceni = true;
     NastavStranku(PrvniStranka(), false);

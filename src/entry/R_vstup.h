@@ -34,9 +34,9 @@ class TR_Vstupni_Form : public QDialog
     Q_OBJECT
 
 public:
-    // `beh` views the program-wide state the window reads and changes; `titulekHlavni`
+    // `beh` is the program-wide state the window reads and changes; `titulekHlavni`
     // is the main window's caption.
-    TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska, const QString &titulekHlavni,
+    TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QString &titulekHlavni,
                     QWidget *parent = nullptr);
     ~TR_Vstupni_Form() override;
 
@@ -210,7 +210,7 @@ private:
     void PripojVolby(QRadioButton *ano, QRadioButton *ne, QString THlasovaniRec::*polozka);
     TDataKontrol Data() { return m_b.Data(); }
 
-    TKontrolniBeh m_b;
+    TStavProgramu &m_b;
     THlaskaF &m_hlaska;
     QString m_titulekHlavni;
     bool m_menimKodem = false;

@@ -75,9 +75,9 @@ void TR_Vstupni_Form::Porovnat()
             PorovnejSUlozenymi(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Vysledky);
         if (rozdily.isEmpty()) {
             UzavriShodu(m_b.Adresare, m_b.AktOkrsek);
-            m_b.Dotaznik.Informace(TitulekKontroly,
-                                   u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
-                                   u"Kontrolní zápis byl odstraněn."_s);
+            m_b.Dotaznik().Informace(TitulekKontroly,
+                                     u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
+                                     u"Kontrolní zápis byl odstraněn."_s);
             ZavritBezOtazky();
             return;
         }
@@ -96,7 +96,7 @@ void TR_Vstupni_Form::Porovnat()
             stranky.append(R_TN_T3HL->tabText(i));
         TR_Rozdily_F okno(m_rozdily, stranky, this);
         const int vysledek =
-            m_b.Dotaznik.ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
+            m_b.Dotaznik().ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
         activateWindow();
         if (vysledek == TR_Rozdily_F::Zpet && okno.Vybrany() >= 0)
             PrejdiNaRozdil(m_rozdily[okno.Vybrany()]);
@@ -104,7 +104,7 @@ void TR_Vstupni_Form::Porovnat()
             ZapisZvolene();
     } catch (const EChyba &e) {
         // The control entry stays in the window and in its file.
-        m_b.Dotaznik.Chyba(TitulekKontroly, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekKontroly, e.zprava());
     }
 }
 
@@ -112,14 +112,14 @@ void TR_Vstupni_Form::ZapisZvolene()
 {
     const QString stav = StavTypu(m_b.Stanice, m_b.AktOkrsek.TypZastup);
     if (stav.trimmed() == u"A" &&
-        !m_b.Dotaznik.Otazka(
+        !m_b.Dotaznik().Otazka(
             TitulekKontroly,
             u"Data okrsku byla již vyexportována.\nPo zapsání zvolených hodnot budete "
             u"muset zopakovat export dat i tisk zápisu.\nChcete zvolené hodnoty zapsat?"_s)) {
         return;
     }
     ZapisRozhodnuti(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Stanice, DvaTypy, m_rozdily);
-    m_b.Dotaznik.Informace(
+    m_b.Dotaznik().Informace(
         TitulekKontroly,
         u"Zvolené hodnoty jsou zapsány do pořízených dat a kontrolní zápis byl odstraněn.\n"
         u"Před exportem data znovu zkontrolujte (Kontroly nebo Uložit v pořízení dat)."_s);

@@ -94,7 +94,7 @@ void TKV_menu::KontrolniPorizeni()
 void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
 {
     if (!m_vstup)
-        m_vstup = new TR_Vstupni_Form(m_program.KontrolniBeh(), *m_hlaska, windowTitle(), this);
+        m_vstup = new TR_Vstupni_Form(m_program, *m_hlaska, windowTitle(), this);
     m_vstup->DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
     m_vstup->SpustExportTisk = [this] { Proved([this] { SpustExportATisk(); }); };
     // A file that cannot be read stops here with its error: the window does not open.
@@ -105,8 +105,7 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
 
 void TKV_menu::Kontroly()
 {
-    TKontrolniBeh beh = m_program.KontrolniBeh();
-    KontrolaDat(beh);
+    KontrolaDat(m_program);
 }
 
 void TKV_menu::ExportTisk()
@@ -118,9 +117,8 @@ void TKV_menu::ExportTisk()
 void TKV_menu::SpustExportATisk()
 {
     TProgram &p = m_program;
-    TKontrolniBeh beh = p.KontrolniBeh();
     const std::unique_ptr<IZdrojZarizeni> zdroj = VytvorZdrojZarizeni();
-    TExportTisk e{beh, p.JeZastup1, p.JeZastup2, *zdroj, {}, this, {}};
+    TExportTisk e{p, p.JeZastup1, p.JeZastup2, *zdroj, {}, this, {}};
     e.TiskZapisu = [this, &p](int kopii) {
         NajdiOkrsek(p.Adresare, p.AktOkrsek);
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);

@@ -1,4 +1,5 @@
 // The entry field and the names grid on their own.
+#include "DvaPripady.h"
 #include "SEdit.h"
 #include "ZColorStringGrid.h"
 
@@ -139,12 +140,7 @@ private slots:
         QCOMPARE(t.Odchody, 0);
     }
 
-    void zarovnani_data()
-    {
-        QTest::addColumn<bool>("povoleno");
-        QTest::newRow("povolene") << true;
-        QTest::newRow("zakazane sede") << false;
-    }
+    void zarovnani_data() { DvaPripady("povoleno", "zakazane sede", "povolene"); }
     void zarovnani()
     {
         QFETCH(bool, povoleno);

@@ -2,6 +2,7 @@
 // it was listed. tmpfs volumes in a private mount namespace; needs root, otherwise
 // the test reports itself skipped (exit code 77).
 #include "Dotaznik.h"
+#include "DvaPripady.h"
 #include "Export.h"
 #include "SouboryTestu.h"
 #include "Stanice.h"
@@ -112,9 +113,7 @@ private slots:
     // byte for byte, and the user is told why.
     void plnyNosicNechaPredchoziExport_data()
     {
-        QTest::addColumn<bool>("poBlocich");
-        QTest::newRow("soubor najednou") << false;
-        QTest::newRow("po blocich") << true;
+        DvaPripady("poBlocich", "soubor najednou", "po blocich");
     }
     void plnyNosicNechaPredchoziExport()
     {

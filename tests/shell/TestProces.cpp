@@ -1,5 +1,6 @@
 // The built program as a process: one running copy per user, and the start
 // conditions that end it. Runs offscreen, where messages go to stderr.
+#include "DvaPripady.h"
 #include "Instalace.h"
 #include "SouboryTestu.h"
 
@@ -103,9 +104,7 @@ private slots:
     // when it runs with another runtime directory (another user or session).
     void druhaKopieJeOdmitnuta_data()
     {
-        QTest::addColumn<bool>("jinyBehovyAdresar");
-        QTest::newRow("tentyz uzivatel") << false;
-        QTest::newRow("jiny behovy adresar") << true;
+        DvaPripady("jinyBehovyAdresar", "tentyz uzivatel", "jiny behovy adresar");
     }
     void druhaKopieJeOdmitnuta()
     {

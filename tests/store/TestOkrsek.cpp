@@ -62,6 +62,19 @@ TVysledky Prazdny(const std::array<QString, MaxVet6 + 1> &vety6, bool jsouVety6)
     return v;
 }
 
+// The identification of every record of the golden file, its type aside.
+template <typename T> void OverIdentifikaci(const T &r, int typVety)
+{
+    QCOMPARE(int(r.TypVety), typVety);
+    QCOMPARE(int(r.Oprava), 0);
+    QCOMPARE(int(r.Chyba), 0);
+    QCOMPARE(int(r.Okres), 3701);
+    QCOMPARE(int(r.Obec), 500011);
+    QCOMPARE(int(r.Okrsek), 1);
+    QCOMPARE(int(r.T3KC_1), 6);
+    QCOMPARE(int(r.TypZastup), 1);
+}
+
 } // namespace
 
 class TestOkrsek : public QObject
@@ -113,14 +126,7 @@ private slots:
     {
         const TVysledky v = NactiZlaty();
         const TOkrsekRec &h = v.VetaT3;
-        QCOMPARE(h.TypVety, 1);
-        QCOMPARE(h.Oprava, 0);
-        QCOMPARE(h.Chyba, 0);
-        QCOMPARE(h.Okres, 3701);
-        QCOMPARE(h.Obec, 500011);
-        QCOMPARE(h.Okrsek, 1);
-        QCOMPARE(h.T3KC_1, 6);
-        QCOMPARE(h.TypZastup, 1);
+        OverIdentifikaci(h, 1);
         QCOMPARE(h.CObvodu, 1);
         QCOMPARE(h.ZapsOsoby, 812);
         QCOMPARE(h.VydObalky, 530);
@@ -132,13 +138,7 @@ private slots:
         QCOMPARE(h.KodObceZast, 500011);
 
         const TStranaHLRec &s1 = v.StranyHL[1];
-        QCOMPARE(s1.TypVety, 2);
-        QCOMPARE(s1.Chyba, 0);
-        QCOMPARE(s1.Okres, 3701);
-        QCOMPARE(s1.Obec, 500011);
-        QCOMPARE(s1.Okrsek, 1);
-        QCOMPARE(s1.T3KC_1, 6);
-        QCOMPARE(s1.TypZastup, 1);
+        OverIdentifikaci(s1, 2);
         QCOMPARE(s1.PorStHL, 1);
         QCOMPARE(s1.PocHl, 10211);
         for (int i = 1; i <= MaxKandidatu; ++i) {
@@ -162,14 +162,7 @@ private slots:
         QCOMPARE(v.StranyHL[3], TStranaHLRec{});
 
         const TVetaTS &z = v.VetaTS;
-        QCOMPARE(z.TypVety, 3);
-        QCOMPARE(z.Oprava, 0);
-        QCOMPARE(z.Chyba, 0);
-        QCOMPARE(z.Okres, 3701);
-        QCOMPARE(z.Obec, 500011);
-        QCOMPARE(z.Okrsek, 1);
-        QCOMPARE(z.T3KC_1, 6);
-        QCOMPARE(z.TypZastup, 1);
+        OverIdentifikaci(z, 3);
         QCOMPARE(z.SeznamChyb, QStringLiteral("0691") + Mezery(46));
         QCOMPARE(z.DatumPorizeni, QStringLiteral("20221023"));
         QCOMPARE(z.CasPorizeni, QStringLiteral("143005"));
