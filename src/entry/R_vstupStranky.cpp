@@ -127,6 +127,13 @@ void TR_Vstupni_Form::FormCreate()
     VytvorStranky34();
     VytvorStranku5();
 
+    // Along the bottom of every page, clear of the pages' buttons.
+    R_StavRadek_Lbl = new QLabel(this);
+    R_StavRadek_Lbl->setObjectName(u"R_StavRadek_Lbl"_s);
+    R_StavRadek_Lbl->setGeometry(12, VyskaKlienta - 24, 420, 20);
+    R_StavRadek_Lbl->setAttribute(Qt::WA_TransparentForMouseEvents);
+    R_StavRadek_Lbl->raise();
+
     if (PocetDnuVoleb == 1) {
         R_SEdZahajeno2->setEnabled(false);
         R_SEdUkonceno2->setEnabled(false);
