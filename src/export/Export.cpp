@@ -1,5 +1,7 @@
 #include "Export.h"
 
+#include "StavExportu.h"
+
 #include "ChybySystemu.h"
 #include "Denik.h"
 #include "EChyba.h"
@@ -263,11 +265,9 @@ TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QSt
     try {
         const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
         Denik::Zapis(adr.AdrStanice,
-                     u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
-                     u"ověřeno čtením zpět"_s.arg(typZastup)
-                         .arg(cil, jmeno)
-                         .arg(v.Velikost)
-                         .arg(v.Sha256));
+                     ZacatekZaznamuExportu(typZastup) +
+                         u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět"_s.arg(
+                             cil, jmeno, QString::number(v.Velikost), v.Sha256));
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,
