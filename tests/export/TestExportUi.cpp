@@ -120,6 +120,18 @@ struct TStanoviste
     QString Jmeno() const { return pomTyp == 1 ? Jmeno1 : Jmeno2; }
     QByteArray DataO() const { return "\x01\x02zasifrovano\xff" + Jmeno().toLatin1(); }
     void VytvorO() { Zapis(adr.AdrData + Jmeno(), DataO()); }
+    // The other council type's counts on record in INFOK83.RCD.
+    void JinyTyp(qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdObalky)
+    {
+        TInfo83Rec jiny;
+        jiny.Obec = 504505;
+        jiny.Okrsek = 2;
+        jiny.TypZastup = 2;
+        jiny.ZapsOsoby = zapsOsoby;
+        jiny.VydObalky = vydObalky;
+        jiny.OdevzdObalky = odevzdObalky;
+        Zapis(adr.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+    }
 };
 
 } // namespace
@@ -456,14 +468,7 @@ private slots:
         s.vysledky.VetaT3.ZapsOsoby = 500;
         s.vysledky.VetaT3.VydObalky = 300;
         s.vysledky.VetaT3.OdevzdObalky = 299;
-        TInfo83Rec jiny;
-        jiny.Obec = 504505;
-        jiny.Okrsek = 2;
-        jiny.TypZastup = 2;
-        jiny.ZapsOsoby = 500;
-        jiny.VydObalky = 301;
-        jiny.OdevzdObalky = 299;
-        Zapis(s.adr.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+        s.JinyTyp(500, 301, 299);
         QString texty;
         s.dotaznik.Akce[u"TZ_info83_F"_s] = [&] {
             auto *d = Otevreny<TZ_info83_F>();
@@ -499,12 +504,7 @@ private slots:
         TStanoviste s;
         s.VytvorO();
         s.vysledky.VetaT3.ZapsOsoby = 500;
-        TInfo83Rec jiny;
-        jiny.Obec = 504505;
-        jiny.Okrsek = 2;
-        jiny.TypZastup = 2;
-        jiny.ZapsOsoby = 501;
-        Zapis(s.adr.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+        s.JinyTyp(501, 0, 0);
         // Every dialog before it is the real one, confirmed as a person would.
         s.dotaznik.Akce[u"TZ_info83_F"_s] = [&] { return int(QDialog::Accepted); };
         s.dotaznik.Akce.erase(dialog);
