@@ -42,6 +42,6 @@ QString TextZastaralehoExportu(const TAdresare &adr, const TStaniceRec &stanice,
     }
     if (zastarale.isEmpty())
         return {};
-    return u"Export dat za typ zastupitelstva %1 není aktuální: data byla po exportu změněna. "
-           u"Zopakujte export dat a tisk zápisu."_s.arg(zastarale.join(u" a "_s));
+    return u"Export není aktuální: data typu zastupitelstva %1 se od exportu změnila. Zopakujte "
+           u"export a tisk zápisu."_s.arg(zastarale.join(u" a "_s));
 }

@@ -868,8 +868,8 @@ private slots:
         export1();
         QCOMPARE(poPrikazu(), QString());
         ZapisStavExportu(p.Adresare.AdrStanice, 1, u"N"_s, p.Stanice); // changed after it
-        QCOMPARE(poPrikazu(), u"Export dat za typ zastupitelstva 1 není aktuální: data byla po "
-                              u"exportu změněna. Zopakujte export dat a tisk zápisu."_s);
+        QCOMPARE(poPrikazu(), u"Export není aktuální: data typu zastupitelstva 1 se od exportu "
+                              u"změnila. Zopakujte export a tisk zápisu."_s);
         // Told at start too, until the next export.
         TBeh znovu(dir.path());
         znovu.Zobraz();
