@@ -4,6 +4,7 @@
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "HlaskaF.h"
+#include "Klavesy.h"
 #include "KontrolniPorizeni.h"
 #include "Soubory.h"
 #include "UlozeniVysledku.h"
@@ -187,6 +188,7 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     ulozitBtn->setEnabled(false);
     UlozitMI->setEnabled(false);
     m_plneni = true;
+    R_StavRadek_Lbl->clear();
     try {
         for (QLabel *l : {R_LabNazevZast, R_LabCObvodu, R_LabNazevZast_Z, R_LabCObvodu_Z})
             l->clear();
@@ -529,20 +531,48 @@ int TR_Vstupni_Form::DalsiPlatnyKand(int i) const
     return 0;
 }
 
+TStojiciStrana TR_Vstupni_Form::StojiciOd(int polozka) const
+{
+    QList<int> strany;
+    QStringList texty;
+    for (int i = 0; i < R_CBHL_1->count(); ++i) {
+        strany.append(PorStrCB[std::size_t(i)]);
+        texty.append(R_CBHL_1->itemText(i));
+    }
+    return PrvniStojici(m_b.Reference, strany, texty, polozka);
+}
+
 int TR_Vstupni_Form::DalsiStrana()
 {
-    const int dalsi = R_CBHL_1->currentIndex() + 1;
-    if (dalsi >= R_CBHL_1->count()) {
+    const TStojiciStrana dalsi = StojiciOd(R_CBHL_1->currentIndex() + 1);
+    R_StavRadek_Lbl->setText(TextPreskocenych(dalsi.Preskocene));
+    if (dalsi.Polozka < 0) {
         KonecListku();
         return 5;
     }
     // From page 4 the next party is shown on page 3.
     if (Stranka() == 4)
         NastavStranku(3);
-    R_CBHL_1->setCurrentIndex(dalsi);
+    R_CBHL_1->setCurrentIndex(dalsi.Polozka);
     R_CBHL_1Change();
     R_CBHL_1->setFocus(Qt::OtherFocusReason);
     return 3;
+}
+
+bool TR_Vstupni_Form::NapisDoPrvnihoKandidata(const QKeyEvent &k)
+{
+    const int prvni = DalsiPlatnyKand(0);
+    if (prvni == 0)
+        return false;
+    if (prvni > 34)
+        NastavStranku(4, false);
+    TSEdit *pole = EdHlasyKand[std::size_t(prvni)];
+    pole->setFocus(Qt::TabFocusReason);
+    if (!pole->hasFocus())
+        return false;
+    QKeyEvent kopie(QEvent::KeyPress, k.key(), k.modifiers(), k.text());
+    QCoreApplication::sendEvent(pole, &kopie);
+    return true;
 }
 
 void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
@@ -561,6 +591,7 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
     ProcDopoctiHL(k);
     ProcObnovDopocPoleHL(k);
 
+    bool konecListku = false;
     if (R_HLjeEnter) {
         R_HLjeEnter = false;
         // Enter walks the standing candidates: across to page 4 when the next one stands
@@ -568,7 +599,7 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
         // posted by the field moves on to the next one.
         const int dalsi = DalsiPlatnyKand(i);
         if (dalsi == 0)
-            DalsiStrana();
+            konecListku = DalsiStrana() == 5;
         else if (i <= 34 && dalsi > 34)
             NastavStranku(4);
     }
@@ -578,7 +609,8 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
         Hlaska(23, QString(), pole, false, false, k);
     else if (!Kontrola24(d, true, k, i))
         Hlaska(24, QString(), pole, false, false, k);
-    else if (k == R_CBHL_1->count() && i == p && !Kontrola22(d, true))
+    // The ballot ends here also when the parties after this one have nobody standing.
+    else if ((konecListku || (k == R_CBHL_1->count() && i == p)) && !Kontrola22(d, true))
         Hlaska(22, QString(), R_EdPlatneHlasy, false, false);
 }
 
@@ -826,8 +858,11 @@ void TR_Vstupni_Form::Dalsi_BtnClick()
 void TR_Vstupni_Form::R_Dalsi2_BtnClick()
 {
     NastavStranku(3, false);
+    // The ballot starts at the first party with somebody standing.
+    const TStojiciStrana prvni = StojiciOd(0);
+    R_StavRadek_Lbl->setText(TextPreskocenych(prvni.Preskocene));
     if (R_CBHL_1->count() > 0)
-        R_CBHL_1->setCurrentIndex(0);
+        R_CBHL_1->setCurrentIndex(qMax(0, prvni.Polozka));
     R_TN_T3HLClick();
 }
 
@@ -922,6 +957,13 @@ bool TR_Vstupni_Form::eventFilter(QObject *objekt, QEvent *udalost)
         if (JeEnter(k)) {
             QCoreApplication::postEvent(
                 objekt, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+            return true;
+        }
+        // Votes typed on the party list belong to the first standing candidate of the party
+        // shown: the focus goes there with the digit.
+        if (objekt == R_CBHL_1 && Klavesy::Cislice(*k) >= 0) {
+            if (!NapisDoPrvnihoKandidata(*k))
+                QApplication::beep();
             return true;
         }
         // No typing into the party list or the radio buttons; Space still presses a button.

@@ -6,6 +6,7 @@
 #include "Porovnani.h"
 
 #include "SEdit.h"
+#include "StojiciStrany.h"
 #include "ZColorStringGrid.h"
 #include <functional>
 
@@ -126,6 +127,8 @@ public:
            *R_SEdPoverPred = nullptr, *R_SEdOstatni = nullptr;
     TZColorStringGrid *R_JmenaKomise_SG = nullptr;
     QPushButton *UlozitOkrBtn = nullptr;
+    // The window's status line, under every page.
+    QLabel *R_StavRadek_Lbl = nullptr;
 
     // Reporting a failed check: the dialog is prepared now and shown once the focus
     // change in progress has finished.
@@ -191,9 +194,14 @@ private:
     void R_CBHL_1Exit();
     // The next standing candidate of the party on display after row i; 0 when none.
     int DalsiPlatnyKand(int i) const;
-    // The next party on page 3 with the focus on the list, or after the last the end
-    // of the ballot (KonecListku); returns 3, or 5 at the end.
+    // The next party with somebody standing on page 3 with the focus on the list, or
+    // after the last the end of the ballot (KonecListku); returns 3, or 5 at the end.
+    // The status line names the parties passed over.
     int DalsiStrana();
+    TStojiciStrana StojiciOd(int polozka) const;
+    // A digit typed on the party list, typed into the first standing candidate of the
+    // party shown; false when nobody stands.
+    bool NapisDoPrvnihoKandidata(const QKeyEvent &k);
     void R_PanVstupHL_1Exit(int i);
     void ObarviRadek(int i, const QColor &barva);
     void R_EdPocetExit(TSEdit *pole);

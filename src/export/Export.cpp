@@ -1,5 +1,7 @@
 #include "Export.h"
 
+#include "StavExportu.h"
+
 #include "ChybySystemu.h"
 #include "Denik.h"
 #include "DocasnySoubor.h"
@@ -242,11 +244,9 @@ TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QSt
         // Synced before the caller marks the data exported: a power cut must not keep
         // "A" and lose the line with the export's SHA-256.
         Denik::ZapisTrvale(adr.AdrStanice,
-                           u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
-                           u"ověřeno čtením zpět"_s.arg(typZastup)
-                               .arg(cil, jmeno)
-                               .arg(v.Velikost)
-                               .arg(v.Sha256));
+                           ZacatekZaznamuExportu(typZastup) +
+                               u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět"_s.arg(
+                                   cil, jmeno, QString::number(v.Velikost), v.Sha256));
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,

@@ -1,5 +1,7 @@
 #include "KV_menu.h"
 
+#include "StavExportu.h"
+
 #include "HlaskaF.h"
 #include "Napoveda.h"
 #include "Obrazky.h"
@@ -77,13 +79,28 @@ TZ_OProgramu_F *TKV_menu::OProgramuDialog()
 
 bool TKV_menu::Proved(const std::function<void()> &prikaz)
 {
+    bool hotovo = true;
     try {
         prikaz();
-        return true;
     } catch (...) {
         ZobrazVyjimku(m_program.Dotaznik());
-        return false;
+        hotovo = false;
     }
+    // Any command may have changed or exported the data.
+    ObnovStavExportu();
+    return hotovo;
+}
+
+void TKV_menu::ObnovStavExportu()
+{
+    QList<int> typy;
+    if (m_program.JeZastup1)
+        typy.append(1);
+    if (m_program.JeZastup2)
+        typy.append(2);
+    const QString text = TextZastaralehoExportu(m_program.Adresare, m_program.Stanice, typy);
+    Z_StatusExport_Lbl->setText(text);
+    Z_StatusExport_Lbl->setVisible(!text.isEmpty());
 }
 
 void TKV_menu::VytvorObsah()
@@ -143,6 +160,16 @@ void TKV_menu::VytvorObsah()
     m_radaTimer->setSingleShot(true);
     m_radaTimer->setInterval(8000);
     connect(m_radaTimer, &QTimer::timeout, Z_StatusRada_Lbl, &QWidget::hide);
+
+    // Over the status line while the export of a council type is out of date.
+    Z_StatusExport_Lbl = new QLabel(plocha);
+    Z_StatusExport_Lbl->setObjectName(u"Z_StatusExport_Lbl"_s);
+    Z_StatusExport_Lbl->setFont(stavPismo);
+    Z_StatusExport_Lbl->setIndent(6);
+    Z_StatusExport_Lbl->setAutoFillBackground(true);
+    Z_StatusExport_Lbl->setStyleSheet(u"color: #9a1010; background: #fff4c8; font-weight: bold;"_s);
+    Z_StatusExport_Lbl->setGeometry(0, VyskaKlienta - 26 - 20, SirkaKlienta, 20);
+    Z_StatusExport_Lbl->hide();
 
     // The menu bar comes on top of the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -258,6 +285,7 @@ void TKV_menu::FormShow()
     m_program.ZjistiTypyZastup();
     if (m_program.JeZastup1 && m_program.JeZastup2)
         VytvorPodnabidky();
+    ObnovStavExportu();
 }
 
 void TKV_menu::VyplnStavovyRadek()

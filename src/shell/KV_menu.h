@@ -75,6 +75,8 @@ private:
     void VytvorObsah();
     void FormShow();
     void VyplnStavovyRadek();
+    // Says in the status area whether a council type's export is out of date.
+    void ObnovStavExportu();
     void VytvorPodnabidky();
     void TimerTimer();
     // A hint in the status line, over its labels for a while.
@@ -105,6 +107,7 @@ private:
     QLabel *Z_StatusOkrsek_Lbl = nullptr;
     QLabel *Z_StatusOkres_lbl = nullptr;
     QLabel *Z_StatusRada_Lbl = nullptr;
+    QLabel *Z_StatusExport_Lbl = nullptr;
     QTimer *m_radaTimer = nullptr;
 
     QAction *PorizeniDat_MI = nullptr;

@@ -101,6 +101,10 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
     m_vstup->FormShow(kontrolni);
     m_vstup->move(pos());
     m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
+    // However the window closed (Alt+F4 under a window manager too), the keyboard comes
+    // back here, so that F10 and the menu answer.
+    raise();
+    activateWindow();
 }
 
 void TKV_menu::Kontroly()

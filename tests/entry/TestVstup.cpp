@@ -127,9 +127,23 @@ void Klavesa(Qt::Key k, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
     QCoreApplication::processEvents();
 }
 
+// Types a key as the Czech layout delivers it: the character as its text.
+void Znak(QChar z, Qt::KeyboardModifiers modifikatory = Qt::NoModifier)
+{
+    QWidget *w = QApplication::focusWidget();
+    QVERIFY(w);
+    const Qt::Key k =
+        z.isDigit() || (z >= u'a' && z <= u'z') ? Qt::Key(z.toUpper().unicode()) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, w, k, QString(z), modifikatory);
+    QCoreApplication::processEvents();
+}
+
 // Types the counts of page 1 and every standing candidate's votes of `v` with the
-// number keys and Enter only, checking that the walk leads to each field in turn.
-void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVysledky &v)
+// number keys and Enter only, the same rhythm for every party: on the list Enter, then
+// each vote and Enter (a 0 left as shown). With `naSeznamu` the first vote is typed
+// straight onto the list. Parties with nobody standing are never stopped on.
+void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVysledky &v,
+                        bool naSeznamu = false)
 {
     const auto fokus = [] { return QApplication::focusWidget(); };
     QCOMPARE(o.Stranka(), 1);
@@ -141,16 +155,34 @@ void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVy
 
     for (int s = 1; s <= int(strany.size()); ++s) {
         const QString kdo = u"strana %1"_s.arg(s);
+        if (!strany[s - 1].contains(u'A')) {
+            // Passed over, and named on the status line.
+            QVERIFY2(o.R_StavRadek_Lbl->text().contains(u"Strana č. %1"_s.arg(s)),
+                     qPrintable(kdo + u": "_s + o.R_StavRadek_Lbl->text()));
+            continue;
+        }
         QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
         QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
-        Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate, or on
+        const auto hlasy = [&](int i) {
+            return int(v.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)]);
+        };
+        const int prvni = int(strany[s - 1].indexOf(u'A')) + 1;
+        if (naSeznamu && hlasy(prvni) > 0) {
+            const QString text = QString::number(hlasy(prvni));
+            for (const QChar z : text)
+                Znak(z);
+            QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(prvni)], qPrintable(kdo));
+            QCOMPARE(o.EdHlasyKand[std::size_t(prvni)]->text(), text);
+        } else {
+            Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate
+        }
         for (int i = 1; i <= strany[s - 1].size(); ++i) {
             if (strany[s - 1].at(i - 1) != u'A')
                 continue;
             QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
                      qPrintable(kdo + u", kandidát %1"_s.arg(i)));
-            const int hlasu = v.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)];
-            Napis(hlasu ? QString::number(hlasu) : QString()); // a 0 is left as shown
+            const bool napsano = naSeznamu && i == prvni && hlasy(i) > 0;
+            Napis(hlasy(i) && !napsano ? QString::number(hlasy(i)) : QString());
         }
     }
 }
@@ -246,6 +278,55 @@ private slots:
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Upozornění (č. 96)"_s});
         QVERIFY(t.Hlaska->HlaskaL->text().contains(u"1000"_s));
         QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+    }
+
+    void klavesy_v_ciselnych_polich_data()
+    {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("psano"); // as the Czech layout types it without Shift
+        QTest::addColumn<QString>("ulozeno");
+        QTest::newRow("cas") << u"R_SEdZahajeno1"_s << u"ý:éé"_s << u"7:00"_s;
+        QTest::newRow("hodina") << u"R_SEdOdrocenoH"_s << u"+č"_s << u"14"_s;
+        QTest::newRow("pocet volicu") << u"R_EdZapsOsoby"_s << u"ěščř"_s << u"2345"_s;
+        QTest::newRow("platne hlasy") << u"R_EdPlatneHlasy"_s << u"ž+é"_s << u"610"_s;
+        QTest::newRow("hlasy kandidata") << u"EdHlasyKand2"_s << u"+é"_s << u"10"_s;
+        QTest::newRow("clenu komise") << u"R_SEdClenuOVKC"_s << u"ý"_s << u"7"_s;
+    }
+    void klavesy_v_ciselnych_polich()
+    {
+        QFETCH(QString, pole);
+        QFETCH(QString, psano);
+        QFETCH(QString, ulozeno);
+        TProstredi t({.PocetStran = 1});
+        ZapisStrany(t.Adresare, {u"AAA"_s});
+        TR_Vstupni_Form &o = t.Otevri();
+        auto *cil = o.findChild<TSEdit *>(pole);
+        QVERIFY(cil);
+        // Reached with the keys alone: Page Down to its page, then Tab.
+        for (int i = 0; !o.R_TN_T3HL->currentWidget()->isAncestorOf(cil); ++i) {
+            QVERIFY(i < 6);
+            Klavesa(Qt::Key_PageDown);
+        }
+        for (int i = 0; QApplication::focusWidget() != cil; ++i) {
+            QVERIFY2(i < 60, qPrintable(QApplication::focusWidget()->objectName()));
+            Klavesa(Qt::Key_Tab);
+        }
+        for (const QChar z : psano)
+            Znak(z);
+        // Alt+P, Alt+I, Alt+A, Alt+B, pressed a moment before the dialog they were meant for.
+        for (const QChar z : u"piab"_s)
+            Znak(z, Qt::AltModifier);
+        QCOMPARE(cil->text(), ulozeno);
+        Klavesa(Qt::Key_Return);
+        const std::map<QString, QString> ulozene{
+            {u"R_SEdZahajeno1"_s, t.Hlasovani.Zahajeno1},
+            {u"R_SEdOdrocenoH"_s, t.Hlasovani.OdrocenoH},
+            {u"R_EdZapsOsoby"_s, QString::number(t.Vysledky.VetaT3.ZapsOsoby)},
+            {u"R_EdPlatneHlasy"_s, QString::number(t.Vysledky.VetaT3.PlatneHlasy)},
+            {u"EdHlasyKand2"_s, QString::number(t.Vysledky.StranyHL[1].HlasyKand[2])},
+            {u"R_SEdClenuOVKC"_s, t.Hlasovani.ClenuOVKC}};
+        QCOMPARE(ulozene.at(pole), ulozeno);
+        QCOMPARE(cil->text(), ulozeno);
     }
 
     void zrusit_bez_hlasky()
@@ -367,12 +448,21 @@ private slots:
         QCOMPARE(s1.HLKC2, soucet + 1);
         QCOMPARE(s1.HLPoslKand, quint16(36));
         QCOMPARE(o.EdKCStrany[1]->text(), QString::number(soucet + 1));
-        // Party 2: candidate 2 is its last standing one; Enter there moves to party 3,
-        // which has no standing candidate and is passed over when the list is left.
+        // Party 2: candidate 2 is its last standing one; Enter there passes over party 3,
+        // the last, which has nobody standing: page 5, and the status line says so.
         Klavesa(Qt::Key_Tab); // leaves the list for the first candidate
         QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[1]);
         Napis(u"7"_s);
         Napis(u"0"_s);
+        QCOMPARE(o.Stranka(), 5);
+        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
+        QCOMPARE(o.R_StavRadek_Lbl->text(),
+                 u"Přeskočena strana, za kterou nikdo nekandiduje: "_s + o.R_CBHL_1->itemText(2));
+        // Chosen with the arrows, party 3 shows its rows; leaving the list passes it over.
+        Klavesa(Qt::Key_PageUp);
+        Klavesa(Qt::Key_PageUp);
+        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        Klavesa(Qt::Key_Down);
         QCOMPARE(o.R_CBHL_1->currentIndex(), 2);
         QCOMPARE(o.EdHlasyKand[1]->text(), u"N"_s);
         QCOMPARE(o.LabJmenoKand[3]->text(), QString(32, u'-'));
@@ -542,31 +632,90 @@ private slots:
         QVERIFY(ulozeno.StranyHL == ocekavano.StranyHL);
     }
 
+    void rozdily_po_novem_porovnani_data()
+    {
+        QTest::addColumn<QString>("jednicka"); // the key that chooses the first value
+        QTest::addColumn<int>("modifikatory");
+        QTest::addColumn<QString>("dvojka");
+        QTest::newRow("cislice") << u"1"_s << int(Qt::NoModifier) << u"2"_s;
+        QTest::newRow("numericka") << u"1"_s << int(Qt::KeypadModifier) << u"2"_s;
+        QTest::newRow("shift") << u"1"_s << int(Qt::ShiftModifier) << u"2"_s;
+        QTest::newRow("ceska rada") << u"+"_s << int(Qt::NoModifier) << u"ě"_s;
+    }
+    void rozdily_po_novem_porovnani()
+    {
+        QFETCH(QString, jednicka);
+        QFETCH(int, modifikatory);
+        QFETCH(QString, dvojka);
+        // As "Porovnat" again hands them over: the first difference decided before.
+        QList<TRozdil> rozdily(3);
+        for (int r = 0; r < 3; ++r) {
+            rozdily[r].Strana = 1;
+            rozdily[r].Kandidat = r + 1;
+            rozdily[r].Prvni = 10 + r;
+            rozdily[r].Kontrolni = 20 + r;
+        }
+        rozdily[0].Zvoleno = 10;
+        TR_Rozdily_F d(rozdily, {u"HL"_s});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.R_Rozdily_SG);
+        // The first undecided row is selected, not the decided first one.
+        QCOMPARE(d.Vybrany(), 1);
+        Znak(dvojka.at(0), Qt::KeyboardModifiers(modifikatory));
+        QCOMPARE(rozdily[1].Zvoleno, std::optional<qint64>(21));
+        QCOMPARE(rozdily[0].Zvoleno, std::optional<qint64>(10));
+        QCOMPARE(d.Vybrany(), 2);
+        Znak(jednicka.at(0), Qt::KeyboardModifiers(modifikatory));
+        QCOMPARE(rozdily[2].Zvoleno, std::optional<qint64>(12));
+        QVERIFY(d.ZapsatBtn->isEnabled());
+        // A decided row changes only where it is shown, marked as changed.
+        Klavesa(Qt::Key_Up);
+        Klavesa(Qt::Key_Up);
+        QCOMPARE(d.Vybrany(), 0);
+        QCOMPARE(d.R_Rozdily_SG->item(0, 5)->text(), u"první 10"_s);
+        Znak(dvojka.at(0), Qt::KeyboardModifiers(modifikatory));
+        QCOMPARE(rozdily[0].Zvoleno, std::optional<qint64>(20));
+        QCOMPARE(d.R_Rozdily_SG->item(0, 5)->text(), u"kontrolní 20 (změněno)"_s);
+    }
+
     void cely_listek_z_klavesnice_data()
     {
         QTest::addColumn<QStringList>("strany"); // per party: 'A' stands, 'N' struck off
         QTest::addColumn<bool>("chyba22");       // valid votes typed one too many
+        QTest::addColumn<bool>("naSeznamu");     // each party's first vote typed on the list
         const auto a = [](int n) { return QString(n, u'A'); };
         QStringList mnoho;
         for (int s = 1; s <= MaxStran; ++s)
             mnoho << (s % 9 == 0 ? u"NN"_s : a(s % 3 + 1));
-        QTest::newRow("prvni bez kandidatu") << QStringList{u"NN"_s, u"AAA"_s, u"ANA"_s} << false;
-        QTest::newRow("prostredni bez kandidatu")
-            << QStringList{u"AA"_s, u"NNN"_s, u"AAN"_s} << false;
-        QTest::newRow("posledni bez kandidatu") << QStringList{u"AAA"_s, u"AA"_s, u"N"_s} << true;
+        // Nobody standing first, in the middle (twice running) and last, typed with Enter
+        // on the list and with the first vote typed onto it.
+        for (const bool naSeznamu : {false, true}) {
+            const char *jak = naSeznamu ? ", na seznamu" : "";
+            QTest::addRow("prvni bez kandidatu%s", jak)
+                << QStringList{u"NN"_s, u"AAA"_s, u"ANA"_s} << false << naSeznamu;
+            QTest::addRow("prostredni bez kandidatu%s", jak)
+                << QStringList{u"AA"_s, u"NNN"_s, u"N"_s, u"NAA"_s, u"AAN"_s} << false << naSeznamu;
+            QTest::addRow("posledni bez kandidatu%s", jak)
+                << QStringList{u"AAA"_s, u"AA"_s, u"N"_s} << true << naSeznamu;
+        }
         QTest::newRow("1, 34, 35, 36 bez 35, 70")
-            << QStringList{a(1), a(34), a(35), a(34) + u"NA"_s, a(70)} << false;
-        QTest::newRow("35 posledni") << QStringList{a(2), a(35)} << true;
-        QTest::newRow("36 bez 35 posledni") << QStringList{a(3), a(34) + u"NA"_s} << true;
+            << QStringList{a(1), a(34), a(35), a(34) + u"NA"_s, a(70)} << false << false;
+        QTest::newRow("35 posledni") << QStringList{a(2), a(35)} << true << false;
+        QTest::newRow("36 bez 35 posledni") << QStringList{a(3), a(34) + u"NA"_s} << true << false;
+        // The first standing candidate on page 4: a vote typed on the list goes there.
+        QTest::newRow("36 bez 35 posledni, na seznamu")
+            << QStringList{a(3), u"N"_s.repeated(35) + u"A"_s} << true << true;
         QTest::newRow("skrtnuti kolem 34")
-            << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false;
-        QTest::newRow("jedna strana") << QStringList{u"ANAAN"_s} << false;
-        QTest::newRow("45 stran") << mnoho << false;
+            << QStringList{a(33) + u"NAA"_s, a(34) + u"NN"_s, a(2)} << false << false;
+        QTest::newRow("jedna strana") << QStringList{u"ANAAN"_s} << false << false;
+        QTest::newRow("45 stran, na seznamu") << mnoho << false << true;
     }
     void cely_listek_z_klavesnice()
     {
         QFETCH(QStringList, strany);
         QFETCH(bool, chyba22);
+        QFETCH(bool, naSeznamu);
         const int n = int(strany.size());
         TVysledky ocekavane = PlatnyOkrsek(n, 0, 0); // the header and the counts to type
         TOkrsekRec &h = ocekavane.VetaT3;
@@ -589,7 +738,7 @@ private slots:
         }
         Klavesa(Qt::Key_Return);
         h.PlatneHlasy = celkem + chyba22;
-        NapisOddilIIAHlasy(o, strany, ocekavane);
+        NapisOddilIIAHlasy(o, strany, ocekavane, naSeznamu);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(o.Stranka(), 5);

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 
@@ -33,8 +34,19 @@ class TDotaznikTest : public TDotaznikFronta
 {
 public:
     std::map<QString, std::function<int()>> Akce;
+    // The dialog of this name really runs and is answered with Esc on its focused widget.
+    QString Esc;
     int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
     {
+        if (nazev == Esc) {
+            Dialogy.append(nazev);
+            QTimer::singleShot(0, [] {
+                QWidget *d = QApplication::activeModalWidget();
+                QVERIFY(d);
+                QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Escape);
+            });
+            return ukaz();
+        }
         const auto it = Akce.find(nazev);
         if (it == Akce.end())
             return TDotaznikFronta::ProvedDialog(nazev, ukaz);
@@ -99,6 +111,18 @@ struct TStanoviste : TStavProgramu
     QString Jmeno() const { return PomTypZastup == 1 ? Jmeno1 : Jmeno2; }
     QByteArray DataO() const { return "\x01\x02zasifrovano\xff" + Jmeno().toLatin1(); }
     void VytvorO() { Zapis(Adresare.AdrData + Jmeno(), DataO()); }
+    // The other council type's counts on record in INFOK83.RCD.
+    void JinyTyp(qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdObalky)
+    {
+        TInfo83Rec jiny;
+        jiny.Obec = 504505;
+        jiny.Okrsek = 2;
+        jiny.TypZastup = 2;
+        jiny.ZapsOsoby = zapsOsoby;
+        jiny.VydObalky = vydObalky;
+        jiny.OdevzdObalky = odevzdObalky;
+        Zapis(Adresare.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+    }
 };
 
 } // namespace
@@ -133,7 +157,7 @@ private slots:
         QCOMPARE(cb->currentIndex(), 0);
     }
 
-    void enterJenPresuneNaUlozit()
+    void jedenEnterExportuje()
     {
         TStanoviste s;
         s.VytvorO();
@@ -141,16 +165,12 @@ private slots:
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         dlg.activateWindow();
-        dlg.Z_SeznZar_CB->setFocus();
-        QTest::keyClick(dlg.Z_SeznZar_CB, Qt::Key_Return);
-        QTRY_VERIFY(dlg.Z_ExportDatOK_Btn->hasFocus());
-        QVERIFY(!dlg.ExportProveden);
-        QVERIFY(dlg.isVisible());
-        QVERIFY(!QFileInfo::exists(s.usbA + u'/' + s.Jmeno()));
-        // Esc cancels.
-        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QTRY_VERIFY(dlg.Z_SeznZar_CB->hasFocus());
+        QVERIFY(dlg.Z_ExportDatOK_Btn->isDefault());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!dlg.isVisible());
-        QVERIFY(!dlg.ExportProveden);
+        QVERIFY(dlg.ExportProveden);
+        QCOMPARE(Obsah(s.usbA + u'/' + s.Jmeno()), s.DataO());
     }
 
     void exportNaZarizeniADoAdresare_data()
@@ -294,11 +314,25 @@ private slots:
         QCOMPARE(dlg.Label1->text(), u"a\nb"_s);
         QCOMPARE(dlg.Label2->text(), u"1\n2"_s);
         QCOMPARE(dlg.Label3->text(), u"3\n4"_s);
-        dlg.reject(); // the close box
-        QVERIFY(kontrolyOK);
         dlg.Ano_Btn->click();
         QVERIFY(kontrolyOK);
-        dlg.Ne_Btn->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        // "Ne" is the default; Esc, Enter and the close box all answer it.
+        QVERIFY(dlg.Ne_Btn->isDefault());
+        for (const Qt::Key k : {Qt::Key_Escape, Qt::Key_Return}) {
+            kontrolyOK = true;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            QTRY_COMPARE(QApplication::focusWidget(), dlg.Ne_Btn);
+            QTest::keyClick(QApplication::focusWidget(), k);
+            QTRY_VERIFY(!dlg.isVisible());
+            QVERIFY(!kontrolyOK);
+            QCOMPARE(dlg.result(), TZ_info83_F::VysledekNe);
+        }
+        kontrolyOK = true;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.close(); // the close box
         QVERIFY(!kontrolyOK);
         QCOMPARE(dlg.result(), TZ_info83_F::VysledekNe);
     }
@@ -412,7 +446,7 @@ private slots:
         QTest::newRow("jeden typ") << false << 0 << false << true;
         QTest::newRow("ne") << true << TZ_info83_F::VysledekNe << true << false;
         QTest::newRow("ano") << true << int(QDialog::Accepted) << true << true;
-        QTest::newRow("zavreni") << true << int(QDialog::Rejected) << true << true;
+        QTest::newRow("zavreni") << true << int(QDialog::Rejected) << true << false;
     }
     void porovnaniDvouTypu()
     {
@@ -425,14 +459,7 @@ private slots:
         s.Vysledky.VetaT3.ZapsOsoby = 500;
         s.Vysledky.VetaT3.VydObalky = 300;
         s.Vysledky.VetaT3.OdevzdObalky = 299;
-        TInfo83Rec jiny;
-        jiny.Obec = 504505;
-        jiny.Okrsek = 2;
-        jiny.TypZastup = 2;
-        jiny.ZapsOsoby = 500;
-        jiny.VydObalky = 301;
-        jiny.OdevzdObalky = 299;
-        Zapis(s.Adresare.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+        s.JinyTyp(500, 301, 299);
         QString texty;
         s.Dotaznik().Akce[u"TZ_info83_F"_s] = [&] {
             auto *d = Otevreny<TZ_info83_F>();
@@ -454,6 +481,48 @@ private slots:
             QCOMPARE(DekodujInfo83(info.left(TInfo83Rec::Velikost)).VydObalky, quint16(301));
             QCOMPARE(DekodujInfo83(info.mid(TInfo83Rec::Velikost)).VydObalky, quint16(300));
         }
+    }
+
+    void escZastaviTok_data()
+    {
+        QTest::addColumn<QString>("dialog"); // the one answered with Esc
+        QTest::newRow("porovnani typu") << u"TZ_info83_F"_s;
+        QTest::newRow("vyber cile") << u"TZ_ExportDat_F"_s;
+    }
+    void escZastaviTok()
+    {
+        QFETCH(QString, dialog);
+        TStanoviste s;
+        s.VytvorO();
+        s.Vysledky.VetaT3.ZapsOsoby = 500;
+        s.JinyTyp(501, 0, 0);
+        // Every dialog before it is the real one, confirmed as a person would.
+        s.Dotaznik().Akce[u"TZ_info83_F"_s] = [&] { return int(QDialog::Accepted); };
+        s.Dotaznik().Akce.erase(dialog);
+        s.Dotaznik().Esc = dialog;
+        int tisk = 0;
+        TExportTisk e{s, true, true, *s.zdroj, [&](int) { ++tisk; }, nullptr, {}};
+        QVERIFY(!ExportTisk(e));
+        QVERIFY(s.Dotaznik().Dialogy.contains(dialog));
+        QCOMPARE(s.Dotaznik().Dialogy.last(), dialog);
+        QCOMPARE(tisk, 0);
+        QCOMPARE(NactiStanici(s.Adresare.AdrStanice).Stav1, u"N"_s);
+        QVERIFY(!QFileInfo::exists(s.usbA + u'/' + s.Jmeno()));
+    }
+
+    void escNevynechaTisk()
+    {
+        TZ_PocetKopii_F dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTRY_COMPARE(QApplication::focusWidget(), dlg.Z_PocetKopii_SE);
+        // The export is done: the record is printed, Esc skips nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.PocetKopiiZapisu, 2);
     }
 
     void celyTokTypu2()

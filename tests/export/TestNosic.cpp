@@ -55,8 +55,8 @@ class TestNosic : public QObject
     TOkrsekRefRec m_akt;
     QString m_usb;
 
-    // The export dialog driven by keys: Enter on the list moves to "Uložit", Enter
-    // there saves. Returns whether the dialog reported an export.
+    // The export dialog driven by keys: one Enter on the list saves. Returns whether the
+    // dialog reported an export.
     bool ExportujKlavesami(TDotaznikFronta &dotaznik, TZdrojZarizeniAdresare &zdroj,
                            const std::function<void()> &poVypisu = {})
     {
@@ -72,11 +72,6 @@ class TestNosic : public QObject
             return false;
         if (poVypisu)
             poVypisu();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        [&] {
-            QTRY_COMPARE(QApplication::focusWidget(),
-                         static_cast<QWidget *>(dlg.Z_ExportDatOK_Btn));
-        }();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         return dlg.ExportProveden;
     }

@@ -1,6 +1,7 @@
 // The main window: start conditions, menu and shortcuts, status line, council types,
 // deleting data, the re-open question, closing, the error handler and the dialogs.
 #include "DotaznikOkna.h"
+#include "Export.h"
 #include "HlaskaF.h"
 #include "Instalace.h"
 #include "KV_menu.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -29,6 +31,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -856,6 +859,69 @@ private slots:
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         QTRY_COMPARE(beh.Dotaznik->Texty(), QStringList{u"Data nejsou pořízena!!!"_s});
         QCOMPARE(int(beh.Program->PomTypZastup), 2);
+    }
+
+    void stavExportu()
+    {
+        QTemporaryDir dir;
+        StaniceSDaty(dir.path() + u'/');
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        TProgram &p = *beh.Program;
+        const QLabel *stav = beh.Okno->findChild<QLabel *>(u"Z_StatusExport_Lbl"_s);
+        const QString cil = p.Adresare.AdrInstalace + u"Export"_s;
+        QVERIFY(QDir().mkpath(cil));
+        // What each step leaves in the station and the journal; then any command.
+        const auto poPrikazu = [&] {
+            beh.Akce(u"OProgramu_MI"_s)->trigger();
+            return stav->isVisible() ? stav->text() : QString();
+        };
+        const auto export1 = [&] {
+            KopirujSoubor(p.Adresare, cil, p.Stanice.KodObce, p.Stanice.CisloOkrsku, 1);
+            ZapisStavExportu(p.Adresare.AdrStanice, 1, u"A"_s, p.Stanice);
+        };
+        QVERIFY(!stav->isVisible());
+        ZapisStavExportu(p.Adresare.AdrStanice, 1, u"N"_s, p.Stanice); // saved, never exported
+        QCOMPARE(poPrikazu(), QString());
+        export1();
+        QCOMPARE(poPrikazu(), QString());
+        ZapisStavExportu(p.Adresare.AdrStanice, 1, u"N"_s, p.Stanice); // changed after it
+        QCOMPARE(poPrikazu(), u"Export není aktuální: data typu zastupitelstva 1 se od exportu "
+                              u"změnila. Zopakujte export a tisk zápisu."_s);
+        // Told at start too, until the next export.
+        TBeh znovu(dir.path());
+        znovu.Zobraz();
+        QVERIFY(znovu.Okno->findChild<QLabel *>(u"Z_StatusExport_Lbl"_s)->isVisible());
+        export1();
+        QCOMPARE(poPrikazu(), QString());
+    }
+
+    void poKontrolnimPorizeniKlavesyZpet()
+    {
+        QTemporaryDir dir;
+        StaniceSDaty(dir.path() + u'/');
+        auto d = std::make_unique<TDotaznikVstupu>();
+        TDotaznikVstupu *dotaznik = d.get();
+        TBeh beh(dir.path(), {}, std::move(d));
+        beh.Zobraz();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+        // Closed as a window manager closes it (Alt+F4, the close box): the question, Ano.
+        dotaznik->VOkne = [&] {
+            QWidget *vstup = QApplication::activeModalWidget();
+            QVERIFY(vstup);
+            beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+            vstup->windowHandle()->close();
+        };
+        beh.Akce(u"KontrolniPorizeni_MI"_s)->trigger();
+        QVERIFY(beh.Dotaznik->Dialogy.contains(u"TR_Vstupni_Form"_s));
+        QTRY_COMPARE(QApplication::activeWindow(), beh.Okno.get());
+        // F10 on whatever has the keys opens the menu.
+        QWidget *kde = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                   : QApplication::activeWindow();
+        QTest::keyClick(kde, Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void oProgramuANapoveda()

@@ -37,8 +37,9 @@ bool PorovnejTypy(TExportTisk &e)
     dlg.InfoText1 = u"Rozdílné údaje budou důvodem\nk odmítnutí zápisu při přejímce.\n\nCHCETE "
                     u"PŘESTO POKRAČOVAT \n"
                     u"S TISKEM ZÁPISU A EXPORTEM DAT?"_s;
-    if (b.Dotaznik().ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) ==
-        TZ_info83_F::VysledekNe)
+    // Only "Ano" goes on: "Ne", Esc and the close box stop before the export.
+    if (b.Dotaznik().ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) !=
+        QDialog::Accepted)
         b.KontrolyOK = false;
     return b.KontrolyOK;
 }

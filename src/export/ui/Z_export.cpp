@@ -71,6 +71,7 @@ TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj,
         new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), u"Uložit"_s, this);
     Z_ExportDatOK_Btn->setObjectName(u"Z_ExportDatOK_Btn"_s);
     Z_ExportDatOK_Btn->setGeometry(84, 152, 89, 33);
+    Z_ExportDatOK_Btn->setDefault(true);
     connect(Z_ExportDatOK_Btn, &QPushButton::clicked, this,
             &TZ_ExportDat_F::Z_ExportDatOK_BtnClick);
 
@@ -142,8 +143,9 @@ bool TZ_ExportDat_F::eventFilter(QObject *objekt, QEvent *udalost)
     if (udalost->type() == QEvent::KeyPress) {
         const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
         if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            // Enter only moves on; saving takes a deliberate press of "Uložit".
-            Z_ExportDatOK_Btn->setFocus(Qt::TabFocusReason);
+            // One Enter on the chosen target exports (the open drop-down takes its own
+            // Enter, which only chooses).
+            Z_ExportDatOK_Btn->click();
             return true;
         }
     }
