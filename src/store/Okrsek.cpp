@@ -610,13 +610,22 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
         Soubory::Smaz(jiny);
 }
 
-QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
+QString UschovejVeZrusenych(const TAdresare &adr, const QString &cesta)
 {
     const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
     if (!QDir().mkpath(kam))
         throw EChyba(
             QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
     const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
+    for (int i = 2; QFileInfo::exists(cil); ++i)
+        cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
+    Soubory::Presun(cesta, cil);
+    return cil;
+}
+
+QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
+{
     QStringList kopie;
     // The current file and a stale one of an interrupted save both go: left alone, the
     // stale one would become current. So does a control entry ("K"): it re-typed data
@@ -626,10 +635,7 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
         const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
         if (prefix.isEmpty() || !QFileInfo(cesta).isFile())
             continue;
-        QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
-        for (int i = 2; QFileInfo::exists(cil); ++i)
-            cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
-        Soubory::Presun(cesta, cil);
+        const QString cil = UschovejVeZrusenych(adr, cesta);
         kopie.append(cil);
         Denik::Zapis(
             adr.AdrStanice,

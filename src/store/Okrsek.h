@@ -147,6 +147,9 @@ QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVy
 // one and the control entry) into AdrData + "Zrusena/" under their names with the date and time
 // appended, where the program never looks for data. Returns the paths of the kept copies.
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
+// Moves one file into AdrData + "Zrusena/" under its name with the date and time
+// appended (and a number when that is taken); returns the new path.
+QString UschovejVeZrusenych(const TAdresare &adr, const QString &cesta);
 
 // A protected file's plain line (up to its first line break); a damaged file raises
 // EChyba naming it.
