@@ -23,6 +23,7 @@
 #include "TiskZapisu.h"
 #include "VyberTiskarny.h"
 #include "Z_infoE.h"
+#include "ZacatekKontroly.h"
 #include "Zarizeni.h"
 #include "ZkusebniStrana.h"
 
@@ -87,6 +88,8 @@ void TKV_menu::KontrolniPorizeni()
         m_program.Dotaznik().Informace(u"Kontrolní pořízení"_s, u"Data nejsou pořízena!"_s);
         return;
     }
+    if (!PripravKontrolniPorizeni(m_program.Dotaznik(), m_program.Adresare, m_program.AktOkrsek))
+        return;
     m_program.Vybrano = 2;
     ZobrazVstupniFormular(true);
 }
