@@ -22,6 +22,7 @@ struct TStav
     bool ohlaseno = false;
     QString kdo;
     QString adresar;
+    int ticho = 0;
 };
 
 TStav &Stav()
@@ -71,6 +72,8 @@ QString BezZlomu(const QString &text)
 
 void Zapis(const QString &adrStanice, const QString &udalost)
 {
+    if (Stav().ticho > 0)
+        return;
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
     const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) +
@@ -79,6 +82,18 @@ void Zapis(const QString &adrStanice, const QString &udalost)
                           QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
     if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
         Ohlas(cesta, chyba);
+}
+
+TTicho::TTicho(bool ticho) : m_ticho(ticho)
+{
+    if (m_ticho)
+        ++Stav().ticho;
+}
+
+TTicho::~TTicho()
+{
+    if (m_ticho)
+        --Stav().ticho;
 }
 
 void NastavAdresar(const QString &adrStanice)
