@@ -2,6 +2,7 @@
 // place here that the later work fills in.
 #include "KV_menu.h"
 
+#include "Denik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Napoveda.h"
@@ -104,6 +105,19 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
     m_vstup->FormShow(kontrolni);
     m_vstup->move(pos());
     m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
+}
+
+void TKV_menu::UkonciNaPozadani(const QString &duvod)
+{
+    QString zaznam = u"ukončení na žádost systému (%1)"_s.arg(duvod);
+    if (m_vstup && m_vstup->isVisible()) {
+        const QString chyba = m_vstup->UlozPriUkonceni();
+        zaznam += chyba.isEmpty() ? u"; pořizovaná data uložena"_s
+                                  : u"; pořizovaná data se nepodařilo uložit: "_s + chyba;
+    }
+    Denik::Zapis(zaznam);
+    // Every event loop ends, the entry window's and any dialog's included.
+    QCoreApplication::exit(0);
 }
 
 void TKV_menu::Kontroly()
