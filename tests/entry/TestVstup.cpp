@@ -391,12 +391,14 @@ private slots:
         const QMap<QString, QByteArray> pred = SouboryStanice(t.Adr);
         auto *pole = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         QVERIFY(pole);
+        const qsizetype dialogu = t.Dotaznik.Dialogy.size();
         Napis(text, false);
         const QString napsano = pole->text();
         QVERIFY(napsano.contains(text.right(2)));
 
         QTRY_COMPARE_WITH_TIMEOUT(UlozenaHodnota(t, kontrolni, co), napsano, 10000);
         QVERIFY(t.Dotaznik.Zpravy.isEmpty());
+        QCOMPARE(t.Dotaznik.Dialogy.size(), dialogu); // no check ran
         QCOMPARE(QApplication::focusWidget(), pole);
         QCOMPARE(pole->text(), napsano);
         if (!kontrolni) // changed data are no longer the exported ones
