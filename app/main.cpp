@@ -9,6 +9,7 @@
 #include "PrikazovyRadek.h"
 #include "Program.h"
 #include "Umisteni.h"
+#include "ZadostOUkonceni.h"
 #include "Zamek.h"
 
 #include <QDir>
@@ -122,6 +123,10 @@ int main(int argc, char *argv[])
         Denik::NastavAdresar(adrStanice);
         Denik::Zapis(u"spuštění programu"_s);
     }
+    // A signal or the session's logout stores what is being typed and ends cleanly.
+    TZadostOUkonceni zadost;
+    QObject::connect(&zadost, &TZadostOUkonceni::Pozadano, &okno,
+                     [&okno](const QString &duvod) { okno.UkonciNaPozadani(duvod); });
     okno.show();
     // A window left over a station that could not be read waits for someone to close
     // it; without a screen there is nobody.

@@ -1,5 +1,6 @@
 // The entry window with a maximal council: 45 parties of 70 candidates, every field
-// filled. Opening, a page change and a party change, each with its saves.
+// filled. Opening, a page change and a party change, each with its saves, and the
+// idle save.
 #include "HlaskaF.h"
 #include "R_vstup.h"
 #include "StaniceSDaty.h"
@@ -79,6 +80,24 @@ void BM_ZmenaStranySUlozenim(benchmark::State &state)
     s.Okno->hide();
 }
 BENCHMARK(BM_ZmenaStranySUlozenim)->Unit(benchmark::kMillisecond);
+
+// The idle save: the field being typed in and every durable file of a page save, with
+// no checks. It runs from a timer, never on a key press.
+void BM_UlozeniPriNecinnosti(benchmark::State &state)
+{
+    TStav &s = Stav();
+    s.Okno->FormShow();
+    s.Okno->show();
+    s.Okno->NastavStranku(1);
+    int i = 0;
+    for (auto _ : state) {
+        i = 1 - i;
+        s.Okno->R_EdZapsOsoby->setText(QString::number(1000 + i));
+        benchmark::DoNotOptimize(s.Okno->UlozRozepsane(false));
+    }
+    s.Okno->hide();
+}
+BENCHMARK(BM_UlozeniPriNecinnosti)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

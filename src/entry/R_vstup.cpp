@@ -1,12 +1,15 @@
 #include "R_vstup.h"
 
 #include "Cisla.h"
+#include "Denik.h"
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "HlaskaF.h"
 #include "Klavesy.h"
 #include "KontrolniPorizeni.h"
 #include "Soubory.h"
+#include "Stanice.h"
+#include "UkladaniPriNecinnosti.h"
 #include "UlozeniVysledku.h"
 
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -97,6 +101,14 @@ TR_Vstupni_Form::TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QSt
     PripojVolby(R_PrerusBRB, R_PrerusNRB, &H::Prerus);
     PripojVolby(R_StiznBRB, R_StiznNRB, &H::Stizn);
     PripojVolby(R_SchrankaBRB, R_SchrankaNRB, &H::Schranka);
+
+    m_necinnost = new TUkladaniPriNecinnosti(
+        *this, [this] { return OtiskPsani(); },
+        [this](bool sDenikem) { return UlozRozepsane(sDenikem); },
+        [this](const QString &chyba) {
+            R_StavovyRadek->setText(
+                chyba.isEmpty() ? QString() : u"Průběžné uložení se nepodařilo: "_s + chyba);
+        });
 }
 
 TR_Vstupni_Form::~TR_Vstupni_Form() = default;
@@ -109,15 +121,21 @@ QString TR_Vstupni_Form::padl(const QString &iStr, int iLen, QChar iChar)
 void TR_Vstupni_Form::PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
                                           bool nulaPrazdna)
 {
-    pole->OnExit = [this, pole, polozka, nulaPrazdna] {
-        if (m_plneni)
-            return;
-        QString hodnota = pole->text().left(pole->maxLength());
-        // An hour or minute of 0 is stored empty.
-        if (nulaPrazdna && hodnota.trimmed() == u"0")
-            hodnota.clear();
-        m_b.Hlasovani.*polozka = hodnota;
+    m_polozkyHlasovani.insert(pole, {polozka, nulaPrazdna});
+    pole->OnExit = [this, pole] {
+        if (!m_plneni)
+            PrevezmiHlasovani(pole);
     };
+}
+
+void TR_Vstupni_Form::PrevezmiHlasovani(TSEdit *pole)
+{
+    const auto [polozka, nulaPrazdna] = m_polozkyHlasovani.value(pole);
+    QString hodnota = pole->text().left(pole->maxLength());
+    // An hour or minute of 0 is stored empty.
+    if (nulaPrazdna && hodnota.trimmed() == u"0")
+        hodnota.clear();
+    m_b.Hlasovani.*polozka = hodnota;
 }
 
 void TR_Vstupni_Form::PripojVolby(QRadioButton *ano, QRadioButton *ne,
@@ -207,6 +225,9 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     }
     m_plneni = false;
     UlozitMI->setEnabled(true);
+    R_StavovyRadek->clear();
+    m_zalohaStranky.Zahod();
+    m_necinnost->Ulozeno();
 }
 
 void TR_Vstupni_Form::Nacti()
@@ -377,27 +398,31 @@ void TR_Vstupni_Form::ProcDopoctiKC()
     R_EdT3KC_2->setText(QString::number(h.T3KC_2));
 }
 
+QString TR_Vstupni_Form::PrevezmiPocet(TSEdit *pole)
+{
+    TOkrsekRec &h = m_b.Vysledky.VetaT3;
+    const qint64 hodnota = pole->text().toLongLong();
+    if (pole == R_EdZapsOsoby) {
+        h.ZapsOsoby = qint32(hodnota);
+        return QString::number(h.ZapsOsoby);
+    }
+    if (pole == R_EdVydObalky) {
+        h.VydObalky = quint16(hodnota);
+        return QString::number(h.VydObalky);
+    }
+    if (pole == R_EdOdevzdObalky) {
+        h.OdevzdObalky = quint16(hodnota);
+        return QString::number(h.OdevzdObalky);
+    }
+    h.PlatneHlasy = qint32(hodnota);
+    return QString::number(h.PlatneHlasy);
+}
+
 void TR_Vstupni_Form::R_EdPocetExit(TSEdit *pole)
 {
     if (m_plneni)
         return;
-    TOkrsekRec &h = m_b.Vysledky.VetaT3;
-    const qint64 hodnota = pole->text().toLongLong();
-    QString zobrazeno;
-    if (pole == R_EdZapsOsoby) {
-        h.ZapsOsoby = qint32(hodnota);
-        zobrazeno = QString::number(h.ZapsOsoby);
-    } else if (pole == R_EdVydObalky) {
-        h.VydObalky = quint16(hodnota);
-        zobrazeno = QString::number(h.VydObalky);
-    } else if (pole == R_EdOdevzdObalky) {
-        h.OdevzdObalky = quint16(hodnota);
-        zobrazeno = QString::number(h.OdevzdObalky);
-    } else {
-        h.PlatneHlasy = qint32(hodnota);
-        zobrazeno = QString::number(h.PlatneHlasy);
-    }
-    pole->setText(zobrazeno);
+    pole->setText(PrevezmiPocet(pole));
     ProcDopoctiKC();
 
     if (pole == R_EdPlatneHlasy && R_T3PlatneHlasyjeEnter) {
@@ -575,6 +600,14 @@ bool TR_Vstupni_Form::NapisDoPrvnihoKandidata(const QKeyEvent &k)
     return true;
 }
 
+void TR_Vstupni_Form::PrevezmiHlas(int i)
+{
+    const int k = PolozkaStrany();
+    if (k >= 1)
+        m_b.Vysledky.StranyHL[std::size_t(k)].HlasyKand[std::size_t(i)] =
+            quint16(EdHlasyKand[std::size_t(i)]->text().toLongLong());
+}
+
 void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
 {
     if (m_plneni)
@@ -583,9 +616,8 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
     if (k < 1)
         return;
     TSEdit *pole = EdHlasyKand[std::size_t(i)];
-    TStranaHLRec &s = m_b.Vysledky.StranyHL[std::size_t(k)];
-    s.HlasyKand[std::size_t(i)] = quint16(pole->text().toLongLong());
-    pole->setText(QString::number(s.HlasyKand[std::size_t(i)]));
+    PrevezmiHlas(i);
+    pole->setText(QString::number(m_b.Vysledky.StranyHL[std::size_t(k)].HlasyKand[std::size_t(i)]));
     ObarviRadek(i, Qt::black);
     const int p = PoslPlatnyKand;
     ProcDopoctiHL(k);
@@ -722,14 +754,104 @@ void TR_Vstupni_Form::UlozPrubezne()
 {
     try {
         UlozZaznamy();
+        // The page entered now starts from what is stored.
+        m_zalohaStranky.Zahod();
+        m_necinnost->Ulozeno();
     } catch (const EChyba &e) {
         // Every value stays in the window; the next save tries again.
         m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
     }
 }
 
+QString TR_Vstupni_Form::UlozRozepsane(bool sDenikem)
+{
+    try {
+        if (m_zalohaStranky.Prazdna())
+            m_zalohaStranky.Pridej(SouboryUlozeni());
+        PrevezmiRozepsanePole();
+        const Denik::TTicho ticho(!sDenikem);
+        UlozZaznamy();
+    } catch (const EChyba &e) {
+        return e.zprava();
+    }
+    return {};
+}
+
+QString TR_Vstupni_Form::UlozPriUkonceni()
+{
+    if (!isVisible())
+        return {};
+    m_necinnost->Zastav();
+    // After "Ano" to the close question the page is as it was; a save with checks
+    // stored everything before its first dialog.
+    QString chyba;
+    if (!Ukonceni && !m_necinnost->Pozastaveno)
+        chyba = UlozRozepsane(true);
+    m_zalohaStranky.Zahod();
+    ZavritBezOtazky();
+    return chyba;
+}
+
+void TR_Vstupni_Form::PrevezmiRozepsanePole()
+{
+    QWidget *f = focusWidget();
+    if (!f)
+        return;
+    if (f != R_JmenaKomise_SG && R_JmenaKomise_SG->isAncestorOf(f)) {
+        if (auto *editor = qobject_cast<QLineEdit *>(f))
+            R_JmenaKomise_SG->SetCells(1, R_JmenaKomise_SG->Row(),
+                                       editor->text().left(TZColorStringGrid::MaxDelka));
+        return;
+    }
+    auto *e = qobject_cast<TSEdit *>(f);
+    if (!e || !e->isEnabled() || StranaPole(e) != Stranka())
+        return;
+    const int tag = e->property("tag").toInt();
+    if (m_polozkyHlasovani.contains(e))
+        PrevezmiHlasovani(e);
+    else if (e == R_EdZapsOsoby || e == R_EdVydObalky || e == R_EdOdevzdObalky ||
+             e == R_EdPlatneHlasy)
+        PrevezmiPocet(e);
+    else if (tag > 0 && StranaPole(e) >= 3)
+        PrevezmiHlas(tag);
+}
+
+QString TR_Vstupni_Form::OtiskPsani() const
+{
+    // Shown texts only: computed fields follow from them, and a closing record's time
+    // or random number is no typed value.
+    QString otisk;
+    for (const TSEdit *e : findChildren<TSEdit *>()) {
+        if (e->isEnabled())
+            otisk += e->text() + u'\x1f';
+    }
+    for (const QRadioButton *b : findChildren<QRadioButton *>())
+        otisk += b->isChecked() ? u'1' : u'0';
+    otisk += QString::number(R_CBHL_1->currentIndex()) + u'\x1f';
+    for (int r = 1; r < R_JmenaKomise_SG->RowCount(); ++r)
+        otisk += R_JmenaKomise_SG->Cells(1, r) + u'\x1f';
+    if (auto *editor = qobject_cast<QLineEdit *>(focusWidget());
+        editor && R_JmenaKomise_SG->isAncestorOf(editor))
+        otisk += editor->text();
+    return otisk;
+}
+
+QStringList TR_Vstupni_Form::SouboryUlozeni() const
+{
+    const TAdresare &adr = m_b.Adresare;
+    if (m_kontrolni)
+        return {KontrolniPorizeni::JmenoSouboru(adr, m_b.AktOkrsek)};
+    return {JmenoSouboruOkrsku(adr, m_b.AktOkrsek, u"O"_s),
+            JmenoSouboruOkrsku(adr, m_b.AktOkrsek, u"E"_s),
+            Soubory::NajdiSoubor(adr.AdrData, u"HLASO.RCD"_s),
+            Soubory::NajdiSoubor(adr.AdrData, u"KOMISE.RCD"_s),
+            Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s)};
+}
+
 void TR_Vstupni_Form::UlozitBtnClick()
 {
+    // The check run and its dialogs work on what this save stores.
+    const QScopedValueRollback pauza(m_necinnost->Pozastaveno, true);
     UlozitAktivniPole(true);
     if (Ukonceni)
         return;
@@ -1006,6 +1128,20 @@ bool TR_Vstupni_Form::FormCloseQuery()
     if (m_b.Dotaznik().Zobraz(z) != TOdpoved::Ano)
         return false;
     Ukonceni = true;
+    m_necinnost->Zastav();
+    if (!m_zalohaStranky.Prazdna()) {
+        // The idle saves of this page are undone: the page is left as it was entered.
+        try {
+            m_zalohaStranky.Obnov();
+            if (!m_kontrolni)
+                m_b.Stanice = NactiStanici(m_b.Adresare.AdrStanice);
+            Denik::Zapis(
+                m_b.Adresare.AdrStanice,
+                u"pořizování ukončeno bez uložení: průběžně uložené změny záložky vráceny"_s);
+        } catch (const EChyba &e) {
+            m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
+        }
+    }
     NastavStranku(PrvniStranka(), false);
     return true;
 }
@@ -1016,6 +1152,7 @@ void TR_Vstupni_Form::closeEvent(QCloseEvent *udalost)
         udalost->ignore();
         return;
     }
+    m_necinnost->Zastav();
     m_menimKodem = true;
     R_TN_T3HL->setCurrentIndex(PrvniStranka());
     m_menimKodem = false;

@@ -6,7 +6,10 @@
 #include "EChyba.h"
 #include "R_rozdily.h"
 
+#include "UkladaniPriNecinnosti.h"
+
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +68,7 @@ void TR_Vstupni_Form::ZavritBezOtazky()
 
 void TR_Vstupni_Form::Porovnat()
 {
+    const QScopedValueRollback pauza(m_necinnost->Pozastaveno, true);
     UlozitAktivniPole(true);
     if (Ukonceni)
         return;

@@ -98,7 +98,7 @@ void TR_Vstupni_Form::FormCreate()
     setWindowTitle(u"Vstup dat za okrsek - "_s + m_titulekHlavni);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(SirkaKlienta, VyskaKlienta);
+    setFixedSize(SirkaKlienta, VyskaKlienta + VyskaStavu);
     setFont(Pismo(u"Arial"_s, 8, true));
 
     R_TN_T3HL = new QTabWidget(this);
@@ -120,6 +120,13 @@ void TR_Vstupni_Form::FormCreate()
         Panely[std::size_t(i)]->setObjectName(panely[i]);
         R_TN_T3HL->addTab(Panely[std::size_t(i)], titulky[i]);
     }
+
+    R_StavovyRadek = new QLabel(this);
+    R_StavovyRadek->setObjectName(u"R_StavovyRadek"_s);
+    R_StavovyRadek->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+    QPalette stav = R_StavovyRadek->palette();
+    stav.setColor(QPalette::WindowText, Qt::darkRed);
+    R_StavovyRadek->setPalette(stav);
 
     VytvorStranku0();
     VytvorStranku1();

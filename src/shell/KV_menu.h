@@ -53,6 +53,9 @@ public:
     // The help window at a topic of the help file (TemaNapovedy), its beginning when empty.
     void Napoveda(const QString &tema = QString());
     void OProgramu();
+    // The system or the session asks the program to end: what is being typed is
+    // stored, both journaled, and the program ends without questions.
+    void UkonciNaPozadani(const QString &duvod);
     void ZkusebniTisk();
 
     TZ_Info_F *InfoDialog();

@@ -2,6 +2,7 @@
 // place here that the later work fills in.
 #include "KV_menu.h"
 
+#include "Denik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Napoveda.h"
@@ -23,6 +24,7 @@
 #include "TiskZapisu.h"
 #include "VyberTiskarny.h"
 #include "Z_infoE.h"
+#include "ZacatekKontroly.h"
 #include "Zarizeni.h"
 #include "ZkusebniStrana.h"
 
@@ -87,6 +89,8 @@ void TKV_menu::KontrolniPorizeni()
         m_program.Dotaznik().Informace(u"Kontrolní pořízení"_s, u"Data nejsou pořízena!"_s);
         return;
     }
+    if (!PripravKontrolniPorizeni(m_program.Dotaznik(), m_program.Adresare, m_program.AktOkrsek))
+        return;
     m_program.Vybrano = 2;
     ZobrazVstupniFormular(true);
 }
@@ -105,6 +109,19 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
     // back here, so that F10 and the menu answer.
     raise();
     activateWindow();
+}
+
+void TKV_menu::UkonciNaPozadani(const QString &duvod)
+{
+    QString zaznam = u"ukončení na žádost systému (%1)"_s.arg(duvod);
+    if (m_vstup && m_vstup->isVisible()) {
+        const QString chyba = m_vstup->UlozPriUkonceni();
+        zaznam += chyba.isEmpty() ? u"; pořizovaná data uložena"_s
+                                  : u"; pořizovaná data se nepodařilo uložit: "_s + chyba;
+    }
+    Denik::Zapis(zaznam);
+    // Every event loop ends, the entry window's and any dialog's included.
+    QCoreApplication::exit(0);
 }
 
 void TKV_menu::Kontroly()

@@ -24,6 +24,7 @@ struct TStav
     bool ohlaseno = false;
     QString kdo;
     QString adresar;
+    int ticho = 0;
 };
 
 TStav &Stav()
@@ -77,6 +78,8 @@ QString BezZlomu(const QString &text)
 
 void Pripis(const QString &adrStanice, const QString &udalost, bool trvale)
 {
+    if (Stav().ticho > 0)
+        return;
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
     const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) +
@@ -108,6 +111,18 @@ void Zapis(const QString &adrStanice, const QString &udalost)
 void ZapisTrvale(const QString &adrStanice, const QString &udalost)
 {
     Pripis(adrStanice, udalost, true);
+}
+
+TTicho::TTicho(bool ticho) : m_ticho(ticho)
+{
+    if (m_ticho)
+        ++Stav().ticho;
+}
+
+TTicho::~TTicho()
+{
+    if (m_ticho)
+        --Stav().ticho;
 }
 
 void NastavAdresar(const QString &adrStanice)

@@ -34,6 +34,20 @@ void Zapis(const QString &udalost);
 // Who is told that the journal cannot be written (once per process).
 void NastavHlaseni(std::function<void(const QString &zprava)> hlaseni);
 
+// While one lives, this process's lines are held back: a repeated idle save of the
+// entry window adds nothing the journal does not already say. `ticho` false: no effect.
+class TTicho
+{
+public:
+    explicit TTicho(bool ticho);
+    ~TTicho();
+    TTicho(const TTicho &) = delete;
+    TTicho &operator=(const TTicho &) = delete;
+
+private:
+    bool m_ticho;
+};
+
 // How this process names itself in the journal, e.g. "zelkovar-nastroj export".
 void NastavKdo(const QString &kdo);
 QString Kdo();

@@ -4,6 +4,7 @@
 #include "Soubory.h"
 
 #include <QFileInfo>
+#include <QTime>
 
 namespace KontrolniPorizeni {
 
@@ -45,6 +46,23 @@ void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)
     Soubory::Smaz(cesta);
     Denik::Zapis(adr.AdrStanice, QStringLiteral("kontrolní pořízení odstraněno: %1 (%2)")
                                      .arg(QFileInfo(cesta).fileName(), proc));
+}
+
+QString OdlozStranou(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)
+{
+    const QString cesta = JmenoSouboru(adr, klic);
+    if (!QFileInfo(cesta).isFile())
+        return {};
+    return UschovejZrusene(adr, cesta,
+                           QStringLiteral("kontrolní pořízení odloženo: %1 uschován jako %2 (") +
+                               proc + u')');
+}
+
+QString CasUlozeni(const TVysledky &v)
+{
+    const QString cas = v.VetaTS.CasPorizeni;
+    const QTime t = QTime::fromString(cas, QStringLiteral("HHmmss"));
+    return t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString();
 }
 
 } // namespace KontrolniPorizeni

@@ -7,13 +7,18 @@
 #include "KontrolniPorizeni.h"
 #include "R_rozdily.h"
 #include "SouboryTestu.h"
+#include "Stanice.h"
 #include "StaniceSDaty.h"
+#include "ZacatekKontroly.h"
+#include "ZkusebniOkrsek.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -213,6 +218,41 @@ QColor BarvaStranky(const QImage &obr)
     return QColor(std::max_element(pocty.cbegin(), pocty.cend()).key());
 }
 
+// The files a save of the window may touch, by name, with their content.
+QMap<QString, QByteArray> SouboryStanice(const TAdresare &adr)
+{
+    QMap<QString, QByteArray> m;
+    for (const QFileInfo &f : QDir(adr.AdrData).entryInfoList(QDir::Files))
+        m.insert(f.fileName(), Obsah(f.filePath()));
+    m.insert(u"STANICE.RCD"_s, Obsah(adr.AdrStanice + u"STANICE.RCD"_s));
+    return m;
+}
+
+// A stored value as text: "ZapsOsoby", "Hlas1" (party 1, candidate 1) or "Zahajeno1".
+QString UlozenaHodnota(const TProstredi &t, bool kontrolni, const QString &co)
+{
+    if (co == u"Zahajeno1")
+        return Soubory::Existuje(t.Adresare.AdrData, u"HLASO.RCD"_s)
+                   ? NactiHlasovani(t.Adresare.AdrData).Zahajeno1
+                   : QString();
+    TVysledky v;
+    if (kontrolni) {
+        KontrolniPorizeni::Nacti(t.Adresare, t.AktOkrsek, v);
+    } else {
+        const QString prefix = AktualniPrefix(t.Adresare, t.AktOkrsek);
+        if (prefix.isEmpty())
+            return {};
+        NactiOkrsek(t.Adresare, t.AktOkrsek, prefix, v);
+    }
+    return co == u"Hlas1" ? QString::number(v.StranyHL[1].HlasyKand[1])
+                          : QString::number(v.VetaT3.ZapsOsoby);
+}
+
+int RadkuDeniku(const TAdresare &adr, const QString &text)
+{
+    return int(QString::fromUtf8(Obsah(adr.AdrStanice + u"DENIK.TXT"_s)).count(text));
+}
+
 } // namespace
 
 class TestVstup : public QObject
@@ -370,6 +410,146 @@ private slots:
         // Only ten candidates: candidate 35 is disabled, so nothing on the page takes the focus.
         QVERIFY(!o.EdHlasyKand[35]->hasFocus());
         QVERIFY(t.Dotaznik().Zpravy.isEmpty());
+    }
+
+    // A typed value reaches the disk while it is still being typed: a pause of the keys
+    // stores it with no check and no dialog, leaving the field as it is; "Ano" to the
+    // close question then puts every file back as it was when the page was entered
+    // (here on page 0 an exported "O" file with its export state).
+    void ulozeni_pri_necinnosti_data()
+    {
+        QTest::addColumn<bool>("kontrolni");
+        QTest::addColumn<QList<int>>("klavesy"); // from the first page to the field
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("co");
+        QTest::newRow("oddíl I, exportovaná data")
+            << false << QList<int>{} << u"0715"_s << u"Zahajeno1"_s;
+        QTest::newRow("počet voličů")
+            << false << QList<int>{Qt::Key_PageDown} << u"1012"_s << u"ZapsOsoby"_s;
+        QTest::newRow("hlas kandidáta")
+            << false
+            << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Return}
+            << u"77"_s << u"Hlas1"_s;
+        QTest::newRow("kontrolní pořízení") << true << QList<int>{} << u"1012"_s << u"ZapsOsoby"_s;
+    }
+    void ulozeni_pri_necinnosti()
+    {
+        QFETCH(bool, kontrolni);
+        QFETCH(QList<int>, klavesy);
+        QFETCH(QString, text);
+        QFETCH(QString, co);
+        TProstredi t;
+        UlozOkrsek(t.Adresare, t.AktOkrsek, u"O"_s, PlatnyOkrsek(3, 10, 160));
+        ZapisStavExportu(t.Adresare.AdrStanice, 1, u"A"_s, t.Stanice);
+        TR_Vstupni_Form &o = t.Otevri(kontrolni);
+        for (const int k : klavesy)
+            Klavesa(Qt::Key(k));
+        const QMap<QString, QByteArray> pred = SouboryStanice(t.Adresare);
+        auto *pole = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(pole);
+        const qsizetype dialogu = t.Dotaznik().Dialogy.size();
+        Napis(text, false);
+        const QString napsano = pole->text();
+        QVERIFY(napsano.contains(text.right(2)));
+
+        QTRY_COMPARE_WITH_TIMEOUT(UlozenaHodnota(t, kontrolni, co), napsano, 10000);
+        QVERIFY(t.Dotaznik().Zpravy.isEmpty());
+        QCOMPARE(t.Dotaznik().Dialogy.size(), dialogu); // no check ran
+        QCOMPARE(QApplication::focusWidget(), pole);
+        QCOMPARE(pole->text(), napsano);
+        if (!kontrolni) // changed data are no longer the exported ones
+            QCOMPARE(NactiStanici(t.Adresare.AdrStanice).Stav1, u"N"_s);
+
+        t.Dotaznik().ZaradOdpoved(TOdpoved::Ano);
+        o.close();
+        QCoreApplication::processEvents();
+        QVERIFY(!o.isVisible());
+        QCOMPARE(SouboryStanice(t.Adresare), pred);
+    }
+
+    // Typing on without a pause is stored at least every two seconds, and the journal
+    // gets one line for the period, not one per save. A failed idle save is said once
+    // in the status line, never in a box that would take the digits; it is retried.
+    void psani_bez_prestavky()
+    {
+        TProstredi t;
+        TR_Vstupni_Form &o = t.Otevri();
+        Klavesa(Qt::Key_PageDown);
+        const int radku = RadkuDeniku(t.Adresare, u"uložení: "_s);
+        Soubory::NastavPoruchu(
+            [](Soubory::KrokUkladani k) { return k == Soubory::KrokUkladani::Zapis ? 28 : 0; });
+        Napis(u"5"_s, false);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            o.R_StavovyRadek->text().startsWith(u"Průběžné uložení se nepodařilo: "_s), 10000);
+        QVERIFY(t.Dotaznik().Zpravy.isEmpty());
+        Soubory::NastavPoruchu(nullptr);
+
+        // Keys every 0.1 s for 3 s: the saves come from the two-second rule.
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Backspace : Qt::Key_7);
+            QTest::qWait(100);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QTRY_COMPARE_WITH_TIMEOUT(UlozenaHodnota(t, false, u"ZapsOsoby"_s), u"58"_s, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(o.R_StavovyRadek->text().isEmpty(), 10000);
+        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        // A machine that stalls for a second between two keys makes a second period;
+        // one line per save would be at least three.
+        const int novych = RadkuDeniku(t.Adresare, u"uložení: "_s) - radku;
+        QVERIFY2(novych >= 1 && novych <= 2, qPrintable(QString::number(novych)));
+        QVERIFY(t.Dotaznik().Zpravy.isEmpty());
+    }
+
+    // Opening the control entry over an existing control file: a damaged one is set
+    // aside into data/Zrusena only with "Ano"; an interrupted one says since when it
+    // waits and is set aside only when the member starts again.
+    void zacatek_kontrolniho_porizeni_data()
+    {
+        QTest::addColumn<bool>("poskozeny");
+        QTest::addColumn<bool>("ano");
+        QTest::addColumn<bool>("otevrit");
+        QTest::newRow("poškozený, Ano") << true << true << true;
+        QTest::newRow("poškozený, Ne") << true << false << false;
+        QTest::newRow("přerušený, pokračovat") << false << false << true;
+        QTest::newRow("přerušený, znovu") << false << true << true;
+    }
+    void zacatek_kontrolniho_porizeni()
+    {
+        QFETCH(bool, poskozeny);
+        QFETCH(bool, ano);
+        QFETCH(bool, otevrit);
+        TProstredi t;
+        const QString soubor = KontrolniPorizeni::JmenoSouboru(t.Adresare, t.AktOkrsek);
+        TVysledky v = PlatnyOkrsek();
+        v.VetaTS.CasPorizeni = u"214759"_s;
+        KontrolniPorizeni::Uloz(t.Adresare, t.AktOkrsek, v);
+        if (poskozeny) {
+            QFile f(soubor);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("poškozený kontrolní zápis");
+        }
+        const QByteArray obsah = Obsah(soubor);
+        t.Dotaznik().ZaradOdpoved(ano ? TOdpoved::Ano : TOdpoved::Ne);
+        QCOMPARE(PripravKontrolniPorizeni(t.Dotaznik(), t.Adresare, t.AktOkrsek), otevrit);
+
+        QCOMPARE(t.Dotaznik().Zpravy.size(), 1);
+        const TZprava &z = t.Dotaznik().Zpravy[0];
+        QVERIFY(z.AnoNe);
+        QCOMPARE(z.VychoziNe, !poskozeny);
+        QVERIFY2(z.Text.startsWith(poskozeny ? u"Soubor "_s
+                                             : u"Pokračujete v kontrolním pořízení z 21:47."_s),
+                 qPrintable(z.Text));
+        const QFileInfoList odlozene =
+            QDir(t.Adresare.AdrData + u"Zrusena"_s).entryInfoList(QDir::Files);
+        QCOMPARE(QFileInfo::exists(soubor), !ano);
+        QCOMPARE(odlozene.size(), ano ? 1 : 0);
+        if (ano) {
+            QCOMPARE(Obsah(odlozene[0].filePath()), obsah);
+            QCOMPARE(RadkuDeniku(t.Adresare, u"kontrolní pořízení odloženo: "_s), 1);
+            // The window then starts from empty fields.
+            TR_Vstupni_Form &o = t.Otevri(true);
+            QCOMPARE(o.R_EdZapsOsoby->text(), QString());
+        }
     }
 
     void zavreni_data() { DvaPripady("ano", "ne", "ano"); }
