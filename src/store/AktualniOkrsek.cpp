@@ -59,8 +59,10 @@ TSoubory NajdiSoubory(const TAdresare &adr, const TOkrsekRefRec &klic)
     TSoubory s;
     s.o = JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"));
     s.e = JmenoSouboruOkrsku(adr, klic, QStringLiteral("E"));
-    s.jeO = QFileInfo(s.o).isFile();
-    s.jeE = QFileInfo(s.e).isFile();
+    // Anything standing in a file's place counts: its reader then refuses a FIFO or a
+    // device by name instead of the data seeming never to have been entered.
+    s.jeO = QFileInfo::exists(s.o);
+    s.jeE = QFileInfo::exists(s.e);
     return s;
 }
 

@@ -7,12 +7,14 @@
 #include "Soubory.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -556,6 +558,14 @@ void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
     const QByteArray radek = SestavRadek(v, JePrefix(prefix, u"O"));
     const QString cil = JmenoSouboruOkrsku(adr, klic, prefix);
     const QString jiny = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
+    // A FIFO or a device in the place of either file is refused, never replaced or removed.
+    for (const QString &soubor : {cil, jiny}) {
+        struct stat st
+        {
+        };
+        if (::stat(QFile::encodeName(soubor).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+            throw EChyba(Soubory::NeniObycejny(soubor, st.st_mode));
+    }
 
     const bool jeJiny = QFileInfo(jiny).isFile();
     const qsizetype velikost = UlozChranenyRadek(cil, radek);
