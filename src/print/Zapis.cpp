@@ -136,7 +136,7 @@ void TZapis::PatickaZapisu()
     t.NastavVelikost(t.VelikostNormalni + 6);
     const int y = t.DolniOkraj - t.DolniRezerva;
 
-    const QString list = u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u'/' +
+    const QString list = u" List: "_s + TTisk::CeleCislo(CisloListu, 2) + u'/' +
                          QString::number(PocetListu) + u" - "_s + t.KodProgramu;
     const int w1 = W(list);
     t.Tisk(0, R() - w1, y, list);
