@@ -437,9 +437,20 @@ void TZapis::TiskListu1()
     }
 
     // Section II: identification box and the stepped count boxes, 15 lines down to the
-    // last row, whose box ends 40 units below it.
-    ZlomListu1(15 * t.VyskaRadku + 40);
-    t.TiskStred(3, L(), R(), 0, u"B"_s, u"II."_s);
+    // last row, whose box ends 40 units below it; then the notes, 8 tighter lines. Long
+    // reasons above took extra lines: the blank lines before "II." and before the notes
+    // give them back, so that sheet 1 stays one sheet.
+    const int radekPoznamek = t.ZakladniVyskaRadku - 10;
+    const int poznamky = 8 * radekPoznamek + t.VyskaTextu();
+    int navic = t.AktY + 15 * t.VyskaRadku + 40 + poznamky - (t.DolniOkraj - t.DolniRezerva);
+    const auto mezera = [&navic](int radek) {
+        const int ubrat = qBound(0, (navic + radek - 1) / radek, 2);
+        navic -= ubrat * radek;
+        return 3 - ubrat;
+    };
+    const int mezeraII = mezera(t.VyskaRadku);
+    ZlomListu1((12 + mezeraII) * t.VyskaRadku + 40);
+    t.TiskStred(mezeraII, L(), R(), 0, u"B"_s, u"II."_s);
     t.NastavStyl(QString());
     t.Tisk(
         1, L(), 0,
@@ -520,10 +531,12 @@ void TZapis::TiskListu1()
     }
 
     // Explanatory notes at a tighter line height: 8 lines down to the last one.
-    t.VyskaRadku = t.ZakladniVyskaRadku - 10;
-    ZlomListu1(8 * t.VyskaRadku + t.VyskaTextu());
+    t.VyskaRadku = radekPoznamek;
+    const int mezeraPoznamek = mezera(radekPoznamek);
+    ZlomListu1(poznamky - (3 - mezeraPoznamek) * radekPoznamek);
     const int m = W(u"1. "_s);
-    t.TiskStyl(3, L(), 0, u"I"_s, u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
+    t.TiskStyl(mezeraPoznamek, L(), 0, u"I"_s,
+               u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
     t.Tisk(
         1, L(), 0,
         u"1. Kontrolní čísla k hlasům pro jednotlivé volební strany se uvádí v pořadí, v jakém jsou tyto strany uvedeny na hlasova-"_s);
