@@ -5,6 +5,7 @@
 #include "EChyba.h"
 #include "Instalace.h"
 #include "KontrolniBeh.h"
+#include "OtiskExportu.h"
 #include "Prikazy.h"
 #include "Protokol.h"
 #include "Reference.h"
@@ -97,8 +98,9 @@ bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TT
     if (!Kontroly(beh))
         return false;
     NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
-    const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
-                           k.hlasovani, k.komise,    &k.protokol};
+    const TDataZapisu data{
+        k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
+        k.hlasovani, k.komise,    &k.protokol,  RadekOtisku(k.adresare, k.aktOkrsek, k.stanice)};
     SestavZapis(tisk, data, 2, primo);
     return true;
 }

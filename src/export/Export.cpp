@@ -3,6 +3,7 @@
 #include "ChybySystemu.h"
 #include "Denik.h"
 #include "EChyba.h"
+#include "OtiskExportu.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -268,6 +269,14 @@ TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QSt
                          .arg(cil, jmeno)
                          .arg(v.Velikost)
                          .arg(v.Sha256));
+        // The signed record names this file only while it is still the current data; a
+        // note that cannot be written leaves the record without a fingerprint, and the
+        // export stands.
+        try {
+            UlozOtiskExportu(adr, typZastup, v.Sha256);
+        } catch (const EChyba &e) {
+            Denik::Zapis(adr.AdrStanice, u"otisk exportu nebyl uložen: "_s + e.zprava());
+        }
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,

@@ -161,14 +161,19 @@ void TZapis::PatickaZapisu()
     t.NastavVelikost(t.VelikostNormalni);
 
     if (!ChybyVytisteny) {
+        // The export line stands alone on the lowest line of the printable area.
+        t.NastavVelikost(t.VelikostMala);
+        const int yOtisku = t.DolniMez() - t.VyskaTextu();
+        if (!d.Otisk.isEmpty())
+            t.Tisk(0, L(), yOtisku, d.Otisk);
         QStringList cisla;
         for (const qint32 c : ChybyDoPaticky(d.Protokol))
             cisla.append(QString::number(c));
         if (!cisla.isEmpty()) {
             // A long list goes on further lines below; its first line stops before the stamp.
             const int yChyb = t.DolniOkraj + t.DolniRezerva;
-            t.NastavVelikost(t.VelikostMala);
-            const int radku = (t.DolniMez() - yChyb) / t.VyskaTextu();
+            const int radku =
+                ((d.Otisk.isEmpty() ? t.DolniMez() : yOtisku) - yChyb) / t.VyskaTextu();
             const TRozlozeni r =
                 t.Rozloz(u"Chyby č.: "_s + cisla.join(u", "_s), xRazitka - 20 - L(),
                          t.PravaMez() - L(), t.VelikostNormalni, radku);
