@@ -541,9 +541,13 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
-    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
+    return RozbalChranenyRadek(Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru), cesta);
+}
+
+QByteArray RozbalChranenyRadek(const QByteArray &ulozeny, const QString &nazev)
+{
     const QByteArray obsah =
-        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
+        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), nazev), nazev);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
