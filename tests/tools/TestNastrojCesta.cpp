@@ -316,8 +316,7 @@ private slots:
               u"Voliči v seznamu: %1"_s.arg(Precti(predany).VetaT3.ZapsOsoby),
               u"Název souboru odpovídá obsahu: ano"_s,
               u"Otisk souboru (SHA-256): "_s + skupiny.join(u' ')})
-            QVERIFY2(zdravy.Vystup.contains(radek), qPrintable(radek + u"
-"_s + zdravy.Vystup));
+            QVERIFY2(zdravy.Vystup.contains(radek), qPrintable(radek + u"\n"_s + zdravy.Vystup));
 
         // The record printed now carries the same fingerprint.
         const QString pdf = m_dir.filePath(u"zapis.pdf"_s);
@@ -331,10 +330,10 @@ private slots:
 
         const struct
         {
-                const char *Popis;
-                QString Otisk;
-                int Kod;
-                QString Vypis;
+            const char *Popis;
+            QString Otisk;
+            int Kod;
+            QString Vypis;
         } otisky[] = {
             {"celý velkými s mezerami", skupiny.join(u' ').toUpper(), 0, u"souhlasí"_s},
             {"celý bez mezer", u"  "_s + sha + u"\t"_s, 0, u"souhlasí"_s},
@@ -347,9 +346,9 @@ private slots:
             {"nejsou číslice", u"otisk ze zápisu"_s, 2, QString()},
         };
         for (const auto &o : otisky) {
-                const TBeh b = Spust({u"over"_s, predany, u"--otisk"_s, o.Otisk});
-                QVERIFY2(b.Kod == o.Kod, o.Popis);
-                QVERIFY2(b.Vystup.contains(o.Vypis), qPrintable(b.Vystup + b.Chyby));
+            const TBeh b = Spust({u"over"_s, predany, u"--otisk"_s, o.Otisk});
+            QVERIFY2(b.Kod == o.Kod, o.Popis);
+            QVERIFY2(b.Vystup.contains(o.Vypis), qPrintable(b.Vystup + b.Chyby));
         }
 
         // Damage: one bit flipped in bytes spread over the file, in every line break and
@@ -357,22 +356,22 @@ private slots:
         const QString poskozeny = m_dir.filePath(Export1);
         QList<qsizetype> mista{obsah.size() - 1, obsah.size() - 2, obsah.size() - 3};
         for (qsizetype i = 0; i < obsah.size(); ++i) {
-                if (i % 37 == 0 || obsah.at(i) == '\r' || obsah.at(i) == '\n')
-                    mista.append(i);
+            if (i % 37 == 0 || obsah.at(i) == '\r' || obsah.at(i) == '\n')
+                mista.append(i);
         }
         QList<QByteArray> poskozene;
         for (const qsizetype i : mista) {
-                QByteArray p = obsah;
-                p[i] = char(p[i] ^ (1 << (i % 7)));
-                poskozene.append(p);
+            QByteArray p = obsah;
+            p[i] = char(p[i] ^ (1 << (i % 7)));
+            poskozene.append(p);
         }
         for (const qsizetype uriznout : {1, 2, 5, 40})
             poskozene.append(obsah.left(obsah.size() - uriznout));
         for (const QByteArray &p : poskozene) {
-                Zapis(poskozeny, p);
-                const TBeh b = Spust({u"over"_s, poskozeny, u"--otisk"_s, sha});
-                QVERIFY2(b.Kod == 1, qPrintable(QString::fromLatin1(p.toHex()) + b.Vystup));
-                QVERIFY2(b.Chyby.contains(poskozeny), qPrintable(b.Chyby));
+            Zapis(poskozeny, p);
+            const TBeh b = Spust({u"over"_s, poskozeny, u"--otisk"_s, sha});
+            QVERIFY2(b.Kod == 1, qPrintable(QString::fromLatin1(p.toHex()) + b.Vystup));
+            QVERIFY2(b.Chyby.contains(poskozeny), qPrintable(b.Chyby));
         }
     }
 
