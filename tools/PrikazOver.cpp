@@ -128,8 +128,15 @@ int PrikazOver(const QStringList &argumenty)
     const QByteArray radek = RozbalChranenyRadek(ulozeny, cesta);
     // The program writes one canonical form; any other bytes were changed on the way.
     const QByteArray klic(Ochrana::KlicOkrsku);
-    if (Ochrana::Zasifruj(Ochrana::Desifruj(ulozeny, klic, cesta), klic) != ulozeny)
+    const QByteArray kontejner = Ochrana::Desifruj(ulozeny, klic, cesta);
+    if (Ochrana::Zasifruj(kontejner, klic) != ulozeny)
         Poskozeny(cesta, u"zápis Base64 není ten, který program vytváří"_s);
+    // The program fills the cipher's last block with zeros; readers ignore the filler.
+    QByteArray vypln;
+    Ochrana::Rozbal(kontejner, cesta, &vypln);
+    if (vypln.size() >= 8 || vypln.count('\0') != vypln.size())
+        Poskozeny(cesta,
+                  u"za komprimovanými daty je %1 B, které program nezapisuje"_s.arg(vypln.size()));
     TVysledky v;
     VynulujOkrsek(v);
     RozeberRadek(radek, true, v, cesta);

@@ -6,8 +6,6 @@
 
 #include <QtEndian>
 
-#include <algorithm>
-
 #include <gcrypt.h>
 #include <zlib.h>
 
@@ -128,7 +126,7 @@ QByteArray Zabal(const QByteArray &obsah)
     return kontejner;
 }
 
-QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
+QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev, QByteArray *zaProudem)
 {
     if (kontejner.size() < 8)
         Poskozeny(nazev, QStringLiteral("chybí hlavička kontejneru"));
@@ -160,7 +158,7 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
     s.avail_out = uInt(obsah.size());
     const int z = inflate(&s, Z_FINISH);
     const uLong vyrobeno = s.total_out;
-    const QByteArrayView zaProudem(reinterpret_cast<const char *>(s.next_in), s.avail_in);
+    const QByteArrayView zbytek(reinterpret_cast<const char *>(s.next_in), s.avail_in);
     const QString zprava = s.msg ? QString::fromUtf8(s.msg) : QString();
     inflateEnd(&s);
 
@@ -175,11 +173,8 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
     if (vyrobeno != uLong(delka))
         Poskozeny(nazev,
                   QStringLiteral("obsah má %1 B místo uvedených %2 B").arg(vyrobeno).arg(delka));
-    // The writer pads the stream with zeros to the cipher's block; other bytes were changed.
-    if (zaProudem.size() >= DelkaBloku ||
-        !std::all_of(zaProudem.begin(), zaProudem.end(), [](char c) { return c == 0; }))
-        Poskozeny(nazev,
-                  QStringLiteral("za komprimovanými daty je %1 B navíc").arg(zaProudem.size()));
+    if (zaProudem)
+        *zaProudem = QByteArray(zbytek.data(), zbytek.size());
     obsah.truncate(delka);
     return obsah;
 }

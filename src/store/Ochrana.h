@@ -25,7 +25,10 @@ inline constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
 // In-memory stages. Readers raise EChyba with a Czech message on damaged input;
 // `nazev` names the file in that message.
 QByteArray Zabal(const QByteArray &obsah);
-QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev);
+// The bytes after the compressed stream (the cipher's filler) are ignored; `zaProudem`
+// receives them when given.
+QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev,
+                  QByteArray *zaProudem = nullptr);
 QByteArray Zasifruj(const QByteArray &data, const QByteArray &klic);
 QByteArray Desifruj(const QByteArray &base64, const QByteArray &klic, const QString &nazev);
 
