@@ -8,15 +8,17 @@
 set -euo pipefail
 
 # Running: Qt's libraries (with their screen and printer plugins), zlib, libgcrypt,
-# the fonts the printouts are measured with, the windows' font, Qt's Czech translations.
-BEH=(libqt6widgets6 libqt6printsupport6 zlib1g libgcrypt20 fonts-liberation fonts-dejavu-core qt6-translations-l10n)
+# libcups (whether a queue took a print job), the fonts the printouts are measured with,
+# the windows' font, Qt's Czech translations.
+BEH=(libqt6widgets6 libqt6printsupport6 zlib1g libgcrypt20 libcups2 fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # Building, testing and packaging.
 SESTAVENI=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools zlib1g-dev libgcrypt20-dev
+  qt6-base-dev qt6-base-dev-tools zlib1g-dev libgcrypt20-dev libcups2-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils strace
   dpkg-dev librsvg2-bin lintian desktop-file-utils clang-format
+  cups-daemon cups-client  # the print test's own scheduler and its queue tools
 )
 
 case "${1:-}" in

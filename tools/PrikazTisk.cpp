@@ -6,6 +6,7 @@
 #include "EChyba.h"
 #include "Instalace.h"
 #include "KontrolniBeh.h"
+#include "OtiskExportu.h"
 #include "Prikazy.h"
 #include "Protokol.h"
 #include "Reference.h"
@@ -98,8 +99,9 @@ bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TT
     if (!Kontroly(k))
         return false;
     NactiKandidaty(k.Adresare, k.AktOkrsek, k.Reference);
-    const TDataZapisu data{k.Stanice,   k.AktOkrsek, k.Reference,    k.Vysledky,
-                           k.Hlasovani, k.Komise,    &k.ProtokolChyb};
+    const TDataZapisu data{
+        k.Stanice,   k.AktOkrsek, k.Reference,     k.Vysledky,
+        k.Hlasovani, k.Komise,    &k.ProtokolChyb, RadekOtisku(k.Adresare, k.AktOkrsek, k.Stanice)};
     SestavZapis(tisk, data, 2, primo);
     return true;
 }

@@ -31,6 +31,8 @@ Příkazy:
                          vytvoří tiskovou sestavu jako PDF
   aktualni INSTALACE [--typ 1|2] [--podadresar P]
                          vypíše platný soubor výsledků, jeho předponu a stav exportu
+  over SOUBOR [--otisk TEXT]
+                         ověří předaný soubor výsledků (přebírací místo)
 
 Volba s hodnotou se píše „--typ 1“ i „--typ=1“; po „--“ už žádné volby
 nenásledují. Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
@@ -40,7 +42,8 @@ Návratové kódy:
   1  chybný vstup nebo neúspěšná operace
   2  chybné použití (neznámý příkaz nebo volba, chybějící argument)
   3  kontrola: data obsahují blokující chybu; export: data nelze exportovat
-  4  porovnej: kontrolní pořízení se liší od uložených výsledků
+  4  porovnej: kontrolní pořízení se liší od uložených výsledků;
+     over: otisk souboru se liší od opsaného otisku
 Při každém jiném kódu než 0 vypíše důvod na chybový výstup.
 )";
 
@@ -54,6 +57,7 @@ const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
     {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej}, {u"aktualni", PrikazAktualni},
+    {u"over", PrikazOver},
 };
 
 } // namespace

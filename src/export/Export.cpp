@@ -6,6 +6,7 @@
 #include "Denik.h"
 #include "DocasnySoubor.h"
 #include "EChyba.h"
+#include "OtiskExportu.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -247,6 +248,14 @@ TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QSt
                            ZacatekZaznamuExportu(typZastup) +
                                u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět"_s.arg(
                                    cil, jmeno, QString::number(v.Velikost), v.Sha256));
+        // The signed record names this file only while it is still the current data; a
+        // note that cannot be written leaves the record without a fingerprint, and the
+        // export stands.
+        try {
+            UlozOtiskExportu(adr, typZastup, v.Sha256);
+        } catch (const EChyba &e) {
+            Denik::Zapis(adr.AdrStanice, u"otisk exportu nebyl uložen: "_s + e.zprava());
+        }
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,

@@ -126,7 +126,7 @@ void TNahled::BeginDoc()
         if (!ZacniZarizeni(*m_primy, *m_primyMalir)) {
             m_primyMalir.reset();
             m_otevreny = false;
-            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(NazevSouboru));
         }
     }
     emit ZmenaStran();
@@ -168,7 +168,7 @@ void TNahled::EndDoc()
         const bool ok = m_primyMalir->end();
         m_primyMalir.reset();
         if (!ok)
-            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(NazevSouboru));
     }
     emit ZmenaStran();
 }
@@ -202,7 +202,7 @@ bool TNahled::TiskniStrany(QPagedPaintDevice &zarizeni, int od, int doStr, int k
     QPainter malir;
     if (!ZacniZarizeni(zarizeni, malir)) {
         m_tiskne = false;
-        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(NazevSouboru));
     }
     bool prvni = true;
     for (int k = 0; k < qMax(1, kopie); ++k) {
@@ -216,7 +216,7 @@ bool TNahled::TiskniStrany(QPagedPaintDevice &zarizeni, int od, int doStr, int k
     const bool ok = malir.end();
     m_tiskne = false;
     if (!ok)
-        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(NazevSouboru));
     return true;
 }
 
@@ -290,7 +290,7 @@ QByteArray VytvorPdf(TNahled &nahled, int od, int doStrany)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(nahled.Titul);
+        pdf.setTitle(nahled.NazevSouboru);
         pdf.setCreator(u"Zelkovar"_s);
         pdf.setResolution(1200);
         if (!nahled.TiskniStrany(pdf, od, doStrany))

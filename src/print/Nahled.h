@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -102,9 +103,12 @@ public:
 
     QPageSize::PageSizeId Papir = QPageSize::A4;
     QPageLayout::Orientation Orientace = QPageLayout::Portrait;
-    QString Titul = QStringLiteral("VOLBY"); // print job title
-    // The document's file name, without ".pdf", when it is kept as a file (no printer).
+    // The document's name: its file name without ".pdf" when it is kept as a file (no
+    // printer), and with the time its print job's title.
     QString NazevSouboru = QStringLiteral("VOLBY");
+    // Redraws the document for paper (true) or back for the screen (false), where the
+    // two layouts differ (the record); empty where they do not.
+    std::function<void(bool naPapir)> Prekresli;
 
     // The sheet in layout units: A4 portrait 2100 x 2970, A3 portrait 2970 x 4200.
     QSize RozmerListu() const;

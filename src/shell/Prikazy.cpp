@@ -6,6 +6,7 @@
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Napoveda.h"
+#include "OtiskExportu.h"
 #include "Program.h"
 #include "Soubory.h"
 #include "Z_oprog.h"
@@ -145,8 +146,10 @@ void TKV_menu::SpustExportATisk()
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);
         NactiKandidaty(p.Adresare, p.AktOkrsek, p.Reference);
         TNahled nahled;
-        const TDataZapisu data{p.Stanice,   p.AktOkrsek, p.Reference,    p.Vysledky,
-                               p.Hlasovani, p.Komise,    &p.ProtokolChyb};
+        const TDataZapisu data{p.Stanice,       p.AktOkrsek,
+                               p.Reference,     p.Vysledky,
+                               p.Hlasovani,     p.Komise,
+                               &p.ProtokolChyb, RadekOtisku(p.Adresare, p.AktOkrsek, p.Stanice)};
         TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true,
                    kopii, PocetDnuVoleb, this);
     };

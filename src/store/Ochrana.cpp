@@ -158,6 +158,7 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev, qsizetype *
     s.avail_out = uInt(obsah.size());
     const int z = inflate(&s, Z_FINISH);
     const uLong vyrobeno = s.total_out;
+    const QByteArrayView zbytek(reinterpret_cast<const char *>(s.next_in), s.avail_in);
     const QString zprava = s.msg ? QString::fromUtf8(s.msg) : QString();
     inflateEnd(&s);
 

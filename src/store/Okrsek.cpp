@@ -538,8 +538,12 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
-    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray obsah = Ochrana::Otevri(ulozeny, KlicSouboru(), cesta);
+    return RozbalChranenyRadek(Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru), cesta);
+}
+
+QByteArray RozbalChranenyRadek(const QByteArray &ulozeny, const QString &nazev)
+{
+    const QByteArray obsah = Ochrana::Otevri(ulozeny, KlicSouboru(), nazev);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;

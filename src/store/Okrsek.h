@@ -166,6 +166,8 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 // A protected file's plain line (up to its first line break); a damaged file raises
 // EChyba naming it.
 QByteArray NactiChranenyRadek(const QString &cesta);
+// The same from the file's bytes as read; `nazev` names the file in messages.
+QByteArray RozbalChranenyRadek(const QByteArray &ulozeny, const QString &nazev);
 // Protects the line and replaces the file atomically (Soubory::UlozAtomicky); returns
 // the stored size.
 qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint64 casZmenyNs = -1);

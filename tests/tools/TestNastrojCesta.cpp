@@ -1,4 +1,5 @@
-// The commission's road through the station tool: porizeni, kontrola, export.
+// The commission's road through the station tool: porizeni, kontrola, export, and the
+// receiving point's check of the handed-over file (over).
 #include "Hlasovani.h"
 #include "Kodovani.h"
 #include "Ochrana.h"
@@ -8,12 +9,14 @@
 #include "SpustNastroj.h"
 #include "Stanice.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -334,6 +337,89 @@ private slots:
         QCOMPARE(b.Kod, 1);
         QVERIFY2(b.Chyby.contains(zprava), qPrintable(b.Chyby));
         QVERIFY(Snimek(m_stanice) == pred);
+    }
+
+    // The receiving point checks the handed-over file and the fingerprint typed from
+    // the signed record: any changed bit or a cut end is damage (1), a fingerprint in
+    // any spacing and case matches (0), a different one names its groups (4), and text
+    // that is no fingerprint is a usage error (2).
+    void overPredanySoubor()
+    {
+        Porid();
+        QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"1"_s}).Kod, 0);
+        QCOMPARE(Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s}).Kod, 0);
+        const QString predany = m_stanice + u"/Export/"_s + Export1;
+        const QByteArray obsah = Obsah(predany);
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(obsah, QCryptographicHash::Sha256).toHex());
+        QStringList skupiny;
+        for (int i = 0; i < 64; i += 4)
+            skupiny.append(sha.mid(i, 4));
+
+        const TBeh zdravy = Spust({u"over"_s, predany});
+        QVERIFY2(zdravy.Kod == 0, qPrintable(zdravy.Chyby));
+        for (const QString &radek :
+             {u"Obec: 598761"_s, u"Okrsek: 3"_s, u"Typ zastupitelstva: 1"_s,
+              u"Voliči v seznamu: %1"_s.arg(Precti(predany).VetaT3.ZapsOsoby),
+              u"Název souboru odpovídá obsahu: ano"_s,
+              u"Otisk souboru (SHA-256): "_s + skupiny.join(u' ')})
+            QVERIFY2(zdravy.Vystup.contains(radek), qPrintable(radek + u"\n"_s + zdravy.Vystup));
+
+        // The record printed now carries the same fingerprint.
+        const QString pdf = m_dir.filePath(u"zapis.pdf"_s);
+        QCOMPARE(Spust({u"tisk"_s, m_stanice, u"zapis"_s, u"--pdf"_s, pdf, u"--typ"_s, u"1"_s}).Kod,
+                 0);
+        QProcess text;
+        text.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
+                    .contains(u"Otisk exportovaného souboru (SHA-256): "_s + skupiny.join(u' ')));
+
+        const struct
+        {
+            const char *Popis;
+            QString Otisk;
+            int Kod;
+            QString Vypis;
+        } otisky[] = {
+            {"celý velkými s mezerami", skupiny.join(u' ').toUpper(), 0, u"souhlasí"_s},
+            {"celý bez mezer", u"  "_s + sha + u"\t"_s, 0, u"souhlasí"_s},
+            {"první čtyři skupiny", skupiny.mid(0, 4).join(u"  "_s), 0, u"souhlasí"_s},
+            {"jiná třetí skupina",
+             (skupiny.mid(0, 2) + QStringList{u"0000"_s} + skupiny.mid(3)).join(u' '), 4,
+             u"ve skupinách: 3."_s},
+            {"tři skupiny", skupiny.mid(0, 3).join(u' '), 2, QString()},
+            {"skupina pěti číslic", skupiny.join(u' ') + u'a', 2, QString()},
+            {"nejsou číslice", u"otisk ze zápisu"_s, 2, QString()},
+        };
+        for (const auto &o : otisky) {
+            const TBeh b = Spust({u"over"_s, predany, u"--otisk"_s, o.Otisk});
+            QVERIFY2(b.Kod == o.Kod, o.Popis);
+            QVERIFY2(b.Vystup.contains(o.Vypis), qPrintable(b.Vystup + b.Chyby));
+        }
+
+        // Damage: one bit flipped in bytes spread over the file, in every line break and
+        // in the last bytes; or the end cut.
+        const QString poskozeny = m_dir.filePath(Export1);
+        QList<qsizetype> mista{obsah.size() - 1, obsah.size() - 2, obsah.size() - 3};
+        for (qsizetype i = 0; i < obsah.size(); ++i) {
+            if (i % 37 == 0 || obsah.at(i) == '\r' || obsah.at(i) == '\n')
+                mista.append(i);
+        }
+        QList<QByteArray> poskozene;
+        for (const qsizetype i : mista) {
+            QByteArray p = obsah;
+            p[i] = char(p[i] ^ (1 << (i % 7)));
+            poskozene.append(p);
+        }
+        for (const qsizetype uriznout : {1, 2, 5, 40})
+            poskozene.append(obsah.left(obsah.size() - uriznout));
+        for (const QByteArray &p : poskozene) {
+            Zapis(poskozeny, p);
+            const TBeh b = Spust({u"over"_s, poskozeny, u"--otisk"_s, sha});
+            QVERIFY2(b.Kod == 1, qPrintable(QString::fromLatin1(p.toHex()) + b.Vystup));
+            QVERIFY2(b.Chyby.contains(poskozeny), qPrintable(b.Chyby));
+        }
     }
 
     void pouziti()
