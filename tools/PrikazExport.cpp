@@ -4,6 +4,7 @@
 #include "Instalace.h"
 #include "PredExportem.h"
 #include "Prikazy.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
@@ -121,5 +122,7 @@ int PrikazExport(const QStringList &argumenty)
                       ZarizeniAdresare(adresar));
     ZapisStavExportu(k.adresare.AdrStanice, typZastup, u"A"_s, k.stanice);
     Vypis(u"Exportováno: %1\nSHA-256: %2\n"_s.arg(vysledek.Cesta, vysledek.Sha256));
+    if (Skoleni::JeCvicna(k.adresare.AdrStanice))
+        Vypis(u"Cvičná stanice: soubor je jen pro školení (%1).\n"_s.arg(Skoleni::TextZnacky));
     return KodUspech;
 }

@@ -19,6 +19,7 @@ int PrikazTisk(const QStringList &argumenty);
 int PrikazPorizeni(const QStringList &argumenty);
 int PrikazExport(const QStringList &argumenty);
 int PrikazPorovnej(const QStringList &argumenty);
+int PrikazVycisti(const QStringList &argumenty);
 
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);

@@ -3,6 +3,7 @@
 #include "ChybySystemu.h"
 #include "Denik.h"
 #include "EChyba.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -174,10 +175,10 @@ private:
     int m_fd;
 };
 
-TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno,
-                       quint64 zarizeni)
+TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &zdrojJmeno,
+                       const QString &jmeno, quint64 zarizeni)
 {
-    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, jmeno);
+    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, zdrojJmeno);
     const QByteArray data = Soubory::NactiSoubor(zdroj, MaxVelikost);
 
     const TAdresarCile adresar(cil, jmeno);
@@ -259,15 +260,17 @@ quint64 ZarizeniAdresare(const QString &adresar)
 TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce,
                              qint32 cisloOkrsku, int typZastup, quint64 zarizeni)
 {
-    const QString jmeno = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString uredni = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString jmeno = Skoleni::JmenoExportu(adr.AdrStanice, uredni);
     try {
-        const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
-        Denik::Zapis(adr.AdrStanice,
-                     u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
-                     u"ověřeno čtením zpět"_s.arg(typZastup)
-                         .arg(cil, jmeno)
-                         .arg(v.Velikost)
-                         .arg(v.Sha256));
+        const TExportSouboru v = Kopiruj(adr, cil, uredni, jmeno, zarizeni);
+        Denik::Zapis(
+            adr.AdrStanice,
+            u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
+            u"ověřeno čtením zpět%6"_s.arg(typZastup)
+                .arg(cil, jmeno)
+                .arg(v.Velikost)
+                .arg(v.Sha256, jmeno == uredni ? QString() : u", cvičný soubor (neplatný)"_s));
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,

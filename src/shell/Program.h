@@ -72,6 +72,7 @@ public:
     bool DataOK = false;
     bool JeZastup1 = false;
     bool JeZastup2 = false;
+    bool Cvicna = false; // a training station: marked printouts and export files
     quint16 PomTypZastup = 0;
     int Vybrano = 0; // 2 entry or idle, 3 export from the menu, 4 export after save, 5 checks
 
