@@ -7,7 +7,9 @@
 #include "Ochrana.h"
 #include "Preklady.h"
 #include "PrikazovyRadek.h"
+#include "Pristup.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "Umisteni.h"
 #include "Zamek.h"
 
@@ -95,7 +97,8 @@ int main(int argc, char *argv[])
     const bool sDenikem = QFileInfo(adrStanice).isDir();
     if (sDenikem) {
         Denik::NastavAdresar(adrStanice);
-        Denik::Zapis(u"spuštění programu"_s);
+        Denik::Zapis(Skoleni::JeCvicna(adrStanice) ? u"spuštění programu, cvičná stanice"_s
+                                                   : u"spuštění programu"_s);
     }
     okno.show();
     // A window left over a station that could not be read waits for someone to close
@@ -104,6 +107,13 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(); // the error is told over the shown window
         return 1;
     }
+    // Told now, not at the first save that would fail.
+    if (const QString misto = NezapisovatelneMisto(program.Adresare); !misto.isEmpty())
+        program.Dotaznik().Varovani(
+            u"Zelkovar"_s,
+            u"Do instalace nelze zapisovat: %1.\nZadaná data by nešlo uložit. Požádejte "
+            u"správce počítače, aby instalaci dal uživateli, který s programem pracuje."_s.arg(
+                misto));
 
     // Start-up measurement only: end as soon as the shown window is idle.
     if (qEnvironmentVariableIsSet("ZELKOVAR_KONEC_PO_STARTU")) {

@@ -11,6 +11,7 @@
 #include "Spoustec.h"
 #include "Stanice.h"
 #include "Umisteni.h"
+#include "Vlastnictvi.h"
 #include "Volby.h"
 #include "Zamek.h"
 #include "Zaznam.h"
@@ -313,10 +314,19 @@ int PrikazStanice(const QStringList &argumenty)
     // this installation; a build copies itself in, as the old layout had it.
     const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
     const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
+    // The package's icon by its theme name; a copied program brings its own file.
     const TSpoustec spoustec = VytvorSpoustec(
         DekodujStanici(stanice),
         (umisteni.ZBalicku ? adresarNastroje : cil) + QStringLiteral("zelkovar"), cil, podadresar,
-        umisteni.ZBalicku ? umisteni.Ikona : cil + QStringLiteral("zelkovar.svg"));
+        umisteni.ZBalicku ? QStringLiteral("zelkovar") : cil + QStringLiteral("zelkovar.svg"));
+    if (naPlochu) {
+        const QString duvod = DuvodOdmitnutiPlochy(PlochaUzivatele());
+        if (!duvod.isEmpty())
+            throw EChyba(duvod);
+    }
+    const QString varovani = VarovaniVlastnika(cil);
+    if (!varovani.isEmpty())
+        VypisChybu(QStringLiteral("stanice: varování: ") + varovani);
     VytvorAdresar(adrStanice);
     // Never under a running program or another writer of the same station.
     const TZamek program(adrStanice, TZamek::TDruh::Program);
