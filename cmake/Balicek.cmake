@@ -9,6 +9,7 @@ install(FILES docs/spravce.md docs/skolitel.md docs/prebiraci-misto.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkovar)
 install(FILES examples/vzor-stanice.json DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkovar/examples)
 install(FILES app/zelkovar.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES app/example.zelkovar.Zelkovar.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES app/zelkovar.svg DESTINATION ${ZELKOVAR_IKONY_DIR}/scalable/apps)
 foreach(png ${ZELKOVAR_IKONY_PNG})
   get_filename_component(velikost ${png} DIRECTORY)

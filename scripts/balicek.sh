@@ -31,6 +31,10 @@ echo "== lintian"
 lintian --fail-on error --display-level ">=warning" "$CIL"/*.deb
 echo "== desktop-file-validate"
 desktop-file-validate app/zelkovar.desktop
+if command -v appstreamcli >/dev/null; then
+  echo "== appstreamcli validate"
+  appstreamcli validate --no-net app/*.metainfo.xml
+fi
 echo
 for deb in "$CIL"/*.deb; do
   echo "$deb: $(stat -c %s "$deb") B"

@@ -63,6 +63,7 @@ sort >"$T/ocekavane" <<'SEZNAM'
 ./usr/share/icons/hicolor/48x48/apps/zelkovar.png
 ./usr/share/icons/hicolor/64x64/apps/zelkovar.png
 ./usr/share/icons/hicolor/scalable/apps/zelkovar.svg
+./usr/share/metainfo/example.zelkovar.Zelkovar.metainfo.xml
 ./usr/share/man/man1/zelkovar-nastroj.1.gz
 ./usr/share/man/man1/zelkovar.1.gz
 ./usr/share/zelkovar/Zelkovar.html
