@@ -91,6 +91,12 @@ int main(int argc, char *argv[])
         return 1;
     } catch (const EChyba &) {
     }
+    // A save that a kill or power cut interrupted is put back before anything reads the
+    // data; the main window then says so. Another writer at work has done it already.
+    try {
+        const TZamek zapis(adrStanice);
+    } catch (const EChyba &) {
+    }
     Denik::NastavHlaseni(
         [&program](const QString &zprava) { program.Dotaznik().Varovani(u"Deník"_s, zprava); });
     // A station directory that is not there is reported by the first show; no journal then.

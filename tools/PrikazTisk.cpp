@@ -1,6 +1,7 @@
 // tisk: renders a printout of an installation headless into a PDF file.
 #include "Adresare.h"
 #include "Chyby.h"
+#include "Denik.h"
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "Instalace.h"
@@ -224,6 +225,13 @@ int PrikazTisk(const QStringList &argumenty)
         VypisChybu(u"tisk: sestava nemá žádnou stranu"_s);
         return KodChyba;
     }
+    // Journaled like the program's prints: a record may leave the station either way.
+    if (!adr.JenCteni)
+        Denik::Zapis(adr.AdrStanice,
+                     u"tisk: %1%2, soubor PDF %3, stran %4"_s
+                         .arg(druh, druh == u"zkusebni" ? QString() : u", typ "_s + typ,
+                              QFileInfo(pdf).absoluteFilePath())
+                         .arg(nahled.Celkem()));
     Vypis(u"%1: počet stran %2\n"_s.arg(pdf).arg(nahled.Celkem()));
     return KodUspech;
 }

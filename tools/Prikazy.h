@@ -20,6 +20,7 @@ int PrikazPorizeni(const QStringList &argumenty);
 int PrikazExport(const QStringList &argumenty);
 int PrikazPorovnej(const QStringList &argumenty);
 int PrikazVycisti(const QStringList &argumenty);
+int PrikazAktualni(const QStringList &argumenty);
 
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);

@@ -32,6 +32,8 @@ Příkazy:
                          vytvoří tiskovou sestavu jako PDF
   vycisti INSTALACE [--podadresar P] [--opravdu]
                          připraví cvičnou stanici pro další skupinu školení
+  aktualni INSTALACE [--typ 1|2] [--podadresar P]
+                         vypíše platný soubor výsledků, jeho předponu a stav exportu
 
 Volba s hodnotou se píše „--typ 1“ i „--typ=1“; po „--“ už žádné volby
 nenásledují. Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
@@ -55,6 +57,7 @@ const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
     {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej}, {u"vycisti", PrikazVycisti},
+    {u"aktualni", PrikazAktualni},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "Soubory.h"
+#include "UlozeniVysledku.h"
 #include "Zamek.h"
 
 #include <QFileInfo>
@@ -263,9 +264,7 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     // One writer at a time: the run stores the data again.
     const TZamek zamek(b.Adresare.AdrStanice);
 
-    const QString stav = b.PomTypZastup == 1   ? b.Stanice.Stav1
-                         : b.PomTypZastup == 2 ? b.Stanice.Stav2
-                                               : QString();
+    const QString stav = StavTypu(b.Stanice, b.AktOkrsek.TypZastup);
     if (stav == u"A" &&
         !b.Dotaznik.Otazka(
             QStringLiteral("Vstup dat za okrsek"),
@@ -295,7 +294,8 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     }
     ProcDopoctiTS(b.Vysledky, b.Reference.PocetStranSeznamu, b.Stanice);
 
-    // The new file first, then the other prefix's file: a failed save loses nothing.
-    UlozOkrsek(b.Adresare, b.AktOkrsek, b.Stav.JsouChyby ? PrefixE : PrefixO, b.Vysledky);
+    // INFOK83 is left to the export, which writes it before it compares the two types.
+    UlozVysledkyTypu(b.Adresare, b.AktOkrsek, b.Stav.JsouChyby ? PrefixE : PrefixO, b.Vysledky,
+                     b.Stanice, false);
     return TVysledekKontroly::Provedeno;
 }

@@ -6,6 +6,7 @@
 #include "HlaskaF.h"
 #include "KontrolniPorizeni.h"
 #include "Soubory.h"
+#include "UlozeniVysledku.h"
 
 #include <QAction>
 #include <QApplication>
@@ -623,16 +624,11 @@ void TR_Vstupni_Form::UlozZaznamy()
         KontrolniPorizeni::Uloz(m_b.Adresare, m_b.AktOkrsek, v);
         return;
     }
-    // Changed data are no longer the exported data: said first, so that an
-    // interruption never leaves changed data marked as exported.
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
-                     m_b.Stanice);
-    // The new "E" file is in place before the "O" file goes, so a failed write
-    // never leaves the precinct without a file. A typed value too large for the
-    // results file must not cost sections I and III their save.
+    // A typed value too large for the results file must not cost sections I and III
+    // their save.
     std::optional<EPrilisVelkaHodnota> prilisVelka;
     try {
-        UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
+        UlozVysledkyTypu(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v, m_b.Stanice, DvaTypy);
     } catch (const EPrilisVelkaHodnota &e) {
         prilisVelka = e;
     }
@@ -735,16 +731,9 @@ void TR_Vstupni_Form::UlozitSKontrolou()
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
-                     m_b.Stanice);
-    if (DvaTypy) {
-        TInfo83 info;
-        NactiInfo83(m_b.Adresare.AdrData, v.VetaT3.TypZastup, info);
-        UlozInfo83(m_b.Adresare.AdrData, info, v.VetaT3);
-    }
     m_b.Vybrano = 2;
     const QString prefix = m_b.KontrolyOK ? u"O"_s : u"E"_s;
-    UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, prefix, v);
+    UlozVysledkyTypu(m_b.Adresare, m_b.AktOkrsek, prefix, v, m_b.Stanice, DvaTypy);
     if (m_b.KontrolyOK) {
         const QString otazka =
             m_b.ExportOK

@@ -110,7 +110,7 @@ void TR_Vstupni_Form::Porovnat()
 
 void TR_Vstupni_Form::ZapisZvolene()
 {
-    const QString stav = m_b.AktOkrsek.TypZastup == u"1" ? m_b.Stanice.Stav1 : m_b.Stanice.Stav2;
+    const QString stav = StavTypu(m_b.Stanice, m_b.AktOkrsek.TypZastup);
     if (stav.trimmed() == u"A" &&
         !m_b.Dotaznik.Otazka(
             TitulekKontroly,

@@ -3,6 +3,7 @@
 #include "HlaskaF.h"
 #include "Napoveda.h"
 #include "Obrazky.h"
+#include "Oznameni.h"
 #include "Program.h"
 #include "Skoleni.h"
 #include "Z_info.h"
@@ -357,6 +358,10 @@ void TKV_menu::TimerTimer()
     Timer->stop();
     m_uvodniDialogUkazan = true;
     Proved([this] {
+        // What an interrupted save left behind and what became of it, told once.
+        const QString oznameni = Oznameni::Vezmi(m_program.Adresare.AdrStanice);
+        if (!oznameni.isEmpty())
+            m_program.Dotaznik().Informace(u"Spuštění aplikace"_s, oznameni);
         m_program.Dotaznik().ProvedDialog(u"TZ_Info_F"_s, [this] { return InfoDialog()->exec(); });
     });
 }

@@ -41,11 +41,7 @@ void TProgram::ZjistiTypyZastup()
 
 QString TProgram::StavExportuAktualnihoTypu() const
 {
-    if (AktOkrsek.TypZastup == u"1")
-        return Stanice.Stav1;
-    if (AktOkrsek.TypZastup == u"2")
-        return Stanice.Stav2;
-    return QString();
+    return StavTypu(Stanice, AktOkrsek.TypZastup);
 }
 
 TKontrolniBeh TProgram::KontrolniBeh()

@@ -31,13 +31,15 @@ TStav &Stav()
 }
 
 // errno of the failed step, or 0.
-int Pripoj(const QByteArray &cesta, const QByteArray &radek)
+int Pripoj(const QByteArray &cesta, const QByteArray &radek, bool trvale)
 {
     const int fd =
         ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return errno;
     int chyba = Soubory::ZapisVse(fd, radek);
+    if (trvale && chyba == 0 && ::fsync(fd) != 0)
+        chyba = errno;
     if (::close(fd) != 0 && chyba == 0)
         chyba = errno;
     return chyba;
@@ -67,9 +69,7 @@ QString BezZlomu(const QString &text)
     return t;
 }
 
-} // namespace
-
-void Zapis(const QString &adrStanice, const QString &udalost)
+void Pripis(const QString &adrStanice, const QString &udalost, bool trvale)
 {
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
@@ -77,8 +77,20 @@ void Zapis(const QString &adrStanice, const QString &udalost)
                           u' ' + Kdo() + u'[' +
                           QString::number(QCoreApplication::applicationPid()) +
                           QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
-    if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
+    if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8(), trvale))
         Ohlas(cesta, chyba);
+}
+
+} // namespace
+
+void Zapis(const QString &adrStanice, const QString &udalost)
+{
+    Pripis(adrStanice, udalost, false);
+}
+
+void ZapisTrvale(const QString &adrStanice, const QString &udalost)
+{
+    Pripis(adrStanice, udalost, true);
 }
 
 void NastavAdresar(const QString &adrStanice)

@@ -16,6 +16,11 @@ inline const QString JmenoSouboru = QStringLiteral("DENIK.TXT");
 // when the handler was reset.
 void Zapis(const QString &adrStanice, const QString &udalost);
 
+// The same, synced to the disk before it returns: for a line that must survive a power
+// cut together with the state it records (an export, a removal, a roll-back), written
+// before that state becomes visible.
+void ZapisTrvale(const QString &adrStanice, const QString &udalost);
+
 // The journal of the program's own installation, for events whose code knows no
 // station directory (printing); empty: such events are not journaled.
 void NastavAdresar(const QString &adrStanice);

@@ -1,11 +1,13 @@
 #include "Soubory.h"
 
 #include "ChybySystemu.h"
+#include "DocasnySoubor.h"
 #include "EChyba.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -50,6 +52,23 @@ QString Najdi(const QString &adresar, const QString &jmeno, QDir::Filters filtr,
     }
     return presne;
 }
+
+// A directory open for the *at calls and the syncs of one save.
+struct TAdresar
+{
+    explicit TAdresar(const QByteArray &cesta)
+        : fd(cesta.isEmpty() ? -1 : ::open(cesta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+    }
+    ~TAdresar()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    TAdresar(const TAdresar &) = delete;
+    TAdresar &operator=(const TAdresar &) = delete;
+    const int fd;
+};
 
 } // namespace
 
@@ -163,82 +182,68 @@ qint64 TedNs()
 void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs)
 {
     const QFileInfo info(cesta);
-    const QByteArray cilova = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray adresar = QFile::encodeName(info.absolutePath());
-    QByteArray docasna = adresar + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
+    const QByteArray jmeno = QFile::encodeName(info.fileName());
 
     int chyba = Vlozena(KrokUkladani::Vytvoreni);
-    const int fd = chyba ? -1 : ::mkostemp(docasna.data(), O_CLOEXEC);
-    if (fd < 0)
+    const TAdresar adresar(chyba ? QByteArray() : QFile::encodeName(info.absolutePath()));
+    if (adresar.fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), chyba ? chyba : errno);
-
-    auto zrus = [&](const QString &co, int kod) {
-        ::unlink(docasna.constData());
-        Selhani(cesta, co, kod);
-    };
+    TDocasnySoubor docasny(adresar.fd, jmeno);
+    if (docasny.fd() < 0)
+        Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), docasny.Chyba());
+    const int fd = docasny.fd();
 
     ::fchmod(fd, 0644);
     chyba = Vlozena(KrokUkladani::Zapis);
     if (!chyba)
         chyba = ZapisVse(fd, obsah);
-    if (chyba) {
-        ::close(fd);
-        zrus(QStringLiteral("zápis"), chyba);
-    }
+    if (chyba)
+        Selhani(cesta, QStringLiteral("zápis"), chyba);
     if (casZmenyNs >= 0) {
         const struct timespec casy[2] = {
             {0, UTIME_OMIT},
             {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
-        if (::futimens(fd, casy) != 0) {
-            const int kod = errno;
-            ::close(fd);
-            zrus(QStringLiteral("nastavení času změny"), kod);
-        }
+        if (::futimens(fd, casy) != 0)
+            Selhani(cesta, QStringLiteral("nastavení času změny"), errno);
     }
     chyba = Vlozena(KrokUkladani::Fsync);
     if (!chyba && ::fsync(fd) != 0)
         chyba = errno;
-    if (chyba) {
-        ::close(fd);
-        zrus(QStringLiteral("zápis na disk"), chyba);
-    }
+    if (chyba)
+        Selhani(cesta, QStringLiteral("zápis na disk"), chyba);
     chyba = Vlozena(KrokUkladani::Zavreni);
+    const int zavreni = docasny.Zavri();
+    if (!chyba)
+        chyba = zavreni;
     if (chyba)
-        ::close(fd);
-    else if (::close(fd) != 0)
-        chyba = errno;
-    if (chyba)
-        zrus(QStringLiteral("uzavření"), chyba);
+        Selhani(cesta, QStringLiteral("uzavření"), chyba);
 
     // Keep a second name of the old file until the directory entry is durable, so
     // that a failure after the rename can still put the old content back.
     QByteArray zaloha;
-    if (::access(cilova.constData(), F_OK) == 0) {
-        zaloha = docasna + ".old";
-        if (Vlozena(KrokUkladani::Odkaz) || ::link(cilova.constData(), zaloha.constData()) != 0)
+    if (::faccessat(adresar.fd, jmeno.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0) {
+        zaloha = '.' + jmeno + ".old";
+        ::unlinkat(adresar.fd, zaloha.constData(), 0);
+        if (Vlozena(KrokUkladani::Odkaz) ||
+            ::linkat(adresar.fd, jmeno.constData(), adresar.fd, zaloha.constData(), 0) != 0)
             zaloha.clear(); // file systems without hard links: no way back after rename
     }
     auto uklidZalohu = [&] {
         if (!zaloha.isEmpty())
-            ::unlink(zaloha.constData());
+            ::unlinkat(adresar.fd, zaloha.constData(), 0);
     };
 
     chyba = Vlozena(KrokUkladani::Prejmenovani);
-    if (!chyba && ::rename(docasna.constData(), cilova.constData()) != 0)
-        chyba = errno;
+    if (!chyba)
+        chyba = docasny.Prejmenuj(jmeno);
     if (chyba) {
         uklidZalohu();
-        zrus(QStringLiteral("přejmenování"), chyba);
+        Selhani(cesta, QStringLiteral("přejmenování"), chyba);
     }
 
     chyba = Vlozena(KrokUkladani::FsyncAdresare);
-    if (!chyba) {
-        const int dfd = ::open(adresar.constData(), O_RDONLY | O_DIRECTORY);
-        if (dfd < 0 || ::fsync(dfd) != 0)
-            chyba = errno;
-        if (dfd >= 0)
-            ::close(dfd);
-    }
+    if (!chyba && ::fsync(adresar.fd) != 0)
+        chyba = errno;
     // Some file systems cannot sync a directory at all; the rename is then as durable
     // as they make it.
     if (chyba == EINVAL || chyba == ENOTSUP)
@@ -247,7 +252,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
         // Back to the old file while its second name exists. Without one (no hard
         // links) the new file stays: it is complete, and removing it would lose both.
         if (!zaloha.isEmpty())
-            ::rename(zaloha.constData(), cilova.constData());
+            ::renameat(adresar.fd, zaloha.constData(), adresar.fd, jmeno.constData());
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
@@ -306,6 +311,41 @@ void Smaz(const QString &cesta)
     if (::unlink(jmeno.constData()) != 0 && errno != ENOENT) {
         throw EChyba(
             QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
+    }
+}
+
+void SmazTrvale(const QString &cesta)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    if (::unlink(jmeno.constData()) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw EChyba(
+            QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
+    }
+    const int dfd = ::open(QFile::encodeName(QFileInfo(cesta).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int chyba = dfd < 0 ? errno : 0;
+    if (dfd >= 0 && ::fsync(dfd) != 0)
+        chyba = errno;
+    if (dfd >= 0)
+        ::close(dfd);
+    if (chyba && chyba != EINVAL && chyba != ENOTSUP) {
+        throw EChyba(QStringLiteral("Smazání souboru %1 nelze zapsat na disk: %2")
+                         .arg(cesta, PopisChybySystemu(chyba)));
+    }
+}
+
+void SmazDocasnePozustatky(const QString &adresar)
+{
+    // Our names only: a plain NAME.EXT and one of the two temporary endings.
+    static const QRegularExpression nase(
+        QStringLiteral("^\\.[A-Za-z0-9_-]+\\.[A-Za-z0-9]+\\.([A-Za-z0-9]{6}|[0-9]+-[0-9]+|old)$"));
+    const QDir dir(adresar);
+    const QStringList skryte = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &jmeno : skryte) {
+        if (nase.match(jmeno).hasMatch())
+            ::unlink(QFile::encodeName(dir.filePath(jmeno)).constData());
     }
 }
 

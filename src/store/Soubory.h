@@ -58,6 +58,14 @@ void Presun(const QString &odkud, const QString &kam);
 
 // Removes a file if it exists; a failed removal raises EChyba.
 void Smaz(const QString &cesta);
+// The same, and the removal is on the disk when it returns.
+void SmazTrvale(const QString &cesta);
+
+// Removes the hidden temporary files that our saves and export copies leave when they
+// are killed (".NAME.EXT.<pid>-<n>", the old file's second name ".NAME.EXT.old", and
+// ".NAME.EXT.XXXXXX" of older versions) from `adresar`. Only for a writer holding the installation
+// lock. Best effort.
+void SmazDocasnePozustatky(const QString &adresar);
 
 // Test seam: the steps of UlozAtomicky at which a failure can be injected.
 enum class KrokUkladani

@@ -107,7 +107,10 @@ void ZapisStavExportu(const QString &adrStanice, int typZastup, const QString &s
         Zaznam::ZapisRetezec(zaznam, 250, 1, stav, NazevPole(u"Stav1"));
     else
         Zaznam::ZapisRetezec(zaznam, 252, 1, stav, NazevPole(u"Stav2"));
-    obsah.replace(0, TStaniceRec::Velikost, zaznam);
-    Soubory::UlozAtomicky(cesta, obsah);
+    // Every save says "N" first; a state already stored costs no second write.
+    if (zaznam != s.Surovy) {
+        obsah.replace(0, TStaniceRec::Velikost, zaznam);
+        Soubory::UlozAtomicky(cesta, obsah);
+    }
     stanice = DekodujStanici(zaznam);
 }

@@ -1,6 +1,8 @@
 #include "Zamek.h"
 
 #include "Denik.h"
+#include "Soubory.h"
+#include "Transakce.h"
 
 #include "ChybySystemu.h"
 
@@ -10,6 +12,7 @@
 #include <QHash>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -108,11 +111,34 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
     }
     drzeny.fd = fd;
     drzeny.pocet = 1;
+    if (druh == TDruh::Zapis)
+        DokonciPrerusene(adrStanice);
+}
+
+void TZamek::DokonciPrerusene(const QString &adrStanice)
+{
+    try {
+        if (Transakce::VratPrerusenou(adrStanice))
+            std::fprintf(stderr, "%s\n", Transakce::ZpravaVraceni.toUtf8().constData());
+    } catch (const EChyba &) {
+        Uvolni(m_cesta);
+        throw;
+    }
+    // Nobody else writes now: what a killed save or copy left is no one's.
+    const QString data = Soubory::NajdiAdresar(adrStanice, QStringLiteral("data"));
+    for (const QString &adresar :
+         {adrStanice, data, Soubory::NajdiAdresar(adrStanice, QStringLiteral("Export"))})
+        Soubory::SmazDocasnePozustatky(adresar);
 }
 
 TZamek::~TZamek()
 {
-    auto it = Drzene().find(m_cesta);
+    Uvolni(m_cesta);
+}
+
+void TZamek::Uvolni(const QString &cesta)
+{
+    auto it = Drzene().find(cesta);
     if (it == Drzene().end())
         return;
     if (--it->pocet > 0)

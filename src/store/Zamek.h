@@ -19,7 +19,9 @@ public:
     };
 
     // Takes the lock at once or raises EZamceno; a lock file that cannot be created
-    // raises EChyba. Nothing ever waits.
+    // raises EChyba. Nothing ever waits. The first write lock of the process puts back
+    // the files of a transaction that a killed writer left (saying so on stderr) and
+    // removes the temporary files of killed saves.
     explicit TZamek(const QString &adrStanice, TDruh druh = TDruh::Zapis);
     ~TZamek();
     TZamek(const TZamek &) = delete;
@@ -28,6 +30,9 @@ public:
     static QString JmenoSouboru(TDruh druh);
 
 private:
+    void DokonciPrerusene(const QString &adrStanice);
+    static void Uvolni(const QString &cesta);
+
     QString m_cesta;
 };
 

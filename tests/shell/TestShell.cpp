@@ -6,6 +6,7 @@
 #include "KV_menu.h"
 #include "Nahled.h"
 #include "Napoveda.h"
+#include "Oznameni.h"
 #include "PreviewF.h"
 #include "Program.h"
 #include "Skoleni.h"
@@ -717,6 +718,23 @@ private slots:
         beh.Zobraz();
         QTRY_COMPARE_WITH_TIMEOUT(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s}, 5000);
         QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
+    }
+
+    // What a writer found after an interrupted save is told at the next start, once.
+    void oznameniPoPrerusenemUlozeni()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        Oznameni::Pridej(adr, u"Platí novější soubor EO598761.00003."_s);
+        for (const int start : {1, 2}) {
+            TBeh beh(dir.path());
+            beh.Zobraz();
+            QTRY_COMPARE_WITH_TIMEOUT(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s}, 5000);
+            QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()),
+                     start == 1 ? QStringList{u"Platí novější soubor EO598761.00003."_s}
+                                : QStringList{});
+        }
     }
 
     void velikostOkna()

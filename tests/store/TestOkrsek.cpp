@@ -2,10 +2,13 @@
 #include "EChyba.h"
 #include "Ochrana.h"
 #include "Okrsek.h"
+#include "Oznameni.h"
 #include "Soubory.h"
 #include "SouboryTestu.h"
+#include "UlozeniVysledku.h"
 #include "VzorovyOkrsek.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -537,6 +540,100 @@ private slots:
         TVysledky zpet;
         NactiOkrsek(m_adr, Klic(), prefix, zpet);
         QCOMPARE(zpet.VetaT3, v.VetaT3);
+    }
+
+    // Two files of an interrupted save, their times reversed as a copy or a restore
+    // leaves them: the current one comes from what is inside; the other goes to
+    // data/Zrusena/, never away, and the program's next start is told once.
+    void aktualniPodleObsahu_data()
+    {
+        QTest::addColumn<QString>("kdyO"); // save date and time, yyyyMMddHHmmss or empty
+        QTest::addColumn<double>("cisloO");
+        QTest::addColumn<QString>("kdyE");
+        QTest::addColumn<double>("cisloE");
+        QTest::addColumn<bool>("poskozenE");
+        QTest::addColumn<QString>("plati");
+        const QString t = QStringLiteral("20261024101500");
+        QTest::newRow("E saved later in the same second") << t << 2.0 << t << 3.0 << false << "E";
+        QTest::newRow("O saved later in the same second") << t << 3.0 << t << 2.0 << false << "O";
+        QTest::newRow("clock set back: the number decides")
+            << QStringLiteral("20261024111500") << 4.0 << t << 5.0 << false << "E";
+        QTest::newRow("older version: the later time")
+            << t << 0.0 << QStringLiteral("20261024101501") << 0.0 << false << "E";
+        QTest::newRow("older version, same time: O") << t << 0.0 << t << 0.0 << false << "O";
+        QTest::newRow("unreadable loses") << t << 1.0 << t << 9.0 << true << "O";
+        QTest::newRow("no save time loses") << t << 1.0 << QString() << 9.0 << false << "O";
+    }
+    void aktualniPodleObsahu()
+    {
+        QFETCH(QString, kdyO);
+        QFETCH(double, cisloO);
+        QFETCH(QString, kdyE);
+        QFETCH(double, cisloE);
+        QFETCH(bool, poskozenE);
+        QFETCH(QString, plati);
+        const auto uloz = [&](const QString &prefix, const QString &kdy, double cislo) {
+            TVysledky v = VzorovyOkrsek(3, 10, 1, 50);
+            v.VetaTS.DatumPorizeni = kdy.left(8);
+            v.VetaTS.CasPorizeni = kdy.mid(8);
+            v.VetaTS.Rezervovano = cislo;
+            v.VetaT3.ZapsOsoby = prefix == u"O" ? 1111 : 2222;
+            UlozOkrsek(m_adr, Klic(), prefix, v);
+            return Obsah(Data(prefix + QStringLiteral("O500011.00001")));
+        };
+        const QByteArray e = uloz(QStringLiteral("E"), kdyE, cisloE);
+        uloz(QStringLiteral("O"), kdyO, cisloO); // removes the E file
+        const QString cestaE = Data(QStringLiteral("EO500011.00001"));
+        Zapis(cestaE, poskozenE ? e.left(e.size() / 2) : e);
+        // The file that must lose is the one modified later.
+        const QString prohra = plati == u"O" ? QStringLiteral("E") : QStringLiteral("O");
+        const QString cestaProhry = Data(prohra + QStringLiteral("O500011.00001"));
+        QFile f(cestaProhry);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                              QFileDevice::FileModificationTime));
+        f.close();
+
+        QCOMPARE(AktualniPrefix(m_adr, Klic()), plati);
+        QCOMPARE(Oznameni::Vezmi(m_adr.AdrStanice), QString());
+        TVysledky v;
+        QCOMPARE(NactiAktualniOkrsek(m_adr, Klic(), v), plati);
+        QCOMPARE(v.VetaT3.ZapsOsoby, plati == u"O" ? 1111 : 2222);
+        QCOMPARE(SouboryDat(), QStringList{plati + QStringLiteral("O500011.00001")});
+        const QStringList zrusene = QDir(Data(QStringLiteral("Zrusena"))).entryList(QDir::Files);
+        QCOMPARE(zrusene.size(), 1);
+        QVERIFY(zrusene.first().startsWith(prohra + QStringLiteral("O500011.00001.")));
+        QVERIFY(QString::fromUtf8(Obsah(m_adr.AdrStanice + QStringLiteral("DENIK.TXT")))
+                    .contains(QStringLiteral("přerušeného uložení uschován jako")));
+        const QString oznameni = Oznameni::Vezmi(m_adr.AdrStanice);
+        QVERIFY2(oznameni.contains(plati + QStringLiteral("O500011.00001")) &&
+                     oznameni.contains(zrusene.first()),
+                 qPrintable(oznameni));
+        QCOMPARE(Oznameni::Vezmi(m_adr.AdrStanice), QString());
+    }
+
+    // The one save routine numbers every save, so that E and then O written within one
+    // second order rightly, and moves the check sum with the number.
+    void ulozeniCisluje()
+    {
+        Zapis(m_adr.AdrStanice + QStringLiteral("STANICE.RCD"),
+              Obsah(DataDir + QStringLiteral("STANICE.RCD")));
+        TStaniceRec stanice;
+        TVysledky v = VzorovyOkrsek(3, 10, 1, 50);
+        const double bezCisla = v.VetaTS.KontrSoucetTS - v.VetaTS.Rezervovano;
+        UlozVysledkyTypu(m_adr, Klic(), QStringLiteral("E"), v, stanice, false);
+        const QByteArray e = Obsah(Data(QStringLiteral("EO500011.00001")));
+        UlozVysledkyTypu(m_adr, Klic(), QStringLiteral("O"), v, stanice, false);
+        QCOMPARE(stanice.Stav1, QStringLiteral("N"));
+        Zapis(Data(QStringLiteral("EO500011.00001")), e); // as if killed before the removal
+        QCOMPARE(AktualniPrefix(m_adr, Klic()), QStringLiteral("O"));
+        TVysledky zpet;
+        NactiOkrsek(m_adr, Klic(), QStringLiteral("O"), zpet);
+        QCOMPARE(zpet.VetaTS.Rezervovano, 2.0);
+        QCOMPARE(zpet.VetaTS.KontrSoucetTS, bezCisla + 2);
+        // What is printed from memory is what is stored.
+        QCOMPARE(v.VetaTS.Rezervovano, 2.0);
+        QCOMPARE(v.VetaTS.KontrSoucetTS, zpet.VetaTS.KontrSoucetTS);
     }
 
     void nevejdeSe_data()
