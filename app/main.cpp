@@ -7,7 +7,9 @@
 #include "Ochrana.h"
 #include "Preklady.h"
 #include "PrikazovyRadek.h"
+#include "Pristup.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "Umisteni.h"
 #include "ZadostOUkonceni.h"
 #include "Zamek.h"
@@ -121,7 +123,8 @@ int main(int argc, char *argv[])
             return Nespusten(program, e);
         }
         Denik::NastavAdresar(adrStanice);
-        Denik::Zapis(u"spuštění programu"_s);
+        Denik::Zapis(Skoleni::JeCvicna(adrStanice) ? u"spuštění programu, cvičná stanice"_s
+                                                   : u"spuštění programu"_s);
     }
     // A signal or the session's logout stores what is being typed and ends cleanly.
     TZadostOUkonceni zadost;
@@ -134,6 +137,13 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(); // the error is told over the shown window
         return 1;
     }
+    // Told now, not at the first save that would fail.
+    if (const QString misto = NezapisovatelneMisto(program.Adresare); !misto.isEmpty())
+        program.Dotaznik().Varovani(
+            u"Zelkovar"_s,
+            u"Do instalace nelze zapisovat: %1.\nZadaná data by nešlo uložit. Požádejte "
+            u"správce počítače, aby instalaci dal uživateli, který s programem pracuje."_s.arg(
+                misto));
 
     // Start-up measurement only: end as soon as the shown window is idle.
     if (qEnvironmentVariableIsSet("ZELKOVAR_KONEC_PO_STARTU")) {

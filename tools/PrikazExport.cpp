@@ -5,6 +5,7 @@
 #include "Instalace.h"
 #include "PredExportem.h"
 #include "Prikazy.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Volby.h"
@@ -155,5 +156,7 @@ int PrikazExport(const QStringList &argumenty)
     // Scripts read the first two lines; the device line comes last.
     Vypis(u"Exportováno: %1\nSHA-256: %2\n"_s.arg(vysledek.Cesta, vysledek.Sha256) +
           RadekZarizeni(*posudek));
+    if (Skoleni::JeCvicna(k.Adresare.AdrStanice))
+        Vypis(u"Cvičná stanice: soubor je jen pro školení (%1).\n"_s.arg(Skoleni::TextZnacky));
     return KodUspech;
 }

@@ -11,6 +11,7 @@
 #include "Protokol.h"
 #include "Reference.h"
 #include "ScitaciArch.h"
+#include "Skoleni.h"
 #include "Stanice.h"
 #include "Tisk.h"
 #include "Volby.h"
@@ -169,6 +170,7 @@ int PrikazTisk(const QStringList &argumenty)
     const TStaniceRec &stanice = otevrena->Stanice;
 
     TNahled nahled;
+    nahled.Cvicne = Skoleni::JeCvicna(adr.AdrStanice);
     TTisk tisk(nahled);
     tisk.PripFontu = stanice.PripFontu;
 

@@ -19,6 +19,7 @@ int PrikazTisk(const QStringList &argumenty);
 int PrikazPorizeni(const QStringList &argumenty);
 int PrikazExport(const QStringList &argumenty);
 int PrikazPorovnej(const QStringList &argumenty);
+int PrikazVycisti(const QStringList &argumenty);
 int PrikazAktualni(const QStringList &argumenty);
 int PrikazOver(const QStringList &argumenty);
 

@@ -15,9 +15,10 @@ const char *const Napoveda = R"(Použití: zelkovar-nastroj PŘÍKAZ [VOLBY]
         zelkovar-nastroj --help | --version
 
 Příkazy:
-  stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
+  stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha] [--skoleni]
                          vytvoří instalaci stanice z popisu
-  precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
+  precti SOUBOR [--pole] [--sha256]
+                         vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
   porizeni POPIS.json INSTALACE [--podadresar P] [--ano] [--kontrolni]
                          uloží pořízená data z popisu jako okno pořízení
@@ -29,6 +30,8 @@ Příkazy:
                          porovná kontrolní pořízení s uloženými výsledky
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
+  vycisti INSTALACE [--podadresar P] [--opravdu]
+                         připraví cvičnou stanici pro další skupinu školení
   aktualni INSTALACE [--typ 1|2] [--podadresar P]
                          vypíše platný soubor výsledků, jeho předponu a stav exportu
   over SOUBOR [--otisk TEXT]
@@ -57,7 +60,7 @@ const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
     {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej}, {u"aktualni", PrikazAktualni},
-    {u"over", PrikazOver},
+    {u"over", PrikazOver},         {u"vycisti", PrikazVycisti},
 };
 
 } // namespace

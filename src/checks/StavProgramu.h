@@ -64,6 +64,7 @@ public:
     // State of the main window, read and set by the commands.
     bool KontrolyOK = false;
     bool ExportOK = false;
+    bool Cvicna = false; // a training station: marked printouts and export files
     bool DataOK = false;
     bool JeZastup1 = false;
     bool JeZastup2 = false;

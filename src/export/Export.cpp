@@ -7,6 +7,7 @@
 #include "DocasnySoubor.h"
 #include "EChyba.h"
 #include "OtiskExportu.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -154,10 +155,10 @@ private:
     int m_fd;
 };
 
-TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno,
-                       quint64 zarizeni)
+TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &zdrojJmeno,
+                       const QString &jmeno, quint64 zarizeni)
 {
-    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, jmeno);
+    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, zdrojJmeno);
     const QByteArray data = Soubory::NactiSoubor(zdroj, MaxVelikost);
 
     const TAdresarCile adresar(cil, jmeno);
@@ -239,15 +240,17 @@ quint64 ZarizeniAdresare(const QString &adresar)
 TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce,
                              qint32 cisloOkrsku, int typZastup, quint64 zarizeni)
 {
-    const QString jmeno = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString uredni = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString jmeno = Skoleni::JmenoExportu(adr.AdrStanice, uredni);
     try {
-        const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
+        const TExportSouboru v = Kopiruj(adr, cil, uredni, jmeno, zarizeni);
         // Synced before the caller marks the data exported: a power cut must not keep
         // "A" and lose the line with the export's SHA-256.
         Denik::ZapisTrvale(adr.AdrStanice,
                            ZacatekZaznamuExportu(typZastup) +
-                               u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět"_s.arg(
-                                   cil, jmeno, QString::number(v.Velikost), v.Sha256));
+                               u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět%5"_s.arg(
+                                   cil, jmeno, QString::number(v.Velikost), v.Sha256,
+                                   jmeno == uredni ? QString() : u", cvičný soubor (neplatný)"_s));
         // The signed record names this file only while it is still the current data; a
         // note that cannot be written leaves the record without a fingerprint, and the
         // export stands.

@@ -1,6 +1,7 @@
 #include "Nahled.h"
 
 #include "EChyba.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -10,6 +11,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QtMath>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -136,6 +140,9 @@ void TNahled::UzavriStranu()
 {
     TStrana strana = std::move(m_platno.Strana);
     m_platno.Strana = TStrana();
+    // First, so that every other operation is drawn over it.
+    if (Cvicne)
+        strana.Operace.prepend(ZnackaSkoleni(RozmerListu()));
     if (m_primyMalir) {
         if (!m_primaPrvniStrana)
             m_primy->newPage();
@@ -242,6 +249,31 @@ void TNahled::KonecTisku()
     EndDoc();
 }
 
+TOperace ZnackaSkoleni(QSize list)
+{
+    TOperace o;
+    o.Text = Skoleni::TextZnacky;
+    o.X1 = list.width() / 2;
+    o.Y1 = list.height() / 2;
+    // Below 45 degrees text extraction still reads it as words, not letter by letter.
+    o.Otoceni = 30;
+    o.Pismo.Tucne = true;
+    o.Pismo.Barva = QColor(0xd8, 0xd8, 0xd8);
+    // As large as fits nine tenths of the printable area, turned.
+    constexpr int Vzor = 100;
+    o.Pismo.Velikost = Vzor;
+    const QFontMetricsF mira(o.Pismo.QtPismo());
+    const qreal delka = mira.horizontalAdvance(o.Text);
+    const qreal vyska = mira.ascent() + mira.descent();
+    const qreal uhel = qDegreesToRadians(qreal(o.Otoceni));
+    const qreal sirka = 0.9 * (list.width() - 2 * TNahled::OkrajTiskarny);
+    const qreal hloubka = 0.9 * (list.height() - 2 * TNahled::OkrajTiskarny);
+    o.Pismo.Velikost =
+        int(Vzor * qMin(sirka / (delka * std::cos(uhel) + vyska * std::sin(uhel)),
+                        hloubka / (delka * std::sin(uhel) + vyska * std::cos(uhel))));
+    return o;
+}
+
 void NastavMeritko(QPainter &malir, const QPaintDevice &zarizeni)
 {
     malir.resetTransform();
@@ -266,7 +298,18 @@ void PrehrajStranu(QPainter &malir, const TStrana &strana)
                 nadUcari = QFontMetricsF(f).ascent();
             }
             malir.setPen(QPen(o.Pismo.Barva));
-            malir.drawText(QPointF(o.X1, o.Y1 + nadUcari), o.Text);
+            if (o.Otoceni == 0) {
+                malir.drawText(QPointF(o.X1, o.Y1 + nadUcari), o.Text);
+                break;
+            }
+            const QFontMetricsF mira(malir.font());
+            malir.save();
+            malir.translate(o.X1, o.Y1);
+            malir.rotate(-o.Otoceni);
+            malir.drawText(
+                QPointF(-mira.horizontalAdvance(o.Text) / 2, (mira.ascent() - mira.descent()) / 2),
+                o.Text);
+            malir.restore();
             break;
         }
         case TDruhOperace::Cara:

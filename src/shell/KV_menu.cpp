@@ -7,6 +7,7 @@
 #include "Obrazky.h"
 #include "Oznameni.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "Z_info.h"
 #include "Z_oprog.h"
 
@@ -276,6 +277,7 @@ void TKV_menu::FormShow()
 {
     VycentrujNaObrazovce(this);
     m_program.Stanice = NactiStanici(m_program.Adresare.AdrStanice);
+    m_program.Cvicna = Skoleni::JeCvicna(m_program.Adresare.AdrStanice);
     m_program.KontrolyOK = false;
     m_program.ExportOK = false;
     m_program.Vybrano = 2;
@@ -294,6 +296,14 @@ void TKV_menu::VyplnStavovyRadek()
     Z_StatusObec_Lbl->setText((u"Obec: "_s + s.KodObce + u" - "_s + s.NazevObce).left(55));
     Z_StatusOkrsek_Lbl->setText(u"Okrsek: "_s + QString::number(s.CisloOkrsku));
     Z_StatusOkres_lbl->setText((u"Okres: "_s + s.KodOkresu + u" - "_s + s.NazevOkresu).trimmed());
+    if (!m_program.Cvicna)
+        return;
+    // A training station says so wherever the commission looks; the district matters less.
+    Z_StatusOkres_lbl->setText(u"CVIČNÁ STANICE – data neplatná"_s);
+    Z_StatusOkres_lbl->setStyleSheet(u"color: #b00000; font-weight: bold;"_s);
+    const QString znacka = u"CVIČNÁ STANICE – "_s;
+    if (!windowTitle().startsWith(znacka))
+        setWindowTitle(znacka + windowTitle());
 }
 
 void TKV_menu::VytvorPodnabidky()

@@ -49,6 +49,7 @@ static void UkazNahled(TpreviewF &okno, IDotaznik &dotaznik)
 static void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
 {
     TNahled nahled;
+    nahled.Cvicne = p.Cvicna;
     TTisk tisk(nahled);
     tisk.PripFontu = p.Stanice.PripFontu;
     TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
@@ -146,6 +147,7 @@ void TKV_menu::SpustExportATisk()
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);
         NactiKandidaty(p.Adresare, p.AktOkrsek, p.Reference);
         TNahled nahled;
+        nahled.Cvicne = p.Cvicna;
         const TDataZapisu data{p.Stanice,       p.AktOkrsek,
                                p.Reference,     p.Vysledky,
                                p.Hlasovani,     p.Komise,
@@ -180,6 +182,7 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
     m_program.Dotaznik().ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
 
     TNahled nahled;
+    nahled.Cvicne = m_program.Cvicna;
     TTisk tisk(nahled);
     tisk.PripFontu = m_program.Stanice.PripFontu;
     ::TiskScitacihoArchu(tisk, m_program.Stanice, m_program.AktOkrsek, m_program.Reference,
@@ -197,6 +200,7 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
 void TKV_menu::ZkusebniTisk()
 {
     TNahled nahled;
+    nahled.Cvicne = m_program.Cvicna;
     TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
                    m_program.Adresare.AdrInstalace, this);
     QPrinter &tiskarna = m_program.Tiskarna();

@@ -179,7 +179,8 @@ QList<TSlovo> Slova(const TStrana &strana)
     }();
     QList<TSlovo> slova;
     for (const TOperace &o : strana.Operace) {
-        if (o.Druh != TDruhOperace::Text)
+        // The training mark lies across the whole sheet, under the text, by design.
+        if (o.Druh != TDruhOperace::Text || o.Otoceni != 0)
             continue;
         const QFontMetricsF fm(o.Pismo.QtPismo(), &mereni);
         static const QRegularExpression slovo(u"\\S+"_s);
@@ -425,6 +426,7 @@ private slots:
         QFETCH(QString, druh);
         const TZatez z(40);
         TNahled nahled;
+        nahled.Cvicne = true; // as a training station prints them: the mark is exempt
         TTisk t(nahled);
         QStringList hodnoty;
         if (druh == u"protokol") {

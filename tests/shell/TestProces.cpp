@@ -6,12 +6,14 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "Okrsek.h"
 
 #include <csignal>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -259,6 +261,54 @@ private slots:
         QCOMPARE(NactiAktualniOkrsek(a, klic, v), u"E"_s);
         QCOMPARE(v.VetaT3.ZapsOsoby, 1012);
         QCOMPARE(v.VetaT3.VydObalky, quint16(600));
+    }
+
+    // An installation its user cannot write is reported when the program starts, not
+    // at the first save: the station as root made it, started by another user.
+    void nezapisovatelnaInstalaceHlasenaPriStartu_data()
+    {
+        QTest::addColumn<bool>("jinyUzivatel");
+        QTest::newRow("vlastník instalace") << false;
+        QTest::newRow("jiný uživatel") << true;
+    }
+    void nezapisovatelnaInstalaceHlasenaPriStartu()
+    {
+        QFETCH(bool, jinyUzivatel);
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+        if (jinyUzivatel && (::geteuid() != 0 || setpriv.isEmpty()))
+            QSKIP("jiného uživatele spustí jen root se setpriv");
+        QTemporaryDir koren;
+        QTemporaryDir beh;
+        const QFileDevice::Permissions citelne =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(koren.path(), citelne);
+        Instalace::Vytvor(koren.path() + u'/', Instalace::Stanice(), {1});
+        QFile::setPermissions(koren.path() + u"/data"_s, citelne);
+        // The other user's runtime directory is the user's own.
+        if (jinyUzivatel)
+            QVERIFY(::chown(QFile::encodeName(beh.path()).constData(), 65534, 65534) == 0);
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"XDG_RUNTIME_DIR"_s, beh.path());
+        env.insert(u"ZELKOVAR_KONEC_PO_STARTU"_s, u"1"_s);
+        env.insert(u"CUPS_SERVER"_s, beh.path() + u"/cups.sock"_s);
+        p.setProcessEnvironment(env);
+        const QStringList parametry = {u"--instalace"_s, koren.path()};
+        if (jinyUzivatel)
+            p.start(setpriv, QStringList{u"--reuid=65534"_s, u"--regid=65534"_s,
+                                         u"--clear-groups"_s, QStringLiteral(ZELKOVAR_PROGRAM)} +
+                                 parametry);
+        else
+            p.start(QStringLiteral(ZELKOVAR_PROGRAM), parametry);
+        QVERIFY(p.waitForFinished(20000));
+        const QString chyby = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 0, qPrintable(chyby));
+        QCOMPARE(chyby.contains(u"Do instalace nelze zapisovat: "_s + koren.path()), jinyUzivatel);
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(u"okno zobrazeno"_s),
+                 qPrintable(chyby));
     }
 };
 

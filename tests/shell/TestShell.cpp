@@ -10,6 +10,7 @@
 #include "Oznameni.h"
 #include "PreviewF.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "SouboryTestu.h"
 #include "Z_export.h"
 #include "Z_info.h"
@@ -376,24 +377,30 @@ private slots:
     {
         QTest::addColumn<QString>("nazevObce");
         QTest::addColumn<QString>("nazevOkresu");
+        QTest::addColumn<bool>("cvicna");
         QTest::addColumn<QString>("obec");
         QTest::addColumn<QString>("okres");
-        QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s
+        QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s << false
                                << u"Obec: 598761 - Žďárek nad Úhlavou"_s
                                << u"Okres: 3714 - Šumavské Podhůří"_s;
         const QString dlouhy = u"Dlouhá obec s názvem na čtyřicet znaků!!"_s;
         QTest::newRow("nazev 40 znaku")
-            << dlouhy << u"Okres   "_s << (u"Obec: 598761 - "_s + dlouhy)
+            << dlouhy << u"Okres   "_s << false << (u"Obec: 598761 - "_s + dlouhy)
             << u"Okres: 3714 - Okres"_s;
-        QTest::newRow("mezery okresu")
-            << u"Lhota"_s << u"  Jih  "_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -   Jih"_s;
+        QTest::newRow("mezery okresu") << u"Lhota"_s << u"  Jih  "_s << false
+                                       << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -   Jih"_s;
         QTest::newRow("prazdny okres")
-            << u"Lhota"_s << u""_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+            << u"Lhota"_s << u""_s << false << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+        // A training station says so in place of the district, and in the caption.
+        QTest::newRow("cvicna stanice")
+            << dlouhy << u"Jih"_s << true << (u"Obec: 598761 - "_s + dlouhy)
+            << u"CVIČNÁ STANICE – data neplatná"_s;
     }
     void stavovyRadek()
     {
         QFETCH(QString, nazevObce);
         QFETCH(QString, nazevOkresu);
+        QFETCH(bool, cvicna);
         QFETCH(QString, obec);
         QFETCH(QString, okres);
         QCOMPARE(nazevObce.size() <= 40, true);
@@ -402,12 +409,15 @@ private slots:
         s.NazevOkresu = nazevOkresu;
         QTemporaryDir dir;
         Instalace::Vytvor(dir.path() + u'/', s, {1});
+        if (cvicna)
+            Skoleni::Oznac(dir.path() + u'/');
         TBeh beh(dir.path());
         beh.Zobraz();
         QCOMPARE(beh.Stitek(u"Z_StatusObec_Lbl"_s), obec);
         QVERIFY(beh.Stitek(u"Z_StatusObec_Lbl"_s).size() <= 55);
         QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
         QCOMPARE(beh.Stitek(u"Z_StatusOkres_lbl"_s), okres);
+        QCOMPARE(beh.Okno->windowTitle().startsWith(u"CVIČNÁ STANICE – Volby"_s), cvicna);
     }
 
     // The real question box, answered as a tired member would: Enter.
