@@ -11,12 +11,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 QString SouborOtisku(const TAdresare &adr, int typZastup)
 {
     return Soubory::NajdiSoubor(adr.AdrData, u"otisk-exportu-typ%1.txt"_s.arg(typZastup));
 }
+
+namespace {
 
 bool JeOtisk(const QString &text)
 {

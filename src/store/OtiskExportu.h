@@ -9,6 +9,9 @@
 // The fingerprint (SHA-256) of each council type's last exported file, kept by the
 // installation so that the signed record can name the file it belongs to.
 
+// The file that keeps the fingerprint of a council type's last export.
+QString SouborOtisku(const TAdresare &adr, int typZastup);
+
 // Notes the fingerprint (64 hex digits) of the file just exported for council type
 // `typZastup`, atomically, in the data directory. A failed write raises EChyba.
 void UlozOtiskExportu(const TAdresare &adr, int typZastup, const QString &sha256);

@@ -4,6 +4,7 @@
 #include "EChyba.h"
 #include "Hlasovani.h"
 #include "Okrsek.h"
+#include "OtiskExportu.h"
 #include "Soubory.h"
 
 #include <QDateTime>
@@ -44,6 +45,8 @@ QList<std::pair<QString, QString>> SouboryKPresunu(const TAdresare &adr, const T
         for (const QString &prefix :
              {QStringLiteral("O"), QStringLiteral("E"), QStringLiteral("K")})
             pridej(JmenoSouboruOkrsku(adr, klic, prefix), QString());
+        // The fingerprint of the type's last export goes with the export it names.
+        pridej(SouborOtisku(adr, typ), QString());
     }
     for (const QString &jmeno :
          {QStringLiteral("HLASO.RCD"), QStringLiteral("KOMISE.RCD"), QStringLiteral("INFOK83.RCD")})

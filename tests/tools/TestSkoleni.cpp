@@ -269,6 +269,8 @@ private slots:
             {u"data/HLASO.RCD"_s, u"HLASO.RCD"_s},
             {u"data/KOMISE.RCD"_s, u"KOMISE.RCD"_s},
             {u"data/INFOK83.RCD"_s, u"INFOK83.RCD"_s},
+            {u"data/otisk-exportu-typ1.txt"_s, u"otisk-exportu-typ1.txt"_s},
+            {u"data/otisk-exportu-typ2.txt"_s, u"otisk-exportu-typ2.txt"_s},
             {u"Tisk/zapis.pdf"_s, u"Tisk/zapis.pdf"_s},
         };
         int nalezeno = 0;
