@@ -7,8 +7,11 @@
 #include "Ochrana.h"
 #include "Preklady.h"
 #include "PrikazovyRadek.h"
+#include "Pristup.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "Umisteni.h"
+#include "ZadostOUkonceni.h"
 #include "Zamek.h"
 
 #include <QDir>
@@ -20,6 +23,17 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A start refused for a broken file of the installation: the message, then exit 1.
+int Nespusten(TProgram &program, const EChyba &e)
+{
+    program.Dotaznik().Varovani(u"Spuštění aplikace"_s, e.zprava() + u"\nProgram nebyl spuštěn."_s);
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -87,6 +101,15 @@ int main(int argc, char *argv[])
         program.Dotaznik().Zobraz(
             {TIkona::Zadna, u"Zelkovar"_s, u"Aplikace již spuštěna !!!\n\n"_s + e.zprava(), false});
         return 1;
+    } catch (const EChyba &e) {
+        if (!TZamek::LzeBezZamku(adrStanice, TZamek::TDruh::Program)) {
+            return Nespusten(program, e);
+        }
+    }
+    // A save that a kill or power cut interrupted is put back before anything reads the
+    // data; the main window then says so. Another writer at work has done it already.
+    try {
+        const TZamek zapis(adrStanice);
     } catch (const EChyba &) {
     }
     Denik::NastavHlaseni(
@@ -94,9 +117,19 @@ int main(int argc, char *argv[])
     // A station directory that is not there is reported by the first show; no journal then.
     const bool sDenikem = QFileInfo(adrStanice).isDir();
     if (sDenikem) {
+        try {
+            Denik::Over(adrStanice);
+        } catch (const EChyba &e) {
+            return Nespusten(program, e);
+        }
         Denik::NastavAdresar(adrStanice);
-        Denik::Zapis(u"spuštění programu"_s);
+        Denik::Zapis(Skoleni::JeCvicna(adrStanice) ? u"spuštění programu, cvičná stanice"_s
+                                                   : u"spuštění programu"_s);
     }
+    // A signal or the session's logout stores what is being typed and ends cleanly.
+    TZadostOUkonceni zadost;
+    QObject::connect(&zadost, &TZadostOUkonceni::Pozadano, &okno,
+                     [&okno](const QString &duvod) { okno.UkonciNaPozadani(duvod); });
     okno.show();
     // A window left over a station that could not be read waits for someone to close
     // it; without a screen there is nobody.
@@ -104,6 +137,13 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(); // the error is told over the shown window
         return 1;
     }
+    // Told now, not at the first save that would fail.
+    if (const QString misto = NezapisovatelneMisto(program.Adresare); !misto.isEmpty())
+        program.Dotaznik().Varovani(
+            u"Zelkovar"_s,
+            u"Do instalace nelze zapisovat: %1.\nZadaná data by nešlo uložit. Požádejte "
+            u"správce počítače, aby instalaci dal uživateli, který s programem pracuje."_s.arg(
+                misto));
 
     // Start-up measurement only: end as soon as the shown window is idle.
     if (qEnvironmentVariableIsSet("ZELKOVAR_KONEC_PO_STARTU")) {

@@ -1,12 +1,12 @@
 // The entry window with a maximal council: 45 parties of 70 candidates, every field
-// filled. Opening, a page change and a party change, each with its saves.
+// filled. Opening, a page change and a party change, each with its saves, and the
+// idle save.
 #include "HlaskaF.h"
 #include "R_vstup.h"
-#include "ZkusebniOkrsek.h"
+#include "StaniceSDaty.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -14,44 +14,21 @@
 
 namespace {
 
-struct TStav
+struct TStav : TStaniceSDaty<>
 {
-    QTemporaryDir Adresar;
-    TAdresare Adr;
-    TStaniceRec Stanice;
-    TOkrsekRefRec AktOkrsek = KlicOkrsku();
-    TReference Reference;
-    TVysledky Vysledky;
-    THlasovaniRec Hlasovani;
-    QList<TKomise> Komise;
-    TCisChyb Ciselnik;
-    TChybProt Protokol{Ciselnik};
-    TKontrolniStav Stav;
-    quint16 Typ = 1;
-    int Vybrano = 2;
-    bool DataOK = false, KontrolyOK = false, ExportOK = false;
-    TDotaznikFronta Dotaznik;
-    THlaskaF Hlaska{Ciselnik};
+    THlaskaF Hlaska{CiselnikChyb};
     std::unique_ptr<TR_Vstupni_Form> Okno;
 
-    TStav()
+    TStav() : TStaniceSDaty(NejvetsiStanice())
     {
-        TParametryStanice p;
-        p.PocetStran = 45;
-        p.PocetKand = 70;
-        Adr = VytvorStanici(Adresar.path(), p);
-        Stanice = NactiStanici(Adr.AdrStanice);
-        UlozOkrsek(Adr, AktOkrsek, QStringLiteral("E"), PlatnyOkrsek(45, 70, 3));
-        Hlasovani = NactiHlasovani(Adr.AdrData);
+        Uloz(PlatnyOkrsek(45, 70, 3));
+        Hlasovani = NactiHlasovani(Adresare.AdrData);
         Hlasovani.ClenuOVKP = QStringLiteral("15");
         Hlasovani.DuvodOdroc = QString(200, u'x');
-        UlozHlasovani(Adr.AdrData, Hlasovani);
+        UlozHlasovani(Adresare.AdrData, Hlasovani);
         QList<TKomise> k(14, TKomise{QString(50, u'n')});
-        UlozKomisi(Adr.AdrData, k);
-        TKontrolniBeh beh{Dotaznik,  Adr,        Stanice,  AktOkrsek, Reference, Vysledky,
-                          Hlasovani, Komise,     Protokol, Stav,      Typ,       Vybrano,
-                          DataOK,    KontrolyOK, ExportOK, {}};
-        Okno = std::make_unique<TR_Vstupni_Form>(beh, Hlaska, QStringLiteral("Měření"));
+        UlozKomisi(Adresare.AdrData, k);
+        Okno = std::make_unique<TR_Vstupni_Form>(*this, Hlaska, QStringLiteral("Měření"));
     }
 };
 
@@ -103,6 +80,24 @@ void BM_ZmenaStranySUlozenim(benchmark::State &state)
     s.Okno->hide();
 }
 BENCHMARK(BM_ZmenaStranySUlozenim)->Unit(benchmark::kMillisecond);
+
+// The idle save: the field being typed in and every durable file of a page save, with
+// no checks. It runs from a timer, never on a key press.
+void BM_UlozeniPriNecinnosti(benchmark::State &state)
+{
+    TStav &s = Stav();
+    s.Okno->FormShow();
+    s.Okno->show();
+    s.Okno->NastavStranku(1);
+    int i = 0;
+    for (auto _ : state) {
+        i = 1 - i;
+        s.Okno->R_EdZapsOsoby->setText(QString::number(1000 + i));
+        benchmark::DoNotOptimize(s.Okno->UlozRozepsane(false));
+    }
+    s.Okno->hide();
+}
+BENCHMARK(BM_UlozeniPriNecinnosti)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

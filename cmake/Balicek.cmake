@@ -3,8 +3,13 @@
 # information, found by gdb through the programs' build ids.
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME program)
 install(TARGETS zelkovar zelkovar-nastroj RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES app/Zelkovar.html data/chyby.json DESTINATION ${ZELKOVAR_DATA_DIR})
+install(FILES app/Zelkovar.html DESTINATION ${ZELKOVAR_DATA_DIR})
+# The guides of the people around the program and the station template they start from.
+install(FILES docs/spravce.md docs/skolitel.md docs/prebiraci-misto.md
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkovar)
+install(FILES examples/vzor-stanice.json DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkovar/examples)
 install(FILES app/zelkovar.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES app/example.zelkovar.Zelkovar.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES app/zelkovar.svg DESTINATION ${ZELKOVAR_IKONY_DIR}/scalable/apps)
 foreach(png ${ZELKOVAR_IKONY_PNG})
   get_filename_component(velikost ${png} DIRECTORY)
@@ -80,6 +85,9 @@ The user interface is in Czech.")
 # plugins come with its libraries.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
+# Ejecting a USB drive (udisksctl) and marking a desktop launcher trusted (gio): the
+# program works without them, the user then does it by hand.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "udisks2, libglib2.0-bin")
 
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_NAME zelkovar-dbgsym)
 set(CPACK_DEBIAN_DBGSYM_FILE_NAME DEB-DEFAULT)

@@ -1,8 +1,9 @@
 # Writes the manual pages of zelkovar and zelkovar-nastroj from their one source and
 # compresses them as Debian wants them.
-#   cmake -DZDROJ=manualove-stranky.roff -DCIL=dir -DVERZE=1.0.0 -DGZIP=gzip -P this
+#   cmake -DZDROJ=manualove-stranky.roff -DCIL=dir -DVERZE=1.0.0 -DDATUM=2026-10-01 -DGZIP=gzip -P this
 # The source is cut into blocks, each opened by a comment line `.\"@ PAGE`, where PAGE
-# is zelkovar, zelkovar-nastroj or obe (both pages); @VERZE@ becomes the version.
+# is zelkovar, zelkovar-nastroj or obe (both pages); @VERZE@ becomes the version and
+# @DATUM@ the date of the version.
 cmake_minimum_required(VERSION 3.25)
 file(READ "${ZDROJ}" text)
 set(znacka ".\\\"@ ")
@@ -32,6 +33,7 @@ endwhile()
 file(MAKE_DIRECTORY "${CIL}")
 foreach(stranka zelkovar zelkovar-nastroj)
   string(REPLACE "@VERZE@" "${VERZE}" obsah "${strana_${stranka}}")
+  string(REPLACE "@DATUM@" "${DATUM}" obsah "${obsah}")
   file(WRITE "${CIL}/${stranka}.1" ".\\\" -*- coding: UTF-8 -*-\n${obsah}")
   execute_process(COMMAND "${GZIP}" -9nf "${CIL}/${stranka}.1" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()

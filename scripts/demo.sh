@@ -17,7 +17,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   BEZ_OBRAZOVKY=1
 fi
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --sestaveni
 
 BUILD=${BUILD:-build}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -35,8 +35,10 @@ echo "  Zástupce stanice pro plochu: $DEMO/zelkovar-598761-3.desktop"
 
 if [ -z "$BEZ_OBRAZOVKY" ]; then
   echo "Spouštím program: $DEMO/zelkovar"
-  "$DEMO/zelkovar" || echo "Program skončil s kódem $?."
-  exit 0
+  KOD=0
+  "$DEMO/zelkovar" || KOD=$?
+  [ "$KOD" -eq 0 ] || echo "Program skončil s kódem $KOD."
+  exit "$KOD"
 fi
 
 # The whole road without a screen, on its own copy of the station, so that demo/

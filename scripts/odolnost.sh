@@ -13,13 +13,22 @@
 #   - a control entry's file holds the previous or the new control entry (the new one
 #     when the run said it succeeded), and its save never touches the results.
 # Data are compared as the fields `precti --pole` lists, without the closing record's
-# time of computation, random number and check sum, which every save draws anew.
+# time of computation, save number, random number and check sum, which every save
+# draws anew.
+#
+# The class "kopie" kills porizeni and kontrola at each call, then copies the
+# installation as people do (cp -r, tar --touch), with the older results file made the
+# newer one by its time, and runs kontrola on each copy: the newer data (or, after a
+# killed porizeni, the data before it) must stay current, exactly one results file be
+# left and the older one be in data/Zrusena/. Killed porizeni runs are also checked to
+# be one transaction: after the next writer starts, INFOK83.RCD belongs to the same
+# save as the results and no marker of an unfinished save is left.
 #
 # A last class, "soubeh", starts porizeni and kontrola together N times on one
 # installation: each must finish or be refused as a second writer, and one current
 # results file with the new data must be left.
 #
-# Usage: scripts/odolnost.sh [--prikaz porizeni|kontrola|export|kontrolni]... [--trida kill|EIO|ENOSPC]...
+# Usage: scripts/odolnost.sh [--prikaz porizeni|kontrola|export|kontrolni]... [--trida kill|EIO|ENOSPC|kopie]...
 #        [--volani SYSCALL]... [--nejvyse N] [--soubeh N]
 # Without options: every command, class and system call, and 40 pairs at once. Prints a table
 #   class  cases  survived  lost  crashed
@@ -36,14 +45,14 @@ while [ $# -gt 0 ]; do
     --volani) VOLANI+=("$2"); shift 2 ;;
     --nejvyse) NEJVYSE=$2; shift 2 ;;
     --soubeh) SOUBEH=$2; shift 2 ;;
-    *) echo "Použití: scripts/odolnost.sh [--prikaz P]... [--trida kill|EIO|ENOSPC]... [--volani SYSCALL]... [--nejvyse N]" >&2; exit 2 ;;
+    *) echo "Použití: scripts/odolnost.sh [--prikaz P]... [--trida kill|EIO|ENOSPC|kopie]... [--volani SYSCALL]... [--nejvyse N]" >&2; exit 2 ;;
   esac
 done
 if [ -z "$SOUBEH" ]; then
   if [ ${#TRIDY[@]} -gt 0 ] || [ ${#PRIKAZY[@]} -gt 0 ]; then SOUBEH=0; else SOUBEH=40; fi
 fi
 [ ${#PRIKAZY[@]} -gt 0 ] || PRIKAZY=(porizeni kontrola export kontrolni)
-[ ${#TRIDY[@]} -gt 0 ] || TRIDY=(kill EIO ENOSPC)
+[ ${#TRIDY[@]} -gt 0 ] || TRIDY=(kill EIO ENOSPC kopie)
 [ ${#VOLANI[@]} -gt 0 ] || VOLANI=(write fsync fdatasync rename renameat renameat2 openat close unlink unlinkat link linkat)
 SLEDOVANA=$(IFS=,; echo "${VOLANI[*]}")
 
@@ -95,40 +104,36 @@ argumenty() {
 pole() {
   [ -f "$1" ] || return 0
   "$NASTROJ" precti "$1" --pole 2>/dev/null |
-    grep -v -E '^(DatumPorizeni|CasPorizeni|NahodneCislo|KontrSoucetTS)='
+    grep -v -E '^(DatumPorizeni|CasPorizeni|Rezervovano|NahodneCislo|KontrSoucetTS)='
 }
 
-# The current results file of a type letter (O or C) by the program's rule: of two
-# files the one modified later, "O" on a tie.
-aktualni() {
-  local d=$1/data o e
-  o=$(ls "$d" | grep -i -x "O$2598761.00003" | head -1)
-  e=$(ls "$d" | grep -i -x "E$2598761.00003" | head -1)
-  if [ -n "$o" ] && [ -n "$e" ]; then
-    if [ "$(stat -c %.9Y "$d/$e")" \> "$(stat -c %.9Y "$d/$o")" ]; then echo "$d/$e"; else echo "$d/$o"; fi
-  elif [ -n "$o" ]; then echo "$d/$o"
-  elif [ -n "$e" ]; then echo "$d/$e"
-  fi
-}
-kontrolni_soubor() { echo "$1/data/$(ls "$1/data" | grep -i -x "K$2598761.00003" | head -1)"; }
-pocet_souboru() { ls "$1/data" | grep -i -c -x "[OE]$2598761.00003"; }
-stav1() { dd if="$1/STANICE.RCD" bs=1 skip=251 count=1 2>/dev/null; }
+# The program answers which results file of a council type (1 or 2) is current and
+# what the station's export state is; nothing here re-implements its rules.
+aktualni() { "$NASTROJ" aktualni "$1" --typ "$2" 2>/dev/null | sed -n 's/^soubor=//p'; }
+stav1() { "$NASTROJ" aktualni "$1" --typ 1 2>/dev/null | sed -n 's/^stav=//p'; }
+# Each type's file name without its prefix, from the tool's answer on the demo station.
+declare -A KLIC
+for t in 1 2; do KLIC[$t]=$(basename "$(aktualni "$ST/porizeni" $t)" | cut -c2-); done
+[ -n "${KLIC[1]}" ] && [ -n "${KLIC[2]}" ] || { echo "odolnost: aktualni nenašel data ukázkové stanice"; exit 1; }
+kontrolni_soubor() { echo "$1/data/$(ls "$1/data" | grep -i -x "K${KLIC[$2]}" | head -1)"; }
+pocet_souboru() { ls "$1/data" | grep -i -c -x "[OE]${KLIC[$2]}"; }
+soubor_s_predponou() { local f; f=$(ls "$1/data" | grep -i -x "$2${KLIC[$3]}" | head -1); [ -n "$f" ] && echo "$1/data/$f"; }
 
 # Reference fields of the previous and the new data of each type, per command.
 declare -A PRED NOVA KPRED KNOVA
 for p in porizeni kontrola export kontrolni; do
   case "$p" in porizeni) po=kontrola ;; kontrola) po=export ;; export) po=hotovo ;; kontrolni) po=kontrolni-po ;; esac
-  for t in O C; do
+  for t in 1 2; do
     PRED[$p$t]=$(pole "$(aktualni "$ST/$p" $t)")
     NOVA[$p$t]=$(pole "$(aktualni "$ST/$po" $t)")
   done
 done
-for t in O C; do
+for t in 1 2; do
   KPRED[$t]=$(pole "$(kontrolni_soubor "$ST/kontrolni" $t)")
   KNOVA[$t]=$(pole "$(kontrolni_soubor "$ST/kontrolni-po" $t)")
 done
-EXPORT_PRED=$ST/export/Export/OO598761.00003
-EXPORT_NOVY=$ST/hotovo/Export/OO598761.00003
+EXPORT_PRED=$ST/export/Export/O${KLIC[1]}
+EXPORT_NOVY=$ST/hotovo/Export/O${KLIC[1]}
 
 # One case; prints survived, lost or crashed and, for lost ones, why.
 pripad() {
@@ -137,7 +142,7 @@ pripad() {
   rm -rf "$st"
   cp -a "$ST/$prikaz" "$st"
   case "$trida" in
-    kill) akce="signal=SIGKILL" ;;
+    kill|kopie) akce="signal=SIGKILL" ;;
     *) akce="error=$trida" ;;
   esac
   # shellcheck disable=SC2046
@@ -148,7 +153,7 @@ pripad() {
     echo "nic"
     return
   fi
-  if [ "$trida" != kill ] && [ $kod -gt 128 ]; then
+  if [ "$trida" != kill ] && [ "$trida" != kopie ] && [ $kod -gt 128 ]; then
     # The cipher library ends the process when it cannot read the system's FIPS
     # setting; the programs start it first, so nothing may have changed then.
     if grep -q 'FATAL: .* in libgcrypt' "$PRACE/err" &&
@@ -164,6 +169,11 @@ pripad() {
     return
   fi
 
+  if [ "$trida" = kopie ]; then
+    duvod=$(over_kopie "$st" "$prikaz")
+    if [ -n "$duvod" ]; then echo "lost $duvod"; else echo "survived"; fi
+    return
+  fi
   duvod=$(over "$st" "$prikaz" $kod)
   if [ -z "$duvod" ]; then
     # The next start: a clean check run of each type cleans up and stores again.
@@ -171,6 +181,7 @@ pripad() {
     "$NASTROJ" kontrola "$st" --typ 2 --ano >/dev/null 2>&1
     duvod=$(over_po_kontrole "$st" "$prikaz")
   fi
+  [ -n "$duvod" ] || [ "$prikaz" != porizeni ] || duvod=$(over_transakci "$st")
   if [ -n "$duvod" ]; then echo "lost $duvod"; else echo "survived"; fi
 }
 
@@ -181,7 +192,7 @@ bez_priznaku() { grep -v -E '^((Chyba|SeznamChyb)=|\[Vety6\]$)'; }
 # verified copy, and the previous export is otherwise untouched.
 over() {
   local st=$1 prikaz=$2 kod=$3 t f data
-  for t in O C; do
+  for t in 1 2; do
     f=$(aktualni "$st" $t)
     [ -n "$f" ] || { echo "typ $t nemá soubor výsledků"; return; }
     data=$(pole "$f")
@@ -193,7 +204,7 @@ over() {
     fi
   done
   if [ "$prikaz" = kontrolni ]; then
-    for t in O C; do
+    for t in 1 2; do
       data=$(pole "$(kontrolni_soubor "$st" $t)")
       if [ $kod -eq 0 ] && [ "$data" != "${KNOVA[$t]}" ]; then
         echo "kód 0, ale kontrolní pořízení typu $t nemá nová data"; return
@@ -205,7 +216,7 @@ over() {
     return 0
   fi
   [ "$prikaz" = export ] || return 0
-  local cil=$st/Export/OO598761.00003
+  local cil=$st/Export/O${KLIC[1]}
   if [ $kod -eq 0 ] && ! cmp -s "$cil" "$EXPORT_NOVY"; then
     echo "export ohlášen (kód 0), ale kopie na cíli nesouhlasí"
   elif [ "$(stav1 "$st")" = A ] && ! cmp -s "$cil" "$EXPORT_NOVY"; then
@@ -219,7 +230,7 @@ over() {
 # new data (the check run sets the error flags anew).
 over_po_kontrole() {
   local st=$1 prikaz=$2 t data
-  for t in O C; do
+  for t in 1 2; do
     if [ "$(pocet_souboru "$st" $t)" != 1 ]; then
       echo "po kontrole má typ $t $(pocet_souboru "$st" $t) soubory výsledků"; return
     fi
@@ -228,6 +239,57 @@ over_po_kontrole() {
        && [ "$data" != "$(echo "${NOVA[$prikaz$t]}" | bez_priznaku)" ]; then
       echo "po kontrole typ $t nemá ani předchozí, ani nová data"; return
     fi
+  done
+}
+
+# A killed porizeni is one transaction once the next writer has started: INFOK83.RCD
+# (which holds the counts of type 1) belongs to the same save as the results of type 1,
+# and no marker of an unfinished save is left.
+over_transakci() {
+  local st=$1 data info
+  [ -e "$st/TRANSAKCE/ZNACKA" ] && { echo "po kontrole zůstala značka nedokončeného uložení"; return; }
+  data=$(pole "$(aktualni "$st" 1)" | bez_priznaku)
+  if [ "$data" = "$(echo "${PRED[porizeni1]}" | bez_priznaku)" ]; then info=$ST/porizeni/data/INFOK83.RCD
+  else info=$ST/kontrola/data/INFOK83.RCD; fi
+  cmp -s "$st/data/INFOK83.RCD" "$info" || echo "INFOK83.RCD nepatří ke stejnému uložení jako výsledky"
+}
+
+# After a kill, copies of the installation that change file times: each copy keeps the
+# newer data current (after a killed porizeni: the data before it) and the older file
+# of an interrupted save in data/Zrusena/.
+over_kopie() {
+  local st=$1 prikaz=$2 t o e ocekavano stary zpusob k data
+  [ "$prikaz" = porizeni ] || [ "$prikaz" = kontrola ] || return 0
+  for zpusob in cp tar; do
+    for t in 1 2; do
+      o=$(soubor_s_predponou "$st" O $t) e=$(soubor_s_predponou "$st" E $t) stary=""
+      if [ -e "$st/TRANSAKCE/ZNACKA" ]; then ocekavano=${PRED[$prikaz$t]}
+      elif [ -n "$o" ] && [ -n "$e" ]; then
+        # The command was writing the new data: the file holding them is the newer one.
+        ocekavano=${NOVA[$prikaz$t]}
+        if [ "$(pole "$o")" = "$ocekavano" ]; then stary=E; else stary=O; fi
+      else ocekavano=$(pole "$o$e")
+      fi
+      k=$PRACE/kopie
+      rm -rf "$k"
+      case "$zpusob" in
+        cp) cp -r "$st" "$k" ;;
+        tar) mkdir "$k" && tar -C "$st" -cf - . | tar -C "$k" --touch -xf - ;;
+      esac
+      # The older file gets the newer time, as a copy in the wrong order gives it.
+      [ -n "$stary" ] && touch -d '1 hour' "$(soubor_s_predponou "$k" $stary $t)"
+      "$NASTROJ" kontrola "$k" --typ $t --ano >/dev/null 2>&1
+      if [ "$(pocet_souboru "$k" $t)" != 1 ]; then
+        echo "$zpusob: typ $t má $(pocet_souboru "$k" $t) soubory výsledků"; return
+      fi
+      data=$(pole "$(aktualni "$k" $t)" | bez_priznaku)
+      if [ "$data" != "$(echo "$ocekavano" | bez_priznaku)" ]; then
+        echo "$zpusob: typ $t nemá novější data"; return
+      fi
+      if [ -n "$stary" ] && [ -z "$(ls "$k/data/Zrusena" 2>/dev/null | grep -i "^$stary${KLIC[$t]}\.")" ]; then
+        echo "$zpusob: starší soubor typu $t není v data/Zrusena"; return
+      fi
+    done
   done
 }
 
@@ -255,6 +317,8 @@ for prikaz in "${PRIKAZY[@]}"; do
     for volani in "${VOLANI[@]}"; do
       pocet=${VOLANI_POCET[$volani]:-0}
       [ "$NEJVYSE" -gt 0 ] && [ "$pocet" -gt "$NEJVYSE" ] && pocet=$NEJVYSE
+      # Copies only matter after a kill of a command that saves results.
+      [ "$trida" = kopie ] && [ "$prikaz" != porizeni ] && [ "$prikaz" != kontrola ] && continue
       for ((n = 1; n <= pocet; n++)); do
         vysledek=$(pripad "$prikaz" "$trida" "$volani" "$n")
         [ "$vysledek" = nic ] && continue
@@ -292,7 +356,7 @@ for ((i = 1; i <= SOUBEH; i++)); do
       duvod="selhání, které není odmítnutím druhého zapisovatele: $(tail -1 "$PRACE/${k#*:}")"
     fi
   done
-  for t in O C; do
+  for t in 1 2; do
     [ -n "$duvod" ] && break
     if [ "$(pocet_souboru "$st" $t)" != 1 ]; then
       duvod="typ $t má $(pocet_souboru "$st" $t) soubory výsledků"

@@ -1,10 +1,11 @@
 #include "Instalace.h"
 
+#include "Denik.h"
 #include "Prikazy.h"
 #include "Reference.h"
+#include "Soubory.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QString &instalace,
                                               const QString &podadresar)
@@ -16,13 +17,14 @@ std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QStri
         VypisChybu(QStringLiteral("%1: v %2 není stanice (STANICE.RCD)").arg(prikaz, cesta));
         return std::nullopt;
     }
+    Denik::Over(start.Adresare.AdrStanice);
     return TStaniceNastroje{start.Adresare, NactiStanici(start.Adresare.AdrStanice)};
 }
 
 bool MaVysledky(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    return QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"))).isFile() ||
-           QFileInfo(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E"))).isFile();
+    return Soubory::ExistujeSoubor(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O"))) ||
+           Soubory::ExistujeSoubor(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E")));
 }
 
 bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
@@ -73,23 +75,14 @@ TOdpoved TDotaznikNastroje::Zobraz(const TZprava &zprava)
     return zprava.AnoNe && m_ano ? TOdpoved::Ano : odpoved;
 }
 
-TStavBehu::TStavBehu(const TStaniceNastroje &st, const QString &typ, bool ano)
-    : adresare(st.Adresare), stanice(st.Stanice), ciselnik(st.Adresare.AdrInstalace),
-      protokol(ciselnik), dotaznik(ano), pomTypZastup(quint16(typ.toUShort()))
+std::unique_ptr<TStavProgramu> StavNastroje(const TStaniceNastroje &st, const QString &typ,
+                                            bool ano)
 {
-}
-
-TKontrolniBeh TStavBehu::Beh(std::function<void()> tiskni)
-{
-    return TKontrolniBeh{dotaznik,   adresare,   stanice,      aktOkrsek,
-                         *reference, *vysledky,  hlasovani,    komise,
-                         protokol,   stav,       pomTypZastup, vybrano,
-                         dataOK,     kontrolyOK, exportOK,     std::move(tiskni)};
-}
-
-void TStavBehu::NastavKlic()
-{
-    aktOkrsek.KodObce = stanice.KodObce;
-    aktOkrsek.CisloOkrsku = stanice.CisloOkrsku;
-    aktOkrsek.TypZastup = QString::number(pomTypZastup);
+    auto stav = std::make_unique<TStavProgramu>(std::make_unique<TDotaznikNastroje>(ano));
+    stav->Adresare = st.Adresare;
+    stav->Stanice = st.Stanice;
+    stav->CiselnikChyb.Nacti(st.Adresare.AdrInstalace);
+    stav->PomTypZastup = quint16(typ.toUShort());
+    stav->Vybrano = 2;
+    return stav;
 }

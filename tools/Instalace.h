@@ -3,12 +3,11 @@
 #include "Adresare.h"
 #include "Chyby.h"
 #include "Dotaznik.h"
-#include "KontrolniBeh.h"
 #include "Stanice.h"
+#include "StavProgramu.h"
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,26 +47,7 @@ private:
     bool m_ano;
 };
 
-// The program state one check run works on, as the program holds it.
-struct TStavBehu
-{
-    TStavBehu(const TStaniceNastroje &st, const QString &typ, bool ano);
-    TKontrolniBeh Beh(std::function<void()> tiskni = {});
-    // Sets the current key to the station's precinct and the type.
-    void NastavKlic();
-
-    TAdresare adresare;
-    TStaniceRec stanice;
-    TCisChyb ciselnik;
-    TChybProt protokol;
-    TDotaznikNastroje dotaznik;
-    TOkrsekRefRec aktOkrsek;
-    std::unique_ptr<TReference> reference = std::make_unique<TReference>();
-    std::unique_ptr<TVysledky> vysledky = std::make_unique<TVysledky>();
-    THlasovaniRec hlasovani;
-    QList<TKomise> komise;
-    TKontrolniStav stav;
-    quint16 pomTypZastup;
-    int vybrano = 2;
-    bool dataOK = false, kontrolyOK = false, exportOK = false;
-};
+// The program state of a command on the station, as the program holds it: the key is
+// not set yet; the entry state (Vybrano 2) until the command says otherwise.
+std::unique_ptr<TStavProgramu> StavNastroje(const TStaniceNastroje &st, const QString &typ,
+                                            bool ano);

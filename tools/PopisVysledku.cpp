@@ -7,6 +7,9 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSet>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -16,7 +19,8 @@ namespace {
 qint32 Pocet(const QJsonValue &hodnota, const QString &kde, qint32 max)
 {
     const double d = hodnota.toDouble(-1);
-    if (!hodnota.isDouble() || d != qint64(d) || d < 0 || d > max)
+    // The range first: converting a number such as 1e308 to an integer is undefined.
+    if (!hodnota.isDouble() || !(d >= 0 && d <= max) || d != std::floor(d))
         throw EChyba(u"%1 musí být celé číslo od 0 do %2."_s.arg(kde).arg(max));
     return qint32(d);
 }
@@ -29,6 +33,7 @@ void HlasyStran(const QJsonValue &hodnota, const TReference &ref, TVysledky &v, 
         throw EChyba(u"%1: „strany“ musí být pole."_s.arg(kde));
     const int pocetStran = qBound(0, int(ref.PocetStranSeznamu), MaxStran);
     const QJsonArray strany = hodnota.toArray();
+    QSet<int> uvedene;
     for (qsizetype i = 0; i < strany.size(); ++i) {
         const QString kdeStrana = u"%1, strany[%2]"_s.arg(kde).arg(i);
         if (!strany.at(i).isObject())
@@ -41,6 +46,10 @@ void HlasyStran(const QJsonValue &hodnota, const TReference &ref, TVysledky &v, 
         const int k = Pocet(strana.value(u"PorStHL"), kdeStrana + u", PorStHL"_s, pocetStran);
         if (k < 1)
             throw EChyba(u"%1: strana s pořadím 0 na lístku není."_s.arg(kdeStrana));
+        // A second entry would silently replace the first one's votes.
+        if (uvedene.contains(k))
+            throw EChyba(u"%1: strana %2 je v popisu uvedena podruhé."_s.arg(kdeStrana).arg(k));
+        uvedene.insert(k);
         const int pocetKand = qBound(
             0, int(CisloNeboNula(ref.SeznamStran[std::size_t(k)].PocetKand)), int(MaxKandidatu));
         const QJsonValue hlasy = strana.value(u"HlasyKand");

@@ -1,6 +1,7 @@
 // kontrola: the check command of the menu on an installation's stored data, headless.
 #include "EChyba.h"
 #include "Instalace.h"
+#include "KontrolniBeh.h"
 #include "Prikazy.h"
 #include "Volby.h"
 #include "Vysvetleni.h"
@@ -56,9 +57,9 @@ int PrikazKontrola(const QStringList &argumenty)
         return kod;
 
     // The one question, whether to check exported data again, is answered by --ano.
-    TStavBehu k(*otevrena, *zvoleny, ano);
-    TKontrolniBeh beh = k.Beh();
-    const TChybProt &protokol = k.protokol;
+    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*otevrena, *zvoleny, ano);
+    TStavProgramu &beh = *stav;
+    const TChybProt &protokol = beh.ProtokolChyb;
     switch (KontrolaDat(beh)) {
     case TVysledekKontroly::Zruseno:
         VypisChybu(QStringLiteral(
@@ -83,7 +84,7 @@ int PrikazKontrola(const QStringList &argumenty)
         }
         vystup += u'\n';
     }
-    vystup += QStringLiteral("SeznamChyb=") + k.vysledky->VetaTS.SeznamChyb + u'\n';
+    vystup += QStringLiteral("SeznamChyb=") + beh.Vysledky.VetaTS.SeznamChyb + u'\n';
     Vypis(vystup);
-    return k.stav.JsouChyby ? KodBlokujiciChyba : KodUspech;
+    return beh.Stav.JsouChyby ? KodBlokujiciChyba : KodUspech;
 }

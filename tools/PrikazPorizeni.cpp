@@ -12,6 +12,8 @@
 #include "Reference.h"
 #include "Soubory.h"
 #include "Stanice.h"
+#include "Transakce.h"
+#include "UlozeniVysledku.h"
 #include "Volby.h"
 #include "Zamek.h"
 
@@ -58,77 +60,41 @@ Popis je JSON v UTF-8 s nepovinnými klíči:
                   nemění a části „hlasovani“ a „komise“ nezapíše
 
 Při chybě v popisu se nezapíše nic; selže-li zápis kteréhokoli souboru, vrátí
-příkaz všechny soubory do stavu před ním.
+příkaz všechny soubory do stavu před ním. Je-li příkaz přerušen (ukončení,
+výpadek proudu), vrátí je do stavu před ním příští zapisující příkaz nebo
+program a oznámí to: „Předchozí uložení bylo přerušeno; data byla vrácena do
+stavu před ním.“ Kopie souborů a značka rozpracovaného uložení leží mezitím
+v adresáři TRANSAKCE/ stanice.
 )";
 
-// The files a command is about to write, as they were: content and modification
-// time (the time decides which results file is current), or their absence.
-class TZaloha
+// Runs the writes as one transaction over the files; a failure puts every file back
+// and says whether that worked.
+template <typename F> void Transakcne(const TAdresare &adr, const QStringList &soubory, F zapis)
 {
-public:
-    void Pridej(const QString &cesta)
-    {
-        // Something that is not a file is never ours to put back (nor to remove).
-        if (QFileInfo::exists(cesta) && !QFileInfo(cesta).isFile())
-            return;
-        TStav stav{cesta, std::nullopt, Soubory::CasZmeny(cesta)};
-        if (stav.cas >= 0)
-            stav.obsah = Soubory::NactiSoubor(cesta, qint64(64) << 20);
-        m_stavy.push_back(std::move(stav));
-    }
-
-    // Puts every file back; the failures, or empty when all went back.
-    QString Obnov() const
-    {
-        QStringList chyby;
-        for (auto it = m_stavy.rbegin(); it != m_stavy.rend(); ++it) {
-            try {
-                if (!it->obsah) {
-                    Soubory::Smaz(it->cesta);
-                } else if (Soubory::CasZmeny(it->cesta) != it->cas ||
-                           Soubory::NactiSoubor(it->cesta, qint64(64) << 20) != *it->obsah) {
-                    Soubory::UlozAtomicky(it->cesta, *it->obsah, it->cas);
-                }
-            } catch (const EChyba &e) {
-                chyby.append(e.zprava());
-            }
-        }
-        return chyby.join(u'\n');
-    }
-
-    // Puts every file back and raises the failure, saying whether that worked.
-    [[noreturn]] void ObnovAVyhod(const EChyba &e) const
-    {
-        const QString navrat = Obnov();
+    TTransakce transakce(adr.AdrStanice, u"porizeni"_s, soubory);
+    try {
+        zapis();
+    } catch (const EChyba &e) {
+        const QString navrat = transakce.Vrat();
         throw EChyba(e.zprava() + u"\n"_s +
                      (navrat.isEmpty()
                           ? u"Nic nebylo uloženo: instalace je, jak byla před příkazem."_s
                           : u"Vrátit instalaci do stavu před příkazem se nepodařilo: "_s + navrat));
     }
-
-private:
-    struct TStav
-    {
-        QString cesta;
-        std::optional<QByteArray> obsah;
-        qint64 cas;
-    };
-    std::vector<TStav> m_stavy;
-};
+    transakce.Potvrd();
+}
 
 // The results of each type given become its control entry, all or nothing; no other
 // file changes.
 int UlozKontrolni(const TAdresare &adr, const std::vector<TPorizeniTypu> &typy)
 {
-    TZaloha zaloha;
+    QStringList soubory;
     for (const TPorizeniTypu &t : typy)
-        zaloha.Pridej(KontrolniPorizeni::JmenoSouboru(adr, t.Klic));
-    try {
+        soubory.append(KontrolniPorizeni::JmenoSouboru(adr, t.Klic));
+    Transakcne(adr, soubory, [&] {
         for (const TPorizeniTypu &t : typy)
             KontrolniPorizeni::Uloz(adr, t.Klic, *t.Vysledky);
-    } catch (const EChyba &e) {
-        zaloha.ObnovAVyhod(e);
-    }
+    });
     for (const TPorizeniTypu &t : typy)
         Vypis(u"Uloženo kontrolní pořízení: %1\n"_s.arg(
             KontrolniPorizeni::JmenoSouboru(adr, t.Klic)));
@@ -218,7 +184,7 @@ int PrikazPorizeni(const QStringList &argumenty)
         return UlozKontrolni(adr, typy);
     // Like the entry window, exported data are replaced only when the user says so.
     for (const TPorizeniTypu &t : typy) {
-        const QString stav = t.Klic.TypZastup == u"1" ? st->Stanice.Stav1 : st->Stanice.Stav2;
+        const QString stav = StavTypu(st->Stanice, t.Klic.TypZastup);
         if (stav.trimmed() == u"A" && !v.Ma(u"--ano"_s)) {
             VypisChybu(
                 u"porizeni: data typu zastupitelstva %1 už byla exportována; přepíše je jen volba --ano"_s
@@ -228,34 +194,23 @@ int PrikazPorizeni(const QStringList &argumenty)
     }
     const bool dvaTypy = MaTyp(adr, st->Stanice, u"1"_s) && MaTyp(adr, st->Stanice, u"2"_s);
 
-    // All or nothing: every file the command writes is kept as it was, and put back
-    // when any step fails.
-    TZaloha zaloha;
-    zaloha.Pridej(Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s));
+    // All or nothing, even when the command is killed: every file it writes is kept as
+    // it was, and put back on a failure or at the next start of a writer.
+    QStringList soubory{Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s)};
     for (const TPorizeniTypu &t : typy) {
-        zaloha.Pridej(JmenoSouboruOkrsku(adr, t.Klic, u"O"_s));
-        zaloha.Pridej(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s));
+        soubory.append(JmenoSouboruOkrsku(adr, t.Klic, u"O"_s));
+        soubory.append(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s));
     }
     for (const QString &jmeno : {u"HLASO.RCD"_s, u"KOMISE.RCD"_s, u"INFOK83.RCD"_s})
-        zaloha.Pridej(Soubory::NajdiSoubor(adr.AdrData, jmeno));
-    try {
+        soubory.append(Soubory::NajdiSoubor(adr.AdrData, jmeno));
+    Transakcne(adr, soubory, [&] {
         for (const TPorizeniTypu &t : typy)
-            ZapisStavExportu(adr.AdrStanice, CisloNeboNula(t.Klic.TypZastup), u"N"_s, st->Stanice);
-        for (const TPorizeniTypu &t : typy) {
-            UlozOkrsek(adr, t.Klic, u"E"_s, *t.Vysledky);
-            if (dvaTypy) {
-                TInfo83 info;
-                NactiInfo83(adr.AdrData, t.Vysledky->VetaT3.TypZastup, info);
-                UlozInfo83(adr.AdrData, info, t.Vysledky->VetaT3);
-            }
-        }
+            UlozVysledkyTypu(adr, t.Klic, u"E"_s, *t.Vysledky, st->Stanice, dvaTypy);
         if (popis.contains(u"hlasovani"))
             UlozHlasovani(adr.AdrData, hlasovani);
         if (popis.contains(u"komise"))
             UlozKomisi(adr.AdrData, komise);
-    } catch (const EChyba &e) {
-        zaloha.ObnovAVyhod(e);
-    }
+    });
     for (const TPorizeniTypu &t : typy)
         Vypis(u"Uloženo: %1\n"_s.arg(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s)));
     return KodUspech;

@@ -65,10 +65,18 @@ int PrikazPorovnej(const QStringList &argumenty)
     if (!vysledky.isUndefined() && !vysledky.isArray())
         throw EChyba(u"Popis pořízení: „vysledky“ musí být pole."_s);
     const QJsonArray pole = vysledky.toArray();
+    qsizetype nalezeny = -1;
     for (qsizetype i = 0; i < pole.size(); ++i) {
         if (pole.at(i).toObject().value(u"TypZastup").toString() != *typ)
             continue;
-        const TPorizeniTypu kontrolni = VysledkyZPopisu(pole.at(i), u"vysledky[%1]"_s.arg(i), *st);
+        // Which of two entries would be compared is anybody's guess: refuse both.
+        if (nalezeny >= 0)
+            throw EChyba(u"Popis pořízení: typ zastupitelstva %1 je uveden dvakrát."_s.arg(*typ));
+        nalezeny = i;
+    }
+    if (nalezeny >= 0) {
+        const TPorizeniTypu kontrolni =
+            VysledkyZPopisu(pole.at(nalezeny), u"vysledky[%1]"_s.arg(nalezeny), *st);
         TOkrsekRefRec klic = kontrolni.Klic;
         auto ref = std::make_unique<TReference>();
         NajdiOkrsek(st->Adresare, klic);

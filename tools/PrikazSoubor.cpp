@@ -56,7 +56,7 @@ int PrikazPrecti(const QStringList &argumenty)
               QStringLiteral("  ") + cesta + u'\n');
         return KodUspech;
     }
-    const QByteArray obsah = Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, Klic(), cesta), cesta);
+    const QByteArray obsah = Ochrana::Otevri(ulozeny, Klic(), cesta);
     // The line ends at the first line break, as the program reads it.
     qsizetype konec = obsah.size();
     for (const char zlom : {'\r', '\n'}) {

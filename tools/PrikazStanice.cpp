@@ -6,10 +6,12 @@
 #include "PolePopisu.h"
 #include "Prikazy.h"
 #include "Reference.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 #include "Spoustec.h"
 #include "Stanice.h"
 #include "Umisteni.h"
+#include "Vlastnictvi.h"
 #include "Volby.h"
 #include "Zamek.h"
 #include "Zaznam.h"
@@ -27,6 +29,7 @@ namespace {
 
 const char *const NapovedaStanice =
     R"(Použití: zelkovar-nastroj stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
+                                  [--skoleni]
 
 Vytvoří v adresáři CIL instalaci stanice podle popisu POPIS.json:
   STANICE.RCD, OKRSKY.RCD, STRANY.RCD, KANDIDAT.RCD   v adresáři stanice
@@ -45,6 +48,10 @@ zelkovar s nápovědou a ikonou.
   --plocha        dá zástupce i na plochu uživatele a do jeho nabídky
                   aplikací (spusťte jako uživatel, který bude s programem
                   pracovat)
+  --skoleni       cvičná stanice pro školení: každá tisková sestava nese
+                  „CVIČNÁ DATA – NEPLATNÉ“, soubory exportu předponu CVICNE-
+                  (značka je v souboru SKOLENI.TXT stanice); data pro další
+                  skupinu uschová a vyčistí příkaz vycisti
 
 Popis je JSON v UTF-8 s klíči "stanice", "okrsky", "strany", "kandidati",
 "volici" a nepovinně "chyby"; pole se jmenují jako v záznamech souborů.
@@ -102,27 +109,19 @@ TChybaInfo Chyba(TPolePopisu &p)
     return c;
 }
 
-TStaniceRec Stanice(TPolePopisu &p)
-{
-    TStaniceRec s;
-    p.Texty(s);
-    s.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    return s;
-}
-
-TOkrsekRefRec Okrsek(TPolePopisu &p)
-{
-    TOkrsekRefRec r;
-    p.Texty(r);
-    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
-    return r;
-}
-
 // Records with string fields only.
 template <typename T> T Texty(TPolePopisu &p)
 {
     T r;
     p.Texty(r);
+    return r;
+}
+
+// Records with string fields and the precinct's number (station, precinct).
+template <typename T> T SCislemOkrsku(TPolePopisu &p)
+{
+    T r = Texty<T>(p);
+    r.CisloOkrsku = p.Cislo(QStringLiteral("CisloOkrsku"));
     return r;
 }
 
@@ -239,18 +238,20 @@ QByteArray SeStavemExportu(const QByteArray &nova, const TAdresare &adr)
 
 int PrikazStanice(const QStringList &argumenty)
 {
-    const TVolby v = RozeberVolby({QStringLiteral("stanice"),
-                                   NapovedaStanice,
-                                   {QStringLiteral("POPIS.json"), QStringLiteral("CIL")},
-                                   {QStringLiteral("--podadresar")},
-                                   {QStringLiteral("--prepsat"), QStringLiteral("--plocha")}},
-                                  argumenty);
+    const TVolby v = RozeberVolby(
+        {QStringLiteral("stanice"),
+         NapovedaStanice,
+         {QStringLiteral("POPIS.json"), QStringLiteral("CIL")},
+         {QStringLiteral("--podadresar")},
+         {QStringLiteral("--prepsat"), QStringLiteral("--plocha"), QStringLiteral("--skoleni")}},
+        argumenty);
     if (v.Konec)
         return *v.Konec;
     const QStringList &volne = v.Volne;
     const QString podadresar = v.Hodnota(QStringLiteral("--podadresar"));
     const bool prepsat = v.Ma(QStringLiteral("--prepsat"));
     const bool naPlochu = v.Ma(QStringLiteral("--plocha"));
+    const bool skoleni = v.Ma(QStringLiteral("--skoleni"));
 
     const QJsonObject popis = NactiPopis(volne.at(0), QStringLiteral("Popis stanice"),
                                          {QStringLiteral("stanice"), QStringLiteral("okrsky"),
@@ -260,9 +261,10 @@ int PrikazStanice(const QStringList &argumenty)
     // Encode everything first, so that a bad description writes nothing.
     QByteArray stanice =
         Zakoduj(popis.value(QStringLiteral("stanice")), QStringLiteral("stanice"), TvarStanice,
-                [](TPolePopisu &p) { return ZakodujStanici(Stanice(p)); });
-    const QByteArray okrsky = Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
-                                     [](TPolePopisu &p) { return ZakodujOkrsekRef(Okrsek(p)); });
+                [](TPolePopisu &p) { return ZakodujStanici(SCislemOkrsku<TStaniceRec>(p)); });
+    const QByteArray okrsky =
+        Soubor(popis, QStringLiteral("okrsky"), true, TvarOkrsku,
+               [](TPolePopisu &p) { return ZakodujOkrsekRef(SCislemOkrsku<TOkrsekRefRec>(p)); });
     const QByteArray strany =
         Soubor(popis, QStringLiteral("strany"), true, TvarStrany,
                [](TPolePopisu &p) { return ZakodujStranu(Texty<TStranaRec>(p)); });
@@ -293,16 +295,31 @@ int PrikazStanice(const QStringList &argumenty)
                 QStringLiteral("V adresáři %1 už stanice je; přepíše ji jen volba --prepsat.")
                     .arg(adrStanice));
         }
+        // Data typed in training must never pass for real ones.
+        if (!skoleni && Skoleni::JeCvicna(adrStanice))
+            throw EChyba(QStringLiteral("Stanice v %1 je cvičná; bez volby --skoleni ji nelze "
+                                        "přepsat na ostrou (cvičná data by v ní zůstala). "
+                                        "Ostrou stanici vytvořte v novém adresáři.")
+                             .arg(adrStanice));
         stanice = SeStavemExportu(stanice, adr);
     }
     // Installed from the package, the program stays where it is and the launcher names
     // this installation; a build copies itself in, as the old layout had it.
     const QString adresarNastroje = QCoreApplication::applicationDirPath() + u'/';
     const TUmisteni umisteni = UmisteniProgramu(adresarNastroje);
+    // The package's icon by its theme name; a copied program brings its own file.
     const TSpoustec spoustec = VytvorSpoustec(
         DekodujStanici(stanice),
         (umisteni.ZBalicku ? adresarNastroje : cil) + QStringLiteral("zelkovar"), cil, podadresar,
-        umisteni.ZBalicku ? umisteni.Ikona : cil + QStringLiteral("zelkovar.svg"));
+        umisteni.ZBalicku ? QStringLiteral("zelkovar") : cil + QStringLiteral("zelkovar.svg"));
+    if (naPlochu) {
+        const QString duvod = DuvodOdmitnutiPlochy(PlochaUzivatele());
+        if (!duvod.isEmpty())
+            throw EChyba(duvod);
+    }
+    const QString varovani = VarovaniVlastnika(cil);
+    if (!varovani.isEmpty())
+        VypisChybu(QStringLiteral("stanice: varování: ") + varovani);
     VytvorAdresar(adrStanice);
     // Never under a running program or another writer of the same station.
     const TZamek program(adrStanice, TZamek::TDruh::Program);
@@ -321,6 +338,8 @@ int PrikazStanice(const QStringList &argumenty)
     if (!umisteni.ZBalicku)
         KopirujProgram(cil);
     const QString vInstalaci = ZapisSpoustec(spoustec, cil);
+    if (skoleni)
+        Skoleni::Oznac(adrStanice);
     // The station file last: its presence marks a complete installation.
     Zapis(adrStanice, QStringLiteral("STANICE.RCD"), stanice);
 
@@ -329,6 +348,10 @@ int PrikazStanice(const QStringList &argumenty)
                             ? QString()
                             : QStringLiteral(" (spouštět s parametrem %1)").arg(podadresar)));
     Vypis(QStringLiteral("Zástupce stanice: %1\n").arg(vInstalaci));
+    if (skoleni)
+        Vypis(QStringLiteral("Cvičná stanice pro školení: tiskové sestavy nesou „%1“, "
+                             "soubory exportu předponu %2.\n")
+                  .arg(Skoleni::TextZnacky, Skoleni::PredponaExportu));
     if (naPlochu) {
         const QStringList uzivatel = ZapisSpoustecUzivateli(spoustec);
         Vypis(QStringLiteral("Na ploše: %1\nV nabídce aplikací: %2\n")

@@ -1,14 +1,17 @@
 // tisk: renders a printout of an installation headless into a PDF file.
 #include "Adresare.h"
 #include "Chyby.h"
+#include "Denik.h"
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "Instalace.h"
 #include "KontrolniBeh.h"
+#include "OtiskExportu.h"
 #include "Prikazy.h"
 #include "Protokol.h"
 #include "Reference.h"
 #include "ScitaciArch.h"
+#include "Skoleni.h"
 #include "Stanice.h"
 #include "Tisk.h"
 #include "Volby.h"
@@ -53,14 +56,14 @@ DRUH:
 struct TKontrolaBezZapisu
 {
     TKontrolaBezZapisu(const TStaniceNastroje &st, const QString &typ, int vybrano)
-        : beh(JenKeCteni(st), typ, false)
+        : stav(StavNastroje(JenKeCteni(st), typ, false)), beh(*stav)
     {
-        beh.vybrano = vybrano;
+        beh.Vybrano = vybrano;
         beh.NastavKlic();
-        if (!MaVysledky(beh.adresare, beh.aktOkrsek)) {
+        if (!MaVysledky(beh.Adresare, beh.AktOkrsek)) {
             throw EChyba(u"Pro okrsek %1 obce %2 (typ %3) nejsou uložena žádná data."_s
-                             .arg(beh.aktOkrsek.CisloOkrsku)
-                             .arg(beh.aktOkrsek.KodObce, typ));
+                             .arg(beh.AktOkrsek.CisloOkrsku)
+                             .arg(beh.AktOkrsek.KodObce, typ));
         }
     }
 
@@ -70,20 +73,21 @@ struct TKontrolaBezZapisu
         return st;
     }
 
-    TStavBehu beh;
+    std::unique_ptr<TStavProgramu> stav;
+    TStavProgramu &beh;
 };
 
 // The protocol of checks as the check command prints it.
 bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk)
 {
     TKontrolaBezZapisu kontrola(st, typ, 5);
-    TStavBehu &k = kontrola.beh;
+    TStavProgramu &k = kontrola.beh;
     bool vytisteno = false;
-    TKontrolniBeh beh = k.Beh([&] {
-        TiskProtokolu(tisk, k.protokol, k.vysledky->VetaT3, k.stanice, k.aktOkrsek);
+    k.TiskProtokolu = [&] {
+        TiskProtokolu(tisk, k.ProtokolChyb, k.Vysledky.VetaT3, k.Stanice, k.AktOkrsek);
         vytisteno = true;
-    });
-    Kontroly(beh);
+    };
+    Kontroly(k);
     return vytisteno;
 }
 
@@ -92,13 +96,13 @@ bool ProtokolKontrol(const TStaniceNastroje &st, const QString &typ, TTisk &tisk
 bool ZapisKontrol(const TStaniceNastroje &st, const QString &typ, bool primo, TTisk &tisk)
 {
     TKontrolaBezZapisu kontrola(st, typ, 2);
-    TStavBehu &k = kontrola.beh;
-    TKontrolniBeh beh = k.Beh();
-    if (!Kontroly(beh))
+    TStavProgramu &k = kontrola.beh;
+    if (!Kontroly(k))
         return false;
-    NactiKandidaty(k.adresare, k.aktOkrsek, *k.reference);
-    const TDataZapisu data{k.stanice,   k.aktOkrsek, *k.reference, *k.vysledky,
-                           k.hlasovani, k.komise,    &k.protokol};
+    NactiKandidaty(k.Adresare, k.AktOkrsek, k.Reference);
+    const TDataZapisu data{
+        k.Stanice,   k.AktOkrsek, k.Reference,     k.Vysledky,
+        k.Hlasovani, k.Komise,    &k.ProtokolChyb, RadekOtisku(k.Adresare, k.AktOkrsek, k.Stanice)};
     SestavZapis(tisk, data, 2, primo);
     return true;
 }
@@ -166,6 +170,7 @@ int PrikazTisk(const QStringList &argumenty)
     const TStaniceRec &stanice = otevrena->Stanice;
 
     TNahled nahled;
+    nahled.Cvicne = Skoleni::JeCvicna(adr.AdrStanice);
     TTisk tisk(nahled);
     tisk.PripFontu = stanice.PripFontu;
 
@@ -222,6 +227,13 @@ int PrikazTisk(const QStringList &argumenty)
         VypisChybu(u"tisk: sestava nemá žádnou stranu"_s);
         return KodChyba;
     }
+    // Journaled like the program's prints: a record may leave the station either way.
+    if (!adr.JenCteni)
+        Denik::Zapis(adr.AdrStanice,
+                     u"tisk: %1%2, soubor PDF %3, stran %4"_s
+                         .arg(druh, druh == u"zkusebni" ? QString() : u", typ "_s + typ,
+                              QFileInfo(pdf).absoluteFilePath())
+                         .arg(nahled.Celkem()));
     Vypis(u"%1: počet stran %2\n"_s.arg(pdf).arg(nahled.Celkem()));
     return KodUspech;
 }

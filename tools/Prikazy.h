@@ -19,6 +19,9 @@ int PrikazTisk(const QStringList &argumenty);
 int PrikazPorizeni(const QStringList &argumenty);
 int PrikazExport(const QStringList &argumenty);
 int PrikazPorovnej(const QStringList &argumenty);
+int PrikazVycisti(const QStringList &argumenty);
+int PrikazAktualni(const QStringList &argumenty);
+int PrikazOver(const QStringList &argumenty);
 
 // The application object: a GUI one (offscreen) for `tisk`, which measures text.
 std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
@@ -27,7 +30,8 @@ std::unique_ptr<QCoreApplication> VytvorAplikaci(int &argc, char **argv);
 // data cannot be exported.
 inline constexpr int KodBlokujiciChyba = 3;
 
-// Exit code of `porovnej` when the control entry differs from the stored results.
+// Exit code of `porovnej` when the control entry differs from the stored results, of
+// `over` when the typed fingerprint differs from the file's.
 inline constexpr int KodRozdily = 4;
 
 // Messages to the user, UTF-8.

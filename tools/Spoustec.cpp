@@ -108,19 +108,21 @@ TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
         exec += QStringLiteral(" -- ") + Argument(podadresar);
         jmeno += u'-' + CastJmena(podadresar);
     }
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Version=1.4\n"
-                                        "Name=%1\n"
-                                        "Comment=Pořízení dat okrskovou volební komisí\n"
-                                        "Exec=%2\n"
-                                        "Path=%3\n"
-                                        "Icon=%4\n"
-                                        "Terminal=false\n"
-                                        "Categories=Office;\n"
-                                        "StartupWMClass=zelkovar\n")
-                             .arg(Hodnota(nazev), Hodnota(exec),
-                                  Hodnota(QDir(instalace).absolutePath()), Hodnota(ikona));
+    const QString text =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Version=1.4\n"
+                       "Name=%1\n"
+                       "Comment=Pořízení dat okrskovou volební komisí\n"
+                       "TryExec=%5\n"
+                       "Exec=%2\n"
+                       "Path=%3\n"
+                       "Icon=%4\n"
+                       "Terminal=false\n"
+                       "Categories=Office;\n"
+                       "StartupWMClass=zelkovar\n")
+            .arg(Hodnota(nazev), Hodnota(exec), Hodnota(QDir(instalace).absolutePath()),
+                 Hodnota(ikona), Hodnota(program));
     return {jmeno + QStringLiteral(".desktop"), text.toUtf8()};
 }
 
@@ -134,12 +136,16 @@ QString ZapisSpoustec(const TSpoustec &spoustec, const QString &adresar)
     return cesta;
 }
 
+QString PlochaUzivatele()
+{
+    const QString plocha = qEnvironmentVariable("XDG_DESKTOP_DIR");
+    return plocha.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+                            : plocha;
+}
+
 QStringList ZapisSpoustecUzivateli(const TSpoustec &spoustec)
 {
-    QString plocha = qEnvironmentVariable("XDG_DESKTOP_DIR");
-    if (plocha.isEmpty())
-        plocha = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString naPlose = ZapisSpoustec(spoustec, plocha);
+    const QString naPlose = ZapisSpoustec(spoustec, PlochaUzivatele());
     OznacDuveryhodny(naPlose, spoustec.Obsah);
     const QString vNabidce = ZapisSpoustec(
         spoustec, QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));

@@ -24,6 +24,9 @@ TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
 // returns its path.
 QString ZapisSpoustec(const TSpoustec &spoustec, const QString &adresar);
 
+// The user's desktop directory: XDG_DESKTOP_DIR, else the desktop of the user's directories.
+QString PlochaUzivatele();
+
 // Puts the launcher on the user's desktop (XDG_DESKTOP_DIR, else the desktop of the
 // user's directories) marked trusted, and into the user's applications menu; returns
 // the paths written.

@@ -15,20 +15,27 @@ const char *const Napoveda = R"(Použití: zelkovar-nastroj PŘÍKAZ [VOLBY]
         zelkovar-nastroj --help | --version
 
 Příkazy:
-  stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha]
+  stanice POPIS.json CIL [--podadresar P] [--prepsat] [--plocha] [--skoleni]
                          vytvoří instalaci stanice z popisu
-  precti SOUBOR [--pole] vypíše obsah chráněného souboru výsledků
+  precti SOUBOR [--pole] [--sha256]
+                         vypíše obsah chráněného souboru výsledků
   zapis RADEK.txt SOUBOR zapíše řádek jako chráněný soubor výsledků
   porizeni POPIS.json INSTALACE [--podadresar P] [--ano] [--kontrolni]
                          uloží pořízená data z popisu jako okno pořízení
   kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
                          zkontroluje pořízená data jako příkaz Kontroly
-  export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR] [--ano]
+  export INSTALACE [--typ 1|2] [--podadresar P] [--cil ADRESAR [--mistni]] [--ano]
                          exportuje zkontrolovaná data jako příkaz Export dat
   porovnej POPIS.json INSTALACE [--typ 1|2] [--podadresar P]
                          porovná kontrolní pořízení s uloženými výsledky
   tisk INSTALACE DRUH --pdf SOUBOR [--typ 1|2] [--podadresar P] [--primo]
                          vytvoří tiskovou sestavu jako PDF
+  vycisti INSTALACE [--podadresar P] [--opravdu]
+                         připraví cvičnou stanici pro další skupinu školení
+  aktualni INSTALACE [--typ 1|2] [--podadresar P]
+                         vypíše platný soubor výsledků, jeho předponu a stav exportu
+  over SOUBOR [--otisk TEXT]
+                         ověří předaný soubor výsledků (přebírací místo)
 
 Volba s hodnotou se píše „--typ 1“ i „--typ=1“; po „--“ už žádné volby
 nenásledují. Nápovědu k příkazu vypíše: zelkovar-nastroj PŘÍKAZ --help
@@ -38,7 +45,8 @@ Návratové kódy:
   1  chybný vstup nebo neúspěšná operace
   2  chybné použití (neznámý příkaz nebo volba, chybějící argument)
   3  kontrola: data obsahují blokující chybu; export: data nelze exportovat
-  4  porovnej: kontrolní pořízení se liší od uložených výsledků
+  4  porovnej: kontrolní pořízení se liší od uložených výsledků;
+     over: otisk souboru se liší od opsaného otisku
 Při každém jiném kódu než 0 vypíše důvod na chybový výstup.
 )";
 
@@ -51,7 +59,8 @@ struct TPrikaz
 const TPrikaz Prikazy[] = {
     {u"stanice", PrikazStanice},   {u"precti", PrikazPrecti},     {u"zapis", PrikazZapis},
     {u"porizeni", PrikazPorizeni}, {u"kontrola", PrikazKontrola}, {u"export", PrikazExport},
-    {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej},
+    {u"tisk", PrikazTisk},         {u"porovnej", PrikazPorovnej}, {u"aktualni", PrikazAktualni},
+    {u"over", PrikazOver},         {u"vycisti", PrikazVycisti},
 };
 
 } // namespace

@@ -128,19 +128,28 @@ void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice, con
     z.Cislo4 = z.Cislo5 = 0;
     z.KontrSoucet2 = z.KontrSoucet3 = 0;
 
-    const int n = qBound(0, pocetStran, MaxStran);
-    qint64 kc1 = qint64(h.T3KC_1) + z.T3KC_1;
-    qint64 kc2 = h.T3KC_2;
-    qint64 ks = 0;
-    for (int i = 1; i <= n; ++i) {
-        const TStranaHLRec &s = v.StranyHL[std::size_t(i)];
-        kc1 += s.T3KC_1;
-        kc2 += s.HLKC2;
-        ks += s.HLKS;
+    const TSouctyTS soucty = SouctyTS(v, pocetStran);
+    z.SoucetKC1 = double(soucty.KC1);
+    z.SoucetKC2 = double(soucty.KC2);
+    z.SoucetKS = double(soucty.KS);
+    z.KontrSoucetTS = KontrolniSoucetTS(z);
+}
+
+TSouctyTS SouctyTS(const TVysledky &v, int pocetStran)
+{
+    const TOkrsekRec &h = v.VetaT3;
+    TSouctyTS s{qint64(h.T3KC_1) + v.VetaTS.T3KC_1, h.T3KC_2, 0};
+    for (int i = 1; i <= qBound(0, pocetStran, MaxStran); ++i) {
+        const TStranaHLRec &strana = v.StranyHL[std::size_t(i)];
+        s.KC1 += strana.T3KC_1;
+        s.KC2 += strana.HLKC2;
+        s.KS += strana.HLKS;
     }
-    z.SoucetKC1 = double(kc1);
-    z.SoucetKC2 = double(kc2);
-    z.SoucetKS = double(ks);
-    z.KontrSoucetTS = z.DatumPorizeni.toDouble() + (z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS) +
-                      z.CasPorizeni.toDouble() + z.Rezervovano + double(z.NahodneCislo);
+    return s;
+}
+
+double KontrolniSoucetTS(const TVetaTS &z)
+{
+    return z.DatumPorizeni.toDouble() + (z.SoucetKC1 + z.SoucetKC2 + z.SoucetKS) +
+           z.CasPorizeni.toDouble() + z.Rezervovano + double(z.NahodneCislo);
 }

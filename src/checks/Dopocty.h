@@ -35,3 +35,14 @@ void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice);
 // The same with the time and the random number given (for tests).
 void ProcDopoctiTS(TVysledky &v, int pocetStran, const TStaniceRec &stanice, const QDateTime &cas,
                    qint32 nahodneCislo);
+
+// The control sums of the closing record over the header and parties 1..pocetStran,
+// and its check sum over them: what ProcDopoctiTS stores and a reader verifies.
+struct TSouctyTS
+{
+    qint64 KC1 = 0;
+    qint64 KC2 = 0;
+    qint64 KS = 0;
+};
+TSouctyTS SouctyTS(const TVysledky &v, int pocetStran);
+double KontrolniSoucetTS(const TVetaTS &z);

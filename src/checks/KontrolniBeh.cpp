@@ -5,6 +5,7 @@
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "Soubory.h"
+#include "UlozeniVysledku.h"
 #include "Zamek.h"
 
 #include <QFileInfo>
@@ -43,7 +44,7 @@ int PocetKandidatu(const TStranaRec &strana)
     }
 }
 
-void NactiKomisiBehu(TKontrolniBeh &b)
+void NactiKomisiBehu(TStavProgramu &b)
 {
     const QString clenu = b.Hlasovani.ClenuOVKP.trimmed();
     if (clenu.isEmpty() || clenu == u"0" || clenu == u"1")
@@ -52,15 +53,16 @@ void NactiKomisiBehu(TKontrolniBeh &b)
         b.Komise,
         PrevedCislo(clenu, QStringLiteral("počtu přítomných členů komise (ClenuOVKP, HLASO.RCD)")));
     const QFileInfo soubor(Soubory::NajdiSoubor(b.Adresare.AdrData, QStringLiteral("KOMISE.RCD")));
-    if (!soubor.isFile())
+    if (!Soubory::ExistujeSoubor(soubor.filePath()))
         throw EChyba(QStringLiteral("Soubor %1 nelze otevřít: neexistuje.").arg(soubor.filePath()));
-    if (soubor.size() != 0)
+    // Anything but an empty regular file is read; its reader refuses a special file.
+    if (!soubor.isFile() || soubor.size() != 0)
         b.Komise = NactiKomisi(b.Adresare.AdrData);
 }
 
 } // namespace
 
-bool Kontroly(TKontrolniBeh &b)
+bool Kontroly(TStavProgramu &b)
 {
     b.DataOK = true;
     VynulujOkrsek(b.Vysledky);
@@ -92,7 +94,7 @@ bool Kontroly(TKontrolniBeh &b)
     return true;
 }
 
-void ProvedKontroly(TKontrolniBeh &b)
+void ProvedKontroly(TStavProgramu &b)
 {
     TDataKontrol d = b.Data();
     TVysledky &v = b.Vysledky;
@@ -255,7 +257,7 @@ bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise,
     return plati;
 }
 
-QList<TNavrh> NavrhyBehu(TKontrolniBeh &b)
+QList<TNavrh> NavrhyBehu(TStavProgramu &b)
 {
     std::optional<TInfo83Rec> jiny;
     try {
@@ -269,7 +271,7 @@ QList<TNavrh> NavrhyBehu(TKontrolniBeh &b)
     return NajdiNavrhy(b.Data(), jiny);
 }
 
-TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
+TVysledekKontroly KontrolaDat(TStavProgramu &b)
 {
     b.AktOkrsek.KodObce = b.Stanice.KodObce;
     b.AktOkrsek.CisloOkrsku = b.Stanice.CisloOkrsku;
@@ -277,11 +279,9 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     // One writer at a time: the run stores the data again.
     const TZamek zamek(b.Adresare.AdrStanice);
 
-    const QString stav = b.PomTypZastup == 1   ? b.Stanice.Stav1
-                         : b.PomTypZastup == 2 ? b.Stanice.Stav2
-                                               : QString();
+    const QString stav = StavTypu(b.Stanice, b.AktOkrsek.TypZastup);
     if (stav == u"A" &&
-        !b.Dotaznik.Otazka(
+        !b.Dotaznik().Otazka(
             QStringLiteral("Vstup dat za okrsek"),
             QStringLiteral("Data okrsku byla již vyexportována.\n"
                            "V případě opakovaných kontrol budete muset zopakovat export "
@@ -292,14 +292,14 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
 
     if (AktualniPrefix(b.Adresare, b.AktOkrsek).isEmpty()) {
         b.DataOK = false;
-        b.Dotaznik.Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
+        b.Dotaznik().Varovani(TitulekKontrolaDat, QStringLiteral("Data nejsou pořízena!!!"));
         return TVysledekKontroly::DataNejsou;
     }
 
     b.Vybrano = 5;
     if (!Kontroly(b)) {
         // Storing now would replace the precinct's results with an empty record.
-        b.Dotaznik.Varovani(
+        b.Dotaznik().Varovani(
             TitulekKontrolaDat,
             QStringLiteral("Okrsek %1 obce %2 (typ zastupitelstva %3) není v číselníku "
                            "okrsků OKRSKY.RCD.\nData nebyla zkontrolována a zůstávají beze změny.")
@@ -309,7 +309,8 @@ TVysledekKontroly KontrolaDat(TKontrolniBeh &b)
     }
     ProcDopoctiTS(b.Vysledky, b.Reference.PocetStranSeznamu, b.Stanice);
 
-    // The new file first, then the other prefix's file: a failed save loses nothing.
-    UlozOkrsek(b.Adresare, b.AktOkrsek, b.Stav.JsouChyby ? PrefixE : PrefixO, b.Vysledky);
+    // INFOK83 is left to the export, which writes it before it compares the two types.
+    UlozVysledkyTypu(b.Adresare, b.AktOkrsek, b.Stav.JsouChyby ? PrefixE : PrefixO, b.Vysledky,
+                     b.Stanice, false);
     return TVysledekKontroly::Provedeno;
 }

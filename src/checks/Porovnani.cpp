@@ -6,6 +6,7 @@
 #include "EChyba.h"
 #include "Hlasovani.h"
 #include "KontrolniPorizeni.h"
+#include "UlozeniVysledku.h"
 #include "Zamek.h"
 
 #include <memory>
@@ -73,7 +74,7 @@ QList<TRozdil> PorovnejPorizeni(const TVysledky &prvni, const TVysledky &kontrol
                 continue;
             const TKandidatRec &kand = ref.Kandidati[std::size_t(k)][std::size_t(i)];
             TRozdil r;
-            r.Stranka = i <= 34 ? 3 : 4;
+            r.Stranka = i <= KandidatuNaPrvniStrance ? 3 : 4;
             r.Strana = k;
             r.ZkratkaStrany = ref.SeznamStran[std::size_t(k)].NazevZkr;
             r.Kandidat = i;
@@ -152,14 +153,7 @@ void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TRef
     }
     PrevezmiZvolene(*v, rozdily);
     DopoctiOkrsek(*v, ref, stanice);
-    // Changed data are no longer the exported data: said first, as every save says it.
-    ZapisStavExportu(adr.AdrStanice, CisloNeboNula(klic.TypZastup), u"N"_s, stanice);
-    UlozOkrsek(adr, klic, u"E"_s, *v);
-    if (dvaTypy) {
-        TInfo83 info;
-        NactiInfo83(adr.AdrData, v->VetaT3.TypZastup, info);
-        UlozInfo83(adr.AdrData, info, v->VetaT3);
-    }
+    UlozVysledkyTypu(adr, klic, u"E"_s, *v, stanice, dvaTypy);
     QStringList zvolene;
     for (const TRozdil &r : rozdily)
         zvolene.append(u"%1=%2"_s.arg(r.Pole).arg(*r.Zvoleno));

@@ -1,5 +1,7 @@
 #include "R_rozdily.h"
 
+#include "Klavesy.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,8 +105,9 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     setTabOrder(KontrolniBtn, ZpetBtn);
     setTabOrder(ZpetBtn, ZapsatBtn);
     setTabOrder(ZapsatBtn, ZavritBtn);
+    // The first difference still open: 1 or 2 must never land on a decided one unseen.
     if (!rozdily.isEmpty())
-        R_Rozdily_SG->selectRow(0);
+        R_Rozdily_SG->selectRow(qMax(0, PrvniOtevreny(0)));
     R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
     ObnovStav();
 }
@@ -114,23 +117,33 @@ int TR_Rozdily_F::Vybrany() const
     return R_Rozdily_SG->currentRow();
 }
 
+int TR_Rozdily_F::PrvniOtevreny(int od) const
+{
+    for (int i = 0; i < m_rozdily.size(); ++i) {
+        const int r = (od + i) % int(m_rozdily.size());
+        if (!m_rozdily[r].Zvoleno)
+            return r;
+    }
+    return -1;
+}
+
 void TR_Rozdily_F::Zvol(bool kontrolni)
 {
     const int r = Vybrany();
     if (r < 0 || r >= m_rozdily.size())
         return;
     TRozdil &d = m_rozdily[r];
-    d.Zvoleno = kontrolni ? d.Kontrolni : d.Prvni;
+    const qint64 hodnota = kontrolni ? d.Kontrolni : d.Prvni;
+    // Changing a decision is marked on its row, so it is never changed unnoticed.
+    if (d.Zvoleno && *d.Zvoleno != hodnota)
+        m_zmenene.insert(r);
+    d.Zvoleno = hodnota;
     ObnovRadek(r);
     ObnovStav();
     // On to the next difference still open, so that the list is worked down by keys.
-    for (int i = 1; i <= m_rozdily.size(); ++i) {
-        const int dalsi = (r + i) % int(m_rozdily.size());
-        if (!m_rozdily[dalsi].Zvoleno) {
-            R_Rozdily_SG->selectRow(dalsi);
-            break;
-        }
-    }
+    const int dalsi = PrvniOtevreny(r + 1);
+    if (dalsi >= 0)
+        R_Rozdily_SG->selectRow(dalsi);
     R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
 }
 
@@ -141,6 +154,8 @@ void TR_Rozdily_F::ObnovRadek(int r)
     if (d.Zvoleno)
         text = (*d.Zvoleno == d.Kontrolni ? u"kontrolní "_s : u"první "_s) +
                QString::number(*d.Zvoleno);
+    if (m_zmenene.contains(r))
+        text += u" (změněno)"_s;
     R_Rozdily_SG->item(r, Plati)->setText(text);
 }
 
@@ -160,9 +175,10 @@ void TR_Rozdily_F::ObnovStav()
 bool TR_Rozdily_F::eventFilter(QObject *objekt, QEvent *udalost)
 {
     if (objekt == R_Rozdily_SG && udalost->type() == QEvent::KeyPress) {
-        const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
-        if (klavesa == Qt::Key_1 || klavesa == Qt::Key_2) {
-            Zvol(klavesa == Qt::Key_2);
+        // 1 and 2 however typed: the keypad, Shift, or the Czech layout's "+" and "ě".
+        const int cislice = Klavesy::Cislice(*static_cast<QKeyEvent *>(udalost));
+        if (cislice == 1 || cislice == 2) {
+            Zvol(cislice == 2);
             return true;
         }
     }

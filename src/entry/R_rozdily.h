@@ -3,6 +3,7 @@
 #include "Porovnani.h"
 
 #include <QDialog>
+#include <QSet>
 
 class QLabel;
 class QPushButton;
@@ -42,9 +43,12 @@ protected:
 
 private:
     void Zvol(bool kontrolni);
+    // The first undecided difference from row `od` on, round the list; -1 when none.
+    int PrvniOtevreny(int od) const;
     void ObnovRadek(int r);
     void ObnovStav();
 
     QList<TRozdil> &m_rozdily;
+    QSet<int> m_zmenene; // rows whose decision was changed in this showing
     QLabel *m_stav = nullptr;
 };

@@ -1,11 +1,16 @@
 #include "R_vstup.h"
 
 #include "Cisla.h"
+#include "Denik.h"
 #include "Dopocty.h"
 #include "EChyba.h"
 #include "HlaskaF.h"
+#include "Klavesy.h"
 #include "KontrolniPorizeni.h"
 #include "Soubory.h"
+#include "Stanice.h"
+#include "UkladaniPriNecinnosti.h"
+#include "UlozeniVysledku.h"
 #include "Vysvetleni.h"
 
 #include <QAction>
@@ -16,6 +21,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -49,8 +55,8 @@ bool JeEnter(const QKeyEvent *k)
 
 } // namespace
 
-TR_Vstupni_Form::TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska,
-                                 const QString &titulekHlavni, QWidget *parent)
+TR_Vstupni_Form::TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QString &titulekHlavni,
+                                 QWidget *parent)
     : QDialog(parent), m_b(beh), m_hlaska(hlaska), m_titulekHlavni(titulekHlavni)
 {
     setObjectName(u"TR_Vstupni_Form"_s);
@@ -96,6 +102,14 @@ TR_Vstupni_Form::TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska,
     PripojVolby(R_PrerusBRB, R_PrerusNRB, &H::Prerus);
     PripojVolby(R_StiznBRB, R_StiznNRB, &H::Stizn);
     PripojVolby(R_SchrankaBRB, R_SchrankaNRB, &H::Schranka);
+
+    m_necinnost = new TUkladaniPriNecinnosti(
+        *this, [this] { return OtiskPsani(); },
+        [this](bool sDenikem) { return UlozRozepsane(sDenikem); },
+        [this](const QString &chyba) {
+            R_StavovyRadek->setText(
+                chyba.isEmpty() ? QString() : u"Průběžné uložení se nepodařilo: "_s + chyba);
+        });
 }
 
 TR_Vstupni_Form::~TR_Vstupni_Form() = default;
@@ -108,15 +122,21 @@ QString TR_Vstupni_Form::padl(const QString &iStr, int iLen, QChar iChar)
 void TR_Vstupni_Form::PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
                                           bool nulaPrazdna)
 {
-    pole->OnExit = [this, pole, polozka, nulaPrazdna] {
-        if (m_plneni)
-            return;
-        QString hodnota = pole->text().left(pole->maxLength());
-        // An hour or minute of 0 is stored empty.
-        if (nulaPrazdna && hodnota.trimmed() == u"0")
-            hodnota.clear();
-        m_b.Hlasovani.*polozka = hodnota;
+    m_polozkyHlasovani.insert(pole, {polozka, nulaPrazdna});
+    pole->OnExit = [this, pole] {
+        if (!m_plneni)
+            PrevezmiHlasovani(pole);
     };
+}
+
+void TR_Vstupni_Form::PrevezmiHlasovani(TSEdit *pole)
+{
+    const auto [polozka, nulaPrazdna] = m_polozkyHlasovani.value(pole);
+    QString hodnota = pole->text().left(pole->maxLength());
+    // An hour or minute of 0 is stored empty.
+    if (nulaPrazdna && hodnota.trimmed() == u"0")
+        hodnota.clear();
+    m_b.Hlasovani.*polozka = hodnota;
 }
 
 void TR_Vstupni_Form::PripojVolby(QRadioButton *ano, QRadioButton *ne,
@@ -187,6 +207,7 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     ulozitBtn->setEnabled(false);
     UlozitMI->setEnabled(false);
     m_plneni = true;
+    R_StavRadek_Lbl->clear();
     try {
         for (QLabel *l : {R_LabNazevZast, R_LabCObvodu, R_LabNazevZast_Z, R_LabCObvodu_Z})
             l->clear();
@@ -205,6 +226,9 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     }
     m_plneni = false;
     UlozitMI->setEnabled(true);
+    R_StavovyRadek->clear();
+    m_zalohaStranky.Zahod();
+    m_necinnost->Ulozeno();
 }
 
 void TR_Vstupni_Form::Nacti()
@@ -375,27 +399,31 @@ void TR_Vstupni_Form::ProcDopoctiKC()
     R_EdT3KC_2->setText(QString::number(h.T3KC_2));
 }
 
+QString TR_Vstupni_Form::PrevezmiPocet(TSEdit *pole)
+{
+    TOkrsekRec &h = m_b.Vysledky.VetaT3;
+    const qint64 hodnota = pole->text().toLongLong();
+    if (pole == R_EdZapsOsoby) {
+        h.ZapsOsoby = qint32(hodnota);
+        return QString::number(h.ZapsOsoby);
+    }
+    if (pole == R_EdVydObalky) {
+        h.VydObalky = quint16(hodnota);
+        return QString::number(h.VydObalky);
+    }
+    if (pole == R_EdOdevzdObalky) {
+        h.OdevzdObalky = quint16(hodnota);
+        return QString::number(h.OdevzdObalky);
+    }
+    h.PlatneHlasy = qint32(hodnota);
+    return QString::number(h.PlatneHlasy);
+}
+
 void TR_Vstupni_Form::R_EdPocetExit(TSEdit *pole)
 {
     if (m_plneni)
         return;
-    TOkrsekRec &h = m_b.Vysledky.VetaT3;
-    const qint64 hodnota = pole->text().toLongLong();
-    QString zobrazeno;
-    if (pole == R_EdZapsOsoby) {
-        h.ZapsOsoby = qint32(hodnota);
-        zobrazeno = QString::number(h.ZapsOsoby);
-    } else if (pole == R_EdVydObalky) {
-        h.VydObalky = quint16(hodnota);
-        zobrazeno = QString::number(h.VydObalky);
-    } else if (pole == R_EdOdevzdObalky) {
-        h.OdevzdObalky = quint16(hodnota);
-        zobrazeno = QString::number(h.OdevzdObalky);
-    } else {
-        h.PlatneHlasy = qint32(hodnota);
-        zobrazeno = QString::number(h.PlatneHlasy);
-    }
-    pole->setText(zobrazeno);
+    pole->setText(PrevezmiPocet(pole));
     ProcDopoctiKC();
 
     if (pole == R_EdPlatneHlasy && R_T3PlatneHlasyjeEnter) {
@@ -531,20 +559,56 @@ int TR_Vstupni_Form::DalsiPlatnyKand(int i) const
     return 0;
 }
 
+TStojiciStrana TR_Vstupni_Form::StojiciOd(int polozka) const
+{
+    QList<int> strany;
+    QStringList texty;
+    for (int i = 0; i < R_CBHL_1->count(); ++i) {
+        strany.append(PorStrCB[std::size_t(i)]);
+        texty.append(R_CBHL_1->itemText(i));
+    }
+    return PrvniStojici(m_b.Reference, strany, texty, polozka);
+}
+
 int TR_Vstupni_Form::DalsiStrana()
 {
-    const int dalsi = R_CBHL_1->currentIndex() + 1;
-    if (dalsi >= R_CBHL_1->count()) {
+    const TStojiciStrana dalsi = StojiciOd(R_CBHL_1->currentIndex() + 1);
+    R_StavRadek_Lbl->setText(TextPreskocenych(dalsi.Preskocene));
+    if (dalsi.Polozka < 0) {
         KonecListku();
         return 5;
     }
     // From page 4 the next party is shown on page 3.
     if (Stranka() == 4)
         NastavStranku(3);
-    R_CBHL_1->setCurrentIndex(dalsi);
+    R_CBHL_1->setCurrentIndex(dalsi.Polozka);
     R_CBHL_1Change();
     R_CBHL_1->setFocus(Qt::OtherFocusReason);
     return 3;
+}
+
+bool TR_Vstupni_Form::NapisDoPrvnihoKandidata(const QKeyEvent &k)
+{
+    const int prvni = DalsiPlatnyKand(0);
+    if (prvni == 0)
+        return false;
+    if (prvni > 34)
+        NastavStranku(4, false);
+    TSEdit *pole = EdHlasyKand[std::size_t(prvni)];
+    pole->setFocus(Qt::TabFocusReason);
+    if (!pole->hasFocus())
+        return false;
+    QKeyEvent kopie(QEvent::KeyPress, k.key(), k.modifiers(), k.text());
+    QCoreApplication::sendEvent(pole, &kopie);
+    return true;
+}
+
+void TR_Vstupni_Form::PrevezmiHlas(int i)
+{
+    const int k = PolozkaStrany();
+    if (k >= 1)
+        m_b.Vysledky.StranyHL[std::size_t(k)].HlasyKand[std::size_t(i)] =
+            quint16(EdHlasyKand[std::size_t(i)]->text().toLongLong());
 }
 
 void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
@@ -555,14 +619,14 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
     if (k < 1)
         return;
     TSEdit *pole = EdHlasyKand[std::size_t(i)];
-    TStranaHLRec &s = m_b.Vysledky.StranyHL[std::size_t(k)];
-    s.HlasyKand[std::size_t(i)] = quint16(pole->text().toLongLong());
-    pole->setText(QString::number(s.HlasyKand[std::size_t(i)]));
+    PrevezmiHlas(i);
+    pole->setText(QString::number(m_b.Vysledky.StranyHL[std::size_t(k)].HlasyKand[std::size_t(i)]));
     ObarviRadek(i, Qt::black);
     const int p = PoslPlatnyKand;
     ProcDopoctiHL(k);
     ProcObnovDopocPoleHL(k);
 
+    bool konecListku = false;
     if (R_HLjeEnter) {
         R_HLjeEnter = false;
         // Enter walks the standing candidates: across to page 4 when the next one stands
@@ -570,7 +634,7 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
         // posted by the field moves on to the next one.
         const int dalsi = DalsiPlatnyKand(i);
         if (dalsi == 0)
-            DalsiStrana();
+            konecListku = DalsiStrana() == 5;
         else if (i <= 34 && dalsi > 34)
             NastavStranku(4);
     }
@@ -580,7 +644,8 @@ void TR_Vstupni_Form::R_PanVstupHL_1Exit(int i)
         Hlaska(23, QString(), pole, false, false, k);
     else if (!Kontrola24(d, true, k, i))
         Hlaska(24, QString(), pole, false, false, k);
-    else if (k == R_CBHL_1->count() && i == p && !Kontrola22(d, true))
+    // The ballot ends here also when the parties after this one have nobody standing.
+    else if ((konecListku || (k == R_CBHL_1->count() && i == p)) && !Kontrola22(d, true))
         Hlaska(22, QString(), R_EdPlatneHlasy, false, false);
 }
 
@@ -626,16 +691,11 @@ void TR_Vstupni_Form::UlozZaznamy()
         KontrolniPorizeni::Uloz(m_b.Adresare, m_b.AktOkrsek, v);
         return;
     }
-    // Changed data are no longer the exported data: said first, so that an
-    // interruption never leaves changed data marked as exported.
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
-                     m_b.Stanice);
-    // The new "E" file is in place before the "O" file goes, so a failed write
-    // never leaves the precinct without a file. A typed value too large for the
-    // results file must not cost sections I and III their save.
+    // A typed value too large for the results file must not cost sections I and III
+    // their save.
     std::optional<EPrilisVelkaHodnota> prilisVelka;
     try {
-        UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v);
+        UlozVysledkyTypu(m_b.Adresare, m_b.AktOkrsek, u"E"_s, v, m_b.Stanice, DvaTypy);
     } catch (const EPrilisVelkaHodnota &e) {
         prilisVelka = e;
     }
@@ -697,14 +757,104 @@ void TR_Vstupni_Form::UlozPrubezne()
 {
     try {
         UlozZaznamy();
+        // The page entered now starts from what is stored.
+        m_zalohaStranky.Zahod();
+        m_necinnost->Ulozeno();
     } catch (const EChyba &e) {
         // Every value stays in the window; the next save tries again.
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
     }
+}
+
+QString TR_Vstupni_Form::UlozRozepsane(bool sDenikem)
+{
+    try {
+        if (m_zalohaStranky.Prazdna())
+            m_zalohaStranky.Pridej(SouboryUlozeni());
+        PrevezmiRozepsanePole();
+        const Denik::TTicho ticho(!sDenikem);
+        UlozZaznamy();
+    } catch (const EChyba &e) {
+        return e.zprava();
+    }
+    return {};
+}
+
+QString TR_Vstupni_Form::UlozPriUkonceni()
+{
+    if (!isVisible())
+        return {};
+    m_necinnost->Zastav();
+    // After "Ano" to the close question the page is as it was; a save with checks
+    // stored everything before its first dialog.
+    QString chyba;
+    if (!Ukonceni && !m_necinnost->Pozastaveno)
+        chyba = UlozRozepsane(true);
+    m_zalohaStranky.Zahod();
+    ZavritBezOtazky();
+    return chyba;
+}
+
+void TR_Vstupni_Form::PrevezmiRozepsanePole()
+{
+    QWidget *f = focusWidget();
+    if (!f)
+        return;
+    if (f != R_JmenaKomise_SG && R_JmenaKomise_SG->isAncestorOf(f)) {
+        if (auto *editor = qobject_cast<QLineEdit *>(f))
+            R_JmenaKomise_SG->SetCells(1, R_JmenaKomise_SG->Row(),
+                                       editor->text().left(TZColorStringGrid::MaxDelka));
+        return;
+    }
+    auto *e = qobject_cast<TSEdit *>(f);
+    if (!e || !e->isEnabled() || StranaPole(e) != Stranka())
+        return;
+    const int tag = e->property("tag").toInt();
+    if (m_polozkyHlasovani.contains(e))
+        PrevezmiHlasovani(e);
+    else if (e == R_EdZapsOsoby || e == R_EdVydObalky || e == R_EdOdevzdObalky ||
+             e == R_EdPlatneHlasy)
+        PrevezmiPocet(e);
+    else if (tag > 0 && StranaPole(e) >= 3)
+        PrevezmiHlas(tag);
+}
+
+QString TR_Vstupni_Form::OtiskPsani() const
+{
+    // Shown texts only: computed fields follow from them, and a closing record's time
+    // or random number is no typed value.
+    QString otisk;
+    for (const TSEdit *e : findChildren<TSEdit *>()) {
+        if (e->isEnabled())
+            otisk += e->text() + u'\x1f';
+    }
+    for (const QRadioButton *b : findChildren<QRadioButton *>())
+        otisk += b->isChecked() ? u'1' : u'0';
+    otisk += QString::number(R_CBHL_1->currentIndex()) + u'\x1f';
+    for (int r = 1; r < R_JmenaKomise_SG->RowCount(); ++r)
+        otisk += R_JmenaKomise_SG->Cells(1, r) + u'\x1f';
+    if (auto *editor = qobject_cast<QLineEdit *>(focusWidget());
+        editor && R_JmenaKomise_SG->isAncestorOf(editor))
+        otisk += editor->text();
+    return otisk;
+}
+
+QStringList TR_Vstupni_Form::SouboryUlozeni() const
+{
+    const TAdresare &adr = m_b.Adresare;
+    if (m_kontrolni)
+        return {KontrolniPorizeni::JmenoSouboru(adr, m_b.AktOkrsek)};
+    return {JmenoSouboruOkrsku(adr, m_b.AktOkrsek, u"O"_s),
+            JmenoSouboruOkrsku(adr, m_b.AktOkrsek, u"E"_s),
+            Soubory::NajdiSoubor(adr.AdrData, u"HLASO.RCD"_s),
+            Soubory::NajdiSoubor(adr.AdrData, u"KOMISE.RCD"_s),
+            Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s)};
 }
 
 void TR_Vstupni_Form::UlozitBtnClick()
 {
+    // The check run and its dialogs work on what this save stores.
+    const QScopedValueRollback pauza(m_necinnost->Pozastaveno, true);
     UlozitAktivniPole(true);
     if (Ukonceni)
         return;
@@ -715,7 +865,7 @@ void TR_Vstupni_Form::UlozitBtnClick()
         UlozZaznamy();
     } catch (const EChyba &e) {
         // The check run reads the stored data: it must not check an older file.
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
         return;
     }
     try {
@@ -723,7 +873,7 @@ void TR_Vstupni_Form::UlozitBtnClick()
     } catch (const EChyba &e) {
         // What was stored stays stored; the window stays open to try again.
         m_b.Vybrano = 2;
-        m_b.Dotaznik.Chyba(TitulekVstupu, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
         return;
     }
     m_zavritBezOtazky = true;
@@ -738,22 +888,15 @@ void TR_Vstupni_Form::UlozitSKontrolou()
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(PorStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(v, PocetStran(), m_b.Stanice);
-    ZapisStavExportu(m_b.Adresare.AdrStanice, CisloNeboNula(m_b.AktOkrsek.TypZastup), u"N"_s,
-                     m_b.Stanice);
-    if (DvaTypy) {
-        TInfo83 info;
-        NactiInfo83(m_b.Adresare.AdrData, v.VetaT3.TypZastup, info);
-        UlozInfo83(m_b.Adresare.AdrData, info, v.VetaT3);
-    }
     m_b.Vybrano = 2;
     const QString prefix = m_b.KontrolyOK ? u"O"_s : u"E"_s;
-    UlozOkrsek(m_b.Adresare, m_b.AktOkrsek, prefix, v);
+    UlozVysledkyTypu(m_b.Adresare, m_b.AktOkrsek, prefix, v, m_b.Stanice, DvaTypy);
     if (m_b.KontrolyOK) {
         const QString otazka =
             m_b.ExportOK
                 ? u"Chcete pokračovat exportem dat a tiskem zápisu?"_s
                 : u"Data obsahují propustitelné chyby.\n\nChcete pokračovat tiskem zápisu?"_s;
-        if (m_b.Dotaznik.Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
+        if (m_b.Dotaznik().Otazka(TitulekVstupu, otazka) && SpustExportTisk) {
             m_b.Vybrano = 4;
             SpustExportTisk();
             m_b.Vybrano = 2;
@@ -840,8 +983,11 @@ void TR_Vstupni_Form::Dalsi_BtnClick()
 void TR_Vstupni_Form::R_Dalsi2_BtnClick()
 {
     NastavStranku(3, false);
+    // The ballot starts at the first party with somebody standing.
+    const TStojiciStrana prvni = StojiciOd(0);
+    R_StavRadek_Lbl->setText(TextPreskocenych(prvni.Preskocene));
     if (R_CBHL_1->count() > 0)
-        R_CBHL_1->setCurrentIndex(0);
+        R_CBHL_1->setCurrentIndex(qMax(0, prvni.Polozka));
     R_TN_T3HLClick();
 }
 
@@ -876,7 +1022,7 @@ void TR_Vstupni_Form::WMHlaska(QWidget *c, int strana)
     // A button pressed with the mouse loses its release to the dialog.
     if (b)
         b->setDown(false);
-    const bool opravit = m_hlaska.UkazHlasku(m_b.Dotaznik);
+    const bool opravit = m_hlaska.UkazHlasku(m_b.Dotaznik());
     activateWindow();
     if (!c)
         return;
@@ -941,6 +1087,13 @@ bool TR_Vstupni_Form::eventFilter(QObject *objekt, QEvent *udalost)
                 objekt, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
             return true;
         }
+        // Votes typed on the party list belong to the first standing candidate of the party
+        // shown: the focus goes there with the digit.
+        if (objekt == R_CBHL_1 && Klavesy::Cislice(*k) >= 0) {
+            if (!NapisDoPrvnihoKandidata(*k))
+                QApplication::beep();
+            return true;
+        }
         // No typing into the party list or the radio buttons; Space still presses a button.
         if (!k->text().isEmpty() && k->text().at(0).isPrint() && k->key() != Qt::Key_Space)
             return true;
@@ -978,9 +1131,23 @@ bool TR_Vstupni_Form::FormCloseQuery()
     TZprava z{TIkona::Otazka, TitulekVstupu,
               u"Opravdu ukončit pořizování bez uložení změn na aktuální záložce?"_s, true};
     z.VychoziNe = true;
-    if (m_b.Dotaznik.Zobraz(z) != TOdpoved::Ano)
+    if (m_b.Dotaznik().Zobraz(z) != TOdpoved::Ano)
         return false;
     Ukonceni = true;
+    m_necinnost->Zastav();
+    if (!m_zalohaStranky.Prazdna()) {
+        // The idle saves of this page are undone: the page is left as it was entered.
+        try {
+            m_zalohaStranky.Obnov();
+            if (!m_kontrolni)
+                m_b.Stanice = NactiStanici(m_b.Adresare.AdrStanice);
+            Denik::Zapis(
+                m_b.Adresare.AdrStanice,
+                u"pořizování ukončeno bez uložení: průběžně uložené změny záložky vráceny"_s);
+        } catch (const EChyba &e) {
+            m_b.Dotaznik().Chyba(TitulekVstupu, e.zprava());
+        }
+    }
     NastavStranku(PrvniStranka(), false);
     return true;
 }
@@ -991,6 +1158,7 @@ void TR_Vstupni_Form::closeEvent(QCloseEvent *udalost)
         udalost->ignore();
         return;
     }
+    m_necinnost->Zastav();
     m_menimKodem = true;
     R_TN_T3HL->setCurrentIndex(PrvniStranka());
     m_menimKodem = false;

@@ -8,11 +8,14 @@
 #include "Porovnani.h"
 
 #include "SEdit.h"
+#include "StojiciStrany.h"
 #include "ZColorStringGrid.h"
+#include "ZalohaSouboru.h"
 #include <functional>
 
 #include <QDialog>
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 
 #include <array>
@@ -25,6 +28,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class THlaskaF;
+class TUkladaniPriNecinnosti;
 
 inline constexpr int PocetDnuVoleb = 2;
 
@@ -36,9 +40,9 @@ class TR_Vstupni_Form : public QDialog
     Q_OBJECT
 
 public:
-    // `beh` views the program-wide state the window reads and changes; `titulekHlavni`
+    // `beh` is the program-wide state the window reads and changes; `titulekHlavni`
     // is the main window's caption.
-    TR_Vstupni_Form(const TKontrolniBeh &beh, THlaskaF &hlaska, const QString &titulekHlavni,
+    TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QString &titulekHlavni,
                     QWidget *parent = nullptr);
     ~TR_Vstupni_Form() override;
 
@@ -52,6 +56,16 @@ public:
     int Zobraz(const QPoint &roh);
 
     void UlozPrubezne();
+
+    // Stores what is typed, the field being typed in included, as a page change
+    // stores it, with no field check and no dialog; the idle save and the program's
+    // end use it. Returns the failure's text, empty on success; journaled only with
+    // sDenikem.
+    QString UlozRozepsane(bool sDenikem);
+    // The program is asked to end (a signal, the session's logout): what is typed is
+    // stored and journaled, and the window closes without a question.
+    // Returns the failure's text, empty on success.
+    QString UlozPriUkonceni();
 
     // Set by the main window: whether the precinct elects both councils, and how to
     // start the export and print flow after a save without blocking errors.
@@ -132,6 +146,11 @@ public:
            *R_SEdPoverPred = nullptr, *R_SEdOstatni = nullptr;
     TZColorStringGrid *R_JmenaKomise_SG = nullptr;
     QPushButton *UlozitOkrBtn = nullptr;
+    // The window's status line, under every page.
+    QLabel *R_StavRadek_Lbl = nullptr;
+    // Below the pages: what the window says without a box (a failed idle save).
+    QLabel *R_StavovyRadek = nullptr;
+    static constexpr int VyskaStavu = 20;
 
     // Reporting a failed check: the dialog is prepared now and shown once the focus
     // change in progress has finished.
@@ -200,9 +219,14 @@ private:
     void R_CBHL_1Exit();
     // The next standing candidate of the party on display after row i; 0 when none.
     int DalsiPlatnyKand(int i) const;
-    // The next party on page 3 with the focus on the list, or after the last the end
-    // of the ballot (KonecListku); returns 3, or 5 at the end.
+    // The next party with somebody standing on page 3 with the focus on the list, or
+    // after the last the end of the ballot (KonecListku); returns 3, or 5 at the end.
+    // The status line names the parties passed over.
     int DalsiStrana();
+    TStojiciStrana StojiciOd(int polozka) const;
+    // A digit typed on the party list, typed into the first standing candidate of the
+    // party shown; false when nobody stands.
+    bool NapisDoPrvnihoKandidata(const QKeyEvent &k);
     void R_PanVstupHL_1Exit(int i);
     void ObarviRadek(int i, const QColor &barva);
     void R_EdPocetExit(TSEdit *pole);
@@ -216,10 +240,21 @@ private:
     void UlozitAktivniPole(bool vratitFokus = false);
     void PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
                              bool nulaPrazdna = false);
+    // The field's text into the records, as its exit rule takes it (no checks, no
+    // change of what the field shows).
+    QString PrevezmiPocet(TSEdit *pole);
+    void PrevezmiHlas(int i);
+    void PrevezmiHlasovani(TSEdit *pole);
+    // The field or name cell being typed in, into the records.
+    void PrevezmiRozepsanePole();
+    // What is typed in the window as it stands, for comparing with what is stored.
+    QString OtiskPsani() const;
+    // The files a save of this window writes.
+    QStringList SouboryUlozeni() const;
     void PripojVolby(QRadioButton *ano, QRadioButton *ne, QString THlasovaniRec::*polozka);
     TDataKontrol Data() { return m_b.Data(); }
 
-    TKontrolniBeh m_b;
+    TStavProgramu &m_b;
     THlaskaF &m_hlaska;
     QString m_titulekHlavni;
     bool m_menimKodem = false;
@@ -229,4 +264,9 @@ private:
     QList<TRozdil> m_rozdily;     // its differences, with the choices made so far
     bool m_opoustiSeznam = false; // the party list's exit rule is running
     double m_s = 1.0;
+    TUkladaniPriNecinnosti *m_necinnost = nullptr;
+    // The page's files as they were when it was entered, kept at its first idle save:
+    // closing without saving puts them back.
+    TZalohaSouboru m_zalohaStranky;
+    QHash<TSEdit *, std::pair<QString THlasovaniRec::*, bool>> m_polozkyHlasovani;
 };

@@ -6,7 +6,10 @@
 #include "EChyba.h"
 #include "R_rozdily.h"
 
+#include "UkladaniPriNecinnosti.h"
+
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +68,7 @@ void TR_Vstupni_Form::ZavritBezOtazky()
 
 void TR_Vstupni_Form::Porovnat()
 {
+    const QScopedValueRollback pauza(m_necinnost->Pozastaveno, true);
     UlozitAktivniPole(true);
     if (Ukonceni)
         return;
@@ -75,9 +79,9 @@ void TR_Vstupni_Form::Porovnat()
             PorovnejSUlozenymi(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Vysledky);
         if (rozdily.isEmpty()) {
             UzavriShodu(m_b.Adresare, m_b.AktOkrsek);
-            m_b.Dotaznik.Informace(TitulekKontroly,
-                                   u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
-                                   u"Kontrolní zápis byl odstraněn."_s);
+            m_b.Dotaznik().Informace(TitulekKontroly,
+                                     u"Kontrolní pořízení souhlasí s pořízenými daty.\n"
+                                     u"Kontrolní zápis byl odstraněn."_s);
             ZavritBezOtazky();
             return;
         }
@@ -96,7 +100,7 @@ void TR_Vstupni_Form::Porovnat()
             stranky.append(R_TN_T3HL->tabText(i));
         TR_Rozdily_F okno(m_rozdily, stranky, this);
         const int vysledek =
-            m_b.Dotaznik.ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
+            m_b.Dotaznik().ProvedDialog(okno.objectName(), [&] { return okno.exec(); });
         activateWindow();
         if (vysledek == TR_Rozdily_F::Zpet && okno.Vybrany() >= 0)
             PrejdiNaRozdil(m_rozdily[okno.Vybrany()]);
@@ -104,22 +108,22 @@ void TR_Vstupni_Form::Porovnat()
             ZapisZvolene();
     } catch (const EChyba &e) {
         // The control entry stays in the window and in its file.
-        m_b.Dotaznik.Chyba(TitulekKontroly, e.zprava());
+        m_b.Dotaznik().Chyba(TitulekKontroly, e.zprava());
     }
 }
 
 void TR_Vstupni_Form::ZapisZvolene()
 {
-    const QString stav = m_b.AktOkrsek.TypZastup == u"1" ? m_b.Stanice.Stav1 : m_b.Stanice.Stav2;
+    const QString stav = StavTypu(m_b.Stanice, m_b.AktOkrsek.TypZastup);
     if (stav.trimmed() == u"A" &&
-        !m_b.Dotaznik.Otazka(
+        !m_b.Dotaznik().Otazka(
             TitulekKontroly,
             u"Data okrsku byla již vyexportována.\nPo zapsání zvolených hodnot budete "
             u"muset zopakovat export dat i tisk zápisu.\nChcete zvolené hodnoty zapsat?"_s)) {
         return;
     }
     ZapisRozhodnuti(m_b.Adresare, m_b.AktOkrsek, m_b.Reference, m_b.Stanice, DvaTypy, m_rozdily);
-    m_b.Dotaznik.Informace(
+    m_b.Dotaznik().Informace(
         TitulekKontroly,
         u"Zvolené hodnoty jsou zapsány do pořízených dat a kontrolní zápis byl odstraněn.\n"
         u"Před exportem data znovu zkontrolujte (Kontroly nebo Uložit v pořízení dat)."_s);

@@ -69,7 +69,7 @@ int TR_Vstupni_Form::PrejdiNaKandidata(int strana, int kandidat)
 void TR_Vstupni_Form::PrejdiMIClick()
 {
     TPrejdiF dotaz(this);
-    if (m_b.Dotaznik.ProvedDialog(dotaz.objectName(), [&] { return dotaz.exec(); }) !=
+    if (m_b.Dotaznik().ProvedDialog(dotaz.objectName(), [&] { return dotaz.exec(); }) !=
         QDialog::Accepted)
         return;
     const int strana = dotaz.Strana();

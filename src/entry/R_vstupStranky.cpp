@@ -98,7 +98,7 @@ void TR_Vstupni_Form::FormCreate()
     setWindowTitle(u"Vstup dat za okrsek - "_s + m_titulekHlavni);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(SirkaKlienta, VyskaKlienta);
+    setFixedSize(SirkaKlienta, VyskaKlienta + VyskaStavu);
     setFont(Pismo(u"Arial"_s, 8, true));
 
     R_TN_T3HL = new QTabWidget(this);
@@ -121,11 +121,25 @@ void TR_Vstupni_Form::FormCreate()
         R_TN_T3HL->addTab(Panely[std::size_t(i)], titulky[i]);
     }
 
+    R_StavovyRadek = new QLabel(this);
+    R_StavovyRadek->setObjectName(u"R_StavovyRadek"_s);
+    R_StavovyRadek->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+    QPalette stav = R_StavovyRadek->palette();
+    stav.setColor(QPalette::WindowText, Qt::darkRed);
+    R_StavovyRadek->setPalette(stav);
+
     VytvorStranku0();
     VytvorStranku1();
     VytvorStranku2();
     VytvorStranky34();
     VytvorStranku5();
+
+    // Along the bottom of every page, clear of the pages' buttons.
+    R_StavRadek_Lbl = new QLabel(this);
+    R_StavRadek_Lbl->setObjectName(u"R_StavRadek_Lbl"_s);
+    R_StavRadek_Lbl->setGeometry(12, VyskaKlienta - 24, 420, 20);
+    R_StavRadek_Lbl->setAttribute(Qt::WA_TransparentForMouseEvents);
+    R_StavRadek_Lbl->raise();
 
     if (PocetDnuVoleb == 1) {
         R_SEdZahajeno2->setEnabled(false);
@@ -234,28 +248,29 @@ void TR_Vstupni_Form::VytvorStranku0()
     VytvorIdentifikaci(p, 8, true);
     const auto t = TValueType::vtString;
     const auto n = TValueType::vtNumber;
+    const auto cas = TValueType::vtCas; // times are typed "07:00" or "7.00"
     R_SEdDatumVoleb = PoleVety(p, 10, t, u"R_SEdDatumVoleb"_s);
     R_SEdDatumVoleb->setEnabled(false);
     R_SEdDatumVoleb->setMaxLength(32767); // shows the configured text whole
     Veta(p, 10, 78,
          {{u"Zápis o průběhu a výsledku hlasování ve volbách, které proběhlo ve dnech (dne)"_s},
           {{}, R_SEdDatumVoleb, 170}});
-    R_SEdZahajeno1 = PoleVety(p, 5, t, u"R_SEdZahajeno1"_s);
+    R_SEdZahajeno1 = PoleVety(p, 5, cas, u"R_SEdZahajeno1"_s);
     Veta(p, 10, 102,
          {{u"Předseda komise zahájil hlasování první den voleb v"_s},
           {{}, R_SEdZahajeno1, 45},
           {u"hodin."_s}});
-    R_SEdUkonceno1 = PoleVety(p, 5, t, u"R_SEdUkonceno1"_s);
+    R_SEdUkonceno1 = PoleVety(p, 5, cas, u"R_SEdUkonceno1"_s);
     Veta(p, 10, 123,
          {{u"Předseda komise ukončil hlasování první den voleb v"_s},
           {{}, R_SEdUkonceno1, 45},
           {u"hodin."_s}});
-    R_SEdZahajeno2 = PoleVety(p, 5, t, u"R_SEdZahajeno2"_s);
+    R_SEdZahajeno2 = PoleVety(p, 5, cas, u"R_SEdZahajeno2"_s);
     Veta(p, 10, 144,
          {{u"Předseda komise zahájil hlasování druhý den voleb v"_s},
           {{}, R_SEdZahajeno2, 45},
           {u"hodin."_s}});
-    R_SEdUkonceno2 = PoleVety(p, 5, t, u"R_SEdUkonceno2"_s);
+    R_SEdUkonceno2 = PoleVety(p, 5, cas, u"R_SEdUkonceno2"_s);
     Veta(p, 10, 165,
          {{u"Předseda komise ukončil hlasování druhý den voleb v"_s},
           {{}, R_SEdUkonceno2, 45},
@@ -303,8 +318,8 @@ void TR_Vstupni_Form::VytvorStranku0()
     x = skupina(318, u"Hlasování "_s, R_PrerusNRB, u"nebylo přerušeno"_s, u"R_PrerusNRB"_s,
                 R_PrerusBRB, u"bylo přerušeno dne"_s, u"R_PrerusBRB"_s);
     R_SEdPrerusD = PoleVety(p, 23, t, u"R_SEdPrerusD"_s);
-    R_SEdPrerusOd = PoleVety(p, 5, t, u"R_SEdPrerusOd"_s);
-    R_SEdPrerusDo = PoleVety(p, 5, t, u"R_SEdPrerusDo"_s);
+    R_SEdPrerusOd = PoleVety(p, 5, cas, u"R_SEdPrerusOd"_s);
+    R_SEdPrerusDo = PoleVety(p, 5, cas, u"R_SEdPrerusDo"_s);
     Veta(p, x, 338,
          {{{}, R_SEdPrerusD, 150},
           {u"na dobu od"_s},

@@ -1,6 +1,9 @@
 #include "SEdit.h"
 
+#include "Klavesy.h"
+
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -17,6 +20,7 @@ TSEdit::TSEdit(QWidget *parent) : QLineEdit(parent)
 {
     // The caret sits at the start of a field that is not being edited.
     setCursorPosition(0);
+    connect(this, &QLineEdit::textEdited, this, &TSEdit::FiltrujVlozene);
 }
 
 void TSEdit::SetAlignment(Qt::Alignment zarovnani)
@@ -46,8 +50,7 @@ void TSEdit::keyPressEvent(QKeyEvent *udalost)
         OnKeyPress(udalost);
     const int klavesa = udalost->key();
     const QString text = udalost->text();
-    const bool znak = !text.isEmpty() && text.at(0).isPrint() &&
-                      !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool tiskne = !text.isEmpty() && text.at(0).isPrint();
     if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) &&
         !(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         // Posted, so the focus moves once this key press has finished.
@@ -56,22 +59,73 @@ void TSEdit::keyPressEvent(QKeyEvent *udalost)
         udalost->accept();
         return;
     }
+    // Alt or Meta with a character is meant for a window or a dialog, never text.
+    // (Ctrl goes on to the edit, which inserts nothing for it but knows Ctrl+V.)
+    if (tiskne && udalost->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        udalost->ignore();
+        return;
+    }
     // A field that only shows its value says so when typed into.
-    if (znak && isReadOnly()) {
+    if (tiskne && isReadOnly()) {
         QApplication::beep();
         udalost->accept();
         return;
     }
-    if (ValueType == TValueType::vtNumber && znak) {
-        for (const QChar z : text) {
-            if (z < u'0' || z > u'9') {
-                QApplication::beep();
-                udalost->accept();
-                return;
-            }
-        }
+    // A key typed before the select-all of the focus has run replaces the whole text,
+    // as it would a moment later.
+    if (m_vybratVse) {
+        m_vybratVse = false;
+        selectAll();
+    }
+    // Pasted digits are filtered before the field's length cuts them.
+    if (ValueType != TValueType::vtString && udalost->matches(QKeySequence::Paste) &&
+        !isReadOnly()) {
+        const QString cisty = Klavesy::JenCislice(QGuiApplication::clipboard()->text(),
+                                                  ValueType == TValueType::vtCas);
+        if (cisty.isEmpty())
+            QApplication::beep();
+        else
+            insert(cisty);
+        udalost->accept();
+        return;
+    }
+    if (ValueType != TValueType::vtString && tiskne && text.size() == 1 &&
+        !Klavesy::JeZkratka(*udalost)) {
+        if (!NapisZnak(*udalost))
+            QApplication::beep();
+        udalost->accept();
+        return;
     }
     QLineEdit::keyPressEvent(udalost);
+}
+
+bool TSEdit::NapisZnak(const QKeyEvent &k)
+{
+    const int cislice = Klavesy::Cislice(k);
+    if (cislice >= 0) {
+        insert(QString(QChar(u'0' + cislice)));
+        return true;
+    }
+    const QChar z = k.text().at(0);
+    if (ValueType == TValueType::vtCas && (z == u':' || z == u'.')) {
+        insert(QString(z));
+        return true;
+    }
+    return false;
+}
+
+void TSEdit::FiltrujVlozene()
+{
+    if (ValueType == TValueType::vtString)
+        return;
+    const QString puvodni = text();
+    const QString cisty = Klavesy::JenCislice(puvodni, ValueType == TValueType::vtCas);
+    if (cisty == puvodni)
+        return;
+    QApplication::beep();
+    const int zaKurzorem = int(puvodni.size()) - cursorPosition();
+    setText(cisty);
+    setCursorPosition(qMax(0, int(cisty.size()) - zaKurzorem));
 }
 
 void TSEdit::focusInEvent(QFocusEvent *udalost)
@@ -83,8 +137,19 @@ void TSEdit::focusInEvent(QFocusEvent *udalost)
         return;
     m_focused = true;
     update();
-    if (AutoSelect)
-        QMetaObject::invokeMethod(this, &QLineEdit::selectAll, Qt::QueuedConnection);
+    if (AutoSelect) {
+        // After the platform has placed the caret, unless a key comes first.
+        m_vybratVse = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_vybratVse) {
+                    m_vybratVse = false;
+                    selectAll();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     if (OnEnter)
         OnEnter();
 }
@@ -94,6 +159,7 @@ void TSEdit::Opustit()
     if (text().isEmpty())
         setText(DefaultValue);
     m_focused = false;
+    m_vybratVse = false;
     setCursorPosition(0);
     deselect();
     update();
@@ -108,6 +174,7 @@ void TSEdit::focusOutEvent(QFocusEvent *udalost)
     if (text().isEmpty())
         setText(DefaultValue);
     m_focused = false;
+    m_vybratVse = false;
     QLineEdit::focusOutEvent(udalost);
     setCursorPosition(0);
     deselect();

@@ -8,12 +8,14 @@
 enum class TValueType
 {
     vtString,
-    vtNumber
+    vtNumber,
+    vtCas // a time: digits, ':' and '.'
 };
 
-// The entry field of every form: filters what may be typed, turns Enter into Tab,
-// selects its text on entry, falls back to a default when left empty and draws
-// right-aligned or centred text itself while it has no focus.
+// The entry field of every form: filters what may be typed or pasted, turns Enter into
+// Tab, selects its text on entry, falls back to a default when left empty and draws
+// right-aligned or centred text itself while it has no focus. A key held with Ctrl, Alt
+// or Meta never types: Alt+P meant for a dialog's button leaves the field as it was.
 class TSEdit : public QLineEdit
 {
     Q_OBJECT
@@ -59,9 +61,15 @@ protected:
 
 private:
     void VykresliText();
+    // Pasted or dropped text: what the field does not take is dropped.
+    void FiltrujVlozene();
+    // Types the key's character if the field takes it; false when it was refused.
+    bool NapisZnak(const QKeyEvent &k);
     void VykresliOkraj();
 
     bool m_focused = false;
+    // The select-all of getting the focus, still waiting: a key typed first selects now.
+    bool m_vybratVse = false;
     Qt::Alignment m_zarovnani = Qt::AlignLeft;
 };
 

@@ -1,12 +1,16 @@
 #include "Export.h"
 
+#include "StavExportu.h"
+
 #include "ChybySystemu.h"
 #include "Denik.h"
+#include "DocasnySoubor.h"
 #include "EChyba.h"
+#include "OtiskExportu.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -59,28 +63,12 @@ int PrectiVse(int fd, qint64 ocekavano, QByteArray &data)
 class TDocasnyExport
 {
 public:
-    TDocasnyExport(int dirfd, const QString &cil, const QString &jmeno) : m_dirfd(dirfd), m_cil(cil)
+    TDocasnyExport(int dirfd, const QString &cil, const QString &jmeno)
+        : m_dirfd(dirfd), m_cil(cil), m_soubor(dirfd, QFile::encodeName(jmeno))
     {
-        for (int pokus = 0; pokus < 100 && m_fd < 0; ++pokus) {
-            m_jmeno = QFile::encodeName(
-                u"."_s + jmeno + u".%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(pokus));
-            m_fd = ::openat(m_dirfd, m_jmeno.constData(),
-                            O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-            if (m_fd < 0 && errno != EEXIST)
-                break;
-        }
-        if (m_fd < 0)
-            Selhani(u"Na cíl %1 nelze zapisovat"_s, errno);
+        if (m_soubor.fd() < 0)
+            Selhani(u"Na cíl %1 nelze zapisovat"_s, m_soubor.Chyba());
     }
-    ~TDocasnyExport()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_prejmenovan)
-            ::unlinkat(m_dirfd, m_jmeno.constData(), 0);
-    }
-    TDocasnyExport(const TDocasnyExport &) = delete;
-    TDocasnyExport &operator=(const TDocasnyExport &) = delete;
 
     [[noreturn]] void Selhani(const QString &co, int chyba) const
     {
@@ -92,20 +80,19 @@ public:
         throw EChyba(text + u"\nPředchozí export na cíli zůstal beze změny."_s);
     }
 
-    int fd() const { return m_fd; }
-
     void Zapis(const QByteArray &data, int &zpusob)
     {
-        int chyba = g_vynutBloky ? EIO : Soubory::ZapisVse(m_fd, data);
+        const int fd = m_soubor.fd();
+        int chyba = g_vynutBloky ? EIO : Soubory::ZapisVse(fd, data);
         if (chyba) {
             // The block copy starts again from an empty temporary file.
-            if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+            if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0)
                 Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, errno);
             QBuffer zdroj;
             zdroj.setData(data);
             zdroj.open(QIODevice::ReadOnly);
             QFile vystup;
-            if (!vystup.open(m_fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+            if (!vystup.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
                              QFileDevice::DontCloseHandle))
                 Selhani(u"Soubor exportu na cíli %1 nelze zapsat"_s, EIO);
             errno = 0;
@@ -117,29 +104,25 @@ public:
             }
             zpusob = 2;
         }
-        if (::fsync(m_fd) != 0)
+        if (::fsync(fd) != 0)
             Selhani(u"Soubor exportu na cíli %1 nelze uložit na zařízení"_s, errno);
         // Read back from the device, not from the cache, where the system allows it.
-        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         QByteArray zpet;
-        if (const int e = PrectiVse(m_fd, data.size(), zpet))
+        if (const int e = PrectiVse(fd, data.size(), zpet))
             Selhani(u"Soubor exportu na cíli %1 nelze přečíst zpět"_s, e);
         if (zpet != data)
             throw EChyba(
                 u"Export se nepovedl: soubor zapsaný na cíl %1 se liší od exportovaných dat.\n"
                 u"Předchozí export na cíli zůstal beze změny."_s.arg(m_cil));
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0)
-            Selhani(u"Soubor exportu na cíli %1 nelze uzavřít"_s, errno);
+        if (const int e = m_soubor.Zavri())
+            Selhani(u"Soubor exportu na cíli %1 nelze uzavřít"_s, e);
     }
 
     void Prejmenuj(const QString &jmeno)
     {
-        if (::renameat(m_dirfd, m_jmeno.constData(), m_dirfd,
-                       QFile::encodeName(jmeno).constData()) != 0)
-            Selhani(u"Soubor exportu na cíli %1 nelze přejmenovat"_s, errno);
-        m_prejmenovan = true;
+        if (const int e = m_soubor.Prejmenuj(QFile::encodeName(jmeno)))
+            Selhani(u"Soubor exportu na cíli %1 nelze přejmenovat"_s, e);
         if (::fsync(m_dirfd) != 0 && errno != EINVAL && errno != ENOTSUP)
             throw EChyba(
                 u"Adresář %1 nelze uložit na zařízení: %2.\nExport nemusí být na zařízení trvale zapsán."_s
@@ -149,9 +132,7 @@ public:
 private:
     int m_dirfd;
     QString m_cil;
-    QByteArray m_jmeno;
-    int m_fd = -1;
-    bool m_prejmenovan = false;
+    Soubory::TDocasnySoubor m_soubor;
 };
 
 class TAdresarCile
@@ -174,10 +155,10 @@ private:
     int m_fd;
 };
 
-TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &jmeno,
-                       quint64 zarizeni)
+TExportSouboru Kopiruj(const TAdresare &adr, const QString &cil, const QString &zdrojJmeno,
+                       const QString &jmeno, quint64 zarizeni)
 {
-    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, jmeno);
+    const QString zdroj = Soubory::NajdiSoubor(adr.AdrData, zdrojJmeno);
     const QByteArray data = Soubory::NactiSoubor(zdroj, MaxVelikost);
 
     const TAdresarCile adresar(cil, jmeno);
@@ -259,15 +240,25 @@ quint64 ZarizeniAdresare(const QString &adresar)
 TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QString &kodObce,
                              qint32 cisloOkrsku, int typZastup, quint64 zarizeni)
 {
-    const QString jmeno = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString uredni = JmenoExportu(kodObce, cisloOkrsku, typZastup);
+    const QString jmeno = Skoleni::JmenoExportu(adr.AdrStanice, uredni);
     try {
-        const TExportSouboru v = Kopiruj(adr, cil, jmeno, zarizeni);
-        Denik::Zapis(adr.AdrStanice,
-                     u"export: typ zastupitelstva %1, cíl %2, soubor %3, %4 B, SHA-256 %5, "
-                     u"ověřeno čtením zpět"_s.arg(typZastup)
-                         .arg(cil, jmeno)
-                         .arg(v.Velikost)
-                         .arg(v.Sha256));
+        const TExportSouboru v = Kopiruj(adr, cil, uredni, jmeno, zarizeni);
+        // Synced before the caller marks the data exported: a power cut must not keep
+        // "A" and lose the line with the export's SHA-256.
+        Denik::ZapisTrvale(adr.AdrStanice,
+                           ZacatekZaznamuExportu(typZastup) +
+                               u" cíl %1, soubor %2, %3 B, SHA-256 %4, ověřeno čtením zpět%5"_s.arg(
+                                   cil, jmeno, QString::number(v.Velikost), v.Sha256,
+                                   jmeno == uredni ? QString() : u", cvičný soubor (neplatný)"_s));
+        // The signed record names this file only while it is still the current data; a
+        // note that cannot be written leaves the record without a fingerprint, and the
+        // export stands.
+        try {
+            UlozOtiskExportu(adr, typZastup, v.Sha256);
+        } catch (const EChyba &e) {
+            Denik::Zapis(adr.AdrStanice, u"otisk exportu nebyl uložen: "_s + e.zprava());
+        }
         return v;
     } catch (const EChyba &e) {
         Denik::Zapis(adr.AdrStanice,

@@ -22,7 +22,8 @@ struct TExportSouboru
 };
 
 // Copies the O file of the key from adr.AdrData into the existing directory `cil`
-// (ending with '/') under the export name. The new content goes into a temporary file
+// (ending with '/') under the export name ("CVICNE-" before it on a training
+// station). The new content goes into a temporary file
 // beside it (whole, or when that fails in blocks of 4096 bytes), is flushed to the
 // device, read back from it and compared byte for byte, and only then renamed over
 // the export name: a previous export there stays exactly as it was until the new one

@@ -4,9 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-bool PovolExport(TKontrolniBeh &b)
+bool PovolExport(TStavProgramu &b)
 {
-    IDotaznik &d = b.Dotaznik;
+    IDotaznik &d = b.Dotaznik();
     const QString titulek = u"Export dat"_s;
     const QString prefix = UklidOkrsek(b.Adresare, b.AktOkrsek);
     if (prefix == u"E") {
@@ -38,7 +38,7 @@ bool PovolExport(TKontrolniBeh &b)
     return true;
 }
 
-TInfo83Rec UlozInfo83ProExport(TKontrolniBeh &b)
+TInfo83Rec UlozInfo83ProExport(TStavProgramu &b)
 {
     TInfo83 info;
     NactiInfo83(b.Adresare.AdrData, b.Vysledky.VetaT3.TypZastup, info);

@@ -13,10 +13,10 @@ inline const QString TitulekExportTisk = QStringLiteral("Export dat a tisk zápi
 // Refuses unchecked ("E" file) or missing data, runs the check run again unless
 // Vybrano is 4, and refuses data with blocking errors, telling the user through the
 // asker. True when the export may go on; Vybrano is 2 afterwards.
-bool PovolExport(TKontrolniBeh &b);
+bool PovolExport(TStavProgramu &b);
 
 // Stores the current type's counts in INFOK83.RCD and returns the other type's record.
-TInfo83Rec UlozInfo83ProExport(TKontrolniBeh &b);
+TInfo83Rec UlozInfo83ProExport(TStavProgramu &b);
 
 // Whether the current type's counts equal those of the other type's record.
 bool StejnePocty(const TOkrsekRec &t3, const TInfo83Rec &jiny);

@@ -1,6 +1,7 @@
 #include "Nahled.h"
 
 #include "EChyba.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 
 #include <QBuffer>
@@ -10,6 +11,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QtMath>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -126,7 +130,7 @@ void TNahled::BeginDoc()
         if (!ZacniZarizeni(*m_primy, *m_primyMalir)) {
             m_primyMalir.reset();
             m_otevreny = false;
-            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(NazevSouboru));
         }
     }
     emit ZmenaStran();
@@ -136,6 +140,9 @@ void TNahled::UzavriStranu()
 {
     TStrana strana = std::move(m_platno.Strana);
     m_platno.Strana = TStrana();
+    // First, so that every other operation is drawn over it.
+    if (Cvicne)
+        strana.Operace.prepend(ZnackaSkoleni(RozmerListu()));
     if (m_primyMalir) {
         if (!m_primaPrvniStrana)
             m_primy->newPage();
@@ -168,7 +175,7 @@ void TNahled::EndDoc()
         const bool ok = m_primyMalir->end();
         m_primyMalir.reset();
         if (!ok)
-            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+            throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(NazevSouboru));
     }
     emit ZmenaStran();
 }
@@ -202,7 +209,7 @@ bool TNahled::TiskniStrany(QPagedPaintDevice &zarizeni, int od, int doStr, int k
     QPainter malir;
     if (!ZacniZarizeni(zarizeni, malir)) {
         m_tiskne = false;
-        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(Titul));
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo zahájit."_s.arg(NazevSouboru));
     }
     bool prvni = true;
     for (int k = 0; k < qMax(1, kopie); ++k) {
@@ -216,7 +223,7 @@ bool TNahled::TiskniStrany(QPagedPaintDevice &zarizeni, int od, int doStr, int k
     const bool ok = malir.end();
     m_tiskne = false;
     if (!ok)
-        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(Titul));
+        throw EChyba(u"Tisk dokumentu „%1“ se nepodařilo dokončit."_s.arg(NazevSouboru));
     return true;
 }
 
@@ -240,6 +247,31 @@ TPlatno &TNahled::VratCanvas()
 void TNahled::KonecTisku()
 {
     EndDoc();
+}
+
+TOperace ZnackaSkoleni(QSize list)
+{
+    TOperace o;
+    o.Text = Skoleni::TextZnacky;
+    o.X1 = list.width() / 2;
+    o.Y1 = list.height() / 2;
+    // Below 45 degrees text extraction still reads it as words, not letter by letter.
+    o.Otoceni = 30;
+    o.Pismo.Tucne = true;
+    o.Pismo.Barva = QColor(0xd8, 0xd8, 0xd8);
+    // As large as fits nine tenths of the printable area, turned.
+    constexpr int Vzor = 100;
+    o.Pismo.Velikost = Vzor;
+    const QFontMetricsF mira(o.Pismo.QtPismo());
+    const qreal delka = mira.horizontalAdvance(o.Text);
+    const qreal vyska = mira.ascent() + mira.descent();
+    const qreal uhel = qDegreesToRadians(qreal(o.Otoceni));
+    const qreal sirka = 0.9 * (list.width() - 2 * TNahled::OkrajTiskarny);
+    const qreal hloubka = 0.9 * (list.height() - 2 * TNahled::OkrajTiskarny);
+    o.Pismo.Velikost =
+        int(Vzor * qMin(sirka / (delka * std::cos(uhel) + vyska * std::sin(uhel)),
+                        hloubka / (delka * std::sin(uhel) + vyska * std::cos(uhel))));
+    return o;
 }
 
 void NastavMeritko(QPainter &malir, const QPaintDevice &zarizeni)
@@ -266,7 +298,18 @@ void PrehrajStranu(QPainter &malir, const TStrana &strana)
                 nadUcari = QFontMetricsF(f).ascent();
             }
             malir.setPen(QPen(o.Pismo.Barva));
-            malir.drawText(QPointF(o.X1, o.Y1 + nadUcari), o.Text);
+            if (o.Otoceni == 0) {
+                malir.drawText(QPointF(o.X1, o.Y1 + nadUcari), o.Text);
+                break;
+            }
+            const QFontMetricsF mira(malir.font());
+            malir.save();
+            malir.translate(o.X1, o.Y1);
+            malir.rotate(-o.Otoceni);
+            malir.drawText(
+                QPointF(-mira.horizontalAdvance(o.Text) / 2, (mira.ascent() - mira.descent()) / 2),
+                o.Text);
+            malir.restore();
             break;
         }
         case TDruhOperace::Cara:
@@ -290,7 +333,7 @@ QByteArray VytvorPdf(TNahled &nahled, int od, int doStrany)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(nahled.Titul);
+        pdf.setTitle(nahled.NazevSouboru);
         pdf.setCreator(u"Zelkovar"_s);
         pdf.setResolution(1200);
         if (!nahled.TiskniStrany(pdf, od, doStrany))

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -58,8 +59,9 @@ struct TOperace
     int X2 = 0;
     int Y2 = 0;
     QString Text;
-    TPismo Pismo; // texts
-    TPero Pero;   // lines and rectangles
+    TPismo Pismo;    // texts
+    int Otoceni = 0; // text: degrees anticlockwise; a turned text is centred on X1, Y1
+    TPero Pero;      // lines and rectangles
 };
 
 struct TStrana
@@ -102,9 +104,14 @@ public:
 
     QPageSize::PageSizeId Papir = QPageSize::A4;
     QPageLayout::Orientation Orientace = QPageLayout::Portrait;
-    QString Titul = QStringLiteral("VOLBY"); // print job title
-    // The document's file name, without ".pdf", when it is kept as a file (no printer).
+    // The document's name: its file name without ".pdf" when it is kept as a file (no
+    // printer), and with the time its print job's title.
     QString NazevSouboru = QStringLiteral("VOLBY");
+    // Redraws the document for paper (true) or back for the screen (false), where the
+    // two layouts differ (the record); empty where they do not.
+    std::function<void(bool naPapir)> Prekresli;
+    // A training station's printout: every page carries the training mark under its text.
+    bool Cvicne = false;
 
     // The sheet in layout units: A4 portrait 2100 x 2970, A3 portrait 2970 x 4200.
     QSize RozmerListu() const;
@@ -164,6 +171,9 @@ private:
     std::unique_ptr<QPainter> m_primyMalir;
     bool m_primaPrvniStrana = true;
 };
+
+// The training mark of a sheet of this size: large light-grey text turned across it.
+TOperace ZnackaSkoleni(QSize list);
 
 // Draws a page on a painter whose coordinates are layout units from the sheet's corner.
 void PrehrajStranu(QPainter &malir, const TStrana &strana);

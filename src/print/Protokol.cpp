@@ -94,7 +94,7 @@ void TProtokol::Hlavicka()
     t.NastavFont(u"Courier New"_s);
     t.NastavVelikost(26);
     t.AktY = 200;
-    t.Tisk(0, R() - 400, 0, u"List č.: "_s + TTisk::CisloVpravo(t.CisloStrany, 2));
+    t.Tisk(0, R() - 400, 0, u"List č.: "_s + TTisk::CeleCislo(t.CisloStrany, 2));
     t.NastavVelikost(32);
     t.TiskStred(2, L(), R(), 0, u"B"_s,
                 t.CisloStrany == 1 ? u"PROTOKOL O KONTROLÁCH ZA OKRSEK"_s

@@ -252,7 +252,7 @@ void TArch::Paticka()
     t.NastavStyl(QString());
     t.TiskVpravo(0, R(), d,
                  m_okrsek.KodObce.trimmed() + u'-' + QString::number(m_okrsek.CisloOkrsku) +
-                     u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u" - "_s + t.KodProgramu);
+                     u" List: "_s + TTisk::CeleCislo(CisloListu, 2) + u" - "_s + t.KodProgramu);
     const int stred = L() + (R() - L()) / 2;
     t.NastavStyl(u"B"_s);
     t.Tisk(0, stred, d - t.DolniRezerva / 2, u"VZOR"_s);

@@ -59,6 +59,11 @@ QString TTisk::Opakuj(const QString &text, int n)
     return n > 0 ? text.repeated(n) : QString();
 }
 
+QString TTisk::CeleCislo(qint64 cislo, int n)
+{
+    return QString::number(cislo).rightJustified(n, u' ');
+}
+
 QString TTisk::CisloVpravo(qint64 cislo, int n)
 {
     const QString s = QString::number(cislo);

@@ -65,6 +65,9 @@ public:
 
     static QString Opakuj(const QString &text, int n);
     static QString CisloVpravo(qint64 cislo, int n);
+    // A sheet number: padded to `n` characters like CisloVpravo, but never cut, so
+    // that sheet 100 does not print as "00".
+    static QString CeleCislo(qint64 cislo, int n);
     static QString BezMezerVpravo(const QString &text);
     int PocetTecek(int x1, int x2);
     QString Tecky(int x1, int x2);

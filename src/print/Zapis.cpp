@@ -136,7 +136,7 @@ void TZapis::PatickaZapisu()
     t.NastavVelikost(t.VelikostNormalni + 6);
     const int y = t.DolniOkraj - t.DolniRezerva;
 
-    const QString list = u" List: "_s + TTisk::CisloVpravo(CisloListu, 2) + u'/' +
+    const QString list = u" List: "_s + TTisk::CeleCislo(CisloListu, 2) + u'/' +
                          QString::number(PocetListu) + u" - "_s + t.KodProgramu;
     const int w1 = W(list);
     t.Tisk(0, R() - w1, y, list);
@@ -161,14 +161,19 @@ void TZapis::PatickaZapisu()
     t.NastavVelikost(t.VelikostNormalni);
 
     if (!ChybyVytisteny) {
+        // The export line stands alone on the lowest line of the printable area.
+        t.NastavVelikost(t.VelikostMala);
+        const int yOtisku = t.DolniMez() - t.VyskaTextu();
+        if (!d.Otisk.isEmpty())
+            t.Tisk(0, L(), yOtisku, d.Otisk);
         QStringList cisla;
         for (const qint32 c : ChybyDoPaticky(d.Protokol))
             cisla.append(QString::number(c));
         if (!cisla.isEmpty()) {
             // A long list goes on further lines below; its first line stops before the stamp.
             const int yChyb = t.DolniOkraj + t.DolniRezerva;
-            t.NastavVelikost(t.VelikostMala);
-            const int radku = (t.DolniMez() - yChyb) / t.VyskaTextu();
+            const int radku =
+                ((d.Otisk.isEmpty() ? t.DolniMez() : yOtisku) - yChyb) / t.VyskaTextu();
             const TRozlozeni r =
                 t.Rozloz(u"Chyby č.: "_s + cisla.join(u", "_s), xRazitka - 20 - L(),
                          t.PravaMez() - L(), t.VelikostNormalni, radku);
@@ -437,9 +442,20 @@ void TZapis::TiskListu1()
     }
 
     // Section II: identification box and the stepped count boxes, 15 lines down to the
-    // last row, whose box ends 40 units below it.
-    ZlomListu1(15 * t.VyskaRadku + 40);
-    t.TiskStred(3, L(), R(), 0, u"B"_s, u"II."_s);
+    // last row, whose box ends 40 units below it; then the notes, 8 tighter lines. Long
+    // reasons above took extra lines: the blank lines before "II." and before the notes
+    // give them back, so that sheet 1 stays one sheet.
+    const int radekPoznamek = t.ZakladniVyskaRadku - 10;
+    const int poznamky = 8 * radekPoznamek + t.VyskaTextu();
+    int navic = t.AktY + 15 * t.VyskaRadku + 40 + poznamky - (t.DolniOkraj - t.DolniRezerva);
+    const auto mezera = [&navic](int radek) {
+        const int ubrat = qBound(0, (navic + radek - 1) / radek, 2);
+        navic -= ubrat * radek;
+        return 3 - ubrat;
+    };
+    const int mezeraII = mezera(t.VyskaRadku);
+    ZlomListu1((12 + mezeraII) * t.VyskaRadku + 40);
+    t.TiskStred(mezeraII, L(), R(), 0, u"B"_s, u"II."_s);
     t.NastavStyl(QString());
     t.Tisk(
         1, L(), 0,
@@ -520,10 +536,12 @@ void TZapis::TiskListu1()
     }
 
     // Explanatory notes at a tighter line height: 8 lines down to the last one.
-    t.VyskaRadku = t.ZakladniVyskaRadku - 10;
-    ZlomListu1(8 * t.VyskaRadku + t.VyskaTextu());
+    t.VyskaRadku = radekPoznamek;
+    const int mezeraPoznamek = mezera(radekPoznamek);
+    ZlomListu1(poznamky - (3 - mezeraPoznamek) * radekPoznamek);
     const int m = W(u"1. "_s);
-    t.TiskStyl(3, L(), 0, u"I"_s, u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
+    t.TiskStyl(mezeraPoznamek, L(), 0, u"I"_s,
+               u"Vysvětlivky k orámované části zadní strany tiskopisu:"_s);
     t.Tisk(
         1, L(), 0,
         u"1. Kontrolní čísla k hlasům pro jednotlivé volební strany se uvádí v pořadí, v jakém jsou tyto strany uvedeny na hlasova-"_s);

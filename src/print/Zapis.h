@@ -26,6 +26,9 @@ struct TDataZapisu
     const THlasovaniRec &Hlasovani;
     const QList<TKomise> &Komise;
     const TChybProt *Protokol = nullptr; // none: no error numbers in the footer
+    // What sheet 1's footer says about the export (RadekOtisku): the exported file's
+    // fingerprint, or why there is none; empty prints no such line.
+    QString Otisk = {};
 };
 
 // The official record: sheet 1, sheet 2 with section III (and its continuation

@@ -186,5 +186,4 @@ void TiskZkusebniStrany(TTisk &t, const TZkusebniUdaje &u, const QDateTime &ted)
     t.TiskVpravo(0, R - 10, t.DolniOkraj, t.KodProgramu);
 
     t.KonecTisku();
-    t.Nahled().Titul = u"VYPIS"_s;
 }

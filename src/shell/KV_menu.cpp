@@ -1,9 +1,13 @@
 #include "KV_menu.h"
 
+#include "StavExportu.h"
+
 #include "HlaskaF.h"
 #include "Napoveda.h"
 #include "Obrazky.h"
+#include "Oznameni.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "Z_info.h"
 #include "Z_oprog.h"
 
@@ -76,13 +80,28 @@ TZ_OProgramu_F *TKV_menu::OProgramuDialog()
 
 bool TKV_menu::Proved(const std::function<void()> &prikaz)
 {
+    bool hotovo = true;
     try {
         prikaz();
-        return true;
     } catch (...) {
         ZobrazVyjimku(m_program.Dotaznik());
-        return false;
+        hotovo = false;
     }
+    // Any command may have changed or exported the data.
+    ObnovStavExportu();
+    return hotovo;
+}
+
+void TKV_menu::ObnovStavExportu()
+{
+    QList<int> typy;
+    if (m_program.JeZastup1)
+        typy.append(1);
+    if (m_program.JeZastup2)
+        typy.append(2);
+    const QString text = TextZastaralehoExportu(m_program.Adresare, m_program.Stanice, typy);
+    Z_StatusExport_Lbl->setText(text);
+    Z_StatusExport_Lbl->setVisible(!text.isEmpty());
 }
 
 void TKV_menu::VytvorObsah()
@@ -142,6 +161,16 @@ void TKV_menu::VytvorObsah()
     m_radaTimer->setSingleShot(true);
     m_radaTimer->setInterval(8000);
     connect(m_radaTimer, &QTimer::timeout, Z_StatusRada_Lbl, &QWidget::hide);
+
+    // Over the status line while the export of a council type is out of date.
+    Z_StatusExport_Lbl = new QLabel(plocha);
+    Z_StatusExport_Lbl->setObjectName(u"Z_StatusExport_Lbl"_s);
+    Z_StatusExport_Lbl->setFont(stavPismo);
+    Z_StatusExport_Lbl->setIndent(6);
+    Z_StatusExport_Lbl->setAutoFillBackground(true);
+    Z_StatusExport_Lbl->setStyleSheet(u"color: #9a1010; background: #fff4c8; font-weight: bold;"_s);
+    Z_StatusExport_Lbl->setGeometry(0, VyskaKlienta - 26 - 20, SirkaKlienta, 20);
+    Z_StatusExport_Lbl->hide();
 
     // The menu bar comes on top of the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -248,6 +277,7 @@ void TKV_menu::FormShow()
 {
     VycentrujNaObrazovce(this);
     m_program.Stanice = NactiStanici(m_program.Adresare.AdrStanice);
+    m_program.Cvicna = Skoleni::JeCvicna(m_program.Adresare.AdrStanice);
     m_program.KontrolyOK = false;
     m_program.ExportOK = false;
     m_program.Vybrano = 2;
@@ -257,6 +287,7 @@ void TKV_menu::FormShow()
     m_program.ZjistiTypyZastup();
     if (m_program.JeZastup1 && m_program.JeZastup2)
         VytvorPodnabidky();
+    ObnovStavExportu();
 }
 
 void TKV_menu::VyplnStavovyRadek()
@@ -265,6 +296,14 @@ void TKV_menu::VyplnStavovyRadek()
     Z_StatusObec_Lbl->setText((u"Obec: "_s + s.KodObce + u" - "_s + s.NazevObce).left(55));
     Z_StatusOkrsek_Lbl->setText(u"Okrsek: "_s + QString::number(s.CisloOkrsku));
     Z_StatusOkres_lbl->setText((u"Okres: "_s + s.KodOkresu + u" - "_s + s.NazevOkresu).trimmed());
+    if (!m_program.Cvicna)
+        return;
+    // A training station says so wherever the commission looks; the district matters less.
+    Z_StatusOkres_lbl->setText(u"CVIČNÁ STANICE – data neplatná"_s);
+    Z_StatusOkres_lbl->setStyleSheet(u"color: #b00000; font-weight: bold;"_s);
+    const QString znacka = u"CVIČNÁ STANICE – "_s;
+    if (!windowTitle().startsWith(znacka))
+        setWindowTitle(znacka + windowTitle());
 }
 
 void TKV_menu::VytvorPodnabidky()
@@ -347,6 +386,10 @@ void TKV_menu::TimerTimer()
     Timer->stop();
     m_uvodniDialogUkazan = true;
     Proved([this] {
+        // What an interrupted save left behind and what became of it, told once.
+        const QString oznameni = Oznameni::Vezmi(m_program.Adresare.AdrStanice);
+        if (!oznameni.isEmpty())
+            m_program.Dotaznik().Informace(u"Spuštění aplikace"_s, oznameni);
         m_program.Dotaznik().ProvedDialog(u"TZ_Info_F"_s, [this] { return InfoDialog()->exec(); });
     });
 }

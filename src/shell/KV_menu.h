@@ -55,6 +55,9 @@ public:
     // The help window at a topic of the help file (TemaNapovedy), its beginning when empty.
     void Napoveda(const QString &tema = QString());
     void OProgramu();
+    // The system or the session asks the program to end: what is being typed is
+    // stored, both journaled, and the program ends without questions.
+    void UkonciNaPozadani(const QString &duvod);
     void ZkusebniTisk();
 
     TZ_Info_F *InfoDialog();
@@ -77,6 +80,8 @@ private:
     void VytvorObsah();
     void FormShow();
     void VyplnStavovyRadek();
+    // Says in the status area whether a council type's export is out of date.
+    void ObnovStavExportu();
     void VytvorPodnabidky();
     void TimerTimer();
     // A hint in the status line, over its labels for a while.
@@ -107,6 +112,7 @@ private:
     QLabel *Z_StatusOkrsek_Lbl = nullptr;
     QLabel *Z_StatusOkres_lbl = nullptr;
     QLabel *Z_StatusRada_Lbl = nullptr;
+    QLabel *Z_StatusExport_Lbl = nullptr;
     QTimer *m_radaTimer = nullptr;
 
     QAction *PorizeniDat_MI = nullptr;

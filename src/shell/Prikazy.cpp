@@ -2,9 +2,11 @@
 // place here that the later work fills in.
 #include "KV_menu.h"
 
+#include "Denik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Napoveda.h"
+#include "OtiskExportu.h"
 #include "Program.h"
 #include "Soubory.h"
 #include "Z_oprog.h"
@@ -24,6 +26,7 @@
 #include "TiskZapisu.h"
 #include "VyberTiskarny.h"
 #include "Z_infoE.h"
+#include "ZacatekKontroly.h"
 #include "Zarizeni.h"
 #include "ZkusebniStrana.h"
 
@@ -50,14 +53,14 @@ static void UkazNahled(TpreviewF &okno, IDotaznik &dotaznik)
 void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
 {
     TNahled nahled;
+    nahled.Cvicne = p.Cvicna;
     TTisk tisk(nahled);
     tisk.PripFontu = p.Stanice.PripFontu;
     TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
     nahled.NazevSouboru = NazevTisku(u"protokol"_s, p.AktOkrsek);
     TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, &hlavni);
     if (p.ProtokolChyb.Pocet() > 0) {
-        TKontrolniBeh beh = p.KontrolniBeh();
-        const QList<TNavrh> navrhy = NavrhyBehu(beh);
+        const QList<TNavrh> navrhy = NavrhyBehu(p);
         QTimer::singleShot(0, &okno, [&hlavni, &p, &okno, navrhy] {
             TSeznamChybF seznam(p.ProtokolChyb, navrhy, &okno);
             const int vysledek =
@@ -104,6 +107,8 @@ void TKV_menu::KontrolniPorizeni()
         m_program.Dotaznik().Informace(u"Kontrolní pořízení"_s, u"Data nejsou pořízena!"_s);
         return;
     }
+    if (!PripravKontrolniPorizeni(m_program.Dotaznik(), m_program.Adresare, m_program.AktOkrsek))
+        return;
     m_program.Vybrano = 2;
     ZobrazVstupniFormular(true);
 }
@@ -111,7 +116,7 @@ void TKV_menu::KontrolniPorizeni()
 void TKV_menu::ZobrazVstupniFormular(bool kontrolni, const TPoleDat &pole)
 {
     if (!m_vstup)
-        m_vstup = new TR_Vstupni_Form(m_program.KontrolniBeh(), *m_hlaska, windowTitle(), this);
+        m_vstup = new TR_Vstupni_Form(m_program, *m_hlaska, windowTitle(), this);
     m_vstup->DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
     m_vstup->SpustExportTisk = [this] { Proved([this] { SpustExportATisk(); }); };
     // A file that cannot be read stops here with its error: the window does not open.
@@ -120,13 +125,29 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni, const TPoleDat &pole)
     if (pole.Druh != TPoleDat::TDruh::Zadne)
         QTimer::singleShot(0, m_vstup, [this, pole] { m_vstup->PrejdiNaPole(pole); });
     m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
+    // However the window closed (Alt+F4 under a window manager too), the keyboard comes
+    // back here, so that F10 and the menu answer.
+    raise();
+    activateWindow();
+}
+
+void TKV_menu::UkonciNaPozadani(const QString &duvod)
+{
+    QString zaznam = u"ukončení na žádost systému (%1)"_s.arg(duvod);
+    if (m_vstup && m_vstup->isVisible()) {
+        const QString chyba = m_vstup->UlozPriUkonceni();
+        zaznam += chyba.isEmpty() ? u"; pořizovaná data uložena"_s
+                                  : u"; pořizovaná data se nepodařilo uložit: "_s + chyba;
+    }
+    Denik::Zapis(zaznam);
+    // Every event loop ends, the entry window's and any dialog's included.
+    QCoreApplication::exit(0);
 }
 
 void TKV_menu::Kontroly()
 {
-    TKontrolniBeh beh = m_program.KontrolniBeh();
     m_poleChyby = {};
-    KontrolaDat(beh);
+    KontrolaDat(m_program);
     const TPoleDat pole = std::exchange(m_poleChyby, {});
     if (pole.Druh == TPoleDat::TDruh::Zadne)
         return;
@@ -144,16 +165,18 @@ void TKV_menu::ExportTisk()
 void TKV_menu::SpustExportATisk()
 {
     TProgram &p = m_program;
-    TKontrolniBeh beh = p.KontrolniBeh();
     const std::unique_ptr<IZdrojZarizeni> zdroj = VytvorZdrojZarizeni();
-    TExportTisk e{beh, p.JeZastup1, p.JeZastup2, *zdroj, {}, this, {}};
+    TExportTisk e{p, p.JeZastup1, p.JeZastup2, *zdroj, {}, this, {}};
     e.TiskZapisu = [this, &p](int kopii) {
         NajdiOkrsek(p.Adresare, p.AktOkrsek);
         NactiStrany(p.Adresare, p.AktOkrsek, p.Reference);
         NactiKandidaty(p.Adresare, p.AktOkrsek, p.Reference);
         TNahled nahled;
-        const TDataZapisu data{p.Stanice,   p.AktOkrsek, p.Reference,    p.Vysledky,
-                               p.Hlasovani, p.Komise,    &p.ProtokolChyb};
+        nahled.Cvicne = p.Cvicna;
+        const TDataZapisu data{p.Stanice,       p.AktOkrsek,
+                               p.Reference,     p.Vysledky,
+                               p.Hlasovani,     p.Komise,
+                               &p.ProtokolChyb, RadekOtisku(p.Adresare, p.AktOkrsek, p.Stanice)};
         TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true,
                    kopii, PocetDnuVoleb, this);
     };
@@ -184,6 +207,7 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
     m_program.Dotaznik().ProvedDialog(u"TZ_infoE_F"_s, [&] { return info.exec(); });
 
     TNahled nahled;
+    nahled.Cvicne = m_program.Cvicna;
     TTisk tisk(nahled);
     tisk.PripFontu = m_program.Stanice.PripFontu;
     ::TiskScitacihoArchu(tisk, m_program.Stanice, m_program.AktOkrsek, m_program.Reference,
@@ -201,6 +225,7 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
 void TKV_menu::ZkusebniTisk()
 {
     TNahled nahled;
+    nahled.Cvicne = m_program.Cvicna;
     TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
                    m_program.Adresare.AdrInstalace, this);
     QPrinter &tiskarna = m_program.Tiskarna();

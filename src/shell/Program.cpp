@@ -7,7 +7,7 @@
 #include <exception>
 #include <new>
 
-TProgram::TProgram(std::unique_ptr<IDotaznik> dotaznik) : m_dotaznik(std::move(dotaznik)) {}
+TProgram::TProgram(std::unique_ptr<IDotaznik> dotaznik) : TStavProgramu(std::move(dotaznik)) {}
 
 TProgram::~TProgram() = default;
 
@@ -17,42 +17,6 @@ QPrinter &TProgram::Tiskarna()
     if (!m_tiskarna)
         m_tiskarna = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_tiskarna;
-}
-
-void TProgram::NastavKlic()
-{
-    AktOkrsek.KodObce = Stanice.KodObce;
-    AktOkrsek.CisloOkrsku = Stanice.CisloOkrsku;
-    AktOkrsek.TypZastup = QString::number(PomTypZastup);
-}
-
-void TProgram::ZjistiTypyZastup()
-{
-    for (const quint16 typ : {quint16(1), quint16(2)}) {
-        AktOkrsek.KodObce = Stanice.KodObce;
-        AktOkrsek.CisloOkrsku = Stanice.CisloOkrsku;
-        AktOkrsek.TypZastup = QString::number(typ);
-        if (NajdiOkrsek(Adresare, AktOkrsek)) {
-            PomTypZastup = typ;
-            (typ == 1 ? JeZastup1 : JeZastup2) = true;
-        }
-    }
-}
-
-QString TProgram::StavExportuAktualnihoTypu() const
-{
-    if (AktOkrsek.TypZastup == u"1")
-        return Stanice.Stav1;
-    if (AktOkrsek.TypZastup == u"2")
-        return Stanice.Stav2;
-    return QString();
-}
-
-TKontrolniBeh TProgram::KontrolniBeh()
-{
-    return {Dotaznik(), Adresare,   Stanice,      AktOkrsek,     Reference,    Vysledky,
-            Hlasovani,  Komise,     ProtokolChyb, KontrolniStav, PomTypZastup, Vybrano,
-            DataOK,     KontrolyOK, ExportOK,     TiskProtokolu};
 }
 
 void ZobrazVyjimku(IDotaznik &dotaznik)

@@ -48,6 +48,10 @@ QString PopisChybySystemu(int cislo)
         return QStringLiteral("nedostatek paměti");
     case EINVAL:
         return QStringLiteral("neplatný argument");
+    case EINTR:
+        return QStringLiteral("operace byla přerušena signálem; zopakujte ji");
+    case EAGAIN:
+        return QStringLiteral("prostředek je dočasně nedostupný; zopakujte akci za chvíli");
     default:
         return QStringLiteral("chyba systému č. %1 (%2)")
             .arg(cislo)

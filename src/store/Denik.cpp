@@ -1,6 +1,7 @@
 #include "Denik.h"
 
 #include "ChybySystemu.h"
+#include "EChyba.h"
 #include "Soubory.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Denik {
@@ -22,6 +24,7 @@ struct TStav
     bool ohlaseno = false;
     QString kdo;
     QString adresar;
+    int ticho = 0;
 };
 
 TStav &Stav()
@@ -30,20 +33,26 @@ TStav &Stav()
     return s;
 }
 
-// errno of the failed step, or 0.
-int Pripoj(const QByteArray &cesta, const QByteArray &radek)
+// Why the line could not be appended; empty when it was.
+QString Pripoj(const QString &cesta, const QByteArray &radek, bool trvale)
 {
-    const int fd =
-        ::open(cesta.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
+    int fd = -1;
+    try {
+        fd = Soubory::OtevriObycejny(cesta, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
+    } catch (const EChyba &e) {
+        return e.zprava();
+    }
     if (fd < 0)
-        return errno;
+        return PopisChybySystemu(errno);
     int chyba = Soubory::ZapisVse(fd, radek);
+    if (trvale && chyba == 0 && ::fsync(fd) != 0)
+        chyba = errno;
     if (::close(fd) != 0 && chyba == 0)
         chyba = errno;
-    return chyba;
+    return chyba ? PopisChybySystemu(chyba) : QString();
 }
 
-void Ohlas(const QString &cesta, int chyba)
+void Ohlas(const QString &cesta, const QString &duvod)
 {
     TStav &s = Stav();
     if (s.ohlaseno)
@@ -51,7 +60,7 @@ void Ohlas(const QString &cesta, int chyba)
     s.ohlaseno = true;
     const QString zprava = QStringLiteral("Do deníku %1 nelze zapisovat (%2). Práce pokračuje, "
                                           "jen se nezaznamenává do deníku.")
-                               .arg(cesta, PopisChybySystemu(chyba));
+                               .arg(cesta, duvod);
     if (s.hlaseni)
         s.hlaseni(zprava);
     else
@@ -67,18 +76,53 @@ QString BezZlomu(const QString &text)
     return t;
 }
 
-} // namespace
-
-void Zapis(const QString &adrStanice, const QString &udalost)
+void Pripis(const QString &adrStanice, const QString &udalost, bool trvale)
 {
+    if (Stav().ticho > 0)
+        return;
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
     const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) +
                           u' ' + Kdo() + u'[' +
                           QString::number(QCoreApplication::applicationPid()) +
                           QStringLiteral("] ") + BezZlomu(udalost) + u'\n';
-    if (const int chyba = Pripoj(QFile::encodeName(cesta), radek.toUtf8()))
-        Ohlas(cesta, chyba);
+    const QString duvod = Pripoj(cesta, radek.toUtf8(), trvale);
+    if (!duvod.isEmpty())
+        Ohlas(cesta, duvod);
+}
+
+} // namespace
+
+void Over(const QString &adrStanice)
+{
+    const QString cesta = adrStanice + JmenoSouboru;
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EChyba(Soubory::NeniObycejny(cesta, st.st_mode));
+}
+
+void Zapis(const QString &adrStanice, const QString &udalost)
+{
+    Pripis(adrStanice, udalost, false);
+}
+
+void ZapisTrvale(const QString &adrStanice, const QString &udalost)
+{
+    Pripis(adrStanice, udalost, true);
+}
+
+TTicho::TTicho(bool ticho) : m_ticho(ticho)
+{
+    if (m_ticho)
+        ++Stav().ticho;
+}
+
+TTicho::~TTicho()
+{
+    if (m_ticho)
+        --Stav().ticho;
 }
 
 void NastavAdresar(const QString &adrStanice)

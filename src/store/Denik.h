@@ -16,6 +16,16 @@ inline const QString JmenoSouboru = QStringLiteral("DENIK.TXT");
 // when the handler was reset.
 void Zapis(const QString &adrStanice, const QString &udalost);
 
+// The same, synced to the disk before it returns: for a line that must survive a power
+// cut together with the state it records (an export, a removal, a roll-back), written
+// before that state becomes visible.
+void ZapisTrvale(const QString &adrStanice, const QString &udalost);
+
+// Raises EChyba when something other than a regular file stands in the journal's
+// place (a FIFO, a device): work on such an installation does not begin, since
+// nothing it does would be recorded. A missing journal is fine; it is created.
+void Over(const QString &adrStanice);
+
 // The journal of the program's own installation, for events whose code knows no
 // station directory (printing); empty: such events are not journaled.
 void NastavAdresar(const QString &adrStanice);
@@ -23,6 +33,20 @@ void Zapis(const QString &udalost);
 
 // Who is told that the journal cannot be written (once per process).
 void NastavHlaseni(std::function<void(const QString &zprava)> hlaseni);
+
+// While one lives, this process's lines are held back: a repeated idle save of the
+// entry window adds nothing the journal does not already say. `ticho` false: no effect.
+class TTicho
+{
+public:
+    explicit TTicho(bool ticho);
+    ~TTicho();
+    TTicho(const TTicho &) = delete;
+    TTicho &operator=(const TTicho &) = delete;
+
+private:
+    bool m_ticho;
+};
 
 // How this process names itself in the journal, e.g. "zelkovar-nastroj export".
 void NastavKdo(const QString &kdo);

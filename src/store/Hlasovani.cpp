@@ -1,6 +1,7 @@
 #include "Hlasovani.h"
 
 #include "EChyba.h"
+#include "PoleRetezcu.h"
 #include "Soubory.h"
 #include "Zaznam.h"
 
@@ -13,15 +14,7 @@ const QString SouborInfo83 = QStringLiteral("INFOK83.RCD");
 // Files of this store are a few kilobytes; a larger one is not ours.
 constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
 
-struct TPoleHlasovani
-{
-    int posun;
-    int max;
-    QString THlasovaniRec::*pole;
-    const char16_t *nazev;
-};
-
-const TPoleHlasovani PoleZaznamu[] = {
+const TPoleRetezce<THlasovaniRec> PoleZaznamu[] = {
     {0, 10, &THlasovaniRec::DatumVoleb, u"DatumVoleb"},
     {11, 5, &THlasovaniRec::Zahajeno1, u"Zahajeno1"},
     {17, 5, &THlasovaniRec::Ukonceno1, u"Ukonceno1"},
@@ -54,45 +47,23 @@ const TPoleHlasovani PoleZaznamu[] = {
 
 constexpr int MaxClen = 50;
 
-void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor)
-{
-    if (zaznam.size() != velikost) {
-        throw EChyba(QStringLiteral("Záznam souboru %1 má délku %2 B místo %3 B.")
-                         .arg(soubor, QString::number(zaznam.size()), QString::number(velikost)));
-    }
-}
-
 } // namespace
 
 void ProPoleRetezcu(THlasovaniRec &h, const TNavstevaPole &f)
 {
-    for (const TPoleHlasovani &p : PoleZaznamu)
-        f(QString::fromUtf16(p.nazev), h.*p.pole);
+    PoleRetezcu::Navstiv(h, PoleZaznamu, f);
 }
 
 THlasovaniRec DekodujHlasovani(const QByteArray &zaznam)
 {
-    OverDelku(zaznam, THlasovaniRec::Velikost, SouborHlasovani);
-    THlasovaniRec h;
-    for (const TPoleHlasovani &p : PoleZaznamu)
-        h.*p.pole = Zaznam::CtiRetezec(zaznam, p.posun, p.max);
+    THlasovaniRec h = PoleRetezcu::Dekoduj(zaznam, PoleZaznamu, SouborHlasovani);
     h.Surovy = zaznam;
     return h;
 }
 
 QByteArray ZakodujHlasovani(const THlasovaniRec &h)
 {
-    QByteArray z = h.Surovy.size() == THlasovaniRec::Velikost
-                       ? h.Surovy
-                       : QByteArray(THlasovaniRec::Velikost, '\0');
-    for (const TPoleHlasovani &p : PoleZaznamu) {
-        const QString &hodnota = h.*p.pole;
-        if (Zaznam::CtiRetezec(z, p.posun, p.max) != hodnota) {
-            Zaznam::ZapisRetezec(z, p.posun, p.max, hodnota,
-                                 SouborHlasovani + u'.' + QString::fromUtf16(p.nazev));
-        }
-    }
-    return z;
+    return PoleRetezcu::ZakodujPresSurovy(h, PoleZaznamu, SouborHlasovani);
 }
 
 THlasovaniRec NactiHlasovani(const QString &adrData)
@@ -154,7 +125,7 @@ void NastavPocetClenu(QList<TKomise> &komise, int n)
 
 TInfo83Rec DekodujInfo83(const QByteArray &zaznam)
 {
-    OverDelku(zaznam, TInfo83Rec::Velikost, SouborInfo83);
+    Zaznam::OverDelku(zaznam, TInfo83Rec::Velikost, SouborInfo83);
     TInfo83Rec r;
     r.Obec = Zaznam::CtiInteger(zaznam, 0);
     r.Okrsek = Zaznam::CtiInteger(zaznam, 4);

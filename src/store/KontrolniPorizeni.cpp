@@ -4,6 +4,7 @@
 #include "Soubory.h"
 
 #include <QFileInfo>
+#include <QTime>
 
 namespace KontrolniPorizeni {
 
@@ -14,14 +15,14 @@ QString JmenoSouboru(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 bool Existuje(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    return QFileInfo(JmenoSouboru(adr, klic)).isFile();
+    return Soubory::ExistujeSoubor(JmenoSouboru(adr, klic));
 }
 
 bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
 {
     VynulujOkrsek(v);
     const QString cesta = JmenoSouboru(adr, klic);
-    if (!QFileInfo(cesta).isFile())
+    if (!Soubory::ExistujeSoubor(cesta))
         return false;
     RozeberRadek(NactiChranenyRadek(cesta), false, v, cesta);
     return true;
@@ -45,6 +46,23 @@ void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)
     Soubory::Smaz(cesta);
     Denik::Zapis(adr.AdrStanice, QStringLiteral("kontrolní pořízení odstraněno: %1 (%2)")
                                      .arg(QFileInfo(cesta).fileName(), proc));
+}
+
+QString OdlozStranou(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)
+{
+    const QString cesta = JmenoSouboru(adr, klic);
+    if (!QFileInfo(cesta).isFile())
+        return {};
+    return UschovejZrusene(adr, cesta,
+                           QStringLiteral("kontrolní pořízení odloženo: %1 uschován jako %2 (") +
+                               proc + u')');
+}
+
+QString CasUlozeni(const TVysledky &v)
+{
+    const QString cas = v.VetaTS.CasPorizeni;
+    const QTime t = QTime::fromString(cas, QStringLiteral("HHmmss"));
+    return t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString();
 }
 
 } // namespace KontrolniPorizeni

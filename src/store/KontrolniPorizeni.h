@@ -23,4 +23,13 @@ void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v);
 // Removes the control file; `proc` says why in the journal.
 void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc);
 
+// Sets the control file aside into data/Zrusena/ (a damaged one, or one the member
+// starts again instead of continuing); `proc` says why in the journal. Returns the
+// kept copy's path, empty when there was no control file.
+QString OdlozStranou(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc);
+
+// The time of the control entry's last save, from the file's own closing record
+// ("HH:MM"); empty when the file does not say.
+QString CasUlozeni(const TVysledky &v);
+
 } // namespace KontrolniPorizeni

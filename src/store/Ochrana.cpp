@@ -126,7 +126,7 @@ QByteArray Zabal(const QByteArray &obsah)
     return kontejner;
 }
 
-QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
+QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev, qsizetype *konecProudu)
 {
     if (kontejner.size() < 8)
         Poskozeny(nazev, QStringLiteral("chybí hlavička kontejneru"));
@@ -158,6 +158,7 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
     s.avail_out = uInt(obsah.size());
     const int z = inflate(&s, Z_FINISH);
     const uLong vyrobeno = s.total_out;
+    const QByteArrayView zbytek(reinterpret_cast<const char *>(s.next_in), s.avail_in);
     const QString zprava = s.msg ? QString::fromUtf8(s.msg) : QString();
     inflateEnd(&s);
 
@@ -172,6 +173,13 @@ QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev)
     if (vyrobeno != uLong(delka))
         Poskozeny(nazev,
                   QStringLiteral("obsah má %1 B místo uvedených %2 B").arg(vyrobeno).arg(delka));
+    // After the verified check value only the filler of the last 8-byte block may follow.
+    const qsizetype konec = zacatek + (zbyva - qsizetype(s.avail_in));
+    if (kontejner.size() - konec >= DelkaBloku)
+        Poskozeny(nazev, QStringLiteral("za komprimovanými daty následuje %1 B navíc")
+                             .arg(kontejner.size() - konec));
+    if (konecProudu)
+        *konecProudu = konec;
     obsah.truncate(delka);
     return obsah;
 }
@@ -192,8 +200,31 @@ QByteArray Desifruj(const QByteArray &base64, const QByteArray &klic, const QStr
 {
     OverKlic(klic); // a bad key is reported before any damage of the input
     QByteArray data = ZBase64(base64, nazev);
+    if (data.size() % DelkaBloku != 0)
+        Poskozeny(nazev, QStringLiteral("šifrovaná data mají %1 B, ne násobek %2 B")
+                             .arg(data.size())
+                             .arg(DelkaBloku));
     ProvedCfb8(data, klic, false);
     return data;
+}
+
+QByteArray Otevri(const QByteArray &ulozeny, const QByteArray &klic, const QString &nazev)
+{
+    const QByteArray kontejner = Desifruj(ulozeny, klic, nazev);
+    qsizetype konecProudu = 0;
+    QByteArray obsah = Rozbal(kontejner, nazev, &konecProudu);
+    // The filler of the last block is ours (zeros) or what the block buffer of the
+    // original program held: the previous block's cipher text. Anything else means
+    // that the end of the file was altered.
+    const QByteArrayView vypln = QByteArrayView(kontejner).sliced(konecProudu);
+    if (!vypln.isEmpty()) {
+        const QByteArray sifra = ZBase64(ulozeny, nazev);
+        const QByteArrayView predchozi =
+            QByteArrayView(sifra).sliced(konecProudu - DelkaBloku, vypln.size());
+        if (vypln != QByteArray(vypln.size(), '\0') && vypln != predchozi)
+            Poskozeny(nazev, QStringLiteral("výplň posledního bloku je změněna"));
+    }
+    return obsah;
 }
 
 QByteArray DoBase64(const QByteArray &data)
@@ -211,19 +242,31 @@ QByteArray DoBase64(const QByteArray &data)
 
 QByteArray ZBase64(const QByteArray &text, const QString &nazev)
 {
+    // Line breaks and other characters outside the alphabet are skipped, but the end
+    // must be exact: whole groups of four, "=" only as the last group's padding, and
+    // after it nothing but line breaks and blanks. A cut or altered end is refused.
     QByteArray cisty;
     cisty.reserve(text.size());
-    for (const char c : text) {
-        if (JeZnakBase64(c))
+    qsizetype konec = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (JeZnakBase64(c) || c == '=') {
+            if (cisty.endsWith('=') && c != '=')
+                Poskozeny(nazev, QStringLiteral("text Base64 pokračuje za doplňkem „=“"));
             cisty.append(c);
+            konec = i + 1;
+        }
     }
-    // '=' and every other character were skipped; the remainder tells the tail.
-    if (cisty.size() % 4 == 1)
-        Poskozeny(nazev, QStringLiteral("neplatný zápis Base64"));
-    while (cisty.size() % 4 != 0)
-        cisty.append('=');
+    for (qsizetype i = konec; i < text.size(); ++i) {
+        if (!QByteArrayView(" \t\r\n").contains(text.at(i)))
+            Poskozeny(nazev, QStringLiteral("za koncem textu Base64 následují jiné znaky"));
+    }
+    if (cisty.size() % 4 != 0)
+        Poskozeny(nazev, QStringLiteral("text Base64 netvoří celé čtveřice znaků (konec chybí "
+                                        "nebo přebývá)"));
     auto vysledek = QByteArray::fromBase64Encoding(cisty, QByteArray::AbortOnBase64DecodingErrors);
-    if (!vysledek)
+    // Re-encoding shows padding in the wrong place and unused bits that are not zero.
+    if (!vysledek || vysledek.decoded.toBase64() != cisty)
         Poskozeny(nazev, QStringLiteral("neplatný zápis Base64"));
     return std::move(vysledek.decoded);
 }

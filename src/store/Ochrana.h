@@ -25,12 +25,22 @@ inline constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
 // In-memory stages. Readers raise EChyba with a Czech message on damaged input;
 // `nazev` names the file in that message.
 QByteArray Zabal(const QByteArray &obsah);
-QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev);
+// The zlib stream must end with its verified check value; fewer than 8 bytes (the
+// block filler) may follow it. `konecProudu`, when given, receives where it ended.
+QByteArray Rozbal(const QByteArray &kontejner, const QString &nazev,
+                  qsizetype *konecProudu = nullptr);
 QByteArray Zasifruj(const QByteArray &data, const QByteArray &klic);
+// The cipher text must be whole 8-byte blocks.
 QByteArray Desifruj(const QByteArray &base64, const QByteArray &klic, const QString &nazev);
 
-// Base64 in 76-character lines joined by CR LF; decoding skips every character
-// outside the alphabet.
+// The plain content of a stored file, with every check of its end: exact Base64,
+// whole blocks, the stream's check value, and a filler of the last block that is
+// zeros or the previous block's cipher text. Every reader of results files uses it.
+QByteArray Otevri(const QByteArray &ulozeny, const QByteArray &klic, const QString &nazev);
+
+// Base64 in 76-character lines joined by CR LF; decoding skips line breaks and other
+// characters outside the alphabet, but requires whole groups of four with canonical
+// padding and nothing but line breaks and blanks after them.
 QByteArray DoBase64(const QByteArray &data);
 QByteArray ZBase64(const QByteArray &text, const QString &nazev);
 

@@ -7,13 +7,14 @@
 #include "Soubory.h"
 
 #include <QDateTime>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -296,10 +297,6 @@ QString KlicVet6(const TOkrsekRefRec &klic)
     return klic.KodObce + u'/' + QString::number(klic.CisloOkrsku) + u'/' + klic.TypZastup;
 }
 
-// A file system with coarse times (FAT keeps two seconds) must still tell the newer
-// of the two files apart.
-constexpr qint64 OdstupCasu = 2'000'000'000;
-
 void OverPocetStran(quint16 pocet, const QString &nazev)
 {
     if (pocet > MaxStran) {
@@ -531,7 +528,7 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
         v.PuvodVet6.clear();
     }
     const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
-    if (!QFileInfo(cesta).isFile())
+    if (!Soubory::ExistujeSoubor(cesta))
         return;
 
     RozeberRadek(NactiChranenyRadek(cesta), JePrefix(prefix, u"O"), v, cesta);
@@ -541,9 +538,12 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 
 QByteArray NactiChranenyRadek(const QString &cesta)
 {
-    const QByteArray ulozeny = Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru);
-    const QByteArray obsah =
-        Ochrana::Rozbal(Ochrana::Desifruj(ulozeny, KlicSouboru(), cesta), cesta);
+    return RozbalChranenyRadek(Soubory::NactiSoubor(cesta, Ochrana::MaxVelikostSouboru), cesta);
+}
+
+QByteArray RozbalChranenyRadek(const QByteArray &ulozeny, const QString &nazev)
+{
+    const QByteArray obsah = Ochrana::Otevri(ulozeny, KlicSouboru(), nazev);
     qsizetype konec = 0;
     while (konec < obsah.size() && obsah.at(konec) != '\r' && obsah.at(konec) != '\n')
         ++konec;
@@ -557,84 +557,64 @@ qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint6
     return ulozeny.size();
 }
 
-QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic)
-{
-    const qint64 casO = Soubory::CasZmeny(JmenoSouboruOkrsku(adr, klic, QStringLiteral("O")));
-    const qint64 casE = Soubory::CasZmeny(JmenoSouboruOkrsku(adr, klic, QStringLiteral("E")));
-    if (casO < 0 && casE < 0)
-        return {};
-    return casE > casO ? QStringLiteral("E") : QStringLiteral("O");
-}
-
-QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
-{
-    const QString prefix = AktualniPrefix(adr, klic);
-    if (prefix.isEmpty())
-        return prefix;
-    const QString stary = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
-    if (QFileInfo(stary).isFile()) {
-        Soubory::Smaz(stary);
-        Denik::Zapis(adr.AdrStanice,
-                     QStringLiteral("odstraněn starší soubor %1 přerušeného uložení; platí %2")
-                         .arg(QFileInfo(stary).fileName(),
-                              QFileInfo(JmenoSouboruOkrsku(adr, klic, prefix)).fileName()));
-    }
-    return prefix;
-}
-
-QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
-{
-    const QString prefix = adr.JenCteni ? AktualniPrefix(adr, klic) : UklidOkrsek(adr, klic);
-    NactiOkrsek(adr, klic, prefix.isEmpty() ? QStringLiteral("E") : prefix, v);
-    return prefix;
-}
-
 void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v)
 {
     const QByteArray radek = SestavRadek(v, JePrefix(prefix, u"O"));
     const QString cil = JmenoSouboruOkrsku(adr, klic, prefix);
     const QString jiny = JmenoSouboruOkrsku(adr, klic, JinyPrefix(prefix));
+    // A FIFO or a device in the place of either file is refused, never replaced or removed.
+    for (const QString &soubor : {cil, jiny}) {
+        struct stat st
+        {
+        };
+        if (::stat(QFile::encodeName(soubor).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+            throw EChyba(Soubory::NeniObycejny(soubor, st.st_mode));
+    }
 
-    // While the other file exists, the new one must be the newer by the rule every
-    // reader applies, even when the clock was set back in between.
-    const qint64 casJineho = Soubory::CasZmeny(jiny);
-    const qint64 cas = casJineho < 0 ? -1 : qMax(Soubory::TedNs(), casJineho + OdstupCasu);
-    const qsizetype velikost = UlozChranenyRadek(cil, radek, cas);
+    const bool jeJiny = QFileInfo(jiny).isFile();
+    const qsizetype velikost = UlozChranenyRadek(cil, radek);
     SmazStarePomocneSoubory(adr);
     Denik::Zapis(adr.AdrStanice,
                  QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
                      .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
                      .arg(velikost));
     // Only now that the new file is in place may the other prefix's file go.
-    if (casJineho >= 0)
+    if (jeJiny)
         Soubory::Smaz(jiny);
+}
+
+QString UschovejZrusene(const TAdresare &adr, const QString &cesta, const QString &udalost)
+{
+    const QString kam = Soubory::AdresarInstalace(adr.AdrData, QStringLiteral("Zrusena"));
+    const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
+    for (int i = 2; QFileInfo::exists(cil); ++i)
+        cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
+    // The line goes first: once the file has moved, a power cut must not lose why.
+    Denik::ZapisTrvale(adr.AdrStanice, udalost.arg(QFileInfo(cesta).fileName(), cil));
+    try {
+        Soubory::Presun(cesta, cil);
+    } catch (const EChyba &e) {
+        Denik::ZapisTrvale(adr.AdrStanice, QStringLiteral("přesun se nezdařil: ") + e.zprava());
+        throw;
+    }
+    return cil;
 }
 
 QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    const QString kam = adr.AdrData + QStringLiteral("Zrusena/");
-    if (!QDir().mkpath(kam))
-        throw EChyba(
-            QStringLiteral("Adresář %1 pro uschování zrušených dat nelze vytvořit.").arg(kam));
-    const QString kdy = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QStringList kopie;
     // The current file and a stale one of an interrupted save both go: left alone, the
     // stale one would become current. So does a control entry ("K"): it re-typed data
     // that no longer exist.
-    for (const QString &prefix :
-         {AktualniPrefix(adr, klic), JinyPrefix(AktualniPrefix(adr, klic)), QStringLiteral("K")}) {
+    for (const QString &prefix : {QStringLiteral("O"), QStringLiteral("E"), QStringLiteral("K")}) {
         const QString cesta = JmenoSouboruOkrsku(adr, klic, prefix);
-        if (prefix.isEmpty() || !QFileInfo(cesta).isFile())
+        if (!QFileInfo(cesta).isFile())
             continue;
-        QString cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy;
-        for (int i = 2; QFileInfo::exists(cil); ++i)
-            cil = kam + QFileInfo(cesta).fileName() + u'.' + kdy + u'-' + QString::number(i);
-        Soubory::Presun(cesta, cil);
-        kopie.append(cil);
-        Denik::Zapis(
-            adr.AdrStanice,
-            QStringLiteral("zrušení dat: typ zastupitelstva %1, soubor %2 uschován jako %3")
-                .arg(klic.TypZastup, QFileInfo(cesta).fileName(), cil));
+        kopie.append(UschovejZrusene(
+            adr, cesta,
+            QStringLiteral("zrušení dat: typ zastupitelstva %1, soubor %3 uschován jako %4")
+                .arg(klic.TypZastup)));
     }
     return kopie;
 }

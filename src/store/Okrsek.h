@@ -129,19 +129,34 @@ void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix
 void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
                 const TVysledky &v);
 
-// Which results file of the key is current: when both the "O" and the "E" file exist
-// (a save was cut short between writing one and removing the other), the one written
-// later, by modification time ("O" on a tie); otherwise the one that exists; empty
-// when neither does. Every save makes its file the later one by at least two seconds.
+// Which results file of the key is current, decided by what travels inside the files
+// (a copy, a restore or a FAT stick may change their times): when only one of "O" and
+// "E" exists, that one; when both do (a save was cut short between writing one and
+// removing the other), a readable file beats an unreadable one, one with a save date
+// and time beats one without, then the higher save number wins (VetaTS.Rezervovano,
+// see NumerujUlozeni), then the later save date and time, and "O" on a tie. Empty when
+// neither exists.
 QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic);
 
-// The same, after removing the file that is not current. Only for a writer.
+// The same, after moving the file that is not current into data/Zrusena/ with a
+// journal line and a notice for the program's next start. Only for a writer.
 QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
+
+// Gives the record the next save number of the key: one more than that of either
+// stored file, in VetaTS.Rezervovano, whose value is otherwise meaningless; the
+// closing record's check sum moves with it, so that it stays right on paper and in
+// the file.
+void NumerujUlozeni(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
 
 // Loads the current file of the key (after UklidOkrsek, unless the installation is
 // opened for reading only); returns its prefix, empty
 // when there is none and the record stays empty.
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
+
+// Moves a file into AdrData + "Zrusena/" under its name with the date and time
+// appended, where the program never looks for data; the journal gets `udalost` with
+// %1 the file's name and %2 the new path, synced before the move. Returns the new path.
+QString UschovejZrusene(const TAdresare &adr, const QString &cesta, const QString &udalost);
 
 // Deleting entered data: moves the key's results files (the current one, a stale
 // one and the control entry) into AdrData + "Zrusena/" under their names with the date and time
@@ -151,6 +166,8 @@ QStringList ZrusOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic);
 // A protected file's plain line (up to its first line break); a damaged file raises
 // EChyba naming it.
 QByteArray NactiChranenyRadek(const QString &cesta);
+// The same from the file's bytes as read; `nazev` names the file in messages.
+QByteArray RozbalChranenyRadek(const QByteArray &ulozeny, const QString &nazev);
 // Protects the line and replaces the file atomically (Soubory::UlozAtomicky); returns
 // the stored size.
 qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint64 casZmenyNs = -1);

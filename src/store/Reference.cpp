@@ -2,6 +2,7 @@
 
 #include "Cisla.h"
 #include "EChyba.h"
+#include "PoleRetezcu.h"
 #include "Soubory.h"
 #include "Zaznam.h"
 
@@ -9,16 +10,7 @@
 
 namespace {
 
-// One string field of a reference record: offset, maximum length, member, name.
-template <typename T> struct TPole
-{
-    int posun;
-    int max;
-    QString T::*pole;
-    const char16_t *nazev;
-};
-
-const TPole<TOkrsekRefRec> PoleOkrsku[] = {
+const TPoleRetezce<TOkrsekRefRec> PoleOkrsku[] = {
     {0, 6, &TOkrsekRefRec::KodObce, u"KodObce"},
     {12, 1, &TOkrsekRefRec::TypZastup, u"TypZastup"},
     {14, 40, &TOkrsekRefRec::NazevObce, u"NazevObce"},
@@ -35,7 +27,7 @@ const TPole<TOkrsekRefRec> PoleOkrsku[] = {
 };
 constexpr int PosunCisloOkrskuOkrsky = 8;
 
-const TPole<TStranaRec> PoleStrany[] = {
+const TPoleRetezce<TStranaRec> PoleStrany[] = {
     {0, 6, &TStranaRec::KodObceZast, u"KodObceZast"},
     {7, 2, &TStranaRec::CObvodu, u"CObvodu"},
     {10, 3, &TStranaRec::PorCislo, u"PorCislo"},
@@ -44,7 +36,7 @@ const TPole<TStranaRec> PoleStrany[] = {
     {166, 2, &TStranaRec::PocetKand, u"PocetKand"},
 };
 
-const TPole<TKandidatRec> PoleKandidata[] = {
+const TPoleRetezce<TKandidatRec> PoleKandidata[] = {
     {0, 6, &TKandidatRec::KodObceZast, u"KodObceZast"},
     {7, 2, &TKandidatRec::CObvodu, u"CObvodu"},
     {10, 3, &TKandidatRec::PorCisloStrany, u"PorCisloStrany"},
@@ -58,35 +50,6 @@ const TPole<TKandidatRec> PoleKandidata[] = {
 constexpr int PosunKodObceVolici = 0;
 constexpr int PosunCisloOkrskuVolici = 8;
 constexpr int PosunZapsOsobyRef = 12;
-
-void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor)
-{
-    if (zaznam.size() != velikost) {
-        throw EChyba(QStringLiteral("Záznam souboru %1 má délku %2 B místo %3 B.")
-                         .arg(soubor, QString::number(zaznam.size()), QString::number(velikost)));
-    }
-}
-
-template <typename T, std::size_t N>
-T Dekoduj(const QByteArray &zaznam, const TPole<T> (&pole)[N], const QString &soubor)
-{
-    OverDelku(zaznam, T::Velikost, soubor);
-    T r;
-    for (const TPole<T> &p : pole)
-        r.*p.pole = Zaznam::CtiRetezec(zaznam, p.posun, p.max);
-    return r;
-}
-
-// Encodes into zero bytes, so padding and the bytes past each string are zero.
-template <typename T, std::size_t N>
-QByteArray Zakoduj(const T &r, const TPole<T> (&pole)[N], const QString &soubor)
-{
-    QByteArray z(T::Velikost, '\0');
-    for (const TPole<T> &p : pole)
-        Zaznam::ZapisRetezec(z, p.posun, p.max, r.*p.pole,
-                             soubor + u'.' + QString::fromUtf16(p.nazev));
-    return z;
-}
 
 // A number field of a record; the description for the error is built only on failure,
 // since the files are scanned whole on every call.
@@ -135,67 +98,60 @@ private:
     qint32 m_obvodKlice = 0;
 };
 
-template <typename T, std::size_t N>
-void Navstiv(T &r, const TPole<T> (&pole)[N], const TNavstevaPole &f)
-{
-    for (const TPole<T> &p : pole)
-        f(QString::fromUtf16(p.nazev), r.*p.pole);
-}
-
 } // namespace
 
 void ProPoleRetezcu(TOkrsekRefRec &r, const TNavstevaPole &f)
 {
-    Navstiv(r, PoleOkrsku, f);
+    PoleRetezcu::Navstiv(r, PoleOkrsku, f);
 }
 
 void ProPoleRetezcu(TStranaRec &r, const TNavstevaPole &f)
 {
-    Navstiv(r, PoleStrany, f);
+    PoleRetezcu::Navstiv(r, PoleStrany, f);
 }
 
 void ProPoleRetezcu(TKandidatRec &r, const TNavstevaPole &f)
 {
-    Navstiv(r, PoleKandidata, f);
+    PoleRetezcu::Navstiv(r, PoleKandidata, f);
 }
 
 TOkrsekRefRec DekodujOkrsekRef(const QByteArray &zaznam)
 {
-    TOkrsekRefRec r = Dekoduj(zaznam, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
+    TOkrsekRefRec r = PoleRetezcu::Dekoduj(zaznam, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
     r.CisloOkrsku = Zaznam::CtiInteger(zaznam, PosunCisloOkrskuOkrsky);
     return r;
 }
 
 QByteArray ZakodujOkrsekRef(const TOkrsekRefRec &r)
 {
-    QByteArray z = Zakoduj(r, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
+    QByteArray z = PoleRetezcu::Zakoduj(r, PoleOkrsku, QStringLiteral("OKRSKY.RCD"));
     Zaznam::ZapisInteger(z, PosunCisloOkrskuOkrsky, r.CisloOkrsku);
     return z;
 }
 
 TStranaRec DekodujStranu(const QByteArray &zaznam)
 {
-    return Dekoduj(zaznam, PoleStrany, QStringLiteral("STRANY.RCD"));
+    return PoleRetezcu::Dekoduj(zaznam, PoleStrany, QStringLiteral("STRANY.RCD"));
 }
 
 QByteArray ZakodujStranu(const TStranaRec &r)
 {
-    return Zakoduj(r, PoleStrany, QStringLiteral("STRANY.RCD"));
+    return PoleRetezcu::Zakoduj(r, PoleStrany, QStringLiteral("STRANY.RCD"));
 }
 
 TKandidatRec DekodujKandidata(const QByteArray &zaznam)
 {
-    return Dekoduj(zaznam, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
+    return PoleRetezcu::Dekoduj(zaznam, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
 }
 
 QByteArray ZakodujKandidata(const TKandidatRec &r)
 {
-    return Zakoduj(r, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
+    return PoleRetezcu::Zakoduj(r, PoleKandidata, QStringLiteral("KANDIDAT.RCD"));
 }
 
 TVoliciRefRec DekodujVoliceRef(const QByteArray &zaznam)
 {
-    OverDelku(zaznam, TVoliciRefRec::Velikost, QStringLiteral("KVRVOK.RCD"));
+    Zaznam::OverDelku(zaznam, TVoliciRefRec::Velikost, QStringLiteral("KVRVOK.RCD"));
     TVoliciRefRec r;
     r.KodObce = Zaznam::CtiRetezec(zaznam, PosunKodObceVolici, 6);
     r.CisloOkrsku = Zaznam::CtiInteger(zaznam, PosunCisloOkrskuVolici);

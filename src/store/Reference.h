@@ -67,6 +67,8 @@ struct TVoliciRefRec
 
 inline constexpr int MaxStran = 45;
 inline constexpr int MaxKandidatu = 70;
+// Candidates 1 to this number are typed on the ballot page, the rest on its continuation.
+inline constexpr int KandidatuNaPrvniStrance = 34;
 
 // The party list and candidate table of the current council, indexed from 1.
 struct TReference

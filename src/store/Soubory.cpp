@@ -1,11 +1,13 @@
 #include "Soubory.h"
 
 #include "ChybySystemu.h"
+#include "DocasnySoubor.h"
 #include "EChyba.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -51,6 +53,23 @@ QString Najdi(const QString &adresar, const QString &jmeno, QDir::Filters filtr,
     return presne;
 }
 
+// A directory open for the *at calls and the syncs of one save.
+struct TAdresar
+{
+    explicit TAdresar(const QByteArray &cesta)
+        : fd(cesta.isEmpty() ? -1 : ::open(cesta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+    }
+    ~TAdresar()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    TAdresar(const TAdresar &) = delete;
+    TAdresar &operator=(const TAdresar &) = delete;
+    const int fd;
+};
+
 } // namespace
 
 int ZapisVse(int fd, const QByteArray &obsah)
@@ -84,36 +103,91 @@ QString NajdiAdresar(const QString &adresar, const QString &jmeno)
 
 bool Existuje(const QString &adresar, const QString &jmeno)
 {
-    return QFileInfo(NajdiSoubor(adresar, jmeno)).isFile();
+    return ExistujeSoubor(NajdiSoubor(adresar, jmeno));
+}
+
+bool ExistujeSoubor(const QString &cesta)
+{
+    struct stat st
+    {
+    };
+    return ::stat(QFile::encodeName(cesta).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+QString NeniObycejny(const QString &cesta, unsigned druh)
+{
+    QString co;
+    switch (druh & S_IFMT) {
+    case S_IFIFO:
+        co = QStringLiteral("pojmenovaná roura (FIFO)");
+        break;
+    case S_IFDIR:
+        co = QStringLiteral("adresář");
+        break;
+    case S_IFCHR:
+    case S_IFBLK:
+        co = QStringLiteral("zařízení");
+        break;
+    case S_IFSOCK:
+        co = QStringLiteral("soket");
+        break;
+    default:
+        co = QStringLiteral("zvláštní soubor");
+    }
+    return QStringLiteral("Soubor %1 není obyčejný soubor, je to %2. Program s ním nepracuje; "
+                          "nahraďte ho správným souborem.")
+        .arg(cesta, co);
+}
+
+int OtevriObycejny(const QString &cesta, int priznaky, qint64 *velikost)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    struct stat udaje
+    {
+    };
+    // O_NONBLOCK: opening a FIFO must never wait for its other end.
+    const int fd = ::open(jmeno.constData(), priznaky | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        // A FIFO without a reader, a directory: say what is there, not the open's errno.
+        const int chyba = errno;
+        if (::stat(jmeno.constData(), &udaje) == 0 && !S_ISREG(udaje.st_mode))
+            throw EChyba(NeniObycejny(cesta, udaje.st_mode));
+        errno = chyba;
+        return -1;
+    }
+    if (::fstat(fd, &udaje) != 0) {
+        const int chyba = errno;
+        ::close(fd);
+        errno = chyba;
+        return -1;
+    }
+    if (!S_ISREG(udaje.st_mode)) {
+        ::close(fd);
+        throw EChyba(NeniObycejny(cesta, udaje.st_mode));
+    }
+    if (velikost)
+        *velikost = udaje.st_size;
+    return fd;
 }
 
 QByteArray NactiSoubor(const QString &cesta, qint64 maxVelikost)
 {
-    const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd = ::open(jmeno.constData(), O_RDONLY | O_CLOEXEC);
+    qint64 velikost = 0;
+    const int fd = OtevriObycejny(cesta, O_RDONLY, &velikost);
     if (fd < 0)
         throw EChyba(
             QStringLiteral("Soubor %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
-    struct stat udaje
-    {
-    };
-    if (::fstat(fd, &udaje) != 0) {
-        const int chyba = errno;
-        ::close(fd);
-        throw EChyba(
-            QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, PopisChybySystemu(chyba)));
-    }
-    if (udaje.st_size > maxVelikost) {
+    if (velikost > maxVelikost) {
         ::close(fd);
         throw EChyba(QStringLiteral("Soubor %1 je příliš velký (%2 B, nejvýše %3 B).")
                          .arg(cesta)
-                         .arg(qint64(udaje.st_size))
+                         .arg(velikost)
                          .arg(maxVelikost));
     }
     // Reserve only what the file holds; a file that grew meanwhile is read on, one
     // byte past the limit at most, so that it is refused.
     QByteArray obsah;
-    obsah.reserve(qsizetype(udaje.st_size));
+    obsah.reserve(qsizetype(velikost));
     char blok[64 * 1024];
     for (;;) {
         const qint64 zbyva = maxVelikost + 1 - obsah.size();
@@ -146,8 +220,10 @@ qint64 CasZmeny(const QString &cesta)
     struct stat st
     {
     };
-    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0)
         return -1;
+    if (!S_ISREG(st.st_mode))
+        throw EChyba(NeniObycejny(cesta, st.st_mode));
     return qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
@@ -163,82 +239,75 @@ qint64 TedNs()
 void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmenyNs)
 {
     const QFileInfo info(cesta);
-    const QByteArray cilova = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray adresar = QFile::encodeName(info.absolutePath());
-    QByteArray docasna = adresar + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
+    const QByteArray jmeno = QFile::encodeName(info.fileName());
+    // A FIFO or a device in the file's place is refused, as every reader refuses it.
+    struct stat puvodni
+    {
+    };
+    if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &puvodni) == 0 &&
+        !S_ISREG(puvodni.st_mode))
+        throw EChyba(NeniObycejny(cesta, puvodni.st_mode));
 
     int chyba = Vlozena(KrokUkladani::Vytvoreni);
-    const int fd = chyba ? -1 : ::mkostemp(docasna.data(), O_CLOEXEC);
-    if (fd < 0)
+    const TAdresar adresar(chyba ? QByteArray() : QFile::encodeName(info.absolutePath()));
+    if (adresar.fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), chyba ? chyba : errno);
-
-    auto zrus = [&](const QString &co, int kod) {
-        ::unlink(docasna.constData());
-        Selhani(cesta, co, kod);
-    };
+    TDocasnySoubor docasny(adresar.fd, jmeno);
+    if (docasny.fd() < 0)
+        Selhani(cesta, QStringLiteral("vytvoření dočasného souboru"), docasny.Chyba());
+    const int fd = docasny.fd();
 
     ::fchmod(fd, 0644);
     chyba = Vlozena(KrokUkladani::Zapis);
     if (!chyba)
         chyba = ZapisVse(fd, obsah);
-    if (chyba) {
-        ::close(fd);
-        zrus(QStringLiteral("zápis"), chyba);
-    }
+    if (chyba)
+        Selhani(cesta, QStringLiteral("zápis"), chyba);
     if (casZmenyNs >= 0) {
         const struct timespec casy[2] = {
             {0, UTIME_OMIT},
             {time_t(casZmenyNs / 1'000'000'000), long(casZmenyNs % 1'000'000'000)}};
-        if (::futimens(fd, casy) != 0) {
-            const int kod = errno;
-            ::close(fd);
-            zrus(QStringLiteral("nastavení času změny"), kod);
-        }
+        if (::futimens(fd, casy) != 0)
+            Selhani(cesta, QStringLiteral("nastavení času změny"), errno);
     }
     chyba = Vlozena(KrokUkladani::Fsync);
     if (!chyba && ::fsync(fd) != 0)
         chyba = errno;
-    if (chyba) {
-        ::close(fd);
-        zrus(QStringLiteral("zápis na disk"), chyba);
-    }
+    if (chyba)
+        Selhani(cesta, QStringLiteral("zápis na disk"), chyba);
     chyba = Vlozena(KrokUkladani::Zavreni);
+    const int zavreni = docasny.Zavri();
+    if (!chyba)
+        chyba = zavreni;
     if (chyba)
-        ::close(fd);
-    else if (::close(fd) != 0)
-        chyba = errno;
-    if (chyba)
-        zrus(QStringLiteral("uzavření"), chyba);
+        Selhani(cesta, QStringLiteral("uzavření"), chyba);
 
     // Keep a second name of the old file until the directory entry is durable, so
     // that a failure after the rename can still put the old content back.
     QByteArray zaloha;
-    if (::access(cilova.constData(), F_OK) == 0) {
-        zaloha = docasna + ".old";
-        if (Vlozena(KrokUkladani::Odkaz) || ::link(cilova.constData(), zaloha.constData()) != 0)
+    if (::faccessat(adresar.fd, jmeno.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0) {
+        zaloha = '.' + jmeno + ".old";
+        ::unlinkat(adresar.fd, zaloha.constData(), 0);
+        if (Vlozena(KrokUkladani::Odkaz) ||
+            ::linkat(adresar.fd, jmeno.constData(), adresar.fd, zaloha.constData(), 0) != 0)
             zaloha.clear(); // file systems without hard links: no way back after rename
     }
     auto uklidZalohu = [&] {
         if (!zaloha.isEmpty())
-            ::unlink(zaloha.constData());
+            ::unlinkat(adresar.fd, zaloha.constData(), 0);
     };
 
     chyba = Vlozena(KrokUkladani::Prejmenovani);
-    if (!chyba && ::rename(docasna.constData(), cilova.constData()) != 0)
-        chyba = errno;
+    if (!chyba)
+        chyba = docasny.Prejmenuj(jmeno);
     if (chyba) {
         uklidZalohu();
-        zrus(QStringLiteral("přejmenování"), chyba);
+        Selhani(cesta, QStringLiteral("přejmenování"), chyba);
     }
 
     chyba = Vlozena(KrokUkladani::FsyncAdresare);
-    if (!chyba) {
-        const int dfd = ::open(adresar.constData(), O_RDONLY | O_DIRECTORY);
-        if (dfd < 0 || ::fsync(dfd) != 0)
-            chyba = errno;
-        if (dfd >= 0)
-            ::close(dfd);
-    }
+    if (!chyba && ::fsync(adresar.fd) != 0)
+        chyba = errno;
     // Some file systems cannot sync a directory at all; the rename is then as durable
     // as they make it.
     if (chyba == EINVAL || chyba == ENOTSUP)
@@ -247,7 +316,7 @@ void UlozAtomicky(const QString &cesta, const QByteArray &obsah, qint64 casZmeny
         // Back to the old file while its second name exists. Without one (no hard
         // links) the new file stays: it is complete, and removing it would lose both.
         if (!zaloha.isEmpty())
-            ::rename(zaloha.constData(), cilova.constData());
+            ::renameat(adresar.fd, zaloha.constData(), adresar.fd, jmeno.constData());
         Selhani(cesta, QStringLiteral("zápis adresáře na disk"), chyba);
     }
     uklidZalohu();
@@ -265,9 +334,7 @@ void SmazPozustatky(const QString &adresar, const QString &zacatek)
 
 void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
 {
-    const QByteArray jmeno = QFile::encodeName(cesta);
-    const int fd =
-        ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd = OtevriObycejny(cesta, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
     if (fd < 0)
         Selhani(cesta, QStringLiteral("vytvoření"), errno);
     int chyba = ZapisVse(fd, obsah);
@@ -275,6 +342,33 @@ void ZapisPomocny(const QString &cesta, const QByteArray &obsah)
         chyba = errno;
     if (chyba)
         Selhani(cesta, QStringLiteral("zápis"), chyba);
+}
+
+QString AdresarInstalace(const QString &adresar, const QString &jmeno)
+{
+    const QString cesta = adresar + jmeno;
+    const QByteArray j = QFile::encodeName(cesta);
+    if (::mkdir(j.constData(), 0755) != 0 && errno != EEXIST)
+        throw EChyba(
+            QStringLiteral("Adresář %1 nelze vytvořit: %2").arg(cesta, PopisChybySystemu(errno)));
+    struct stat st
+    {
+    }, nadrazeny{};
+    if (::lstat(j.constData(), &st) != 0)
+        throw EChyba(
+            QStringLiteral("Adresář %1 nelze otevřít: %2").arg(cesta, PopisChybySystemu(errno)));
+    if (S_ISLNK(st.st_mode))
+        throw EChyba(QStringLiteral("Adresář %1 je symbolický odkaz; program do něj nic neuloží, "
+                                    "data musí zůstat v instalaci. Odkaz nahraďte adresářem.")
+                         .arg(cesta));
+    if (!S_ISDIR(st.st_mode))
+        throw EChyba(QStringLiteral("%1 není adresář; program do něj nic neuloží.").arg(cesta));
+    if (::stat(QFile::encodeName(adresar).constData(), &nadrazeny) == 0 &&
+        nadrazeny.st_dev != st.st_dev)
+        throw EChyba(QStringLiteral("Adresář %1 leží na jiném disku než instalace; program do něj "
+                                    "nic neuloží.")
+                         .arg(cesta));
+    return cesta + u'/';
 }
 
 void Presun(const QString &odkud, const QString &kam)
@@ -306,6 +400,41 @@ void Smaz(const QString &cesta)
     if (::unlink(jmeno.constData()) != 0 && errno != ENOENT) {
         throw EChyba(
             QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
+    }
+}
+
+void SmazTrvale(const QString &cesta)
+{
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    if (::unlink(jmeno.constData()) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw EChyba(
+            QStringLiteral("Soubor %1 nelze smazat: %2").arg(cesta, PopisChybySystemu(errno)));
+    }
+    const int dfd = ::open(QFile::encodeName(QFileInfo(cesta).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int chyba = dfd < 0 ? errno : 0;
+    if (dfd >= 0 && ::fsync(dfd) != 0)
+        chyba = errno;
+    if (dfd >= 0)
+        ::close(dfd);
+    if (chyba && chyba != EINVAL && chyba != ENOTSUP) {
+        throw EChyba(QStringLiteral("Smazání souboru %1 nelze zapsat na disk: %2")
+                         .arg(cesta, PopisChybySystemu(chyba)));
+    }
+}
+
+void SmazDocasnePozustatky(const QString &adresar)
+{
+    // Our names only: a plain NAME.EXT and one of the two temporary endings.
+    static const QRegularExpression nase(
+        QStringLiteral("^\\.[A-Za-z0-9_-]+\\.[A-Za-z0-9]+\\.([A-Za-z0-9]{6}|[0-9]+-[0-9]+|old)$"));
+    const QDir dir(adresar);
+    const QStringList skryte = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &jmeno : skryte) {
+        if (nase.match(jmeno).hasMatch())
+            ::unlink(QFile::encodeName(dir.filePath(jmeno)).constData());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "Stanice.h"
 
 #include "EChyba.h"
+#include "PoleRetezcu.h"
 #include "Soubory.h"
 #include "Zaznam.h"
 
@@ -11,15 +12,7 @@ const QString JmenoSouboru = QStringLiteral("STANICE.RCD");
 // A station file is one record, maybe a few; anything this large is not one.
 constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
 
-struct TPoleRetezce
-{
-    int posun;
-    int max;
-    QString TStaniceRec::*pole;
-    const char16_t *nazev;
-};
-
-const TPoleRetezce PoleRetezcu[] = {
+const TPoleRetezce<TStaniceRec> PoleStanice[] = {
     {7, 40, &TStaniceRec::NazevObce, u"NazevObce"},
     {48, 6, &TStaniceRec::KodObce, u"KodObce"},
     {60, 4, &TStaniceRec::KodOkresu, u"KodOkresu"},
@@ -55,20 +48,12 @@ QByteArray NactiZaznam0(const QString &cesta)
 
 void ProPoleRetezcu(TStaniceRec &s, const TNavstevaPole &f)
 {
-    for (const TPoleRetezce &p : PoleRetezcu)
-        f(QString::fromUtf16(p.nazev), s.*p.pole);
+    PoleRetezcu::Navstiv(s, PoleStanice, f);
 }
 
 TStaniceRec DekodujStanici(const QByteArray &zaznam)
 {
-    if (zaznam.size() != TStaniceRec::Velikost) {
-        throw EChyba(QStringLiteral("Záznam souboru %1 má délku %2 B místo %3 B.")
-                         .arg(JmenoSouboru, QString::number(zaznam.size()),
-                              QString::number(TStaniceRec::Velikost)));
-    }
-    TStaniceRec s;
-    for (const TPoleRetezce &p : PoleRetezcu)
-        s.*p.pole = Zaznam::CtiRetezec(zaznam, p.posun, p.max);
+    TStaniceRec s = PoleRetezcu::Dekoduj(zaznam, PoleStanice, JmenoSouboru);
     s.CisloOkrsku = Zaznam::CtiInteger(zaznam, PosunCisloOkrsku);
     s.Surovy = zaznam;
     return s;
@@ -76,14 +61,7 @@ TStaniceRec DekodujStanici(const QByteArray &zaznam)
 
 QByteArray ZakodujStanici(const TStaniceRec &s)
 {
-    QByteArray z = s.Surovy.size() == TStaniceRec::Velikost
-                       ? s.Surovy
-                       : QByteArray(TStaniceRec::Velikost, '\0');
-    for (const TPoleRetezce &p : PoleRetezcu) {
-        const QString &hodnota = s.*p.pole;
-        if (Zaznam::CtiRetezec(z, p.posun, p.max) != hodnota)
-            Zaznam::ZapisRetezec(z, p.posun, p.max, hodnota, NazevPole(p.nazev));
-    }
+    QByteArray z = PoleRetezcu::ZakodujPresSurovy(s, PoleStanice, JmenoSouboru);
     Zaznam::ZapisInteger(z, PosunCisloOkrsku, s.CisloOkrsku);
     return z;
 }
@@ -107,7 +85,10 @@ void ZapisStavExportu(const QString &adrStanice, int typZastup, const QString &s
         Zaznam::ZapisRetezec(zaznam, 250, 1, stav, NazevPole(u"Stav1"));
     else
         Zaznam::ZapisRetezec(zaznam, 252, 1, stav, NazevPole(u"Stav2"));
-    obsah.replace(0, TStaniceRec::Velikost, zaznam);
-    Soubory::UlozAtomicky(cesta, obsah);
+    // Every save says "N" first; a state already stored costs no second write.
+    if (zaznam != s.Surovy) {
+        obsah.replace(0, TStaniceRec::Velikost, zaznam);
+        Soubory::UlozAtomicky(cesta, obsah);
+    }
     stanice = DekodujStanici(zaznam);
 }

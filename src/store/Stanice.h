@@ -44,6 +44,16 @@ TStaniceRec NactiStanici(const QString &adrStanice);
 void ZapisStavExportu(const QString &adrStanice, int typZastup, const QString &stav,
                       TStaniceRec &stanice);
 
+// The export state of a council type: Stav1 for "1", Stav2 for "2", empty otherwise.
+inline QString StavTypu(const TStaniceRec &s, const QString &typZastup)
+{
+    if (typZastup == u"1")
+        return s.Stav1;
+    if (typZastup == u"2")
+        return s.Stav2;
+    return QString();
+}
+
 // The election date as the entry window shows it.
 inline QString DatumVolebText(const TStaniceRec &s)
 {

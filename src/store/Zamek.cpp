@@ -1,8 +1,11 @@
 #include "Zamek.h"
 
 #include "Denik.h"
+#include "Soubory.h"
+#include "Transakce.h"
 
 #include "ChybySystemu.h"
+#include "Soubory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,10 +13,12 @@
 #include <QHash>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -71,11 +76,20 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
         ++drzeny.pocet;
         return;
     }
-    const int fd = ::open(QFile::encodeName(m_cesta).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    int fd = -1;
+    try {
+        fd = Soubory::OtevriObycejny(m_cesta, O_RDWR | O_CREAT | O_NOFOLLOW);
+    } catch (const EChyba &) {
+        Drzene().remove(m_cesta);
+        throw;
+    }
     if (fd < 0) {
         const int chyba = errno;
         Drzene().remove(m_cesta);
+        if (chyba == ELOOP)
+            throw EChyba(QStringLiteral("Zámek instalace %1 je symbolický odkaz; zámek musí být "
+                                        "obyčejný soubor instalace. Odkaz odstraňte.")
+                             .arg(m_cesta));
         throw EChyba(QStringLiteral("Zámek instalace %1 nelze vytvořit: %2")
                          .arg(m_cesta, PopisChybySystemu(chyba)));
     }
@@ -108,11 +122,44 @@ TZamek::TZamek(const QString &adrStanice, TDruh druh) : m_cesta(adrStanice + Jme
     }
     drzeny.fd = fd;
     drzeny.pocet = 1;
+    if (druh == TDruh::Zapis)
+        DokonciPrerusene(adrStanice);
+}
+
+void TZamek::DokonciPrerusene(const QString &adrStanice)
+{
+    try {
+        if (Transakce::VratPrerusenou(adrStanice))
+            std::fprintf(stderr, "%s\n", Transakce::ZpravaVraceni.toUtf8().constData());
+    } catch (const EChyba &) {
+        Uvolni(m_cesta);
+        throw;
+    }
+    // Nobody else writes now: what a killed save or copy left is no one's.
+    const QString data = Soubory::NajdiAdresar(adrStanice, QStringLiteral("data"));
+    for (const QString &adresar :
+         {adrStanice, data, Soubory::NajdiAdresar(adrStanice, QStringLiteral("Export"))})
+        Soubory::SmazDocasnePozustatky(adresar);
+}
+
+bool TZamek::LzeBezZamku(const QString &adrStanice, TDruh druh)
+{
+    struct stat st
+    {
+    };
+    const QByteArray cesta = QFile::encodeName(adrStanice + JmenoSouboru(druh));
+    return ::lstat(cesta.constData(), &st) != 0 && errno == ENOENT &&
+           ::access(QFile::encodeName(adrStanice).constData(), W_OK) != 0;
 }
 
 TZamek::~TZamek()
 {
-    auto it = Drzene().find(m_cesta);
+    Uvolni(m_cesta);
+}
+
+void TZamek::Uvolni(const QString &cesta)
+{
+    auto it = Drzene().find(cesta);
     if (it == Drzene().end())
         return;
     if (--it->pocet > 0)

@@ -19,7 +19,9 @@ public:
     };
 
     // Takes the lock at once or raises EZamceno; a lock file that cannot be created
-    // raises EChyba. Nothing ever waits.
+    // raises EChyba. Nothing ever waits. The first write lock of the process puts back
+    // the files of a transaction that a killed writer left (saying so on stderr) and
+    // removes the temporary files of killed saves.
     explicit TZamek(const QString &adrStanice, TDruh druh = TDruh::Zapis);
     ~TZamek();
     TZamek(const TZamek &) = delete;
@@ -27,7 +29,15 @@ public:
 
     static QString JmenoSouboru(TDruh druh);
 
+    // Whether work may go on without the lock: only where the lock file is absent and
+    // cannot be made because nobody may write the station directory (a read-only
+    // medium). A lock file that is there but broken never lets a second copy in.
+    static bool LzeBezZamku(const QString &adrStanice, TDruh druh);
+
 private:
+    void DokonciPrerusene(const QString &adrStanice);
+    static void Uvolni(const QString &cesta);
+
     QString m_cesta;
 };
 

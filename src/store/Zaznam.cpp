@@ -43,6 +43,14 @@ void ZapisInteger(QByteArray &zaznam, int posun, qint32 hodnota)
     qToLittleEndian(hodnota, zaznam.data() + posun);
 }
 
+void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor)
+{
+    if (zaznam.size() != velikost) {
+        throw EChyba(QStringLiteral("Záznam souboru %1 má délku %2 B místo %3 B.")
+                         .arg(soubor, QString::number(zaznam.size()), QString::number(velikost)));
+    }
+}
+
 QString CtiRetezec(const QByteArray &zaznam, int posun, int max)
 {
     OverRozsah(zaznam, posun, 1 + max);

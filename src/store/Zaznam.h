@@ -22,6 +22,9 @@ QString CtiRetezec(const QByteArray &zaznam, int posun, int max);
 // Throws EChyba naming `pole` when the text is longer than max or cannot be encoded.
 void ZapisRetezec(QByteArray &zaznam, int posun, int max, const QString &text, const QString &pole);
 
+// Throws EChyba naming `soubor` when the record is not `velikost` bytes long.
+void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor);
+
 // Reads a whole record file and splits it into records of `velikost` bytes; a
 // trailing partial record is ignored. A missing file or a file larger than
 // `maxVelikost` raise EChyba naming the file.

@@ -3,9 +3,10 @@
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Preklepy.h"
+#include "SouboryTestu.h"
+#include "StaniceSDaty.h"
 #include "Vysvetleni.h"
 #include "Zaznam.h"
-#include "ZkusebniOkrsek.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,40 +20,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TZkouska
+struct TZkouska : TStaniceSDaty<>
 {
-    explicit TZkouska(const TParametryStanice &p = {})
+    explicit TZkouska(const TParametryStanice &p = {}) : TStaniceSDaty(p)
     {
-        adr = VytvorStanici(dir.path(), p);
-        stanice = NactiStanici(adr.AdrStanice);
-        cis.Nacti(adr.AdrInstalace);
-    }
-    QString Soubor(const QString &prefix) const
-    {
-        return JmenoSouboruOkrsku(adr, KlicOkrsku(), prefix);
+        TiskProtokolu = [this] { ++tisku; };
     }
     bool Existuje(const QString &prefix) const { return QFileInfo(Soubor(prefix)).isFile(); }
-    void Uloz(const TVysledky &vv, const QString &prefix = u"E"_s)
-    {
-        UlozOkrsek(adr, KlicOkrsku(), prefix, vv);
-    }
     TVysledky Nacti(const QString &prefix) const
     {
         TVysledky vv;
-        NactiOkrsek(adr, KlicOkrsku(), prefix, vv);
+        NactiOkrsek(Adresare, KlicOkrsku(), prefix, vv);
         return vv;
-    }
-    QByteArray Bajty(const QString &cesta) const
-    {
-        QFile f(cesta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // "party chyba param" of every entry, in protocol order.
     QStringList Protokol() const
     {
         QStringList r;
-        for (qsizetype i = 0; i < prot.Pocet(); ++i) {
-            const TChyba &c = prot.VratChybu(i);
+        for (qsizetype i = 0; i < ProtokolChyb.Pocet(); ++i) {
+            const TChyba &c = ProtokolChyb.VratChybu(i);
             r << QStringLiteral("%1 %2 %3").arg(c.Por_Str_HL).arg(c.Chyba).arg(c.Param).trimmed();
         }
         return r;
@@ -63,28 +49,10 @@ struct TZkouska
         z.KodObce = u"500011"_s;
         z.CisloOkrsku = 1;
         z.ZapsOsobyRef = r;
-        Soubory::UlozAtomicky(adr.AdrInstalace + u"KVRVOK.RCD"_s, ZakodujVoliceRef(z));
+        Soubory::UlozAtomicky(Adresare.AdrInstalace + u"KVRVOK.RCD"_s, ZakodujVoliceRef(z));
     }
 
-    QTemporaryDir dir;
-    TAdresare adr;
-    TStaniceRec stanice;
-    TOkrsekRefRec akt;
-    TReference ref;
-    TVysledky v;
-    THlasovaniRec hl;
-    QList<TKomise> komise;
-    TCisChyb cis;
-    TChybProt prot{cis};
-    TKontrolniStav stav;
-    quint16 typ = 1;
-    int vybrano = 2;
-    bool dataOK = false, kontrolyOK = false, exportOK = false;
-    TDotaznikFronta dotaznik;
     int tisku = 0;
-    TKontrolniBeh beh{
-        dotaznik, adr,  stanice, akt,     ref,    v,          hl,       komise,
-        prot,     stav, typ,     vybrano, dataOK, kontrolyOK, exportOK, [this] { ++tisku; }};
 };
 
 // One slip of a typist applied to a true value: the typed value, or -1 when this
@@ -158,14 +126,14 @@ private slots:
     {
         TZkouska z;
         z.Uloz(PlatnyOkrsek());
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(z.Protokol(), QStringList());
-        QVERIFY(z.kontrolyOK && z.exportOK && z.dataOK);
-        QCOMPARE(z.vybrano, 5);
+        QVERIFY(z.KontrolyOK && z.ExportOK && z.DataOK);
+        QCOMPARE(z.Vybrano, 5);
         QCOMPARE(z.tisku, 1);
         QVERIFY(z.Existuje(u"O"_s));
         QVERIFY(!z.Existuje(u"E"_s));
-        QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, u"N"_s);
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"N"_s);
         const TVysledky ulozeno = z.Nacti(u"O"_s);
         QCOMPARE(ulozeno.VetaTS.ZpusobPorizeni, 1);
         QCOMPARE(ulozeno.VetaTS.SeznamChyb.trimmed(), QString());
@@ -181,11 +149,11 @@ private slots:
         v.VetaT3.OdevzdObalky = 1000;
         Dopocti(v, 3);
         z.Uloz(v, u"O"_s);
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(z.Protokol(), (QStringList{u"0 8"_s, u"0 97"_s}));
-        QCOMPARE(z.v.VetaTS.SeznamChyb, u"0897"_s);
-        QVERIFY(z.kontrolyOK && z.exportOK);
-        QVERIFY(z.stav.JsouPropustitelne && z.stav.JsouUpozorneni && !z.stav.JsouChyby);
+        QCOMPARE(z.Vysledky.VetaTS.SeznamChyb, u"0897"_s);
+        QVERIFY(z.KontrolyOK && z.ExportOK);
+        QVERIFY(z.Stav.JsouPropustitelne && z.Stav.JsouUpozorneni && !z.Stav.JsouChyby);
         QVERIFY(z.Existuje(u"O"_s));
         QVERIFY(!z.Existuje(u"E"_s));
         QCOMPARE(z.Nacti(u"O"_s).VetaT3.Chyba, 1);
@@ -204,11 +172,11 @@ private slots:
         Dopocti(v, 3);
         v.StranyHL[3].PocHl = 500;
         z.Uloz(v, u"O"_s);
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(z.Protokol(), (QStringList{u"0 22"_s, u"3 23 (kand. č. 12)"_s,
                                             u"3 23 (kand. č. 5)"_s, u"3 25"_s, u"3 28"_s}));
-        QCOMPARE(z.v.VetaTS.SeznamChyb, u"22232528"_s);
-        QVERIFY(!z.kontrolyOK && !z.exportOK);
+        QCOMPARE(z.Vysledky.VetaTS.SeznamChyb, u"22232528"_s);
+        QVERIFY(!z.KontrolyOK && !z.ExportOK);
         QVERIFY(!z.Existuje(u"O"_s));
         QVERIFY(z.Existuje(u"E"_s));
         const TVysledky ulozeno = z.Nacti(u"E"_s);
@@ -238,7 +206,7 @@ private slots:
         v.VetaT3.ZapsOsoby = zapsano;
         Dopocti(v, 3);
         z.Uloz(v);
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(z.Protokol(), protokol);
         QVERIFY(z.Existuje(u"O"_s));
     }
@@ -311,15 +279,15 @@ private slots:
     void komiseVBehu()
     {
         TZkouska z;
-        THlasovaniRec h = NactiHlasovani(z.adr.AdrData);
+        THlasovaniRec h = NactiHlasovani(z.Adresare.AdrData);
         h.ClenuOVKP = u"6"_s; // five names needed, the file holds four
-        UlozHlasovani(z.adr.AdrData, h);
+        UlozHlasovani(z.Adresare.AdrData, h);
         z.Uloz(PlatnyOkrsek());
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(
             z.Protokol(),
             QStringList{u"0 39 Nalezené problémy: není vyplněno jméno ostatního člena komise"_s});
-        QCOMPARE(z.prot.VratHlaskuParam(0),
+        QCOMPARE(z.ProtokolChyb.VratHlaskuParam(0),
                  u"Oddíl III (komise) není vyplněn správně. Nalezené problémy: není vyplněno jméno "
                  "ostatního člena komise"_s);
         QVERIFY(z.Existuje(u"E"_s));
@@ -328,71 +296,71 @@ private slots:
     void exportovanaDataSeNejdrivPtaji()
     {
         TZkouska z;
-        TStaniceRec s = z.stanice;
-        ZapisStavExportu(z.adr.AdrStanice, 1, u"A"_s, s);
-        z.stanice = s;
+        TStaniceRec s = z.Stanice;
+        ZapisStavExportu(z.Adresare.AdrStanice, 1, u"A"_s, s);
+        z.Stanice = s;
         z.Uloz(PlatnyOkrsek(), u"O"_s);
-        const QByteArray pred = z.Bajty(z.Soubor(u"O"_s));
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Zruseno); // nothing queued: No
-        QCOMPARE(z.dotaznik.Zpravy.size(), 1);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Titulek, u"Vstup dat za okrsek"_s);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Ikona, TIkona::Otazka);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Text,
+        const QByteArray pred = Obsah(z.Soubor(u"O"_s));
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Zruseno); // nothing queued: No
+        QCOMPARE(z.Dotaznik().Zpravy.size(), 1);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Titulek, u"Vstup dat za okrsek"_s);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Ikona, TIkona::Otazka);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Text,
                  u"Data okrsku byla již vyexportována.\nV případě opakovaných kontrol budete muset "
                  u"zopakovat "
                  "export dat i tisk zápisu.\nChcete opravdu znovu zkontrolovat data?"_s);
-        QCOMPARE(z.Bajty(z.Soubor(u"O"_s)), pred);
-        QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, u"A"_s);
+        QCOMPARE(Obsah(z.Soubor(u"O"_s)), pred);
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"A"_s);
         QCOMPARE(z.tisku, 0);
 
-        z.dotaznik.ZaradOdpoved(TOdpoved::Ano);
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::Provedeno);
-        QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, u"N"_s);
-        QCOMPARE(z.stanice.Stav1, u"N"_s);
+        z.Dotaznik().ZaradOdpoved(TOdpoved::Ano);
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"N"_s);
+        QCOMPARE(z.Stanice.Stav1, u"N"_s);
     }
 
     void dataNejsouPorizena()
     {
         TZkouska z;
-        z.dataOK = true;
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::DataNejsou);
-        QVERIFY(!z.dataOK);
-        QCOMPARE(z.dotaznik.Zpravy.size(), 1);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Text, u"Data nejsou pořízena!!!"_s);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Titulek, u"Kontrola dat"_s);
-        QCOMPARE(z.dotaznik.Zpravy.at(0).Ikona, TIkona::Varovani);
+        z.DataOK = true;
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::DataNejsou);
+        QVERIFY(!z.DataOK);
+        QCOMPARE(z.Dotaznik().Zpravy.size(), 1);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Text, u"Data nejsou pořízena!!!"_s);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Titulek, u"Kontrola dat"_s);
+        QCOMPARE(z.Dotaznik().Zpravy.at(0).Ikona, TIkona::Varovani);
     }
 
     // The key missing from OKRSKY.RCD must not store the emptied record.
     void okrsekNeniVCiselniku()
     {
         TZkouska z;
-        z.stanice.CisloOkrsku = 2;
+        z.Stanice.CisloOkrsku = 2;
         TOkrsekRefRec klic = KlicOkrsku();
         klic.CisloOkrsku = 2;
-        UlozOkrsek(z.adr, klic, u"E"_s, PlatnyOkrsek());
-        const QString soubor = JmenoSouboruOkrsku(z.adr, klic, u"E"_s);
-        const QByteArray pred = z.Bajty(soubor);
-        z.kontrolyOK = true;
-        QCOMPARE(KontrolaDat(z.beh), TVysledekKontroly::OkrsekNenalezen);
-        QCOMPARE(z.Bajty(soubor), pred);
-        QVERIFY(!QFileInfo(JmenoSouboruOkrsku(z.adr, klic, u"O"_s)).exists());
-        QVERIFY(z.kontrolyOK); // flags keep their values
-        QCOMPARE(z.dotaznik.Zpravy.size(), 1);
-        QVERIFY(z.dotaznik.Zpravy.at(0).Text.contains(u"OKRSKY.RCD"_s));
-        QCOMPARE(z.v.VetaT3, TOkrsekRec{});
-        QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, QString());
+        UlozOkrsek(z.Adresare, klic, u"E"_s, PlatnyOkrsek());
+        const QString soubor = JmenoSouboruOkrsku(z.Adresare, klic, u"E"_s);
+        const QByteArray pred = Obsah(soubor);
+        z.KontrolyOK = true;
+        QCOMPARE(KontrolaDat(z), TVysledekKontroly::OkrsekNenalezen);
+        QCOMPARE(Obsah(soubor), pred);
+        QVERIFY(!QFileInfo(JmenoSouboruOkrsku(z.Adresare, klic, u"O"_s)).exists());
+        QVERIFY(z.KontrolyOK); // flags keep their values
+        QCOMPARE(z.Dotaznik().Zpravy.size(), 1);
+        QVERIFY(z.Dotaznik().Zpravy.at(0).Text.contains(u"OKRSKY.RCD"_s));
+        QCOMPARE(z.Vysledky.VetaT3, TOkrsekRec{});
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, QString());
     }
 
     void poskozenySouborZustane()
     {
         TZkouska z;
         Soubory::UlozAtomicky(z.Soubor(u"E"_s), QByteArray("toto neni soubor vysledku"));
-        const QByteArray pred = z.Bajty(z.Soubor(u"E"_s));
-        QVERIFY_THROWS_EXCEPTION(EChyba, KontrolaDat(z.beh));
-        QCOMPARE(z.Bajty(z.Soubor(u"E"_s)), pred);
+        const QByteArray pred = Obsah(z.Soubor(u"E"_s));
+        QVERIFY_THROWS_EXCEPTION(EChyba, KontrolaDat(z));
+        QCOMPARE(Obsah(z.Soubor(u"E"_s)), pred);
         QVERIFY(!z.Existuje(u"O"_s));
-        QCOMPARE(NactiStanici(z.adr.AdrStanice).Stav1, QString());
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, QString());
     }
 
     void bezPlatnychKandidatu()
@@ -400,22 +368,22 @@ private slots:
         TZkouska z;
         QByteArray kandidati;
         const QList<QByteArray> zaznamy =
-            Zaznam::NactiZaznamy(z.adr.AdrStanice + u"KANDIDAT.RCD"_s, TKandidatRec::Velikost);
+            Zaznam::NactiZaznamy(z.Adresare.AdrStanice + u"KANDIDAT.RCD"_s, TKandidatRec::Velikost);
         for (const QByteArray &b : zaznamy) {
             TKandidatRec k = DekodujKandidata(b);
             k.Platnost = u"N"_s;
             kandidati += ZakodujKandidata(k);
         }
-        Soubory::UlozAtomicky(z.adr.AdrStanice + u"KANDIDAT.RCD"_s, kandidati);
+        Soubory::UlozAtomicky(z.Adresare.AdrStanice + u"KANDIDAT.RCD"_s, kandidati);
         z.Uloz(PlatnyOkrsek());
-        const QByteArray pred = z.Bajty(z.Soubor(u"E"_s));
+        const QByteArray pred = Obsah(z.Soubor(u"E"_s));
         try {
-            KontrolaDat(z.beh);
+            KontrolaDat(z);
             QFAIL("no error");
         } catch (const EChyba &e) {
             QVERIFY(e.zprava().contains(u"KANDIDAT.RCD"_s));
         }
-        QCOMPARE(z.Bajty(z.Soubor(u"E"_s)), pred);
+        QCOMPARE(Obsah(z.Soubor(u"E"_s)), pred);
     }
 
     // The export flow's run (Vybrano 3) prints nothing and keeps the section flags.
@@ -425,15 +393,15 @@ private slots:
         TVysledky v = PlatnyOkrsek();
         v.StranyHL[2].Chyba = 1;
         z.Uloz(v, u"O"_s);
-        z.beh.AktOkrsek = KlicOkrsku();
-        z.vybrano = 3;
-        QVERIFY(Kontroly(z.beh));
+        z.AktOkrsek = KlicOkrsku();
+        z.Vybrano = 3;
+        QVERIFY(Kontroly(z));
         QCOMPARE(z.tisku, 0);
-        QCOMPARE(z.v.StranyHL[2].Chyba, 1);
-        QVERIFY(z.kontrolyOK);
-        z.vybrano = 5;
-        QVERIFY(Kontroly(z.beh));
-        QCOMPARE(z.v.StranyHL[2].Chyba, 0);
+        QCOMPARE(z.Vysledky.StranyHL[2].Chyba, 1);
+        QVERIFY(z.KontrolyOK);
+        z.Vybrano = 5;
+        QVERIFY(Kontroly(z));
+        QCOMPARE(z.Vysledky.StranyHL[2].Chyba, 0);
         QCOMPARE(z.tisku, 1);
     }
 
@@ -489,7 +457,7 @@ private slots:
                 ref.KodObce = u"500011"_s;
                 ref.CisloOkrsku = 1;
                 ref.ZapsOsobyRef = v.VetaT3.ZapsOsoby + nahoda.bounded(-5, 11);
-                QFile kvrvok(z.adr.AdrInstalace + u"KVRVOK.RCD"_s);
+                QFile kvrvok(z.Adresare.AdrInstalace + u"KVRVOK.RCD"_s);
                 QVERIFY(kvrvok.open(QIODevice::WriteOnly) &&
                         kvrvok.write(ZakodujVoliceRef(ref)) == TVoliciRefRec::Velikost);
                 kvrvok.close();
@@ -530,24 +498,25 @@ private slots:
                     continue; // a count of four digits cannot take a fifth
 
                 Dopocti(v, 4);
-                z.akt = KlicOkrsku();
-                QVERIFY(NajdiOkrsek(z.adr, z.akt));
-                z.v = v;
-                ProvedKontroly(z.beh);
+                z.AktOkrsek = KlicOkrsku();
+                QVERIFY(NajdiOkrsek(z.Adresare, z.AktOkrsek));
+                z.Vysledky = v;
+                ProvedKontroly(z);
 
                 ++r.pripadu;
-                const QList<TNavrh> navrhy = NavrhyBehu(z.beh);
+                const QList<TNavrh> navrhy = NavrhyBehu(z);
                 QList<TPoleDat> jmenovana;
                 bool zjisteno = false;
-                for (qsizetype i = 0; i < z.prot.Pocet(); ++i) {
-                    const TChyba &c = z.prot.VratChybu(i);
+                for (qsizetype i = 0; i < z.ProtokolChyb.Pocet(); ++i) {
+                    const TChyba &c = z.ProtokolChyb.VratChybu(i);
                     zjisteno = zjisteno || c.Chyba < 39 || c.Chyba == 96;
                     if (c.Chyba == 22) {
-                        const QString text = Vysvetli(z.prot.VratOperandy(i));
-                        QVERIFY2(text.contains(CisloTextem(z.v.VetaT3.PlatneHlasy)),
+                        const QString text = Vysvetli(z.ProtokolChyb.VratOperandy(i));
+                        QVERIFY2(text.contains(CisloTextem(z.Vysledky.VetaT3.PlatneHlasy)),
                                  qPrintable(text));
                     }
-                    const QList<TNavrh> kChybe = NavrhyKChybe(navrhy, c, z.prot.VratOperandy(i));
+                    const QList<TNavrh> kChybe =
+                        NavrhyKChybe(navrhy, c, z.ProtokolChyb.VratOperandy(i));
                     for (const TNavrh &n : kChybe) {
                         if (!jmenovana.contains(n.Pole))
                             jmenovana.append(n.Pole);

@@ -1,5 +1,6 @@
 // `zelkovar-nastroj kontrola` on an installation made by `zelkovar-nastroj stanice`.
 #include "Chyby.h"
+#include "SouboryTestu.h"
 #include "SpustNastroj.h"
 #include "ZkusebniOkrsek.h"
 
@@ -99,12 +100,6 @@ QString Text(int chyba)
     return {};
 }
 
-QByteArray Bajty(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestNastrojKontrola : public QObject
@@ -116,7 +111,7 @@ private slots:
     {
         QTemporaryDir dir;
         const TAdresare adr = Instalace(dir);
-        QCOMPARE(Bajty(adr.AdrInstalace + u"CISCHYB.RCD"_s), VlastniCiselnik());
+        QCOMPARE(Obsah(adr.AdrInstalace + u"CISCHYB.RCD"_s), VlastniCiselnik());
     }
 
     void vystup_data()
@@ -201,13 +196,13 @@ private slots:
         const TAdresare adr = Instalace(dir, u"A"_s, u"P1"_s);
         UlozOkrsek(adr, KlicOkrsku(), u"O"_s, PlatnyOkrsek(3, 15, 150));
         const QString soubor = JmenoSouboruOkrsku(adr, KlicOkrsku(), u"O"_s);
-        const QByteArray pred = Bajty(soubor);
+        const QByteArray pred = Obsah(soubor);
 
         TBeh b = Spust({u"kontrola"_s, adr.AdrInstalace, u"--podadresar"_s, u"P1"_s});
         QCOMPARE(b.Kod, 1);
         QCOMPARE(b.Vystup, QString());
         QVERIFY(b.Chyby.contains(u"--ano"_s));
-        QCOMPARE(Bajty(soubor), pred);
+        QCOMPARE(Obsah(soubor), pred);
         QCOMPARE(NactiStanici(adr.AdrStanice).Stav1, u"A"_s);
 
         b = Spust({u"kontrola"_s, adr.AdrInstalace, u"--podadresar"_s, u"P1"_s, u"--ano"_s,
@@ -233,7 +228,7 @@ private slots:
                               QByteArray("poskozeno"));
         b = Spust({u"kontrola"_s, adr.AdrInstalace});
         QCOMPARE(b.Kod, 1);
-        QCOMPARE(Bajty(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"E"_s)), QByteArray("poskozeno"));
+        QCOMPARE(Obsah(JmenoSouboruOkrsku(adr, KlicOkrsku(), u"E"_s)), QByteArray("poskozeno"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 // A small station on disk and a results record that passes every check, for the
 // tests and the benchmark; each test then breaks exactly what it is about.
+#include "../store/VzorovyOkrsek.h"
 #include "Chyby.h"
 #include "Dopocty.h"
 #include "Hlasovani.h"
@@ -26,6 +27,15 @@ struct TParametryStanice
     bool DvaTypy = false;
     QList<int> KandidatuStran = {}; // per party; empty: PocetKand each
 };
+
+// The largest list the records hold: 45 parties of 70 candidates.
+inline TParametryStanice NejvetsiStanice()
+{
+    TParametryStanice p;
+    p.PocetStran = 45;
+    p.PocetKand = 70;
+    return p;
+}
 
 inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &p = {})
 {
@@ -119,25 +129,7 @@ inline void Dopocti(TVysledky &v, int pocetStran)
     h.Poc_VS_HL = 0;
     for (int a = 1; a <= pocetStran; ++a) {
         TStranaHLRec &s = v.StranyHL[std::size_t(a)];
-        s.TypVety = 2;
-        s.Okres = h.Okres;
-        s.Obec = h.Obec;
-        s.Okrsek = h.Okrsek;
-        s.T3KC_1 = h.T3KC_1;
-        s.TypZastup = h.TypZastup;
-        s.PorStHL = quint16(a);
-        s.PocHl = 0;
-        s.HLPoslKand = 0;
-        qint64 vazeny = 0;
-        for (int k = 1; k <= MaxKandidatu; ++k) {
-            s.PocHl += s.HlasyKand[std::size_t(k)];
-            vazeny += qint64(k) * s.HlasyKand[std::size_t(k)];
-            if (s.HlasyKand[std::size_t(k)] > 0)
-                s.HLPoslKand = quint16(k);
-        }
-        s.HLKC2 = s.PocHl + a;
-        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1 +
-                        s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+        DopoctiStranu(s, h, a);
         h.Poc_VS_HL += s.PocHl > 0 || s.HLPoslKand > 0;
     }
     h.T3KC_2 = h.TypZastup + h.ZapsOsoby + h.VydObalky + h.OdevzdObalky + h.PlatneHlasy +

@@ -4,6 +4,7 @@
 #include "Export.h"
 #include "ExportTisk.h"
 #include "SouboryTestu.h"
+#include "StavProgramu.h"
 #include "Z_export.h"
 #include "Z_info83.h"
 #include "Z_infoE.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 
@@ -32,8 +34,19 @@ class TDotaznikTest : public TDotaznikFronta
 {
 public:
     std::map<QString, std::function<int()>> Akce;
+    // The dialog of this name really runs and is answered with Esc on its focused widget.
+    QString Esc;
     int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
     {
+        if (nazev == Esc) {
+            Dialogy.append(nazev);
+            QTimer::singleShot(0, [] {
+                QWidget *d = QApplication::activeModalWidget();
+                QVERIFY(d);
+                QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Escape);
+            });
+            return ukaz();
+        }
         const auto it = Akce.find(nazev);
         if (it == Akce.end())
             return TDotaznikFronta::ProvedDialog(nazev, ukaz);
@@ -56,58 +69,60 @@ const QString Jmeno2 = u"OC504505.00002"_s;
 
 // One station with its directories, the program state the flow works on, and two
 // fake devices.
-struct TStanoviste
+struct TStanoviste : TStavProgramu
 {
     QTemporaryDir tmp;
-    TDotaznikTest dotaznik;
-    TAdresare adr;
-    TStaniceRec stanice;
-    TOkrsekRefRec akt;
-    TReference ref;
-    TVysledky vysledky;
-    THlasovaniRec hlasovani;
-    QList<TKomise> komise;
-    TCisChyb cis;
-    TChybProt prot{cis};
-    TKontrolniStav stav;
-    quint16 pomTyp = 1;
-    int vybrano = 4;
-    bool dataOK = true, kontrolyOK = true, exportOK = true;
-    TKontrolniBeh beh{dotaznik, adr,  stanice, akt,     ref,    vysledky,   hlasovani, komise,
-                      prot,     stav, pomTyp,  vybrano, dataOK, kontrolyOK, exportOK,  {}};
     QString usbA, usbB;
     std::unique_ptr<TZdrojZarizeniAdresare> zdroj;
 
-    explicit TStanoviste(int typ = 1)
+    explicit TStanoviste(int typ = 1) : TStavProgramu(std::make_unique<TDotaznikTest>())
     {
+        Vybrano = 4;
+        DataOK = KontrolyOK = ExportOK = true;
         const QString koren = tmp.path() + u'/';
-        adr = {koren + u"instalace/"_s, koren + u"stanice/"_s, koren + u"stanice/data/"_s};
-        QDir().mkpath(adr.AdrInstalace);
-        QDir().mkpath(adr.AdrData);
+        Adresare = {koren + u"instalace/"_s, koren + u"stanice/"_s, koren + u"stanice/data/"_s};
+        QDir().mkpath(Adresare.AdrInstalace);
+        QDir().mkpath(Adresare.AdrData);
         usbA = koren + u"media/A"_s;
         usbB = koren + u"media/B"_s;
         QDir().mkpath(usbA);
         QDir().mkpath(usbB);
         zdroj = std::make_unique<TZdrojZarizeniAdresare>(QStringList{usbB, usbA},
                                                          QStringList{koren + u"media/C"_s});
-        stanice.KodObce = u"504505"_s;
-        stanice.CisloOkrsku = 2;
-        stanice.Stav1 = u"N"_s;
-        stanice.Stav2 = u"N"_s;
-        Zapis(adr.AdrStanice + u"STANICE.RCD"_s, ZakodujStanici(stanice));
+        Stanice.KodObce = u"504505"_s;
+        Stanice.CisloOkrsku = 2;
+        Stanice.Stav1 = u"N"_s;
+        Stanice.Stav2 = u"N"_s;
+        Zapis(Adresare.AdrStanice + u"STANICE.RCD"_s, ZakodujStanici(Stanice));
         NastavTyp(typ);
+    }
+    TDotaznikTest &Dotaznik() const
+    {
+        return static_cast<TDotaznikTest &>(TStavProgramu::Dotaznik());
     }
     void NastavTyp(int typ)
     {
-        pomTyp = quint16(typ);
-        akt.KodObce = stanice.KodObce;
-        akt.CisloOkrsku = stanice.CisloOkrsku;
-        akt.TypZastup = QString::number(typ);
-        vysledky.VetaT3.TypZastup = quint16(typ);
+        PomTypZastup = quint16(typ);
+        AktOkrsek.KodObce = Stanice.KodObce;
+        AktOkrsek.CisloOkrsku = Stanice.CisloOkrsku;
+        AktOkrsek.TypZastup = QString::number(typ);
+        Vysledky.VetaT3.TypZastup = quint16(typ);
     }
-    QString Jmeno() const { return pomTyp == 1 ? Jmeno1 : Jmeno2; }
+    QString Jmeno() const { return PomTypZastup == 1 ? Jmeno1 : Jmeno2; }
     QByteArray DataO() const { return "\x01\x02zasifrovano\xff" + Jmeno().toLatin1(); }
-    void VytvorO() { Zapis(adr.AdrData + Jmeno(), DataO()); }
+    void VytvorO() { Zapis(Adresare.AdrData + Jmeno(), DataO()); }
+    // The other council type's counts on record in INFOK83.RCD.
+    void JinyTyp(qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdObalky)
+    {
+        TInfo83Rec jiny;
+        jiny.Obec = 504505;
+        jiny.Okrsek = 2;
+        jiny.TypZastup = 2;
+        jiny.ZapsOsoby = zapsOsoby;
+        jiny.VydObalky = vydObalky;
+        jiny.OdevzdObalky = odevzdObalky;
+        Zapis(Adresare.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+    }
 };
 
 } // namespace
@@ -120,14 +135,14 @@ private slots:
     void seznamZarizeni()
     {
         TStanoviste s;
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         dlg.FormShow();
         QCOMPARE(dlg.windowTitle(), u"Export dat"_s);
         QComboBox *cb = dlg.Z_SeznZar_CB;
         QCOMPARE(cb->count(), 3);
         QCOMPARE(cb->itemText(0), s.usbA + u" - vyjímatelné zařízení"_s);
         QCOMPARE(cb->itemText(1), s.usbB + u" - vyjímatelné zařízení"_s);
-        QCOMPARE(cb->itemText(2), u"do adresáře "_s + s.adr.AdrInstalace + u"Export "_s);
+        QCOMPARE(cb->itemText(2), u"do adresáře "_s + s.Adresare.AdrInstalace + u"Export "_s);
         QCOMPARE(cb->currentIndex(), 0);
         QCOMPARE(cb->currentText(), cb->itemText(0));
 
@@ -142,24 +157,20 @@ private slots:
         QCOMPARE(cb->currentIndex(), 0);
     }
 
-    void enterJenPresuneNaUlozit()
+    void jedenEnterExportuje()
     {
         TStanoviste s;
         s.VytvorO();
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         dlg.activateWindow();
-        dlg.Z_SeznZar_CB->setFocus();
-        QTest::keyClick(dlg.Z_SeznZar_CB, Qt::Key_Return);
-        QTRY_VERIFY(dlg.Z_ExportDatOK_Btn->hasFocus());
-        QVERIFY(!dlg.ExportProveden);
-        QVERIFY(dlg.isVisible());
-        QVERIFY(!QFileInfo::exists(s.usbA + u'/' + s.Jmeno()));
-        // Esc cancels.
-        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QTRY_VERIFY(dlg.Z_SeznZar_CB->hasFocus());
+        QVERIFY(dlg.Z_ExportDatOK_Btn->isDefault());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!dlg.isVisible());
-        QVERIFY(!dlg.ExportProveden);
+        QVERIFY(dlg.ExportProveden);
+        QCOMPARE(Obsah(s.usbA + u'/' + s.Jmeno()), s.DataO());
     }
 
     void exportNaZarizeniADoAdresare_data()
@@ -176,10 +187,10 @@ private slots:
         QFETCH(int, typ);
         TStanoviste s(typ);
         s.VytvorO();
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         bool odebratViditelne = false;
         bool textSeVejde = false;
-        s.dotaznik.Akce[u"TZ_infoE_F"_s] = [&] {
+        s.Dotaznik().Akce[u"TZ_infoE_F"_s] = [&] {
             odebratViditelne = !dlg.InfoE->Odebrat_Btn->isHidden();
             // The report with its checksum is shown whole, above the buttons.
             dlg.InfoE->show();
@@ -197,11 +208,11 @@ private slots:
 
         const QString cil = polozka == 0   ? s.usbA + u'/'
                             : polozka == 1 ? s.usbB + u'/'
-                                           : s.adr.AdrInstalace + u"Export/"_s;
+                                           : s.Adresare.AdrInstalace + u"Export/"_s;
         QCOMPARE(Obsah(cil + s.Jmeno()), s.DataO());
         QVERIFY(dlg.ExportProveden);
         QVERIFY(textSeVejde);
-        QCOMPARE(s.dotaznik.Dialogy, QList<QString>{u"TZ_infoE_F"_s});
+        QCOMPARE(s.Dotaznik().Dialogy, QList<QString>{u"TZ_infoE_F"_s});
         QCOMPARE(dlg.InfoE->windowTitle(), u"Export dat a tisk zápisu"_s);
         const QString zaver =
             u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
@@ -216,7 +227,7 @@ private slots:
         } else {
             QCOMPARE(dlg.InfoE->InfoText1, u"Export dat na pevný disk proveden."_s);
             QVERIFY(dlg.InfoE->InfoText2.startsWith(
-                u"Soubor "_s + s.Jmeno() + u"\nje uložen v adresáři "_s + s.adr.AdrInstalace +
+                u"Soubor "_s + s.Jmeno() + u"\nje uložen v adresáři "_s + s.Adresare.AdrInstalace +
                 u"Export.\nSoubor překopírujte na technický nosič."_s + zaver));
             QVERIFY(!odebratViditelne);
         }
@@ -233,27 +244,27 @@ private slots:
     {
         TStanoviste s;
         s.VytvorO();
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         dlg.FormShow();
         dlg.Z_ExportDatZrus_Btn->click();
         QVERIFY(!dlg.ExportProveden);
         QVERIFY(QDir(s.usbA).isEmpty());
-        QVERIFY(s.dotaznik.Dialogy.isEmpty());
+        QVERIFY(s.Dotaznik().Dialogy.isEmpty());
     }
 
     void chybaKopieNechaDialogOtevreny()
     {
         TStanoviste s; // no O file: the copy cannot succeed
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         dlg.Z_ExportDatOK_Btn->click();
         QVERIFY(!dlg.ExportProveden);
         QVERIFY(dlg.isVisible());
-        QCOMPARE(s.dotaznik.Zpravy.size(), 1);
-        QCOMPARE(s.dotaznik.Zpravy[0].Ikona, TIkona::Chyba);
-        QVERIFY(s.dotaznik.Zpravy[0].Text.contains(Jmeno1));
-        QVERIFY(s.dotaznik.Dialogy.isEmpty());
+        QCOMPARE(s.Dotaznik().Zpravy.size(), 1);
+        QCOMPARE(s.Dotaznik().Zpravy[0].Ikona, TIkona::Chyba);
+        QVERIFY(s.Dotaznik().Zpravy[0].Text.contains(Jmeno1));
+        QVERIFY(s.Dotaznik().Dialogy.isEmpty());
         QVERIFY(QDir(s.usbA).isEmpty());
         dlg.reject();
     }
@@ -272,19 +283,19 @@ private slots:
         QFETCH(QString, zprava);
         TStanoviste s;
         s.VytvorO();
-        const QString program = s.adr.AdrInstalace + u"removedrive"_s;
+        const QString program = s.Adresare.AdrInstalace + u"removedrive"_s;
         Zapis(program, "#!/bin/sh\n" + skript + "\n");
         QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
-        TZ_ExportDat_F dlg(s.dotaznik, *s.zdroj, s.adr, s.stanice, s.akt);
+        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
         dlg.Cekej = [](int) { QThread::msleep(20); };
-        s.dotaznik.Akce[u"TZ_infoE_F"_s] = [&] {
+        s.Dotaznik().Akce[u"TZ_infoE_F"_s] = [&] {
             dlg.InfoE->Odebrat_Btn->click();
             return 1;
         };
         dlg.FormShow();
         dlg.Z_ExportDatOK_Btn->click();
         QVERIFY(dlg.ExportProveden);
-        QCOMPARE(s.dotaznik.Texty(), QList<QString>{zprava.arg(s.usbA)});
+        QCOMPARE(s.Dotaznik().Texty(), QList<QString>{zprava.arg(s.usbA)});
     }
 
     void porovnaniTypu()
@@ -303,11 +314,25 @@ private slots:
         QCOMPARE(dlg.Label1->text(), u"a\nb"_s);
         QCOMPARE(dlg.Label2->text(), u"1\n2"_s);
         QCOMPARE(dlg.Label3->text(), u"3\n4"_s);
-        dlg.reject(); // the close box
-        QVERIFY(kontrolyOK);
         dlg.Ano_Btn->click();
         QVERIFY(kontrolyOK);
-        dlg.Ne_Btn->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        // "Ne" is the default; Esc, Enter and the close box all answer it.
+        QVERIFY(dlg.Ne_Btn->isDefault());
+        for (const Qt::Key k : {Qt::Key_Escape, Qt::Key_Return}) {
+            kontrolyOK = true;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            QTRY_COMPARE(QApplication::focusWidget(), dlg.Ne_Btn);
+            QTest::keyClick(QApplication::focusWidget(), k);
+            QTRY_VERIFY(!dlg.isVisible());
+            QVERIFY(!kontrolyOK);
+            QCOMPARE(dlg.result(), TZ_info83_F::VysledekNe);
+        }
+        kontrolyOK = true;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.close(); // the close box
         QVERIFY(!kontrolyOK);
         QCOMPARE(dlg.result(), TZ_info83_F::VysledekNe);
     }
@@ -362,17 +387,17 @@ private slots:
         if (soubor == u"O")
             s.VytvorO();
         else if (soubor == u"E")
-            Zapis(s.adr.AdrData + u"EO504505.00002"_s, "x");
-        s.kontrolyOK = s.exportOK = !blokujici;
+            Zapis(s.Adresare.AdrData + u"EO504505.00002"_s, "x");
+        s.KontrolyOK = s.ExportOK = !blokujici;
         int tisk = 0;
-        TExportTisk e{s.beh, true, false, *s.zdroj, [&](int) { ++tisk; }, nullptr, {}};
+        TExportTisk e{s, true, false, *s.zdroj, [&](int) { ++tisk; }, nullptr, {}};
         QVERIFY(!ExportTisk(e));
-        QCOMPARE(s.dotaznik.Texty(), QList<QString>{text});
-        QCOMPARE(s.dotaznik.Zpravy[0].Ikona, TIkona::Varovani);
-        QCOMPARE(s.dataOK, blokujici);
-        QVERIFY(s.dotaznik.Dialogy.isEmpty());
+        QCOMPARE(s.Dotaznik().Texty(), QList<QString>{text});
+        QCOMPARE(s.Dotaznik().Zpravy[0].Ikona, TIkona::Varovani);
+        QCOMPARE(s.DataOK, blokujici);
+        QVERIFY(s.Dotaznik().Dialogy.isEmpty());
         QCOMPARE(tisk, 0);
-        QCOMPARE(NactiStanici(s.adr.AdrStanice).Stav1, u"N"_s);
+        QCOMPARE(NactiStanici(s.Adresare.AdrStanice).Stav1, u"N"_s);
     }
 
     void druhyProblemu_data()
@@ -399,17 +424,17 @@ private slots:
         QFETCH(QString, text);
         TStanoviste s;
         s.VytvorO();
-        s.stav.JsouPropustitelne = propustitelne;
-        s.stav.JsouUpozorneni = upozorneni;
-        TExportTisk e{s.beh, true, false, *s.zdroj, {}, nullptr, {}};
+        s.Stav.JsouPropustitelne = propustitelne;
+        s.Stav.JsouUpozorneni = upozorneni;
+        TExportTisk e{s, true, false, *s.zdroj, {}, nullptr, {}};
         QVERIFY(!ExportTisk(e)); // cancelled in the export dialog
-        QCOMPARE(s.dotaznik.Texty(), text.isEmpty() ? QList<QString>{} : QList<QString>{text});
+        QCOMPARE(s.Dotaznik().Texty(), text.isEmpty() ? QList<QString>{} : QList<QString>{text});
         if (!text.isEmpty())
-            QCOMPARE(s.dotaznik.Zpravy[0].Titulek, u"Export dat a tisk zápisu"_s);
+            QCOMPARE(s.Dotaznik().Zpravy[0].Titulek, u"Export dat a tisk zápisu"_s);
         // Vybrano 4: no check run of its own (this station has no reference data for one).
-        QCOMPARE(s.vybrano, 2);
-        QCOMPARE(s.dotaznik.Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s}));
-        QCOMPARE(NactiStanici(s.adr.AdrStanice).Stav1, u"N"_s);
+        QCOMPARE(s.Vybrano, 2);
+        QCOMPARE(s.Dotaznik().Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s}));
+        QCOMPARE(NactiStanici(s.Adresare.AdrStanice).Stav1, u"N"_s);
     }
 
     void porovnaniDvouTypu_data()
@@ -421,7 +446,7 @@ private slots:
         QTest::newRow("jeden typ") << false << 0 << false << true;
         QTest::newRow("ne") << true << TZ_info83_F::VysledekNe << true << false;
         QTest::newRow("ano") << true << int(QDialog::Accepted) << true << true;
-        QTest::newRow("zavreni") << true << int(QDialog::Rejected) << true << true;
+        QTest::newRow("zavreni") << true << int(QDialog::Rejected) << true << false;
     }
     void porovnaniDvouTypu()
     {
@@ -431,68 +456,103 @@ private slots:
         QFETCH(bool, pokracuje);
         TStanoviste s;
         s.VytvorO();
-        s.vysledky.VetaT3.ZapsOsoby = 500;
-        s.vysledky.VetaT3.VydObalky = 300;
-        s.vysledky.VetaT3.OdevzdObalky = 299;
-        TInfo83Rec jiny;
-        jiny.Obec = 504505;
-        jiny.Okrsek = 2;
-        jiny.TypZastup = 2;
-        jiny.ZapsOsoby = 500;
-        jiny.VydObalky = 301;
-        jiny.OdevzdObalky = 299;
-        Zapis(s.adr.AdrData + u"INFOK83.RCD"_s, ZakodujInfo83(jiny));
+        s.Vysledky.VetaT3.ZapsOsoby = 500;
+        s.Vysledky.VetaT3.VydObalky = 300;
+        s.Vysledky.VetaT3.OdevzdObalky = 299;
+        s.JinyTyp(500, 301, 299);
         QString texty;
-        s.dotaznik.Akce[u"TZ_info83_F"_s] = [&] {
+        s.Dotaznik().Akce[u"TZ_info83_F"_s] = [&] {
             auto *d = Otevreny<TZ_info83_F>();
             texty = d->InfoText2 + u'|' + d->InfoText3 + u'|' + d->InfoText4 + u'|' + d->InfoText5;
             return odpoved;
         };
-        TExportTisk e{s.beh, true, dvaTypy, *s.zdroj, {}, nullptr, {}};
+        TExportTisk e{s, true, dvaTypy, *s.zdroj, {}, nullptr, {}};
         ExportTisk(e);
-        QCOMPARE(s.dotaznik.Dialogy.contains(u"TZ_info83_F"_s), dialog);
-        QCOMPARE(s.dotaznik.Dialogy.contains(u"TZ_ExportDat_F"_s), pokracuje);
-        QCOMPARE(s.kontrolyOK, pokracuje);
+        QCOMPARE(s.Dotaznik().Dialogy.contains(u"TZ_info83_F"_s), dialog);
+        QCOMPARE(s.Dotaznik().Dialogy.contains(u"TZ_ExportDat_F"_s), pokracuje);
+        QCOMPARE(s.KontrolyOK, pokracuje);
         if (dialog) {
             QCOMPARE(texty, u"    ROZDÍL V ÚDAJÍCH MEZI ZÁPISY:|typ zastupitelstva:\nvoliči v "
                             u"seznamu:\nvydané obálky:\n"
                             u"odevzdané obálky:|1\n500\n300\n299|2\n500\n301\n299"_s);
             // This type's counts are now on record beside the other type's.
-            const QByteArray info = Obsah(s.adr.AdrData + u"INFOK83.RCD"_s);
+            const QByteArray info = Obsah(s.Adresare.AdrData + u"INFOK83.RCD"_s);
             QCOMPARE(info.size(), 2 * TInfo83Rec::Velikost);
             QCOMPARE(DekodujInfo83(info.left(TInfo83Rec::Velikost)).VydObalky, quint16(301));
             QCOMPARE(DekodujInfo83(info.mid(TInfo83Rec::Velikost)).VydObalky, quint16(300));
         }
     }
 
+    void escZastaviTok_data()
+    {
+        QTest::addColumn<QString>("dialog"); // the one answered with Esc
+        QTest::newRow("porovnani typu") << u"TZ_info83_F"_s;
+        QTest::newRow("vyber cile") << u"TZ_ExportDat_F"_s;
+    }
+    void escZastaviTok()
+    {
+        QFETCH(QString, dialog);
+        TStanoviste s;
+        s.VytvorO();
+        s.Vysledky.VetaT3.ZapsOsoby = 500;
+        s.JinyTyp(501, 0, 0);
+        // Every dialog before it is the real one, confirmed as a person would.
+        s.Dotaznik().Akce[u"TZ_info83_F"_s] = [&] { return int(QDialog::Accepted); };
+        s.Dotaznik().Akce.erase(dialog);
+        s.Dotaznik().Esc = dialog;
+        int tisk = 0;
+        TExportTisk e{s, true, true, *s.zdroj, [&](int) { ++tisk; }, nullptr, {}};
+        QVERIFY(!ExportTisk(e));
+        QVERIFY(s.Dotaznik().Dialogy.contains(dialog));
+        QCOMPARE(s.Dotaznik().Dialogy.last(), dialog);
+        QCOMPARE(tisk, 0);
+        QCOMPARE(NactiStanici(s.Adresare.AdrStanice).Stav1, u"N"_s);
+        QVERIFY(!QFileInfo::exists(s.usbA + u'/' + s.Jmeno()));
+    }
+
+    void escNevynechaTisk()
+    {
+        TZ_PocetKopii_F dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTRY_COMPARE(QApplication::focusWidget(), dlg.Z_PocetKopii_SE);
+        // The export is done: the record is printed, Esc skips nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.PocetKopiiZapisu, 2);
+    }
+
     void celyTokTypu2()
     {
         TStanoviste s(2);
         s.VytvorO();
-        s.dotaznik.Akce[u"TZ_ExportDat_F"_s] = [&] {
+        s.Dotaznik().Akce[u"TZ_ExportDat_F"_s] = [&] {
             auto *d = Otevreny<TZ_ExportDat_F>();
             d->Z_SeznZar_CB->setCurrentIndex(1);
             d->Z_ExportDatOK_Btn->click();
             return d->result();
         };
-        s.dotaznik.Akce[u"TZ_PocetKopii_F"_s] = [&] {
+        s.Dotaznik().Akce[u"TZ_PocetKopii_F"_s] = [&] {
             auto *d = Otevreny<TZ_PocetKopii_F>();
             d->Z_PocetKopii_SE->setText(u"3"_s);
             d->Z_PKOK_Btn->click();
             return d->result();
         };
         QList<int> tisky;
-        TExportTisk e{s.beh,   true, false, *s.zdroj, [&](int kopii) { tisky.append(kopii); },
+        TExportTisk e{s,       true, false, *s.zdroj, [&](int kopii) { tisky.append(kopii); },
                       nullptr, {}};
         QVERIFY(ExportTisk(e));
         QCOMPARE(Obsah(s.usbB + u'/' + Jmeno2), s.DataO());
-        const TStaniceRec st = NactiStanici(s.adr.AdrStanice);
+        const TStaniceRec st = NactiStanici(s.Adresare.AdrStanice);
         QCOMPARE(st.Stav2, u"A"_s);
         QCOMPARE(st.Stav1, u"N"_s);
-        QCOMPARE(s.stanice.Stav2, u"A"_s);
+        QCOMPARE(s.Stanice.Stav2, u"A"_s);
         QCOMPARE(tisky, QList<int>{3});
-        QCOMPARE(s.dotaznik.Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s,
-                                                     u"TZ_infoE_F"_s, u"TZ_PocetKopii_F"_s}));
+        QCOMPARE(s.Dotaznik().Dialogy, (QList<QString>{u"TZ_infoE_F"_s, u"TZ_ExportDat_F"_s,
+                                                       u"TZ_infoE_F"_s, u"TZ_PocetKopii_F"_s}));
     }
 };
 

@@ -1,16 +1,22 @@
 // The layout lint: every printout rendered for stress stations (every text at the
 // length its field allows, in wide letters with diacritics) and checked on the page
 // recorder's display list, word by word: every word inside the printable area, no two
-// words overlapping, no text below the smallest size, every value printed whole.
+// words overlapping, no text below the smallest size, every value printed whole; and
+// the sheets numbered by their position, sheet 1 of the record one sheet, the export
+// line on it telling the truth about the file.
+#include "Okrsek.h"
+#include "OtiskExportu.h"
 #include "Protokol.h"
 #include "ScitaciArch.h"
 #include "UdajeZapisu.h"
 #include "Zapis.h"
 #include "ZkusebniStrana.h"
 
+#include <QCryptographicHash>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -173,7 +179,8 @@ QList<TSlovo> Slova(const TStrana &strana)
     }();
     QList<TSlovo> slova;
     for (const TOperace &o : strana.Operace) {
-        if (o.Druh != TDruhOperace::Text)
+        // The training mark lies across the whole sheet, under the text, by design.
+        if (o.Druh != TDruhOperace::Text || o.Otoceni != 0)
             continue;
         const QFontMetricsF fm(o.Pismo.QtPismo(), &mereni);
         static const QRegularExpression slovo(u"\\S+"_s);
@@ -260,6 +267,28 @@ QString Zavada(const TNahled &nahled, const QString &sestava, const QStringList 
     return {};
 }
 
+// The page's texts joined, in drawing order.
+QString TextStrany(const TNahled &nahled, int s)
+{
+    QString text;
+    for (const TOperace &o : nahled.Strana(s).Operace) {
+        if (o.Druh == TDruhOperace::Text)
+            text += o.Text + u'\n';
+    }
+    return text;
+}
+
+// Every sheet carries its own position as its number, however many there are.
+QString ZavadaCisel(const TNahled &nahled, const QString &sestava, const QString &vzor)
+{
+    for (int s = 1; s <= nahled.Celkem(); ++s) {
+        const QRegularExpression cislo(vzor.arg(s));
+        if (!cislo.match(TextStrany(nahled, s)).hasMatch())
+            return u"%1, list %2: číslo listu chybí nebo je jiné"_s.arg(sestava).arg(s);
+    }
+    return {};
+}
+
 } // namespace
 
 class TestRozvrzeni : public QObject
@@ -289,6 +318,101 @@ private slots:
         SestavZapis(t, z.Data(), 2, primo, Ted);
         const QString zavada = Zavada(nahled, u"zápis"_s, z.HodnotyZapisu(), m_slov);
         QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+        const QString cisla =
+            ZavadaCisel(nahled, u"zápis"_s,
+                        u" List: +%1/%2 - KV"_s.arg(u"%1"_s, QString::number(nahled.Celkem())));
+        QVERIFY2(cisla.isEmpty(), qPrintable(cisla));
+    }
+
+    // Three reasons at their full length: sheet 1 keeps the notes, sheet 2 starts with
+    // the continuation of section II.
+    void list1JedenList_data()
+    {
+        QTest::addColumn<int>("slovo");
+        QTest::addColumn<bool>("primo");
+        for (const int slovo : {0, 6, 11})
+            for (const bool primo : {false, true})
+                QTest::addRow("slova %d %s", slovo, primo ? "primo" : "nahled") << slovo << primo;
+    }
+    void list1JedenList()
+    {
+        QFETCH(int, slovo);
+        QFETCH(bool, primo);
+        TZatez z(13);
+        z.Hlasovani.DuvodOdroc = Siroky(200, slovo);
+        z.Hlasovani.DuvodProdl = Siroky(200, slovo, 5);
+        z.Hlasovani.DuvodPrer = Siroky(200, slovo, 9);
+        z.Otisk =
+            u"Otisk exportovaného souboru (SHA-256): "_s + OtiskVeSkupinach(QString(64, u'8'));
+        TNahled nahled;
+        TTisk t(nahled);
+        SestavZapis(t, z.Data(), 2, primo, Ted);
+        QVERIFY(TextStrany(nahled, 1).contains(u"Vysvětlivky k orámované"_s));
+        QVERIFY(TextStrany(nahled, 1).contains(z.Otisk));
+        QVERIFY(!TextStrany(nahled, 2).contains(u"Vysvětlivky k orámované"_s));
+        const QString zavada = Zavada(nahled, u"zápis"_s, z.HodnotyZapisu(), m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+    }
+
+    // The export line on sheet 1 names the exported file only while the state is "A"
+    // and the current results file is still the one exported.
+    void otiskExportu_data()
+    {
+        QTest::addColumn<QString>("stav");
+        QTest::addColumn<bool>("zmenit");
+        QTest::addColumn<bool>("exportovat");
+        QTest::addColumn<QString>("cekany");
+        QTest::newRow("exportováno") << u"A"_s << false << true << QString();
+        QTest::newRow("změněno po exportu")
+            << u"A"_s << true << true << u"Data se od exportu změnila"_s;
+        QTest::newRow("stav N") << u"N"_s << false << true << u"Data se od exportu změnila"_s;
+        QTest::newRow("bez exportu") << u"A"_s << false << false << u"Data nebyla exportována"_s;
+    }
+    void otiskExportu()
+    {
+        QFETCH(QString, stav);
+        QFETCH(bool, zmenit);
+        QFETCH(bool, exportovat);
+        QFETCH(QString, cekany);
+        QTemporaryDir dir;
+        const TAdresare adr{dir.path() + u'/', dir.path() + u'/', dir.path() + u'/', false};
+        TZatez z(13);
+        z.Stanice.Stav2 = stav;
+        const QString soubor = JmenoSouboruOkrsku(adr, z.Okrsek, u"O"_s);
+        const auto zapis = [&](const QByteArray &obsah) {
+            QFile f(soubor);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(obsah), obsah.size());
+        };
+        zapis("exportovany obsah");
+        const auto sha = [&] {
+            QFile f(soubor);
+            f.open(QIODevice::ReadOnly);
+            return QString::fromLatin1(
+                QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex());
+        };
+        const QString exportovany = sha();
+        if (exportovat)
+            UlozOtiskExportu(adr, 2, exportovany);
+        if (zmenit)
+            zapis("obsah po nove kontrole");
+        z.Otisk = RadekOtisku(adr, z.Okrsek, z.Stanice);
+        TNahled nahled;
+        TTisk t(nahled);
+        SestavZapis(t, z.Data(), 2, false, Ted);
+        const QString list1 = TextStrany(nahled, 1);
+        const QString vzor = u"Otisk exportovaného souboru (SHA-256): "_s;
+        if (cekany.isEmpty()) {
+            QCOMPARE(sha(), exportovany);
+            QVERIFY(list1.contains(vzor + OtiskVeSkupinach(exportovany) + u'\n'));
+        } else {
+            QVERIFY(!list1.contains(vzor));
+            QVERIFY(list1.contains(cekany + u'\n'));
+        }
+        for (int s = 2; s <= nahled.Celkem(); ++s)
+            QVERIFY(!TextStrany(nahled, s).contains(u"SHA-256"_s));
+        const QString zavada = Zavada(nahled, u"zápis"_s, {}, m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
     }
 
     void ostatniSestavy_data()
@@ -302,6 +426,7 @@ private slots:
         QFETCH(QString, druh);
         const TZatez z(40);
         TNahled nahled;
+        nahled.Cvicne = true; // as a training station prints them: the mark is exempt
         TTisk t(nahled);
         QStringList hodnoty;
         if (druh == u"protokol") {
@@ -328,6 +453,15 @@ private slots:
         }
         const QString zavada = Zavada(nahled, druh, hodnoty, m_slov);
         QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+        if (druh.startsWith(u"arch"_s)) {
+            const QString cisla = ZavadaCisel(nahled, druh, u"-99999 List: +%1 - KV"_s);
+            QVERIFY2(cisla.isEmpty(), qPrintable(cisla));
+        } else if (druh == u"protokol") {
+            const QString cisla = ZavadaCisel(nahled, druh, u"List č.: +%1\n"_s);
+            QVERIFY2(cisla.isEmpty(), qPrintable(cisla));
+        }
+        if (druh == u"arch-a4-sirka")
+            QVERIFY2(nahled.Celkem() > 99, "sheet numbers beyond 99 are not exercised");
     }
 };
 

@@ -6,10 +6,13 @@
 #include "UdajeZapisu.h"
 #include "Zapis.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -50,6 +53,13 @@ struct TZaznamZapisu : TUdajeZapisu
         for (int c = 1; c <= 99; ++c)
             texty.append({c, u"B"_s, u"Zpráva %1"_s.arg(c)});
         Ciselnik.NastavZaznamy(texty);
+    }
+    // The key of precinct 7 of municipality 512345 and council type `typ`.
+    void NastavKlic(const QString &typ)
+    {
+        Okrsek.KodObce = u"512345"_s;
+        Okrsek.CisloOkrsku = 7;
+        Okrsek.TypZastup = typ;
     }
     void NastavStrany(const QList<int> &kandidatu)
     {
@@ -549,9 +559,7 @@ private slots:
         QTemporaryDir adr;
         const QString instalace = adr.path() + u'/';
         TZaznamZapisu z;
-        z.Okrsek.KodObce = u"512345"_s;
-        z.Okrsek.CisloOkrsku = 7;
-        z.Okrsek.TypZastup = u"1"_s;
+        z.NastavKlic(u"1"_s);
         const TOkrsekRefRec &okr = z.Okrsek;
         for (const int kopii : {0, 2}) {
             TNahled nahled;
@@ -561,7 +569,7 @@ private slots:
             const int listu = TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false,
                                          true, kopii, 2, nullptr, Ted);
             QCOMPARE(listu, 3);
-            QCOMPARE(nahled.Titul, u"KVT3.pdf"_s);
+            QCOMPARE(nahled.NazevSouboru, u"KVT3-512345-7-typ1"_s);
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
             QCOMPARE(dotaznik.Zpravy.size(), 1);
             for (int k = 1; k <= qMax(1, kopii); ++k) {
@@ -587,6 +595,65 @@ private slots:
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
         QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), 1)));
+    }
+
+    // "Tisk" in the preview, pressed from the keyboard, sends the paper's layout (the
+    // dots of direct printing), and the window goes back to the screen's.
+    void nahledTiskneRozvrzeniProPapir()
+    {
+        QTemporaryDir adr;
+        const QString instalace = adr.path() + u'/';
+        TZaznamZapisu z;
+        z.NastavKlic(u"1"_s);
+        struct TKlavesy : TDotaznikFronta
+        {
+            int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
+            {
+                TDotaznikFronta::ProvedDialog(nazev, ukaz);
+                QTimer::singleShot(0, [] {
+                    QWidget *okno = QApplication::activeModalWidget();
+                    if (!okno || !QTest::qWaitForWindowActive(okno) ||
+                        !QApplication::focusWidget()) {
+                        if (okno)
+                            okno->close(); // the test then fails on the missing file
+                        return;
+                    }
+                    for (int i = 0;
+                         i < 10 && QApplication::focusWidget()->objectName() != u"printBtn"_s; ++i)
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                });
+                return ukaz();
+            }
+        } dotaznik;
+        TNahled nahled;
+        QPrinter tiskarna;
+        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 1, 2, nullptr,
+                   Ted);
+        const QString vytisteny = SouborTisku(instalace, NazevTisku(u"KVT3"_s, z.Okrsek), 1);
+        QVERIFY2(QFile::exists(vytisteny), qPrintable(dotaznik.Texty().join(u'\n')));
+        QVERIFY(!nahled.Prekresli);
+
+        const auto text = [](const QString &pdf) {
+            QProcess p;
+            p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+            p.waitForFinished();
+            return p.readAllStandardOutput();
+        };
+        const auto sazba = [&](bool primo) {
+            TNahled n;
+            TTisk t(n);
+            SestavZapis(t, z.Data(), 2, primo, Ted);
+            const QString pdf = adr.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
+            UlozPdf(n, pdf);
+            return pdf;
+        };
+        QCOMPARE(text(vytisteny), text(sazba(true)));
+        QVERIFY(text(sazba(true)) != text(sazba(false)));
+        const QString obrazovka = adr.filePath(u"obrazovka.pdf"_s);
+        UlozPdf(nahled, obrazovka);
+        QCOMPARE(text(obrazovka), text(sazba(false)));
     }
 
     // Without a printer the copies of one record must neither replace those of the

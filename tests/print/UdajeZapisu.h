@@ -15,9 +15,10 @@ struct TUdajeZapisu
     QList<TKomise> Komise;
     TCisChyb Ciselnik;
     TChybProt Protokol{Ciselnik};
+    QString Otisk; // sheet 1's export line
 
     TDataZapisu Data() const
     {
-        return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol};
+        return {Stanice, Okrsek, *Ref, *Vysledky, Hlasovani, Komise, &Protokol, Otisk};
     }
 };

@@ -1,12 +1,19 @@
 // The built program as a process: one running copy per user, and the start
 // conditions that end it. Runs offscreen, where messages go to stderr.
+#include "DvaPripady.h"
 #include "Instalace.h"
 #include "SouboryTestu.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "Okrsek.h"
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -103,9 +110,7 @@ private slots:
     // when it runs with another runtime directory (another user or session).
     void druhaKopieJeOdmitnuta_data()
     {
-        QTest::addColumn<bool>("jinyBehovyAdresar");
-        QTest::newRow("tentyz uzivatel") << false;
-        QTest::newRow("jiny behovy adresar") << true;
+        DvaPripady("jinyBehovyAdresar", "tentyz uzivatel", "jiny behovy adresar");
     }
     void druhaKopieJeOdmitnuta()
     {
@@ -206,6 +211,104 @@ private slots:
         QVERIFY2(beh.Kod == kod, qPrintable(beh.Chyby));
         QVERIFY2(beh.Vystup.contains(vystup), qPrintable(beh.Vystup));
         QVERIFY2(beh.Chyby.contains(chyby), qPrintable(beh.Chyby));
+    }
+
+    // What was typed survives the program's end: SIGTERM, SIGHUP and SIGINT store it
+    // (the value still in its field included) and end cleanly with a journal line; a
+    // kill -9 2.5 s after the last key finds it stored by the idle save.
+    void konecUchovaNapsane_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("kill -9 po 2,5 s") << int(SIGKILL);
+    }
+    void konecUchovaNapsane()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir koren, beh;
+        const QString adr = koren.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"XDG_RUNTIME_DIR"_s, beh.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZELKOVAR_PSANI), {adr});
+        QVERIFY(p.waitForStarted());
+        QByteArray vystup;
+        while (!vystup.contains("napsáno") && p.waitForReadyRead(20000))
+            vystup += p.readAllStandardOutput();
+        QVERIFY2(vystup.contains("napsáno"), p.readAllStandardError().constData());
+        if (signal == SIGKILL)
+            QTest::qWait(2500);
+        ::kill(pid_t(p.processId()), signal);
+        QVERIFY(p.waitForFinished(20000));
+
+        const QString denik = QString::fromUtf8(Obsah(adr + u"DENIK.TXT"_s));
+        if (signal != SIGKILL) {
+            QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p.exitCode(), 0);
+            const QString nazev = QString::fromLatin1(QTest::currentDataTag());
+            QVERIFY2(denik.contains(u"ukončení na žádost systému (signál %1); pořizovaná data "
+                                    u"uložena"_s.arg(nazev)),
+                     qPrintable(denik));
+        }
+        TAdresare a{adr, adr, adr + u"data/"_s};
+        TOkrsekRefRec klic = Instalace::Okrsek(Instalace::Stanice().KodObce, 3, 1);
+        TVysledky v;
+        QCOMPARE(NactiAktualniOkrsek(a, klic, v), u"E"_s);
+        QCOMPARE(v.VetaT3.ZapsOsoby, 1012);
+        QCOMPARE(v.VetaT3.VydObalky, quint16(600));
+    }
+
+    // An installation its user cannot write is reported when the program starts, not
+    // at the first save: the station as root made it, started by another user.
+    void nezapisovatelnaInstalaceHlasenaPriStartu_data()
+    {
+        QTest::addColumn<bool>("jinyUzivatel");
+        QTest::newRow("vlastník instalace") << false;
+        QTest::newRow("jiný uživatel") << true;
+    }
+    void nezapisovatelnaInstalaceHlasenaPriStartu()
+    {
+        QFETCH(bool, jinyUzivatel);
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+        if (jinyUzivatel && (::geteuid() != 0 || setpriv.isEmpty()))
+            QSKIP("jiného uživatele spustí jen root se setpriv");
+        QTemporaryDir koren;
+        QTemporaryDir beh;
+        const QFileDevice::Permissions citelne =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(koren.path(), citelne);
+        Instalace::Vytvor(koren.path() + u'/', Instalace::Stanice(), {1});
+        QFile::setPermissions(koren.path() + u"/data"_s, citelne);
+        // The other user's runtime directory is the user's own.
+        if (jinyUzivatel)
+            QVERIFY(::chown(QFile::encodeName(beh.path()).constData(), 65534, 65534) == 0);
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"XDG_RUNTIME_DIR"_s, beh.path());
+        env.insert(u"ZELKOVAR_KONEC_PO_STARTU"_s, u"1"_s);
+        env.insert(u"CUPS_SERVER"_s, beh.path() + u"/cups.sock"_s);
+        p.setProcessEnvironment(env);
+        const QStringList parametry = {u"--instalace"_s, koren.path()};
+        if (jinyUzivatel)
+            p.start(setpriv, QStringList{u"--reuid=65534"_s, u"--regid=65534"_s,
+                                         u"--clear-groups"_s, QStringLiteral(ZELKOVAR_PROGRAM)} +
+                                 parametry);
+        else
+            p.start(QStringLiteral(ZELKOVAR_PROGRAM), parametry);
+        QVERIFY(p.waitForFinished(20000));
+        const QString chyby = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 0, qPrintable(chyby));
+        QCOMPARE(chyby.contains(u"Do instalace nelze zapisovat: "_s + koren.path()), jinyUzivatel);
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(u"okno zobrazeno"_s),
+                 qPrintable(chyby));
     }
 };
 

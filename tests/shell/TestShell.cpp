@@ -1,13 +1,16 @@
 // The main window: start conditions, menu and shortcuts, status line, council types,
 // deleting data, the re-open question, closing, the error handler and the dialogs.
 #include "DotaznikOkna.h"
+#include "Export.h"
 #include "HlaskaF.h"
 #include "Instalace.h"
 #include "KV_menu.h"
 #include "Nahled.h"
 #include "Napoveda.h"
+#include "Oznameni.h"
 #include "PreviewF.h"
 #include "Program.h"
+#include "Skoleni.h"
 #include "SouboryTestu.h"
 #include "Z_export.h"
 #include "Z_info.h"
@@ -16,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,6 +36,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -404,24 +409,30 @@ private slots:
     {
         QTest::addColumn<QString>("nazevObce");
         QTest::addColumn<QString>("nazevOkresu");
+        QTest::addColumn<bool>("cvicna");
         QTest::addColumn<QString>("obec");
         QTest::addColumn<QString>("okres");
-        QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s
+        QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s << false
                                << u"Obec: 598761 - Žďárek nad Úhlavou"_s
                                << u"Okres: 3714 - Šumavské Podhůří"_s;
         const QString dlouhy = u"Dlouhá obec s názvem na čtyřicet znaků!!"_s;
         QTest::newRow("nazev 40 znaku")
-            << dlouhy << u"Okres   "_s << (u"Obec: 598761 - "_s + dlouhy)
+            << dlouhy << u"Okres   "_s << false << (u"Obec: 598761 - "_s + dlouhy)
             << u"Okres: 3714 - Okres"_s;
-        QTest::newRow("mezery okresu")
-            << u"Lhota"_s << u"  Jih  "_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -   Jih"_s;
+        QTest::newRow("mezery okresu") << u"Lhota"_s << u"  Jih  "_s << false
+                                       << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -   Jih"_s;
         QTest::newRow("prazdny okres")
-            << u"Lhota"_s << u""_s << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+            << u"Lhota"_s << u""_s << false << u"Obec: 598761 - Lhota"_s << u"Okres: 3714 -"_s;
+        // A training station says so in place of the district, and in the caption.
+        QTest::newRow("cvicna stanice")
+            << dlouhy << u"Jih"_s << true << (u"Obec: 598761 - "_s + dlouhy)
+            << u"CVIČNÁ STANICE – data neplatná"_s;
     }
     void stavovyRadek()
     {
         QFETCH(QString, nazevObce);
         QFETCH(QString, nazevOkresu);
+        QFETCH(bool, cvicna);
         QFETCH(QString, obec);
         QFETCH(QString, okres);
         QCOMPARE(nazevObce.size() <= 40, true);
@@ -430,12 +441,15 @@ private slots:
         s.NazevOkresu = nazevOkresu;
         QTemporaryDir dir;
         Instalace::Vytvor(dir.path() + u'/', s, {1});
+        if (cvicna)
+            Skoleni::Oznac(dir.path() + u'/');
         TBeh beh(dir.path());
         beh.Zobraz();
         QCOMPARE(beh.Stitek(u"Z_StatusObec_Lbl"_s), obec);
         QVERIFY(beh.Stitek(u"Z_StatusObec_Lbl"_s).size() <= 55);
         QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
         QCOMPARE(beh.Stitek(u"Z_StatusOkres_lbl"_s), okres);
+        QCOMPARE(beh.Okno->windowTitle().startsWith(u"CVIČNÁ STANICE – Volby"_s), cvicna);
     }
 
     // The real question box, answered as a tired member would: Enter.
@@ -741,6 +755,23 @@ private slots:
         QCOMPARE(beh.Stitek(u"Z_StatusOkrsek_Lbl"_s), u"Okrsek: 3"_s);
     }
 
+    // What a writer found after an interrupted save is told at the next start, once.
+    void oznameniPoPrerusenemUlozeni()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        Instalace::Vytvor(adr, Instalace::Stanice(), {1});
+        Oznameni::Pridej(adr, u"Platí novější soubor EO598761.00003."_s);
+        for (const int start : {1, 2}) {
+            TBeh beh(dir.path());
+            beh.Zobraz();
+            QTRY_COMPARE_WITH_TIMEOUT(beh.Dotaznik->Dialogy, QList<QString>{u"TZ_Info_F"_s}, 5000);
+            QCOMPARE(PrvniRadky(beh.Dotaznik->Texty()),
+                     start == 1 ? QStringList{u"Platí novější soubor EO598761.00003."_s}
+                                : QStringList{});
+        }
+    }
+
     void velikostOkna()
     {
         QTemporaryDir dir;
@@ -870,6 +901,69 @@ private slots:
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         QTRY_COMPARE(beh.Dotaznik->Texty(), QStringList{u"Data nejsou pořízena!!!"_s});
         QCOMPARE(int(beh.Program->PomTypZastup), 2);
+    }
+
+    void stavExportu()
+    {
+        QTemporaryDir dir;
+        StaniceSDaty(dir.path() + u'/');
+        TBeh beh(dir.path());
+        beh.Zobraz();
+        TProgram &p = *beh.Program;
+        const QLabel *stav = beh.Okno->findChild<QLabel *>(u"Z_StatusExport_Lbl"_s);
+        const QString cil = p.Adresare.AdrInstalace + u"Export"_s;
+        QVERIFY(QDir().mkpath(cil));
+        // What each step leaves in the station and the journal; then any command.
+        const auto poPrikazu = [&] {
+            beh.Akce(u"OProgramu_MI"_s)->trigger();
+            return stav->isVisible() ? stav->text() : QString();
+        };
+        const auto export1 = [&] {
+            KopirujSoubor(p.Adresare, cil, p.Stanice.KodObce, p.Stanice.CisloOkrsku, 1);
+            ZapisStavExportu(p.Adresare.AdrStanice, 1, u"A"_s, p.Stanice);
+        };
+        QVERIFY(!stav->isVisible());
+        ZapisStavExportu(p.Adresare.AdrStanice, 1, u"N"_s, p.Stanice); // saved, never exported
+        QCOMPARE(poPrikazu(), QString());
+        export1();
+        QCOMPARE(poPrikazu(), QString());
+        ZapisStavExportu(p.Adresare.AdrStanice, 1, u"N"_s, p.Stanice); // changed after it
+        QCOMPARE(poPrikazu(), u"Export není aktuální: data typu zastupitelstva 1 se od exportu "
+                              u"změnila. Zopakujte export a tisk zápisu."_s);
+        // Told at start too, until the next export.
+        TBeh znovu(dir.path());
+        znovu.Zobraz();
+        QVERIFY(znovu.Okno->findChild<QLabel *>(u"Z_StatusExport_Lbl"_s)->isVisible());
+        export1();
+        QCOMPARE(poPrikazu(), QString());
+    }
+
+    void poKontrolnimPorizeniKlavesyZpet()
+    {
+        QTemporaryDir dir;
+        StaniceSDaty(dir.path() + u'/');
+        auto d = std::make_unique<TDotaznikVstupu>();
+        TDotaznikVstupu *dotaznik = d.get();
+        TBeh beh(dir.path(), {}, std::move(d));
+        beh.Zobraz();
+        QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
+        // Closed as a window manager closes it (Alt+F4, the close box): the question, Ano.
+        dotaznik->VOkne = [&] {
+            QWidget *vstup = QApplication::activeModalWidget();
+            QVERIFY(vstup);
+            beh.Dotaznik->ZaradOdpoved(TOdpoved::Ano);
+            vstup->windowHandle()->close();
+        };
+        beh.Akce(u"KontrolniPorizeni_MI"_s)->trigger();
+        QVERIFY(beh.Dotaznik->Dialogy.contains(u"TR_Vstupni_Form"_s));
+        QTRY_COMPARE(QApplication::activeWindow(), beh.Okno.get());
+        // F10 on whatever has the keys opens the menu.
+        QWidget *kde = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                   : QApplication::activeWindow();
+        QTest::keyClick(kde, Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     beh.Okno->findChild<QMenu *>(u"Okrsek_MI"_s));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void oProgramuANapoveda()

@@ -2,10 +2,13 @@
 #include "EChyba.h"
 #include "Ochrana.h"
 #include "Okrsek.h"
+#include "Oznameni.h"
 #include "Soubory.h"
 #include "SouboryTestu.h"
+#include "UlozeniVysledku.h"
 #include "VzorovyOkrsek.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -59,6 +62,19 @@ TVysledky Prazdny(const std::array<QString, MaxVet6 + 1> &vety6, bool jsouVety6)
     return v;
 }
 
+// The identification of every record of the golden file, its type aside.
+template <typename T> void OverIdentifikaci(const T &r, int typVety)
+{
+    QCOMPARE(int(r.TypVety), typVety);
+    QCOMPARE(int(r.Oprava), 0);
+    QCOMPARE(int(r.Chyba), 0);
+    QCOMPARE(int(r.Okres), 3701);
+    QCOMPARE(int(r.Obec), 500011);
+    QCOMPARE(int(r.Okrsek), 1);
+    QCOMPARE(int(r.T3KC_1), 6);
+    QCOMPARE(int(r.TypZastup), 1);
+}
+
 } // namespace
 
 class TestOkrsek : public QObject
@@ -110,14 +126,7 @@ private slots:
     {
         const TVysledky v = NactiZlaty();
         const TOkrsekRec &h = v.VetaT3;
-        QCOMPARE(h.TypVety, 1);
-        QCOMPARE(h.Oprava, 0);
-        QCOMPARE(h.Chyba, 0);
-        QCOMPARE(h.Okres, 3701);
-        QCOMPARE(h.Obec, 500011);
-        QCOMPARE(h.Okrsek, 1);
-        QCOMPARE(h.T3KC_1, 6);
-        QCOMPARE(h.TypZastup, 1);
+        OverIdentifikaci(h, 1);
         QCOMPARE(h.CObvodu, 1);
         QCOMPARE(h.ZapsOsoby, 812);
         QCOMPARE(h.VydObalky, 530);
@@ -129,13 +138,7 @@ private slots:
         QCOMPARE(h.KodObceZast, 500011);
 
         const TStranaHLRec &s1 = v.StranyHL[1];
-        QCOMPARE(s1.TypVety, 2);
-        QCOMPARE(s1.Chyba, 0);
-        QCOMPARE(s1.Okres, 3701);
-        QCOMPARE(s1.Obec, 500011);
-        QCOMPARE(s1.Okrsek, 1);
-        QCOMPARE(s1.T3KC_1, 6);
-        QCOMPARE(s1.TypZastup, 1);
+        OverIdentifikaci(s1, 2);
         QCOMPARE(s1.PorStHL, 1);
         QCOMPARE(s1.PocHl, 10211);
         for (int i = 1; i <= MaxKandidatu; ++i) {
@@ -159,14 +162,7 @@ private slots:
         QCOMPARE(v.StranyHL[3], TStranaHLRec{});
 
         const TVetaTS &z = v.VetaTS;
-        QCOMPARE(z.TypVety, 3);
-        QCOMPARE(z.Oprava, 0);
-        QCOMPARE(z.Chyba, 0);
-        QCOMPARE(z.Okres, 3701);
-        QCOMPARE(z.Obec, 500011);
-        QCOMPARE(z.Okrsek, 1);
-        QCOMPARE(z.T3KC_1, 6);
-        QCOMPARE(z.TypZastup, 1);
+        OverIdentifikaci(z, 3);
         QCOMPARE(z.SeznamChyb, QStringLiteral("0691") + Mezery(46));
         QCOMPARE(z.DatumPorizeni, QStringLiteral("20221023"));
         QCOMPARE(z.CasPorizeni, QStringLiteral("143005"));
@@ -539,6 +535,100 @@ private slots:
         QCOMPARE(zpet.VetaT3, v.VetaT3);
     }
 
+    // Two files of an interrupted save, their times reversed as a copy or a restore
+    // leaves them: the current one comes from what is inside; the other goes to
+    // data/Zrusena/, never away, and the program's next start is told once.
+    void aktualniPodleObsahu_data()
+    {
+        QTest::addColumn<QString>("kdyO"); // save date and time, yyyyMMddHHmmss or empty
+        QTest::addColumn<double>("cisloO");
+        QTest::addColumn<QString>("kdyE");
+        QTest::addColumn<double>("cisloE");
+        QTest::addColumn<bool>("poskozenE");
+        QTest::addColumn<QString>("plati");
+        const QString t = QStringLiteral("20261024101500");
+        QTest::newRow("E saved later in the same second") << t << 2.0 << t << 3.0 << false << "E";
+        QTest::newRow("O saved later in the same second") << t << 3.0 << t << 2.0 << false << "O";
+        QTest::newRow("clock set back: the number decides")
+            << QStringLiteral("20261024111500") << 4.0 << t << 5.0 << false << "E";
+        QTest::newRow("older version: the later time")
+            << t << 0.0 << QStringLiteral("20261024101501") << 0.0 << false << "E";
+        QTest::newRow("older version, same time: O") << t << 0.0 << t << 0.0 << false << "O";
+        QTest::newRow("unreadable loses") << t << 1.0 << t << 9.0 << true << "O";
+        QTest::newRow("no save time loses") << t << 1.0 << QString() << 9.0 << false << "O";
+    }
+    void aktualniPodleObsahu()
+    {
+        QFETCH(QString, kdyO);
+        QFETCH(double, cisloO);
+        QFETCH(QString, kdyE);
+        QFETCH(double, cisloE);
+        QFETCH(bool, poskozenE);
+        QFETCH(QString, plati);
+        const auto uloz = [&](const QString &prefix, const QString &kdy, double cislo) {
+            TVysledky v = VzorovyOkrsek(3, 10, 1, 50);
+            v.VetaTS.DatumPorizeni = kdy.left(8);
+            v.VetaTS.CasPorizeni = kdy.mid(8);
+            v.VetaTS.Rezervovano = cislo;
+            v.VetaT3.ZapsOsoby = prefix == u"O" ? 1111 : 2222;
+            UlozOkrsek(m_adr, Klic(), prefix, v);
+            return Obsah(Data(prefix + QStringLiteral("O500011.00001")));
+        };
+        const QByteArray e = uloz(QStringLiteral("E"), kdyE, cisloE);
+        uloz(QStringLiteral("O"), kdyO, cisloO); // removes the E file
+        const QString cestaE = Data(QStringLiteral("EO500011.00001"));
+        Zapis(cestaE, poskozenE ? e.left(e.size() / 2) : e);
+        // The file that must lose is the one modified later.
+        const QString prohra = plati == u"O" ? QStringLiteral("E") : QStringLiteral("O");
+        const QString cestaProhry = Data(prohra + QStringLiteral("O500011.00001"));
+        QFile f(cestaProhry);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                              QFileDevice::FileModificationTime));
+        f.close();
+
+        QCOMPARE(AktualniPrefix(m_adr, Klic()), plati);
+        QCOMPARE(Oznameni::Vezmi(m_adr.AdrStanice), QString());
+        TVysledky v;
+        QCOMPARE(NactiAktualniOkrsek(m_adr, Klic(), v), plati);
+        QCOMPARE(v.VetaT3.ZapsOsoby, plati == u"O" ? 1111 : 2222);
+        QCOMPARE(SouboryDat(), QStringList{plati + QStringLiteral("O500011.00001")});
+        const QStringList zrusene = QDir(Data(QStringLiteral("Zrusena"))).entryList(QDir::Files);
+        QCOMPARE(zrusene.size(), 1);
+        QVERIFY(zrusene.first().startsWith(prohra + QStringLiteral("O500011.00001.")));
+        QVERIFY(QString::fromUtf8(Obsah(m_adr.AdrStanice + QStringLiteral("DENIK.TXT")))
+                    .contains(QStringLiteral("přerušeného uložení uschován jako")));
+        const QString oznameni = Oznameni::Vezmi(m_adr.AdrStanice);
+        QVERIFY2(oznameni.contains(plati + QStringLiteral("O500011.00001")) &&
+                     oznameni.contains(zrusene.first()),
+                 qPrintable(oznameni));
+        QCOMPARE(Oznameni::Vezmi(m_adr.AdrStanice), QString());
+    }
+
+    // The one save routine numbers every save, so that E and then O written within one
+    // second order rightly, and moves the check sum with the number.
+    void ulozeniCisluje()
+    {
+        Zapis(m_adr.AdrStanice + QStringLiteral("STANICE.RCD"),
+              Obsah(DataDir + QStringLiteral("STANICE.RCD")));
+        TStaniceRec stanice;
+        TVysledky v = VzorovyOkrsek(3, 10, 1, 50);
+        const double bezCisla = v.VetaTS.KontrSoucetTS - v.VetaTS.Rezervovano;
+        UlozVysledkyTypu(m_adr, Klic(), QStringLiteral("E"), v, stanice, false);
+        const QByteArray e = Obsah(Data(QStringLiteral("EO500011.00001")));
+        UlozVysledkyTypu(m_adr, Klic(), QStringLiteral("O"), v, stanice, false);
+        QCOMPARE(stanice.Stav1, QStringLiteral("N"));
+        Zapis(Data(QStringLiteral("EO500011.00001")), e); // as if killed before the removal
+        QCOMPARE(AktualniPrefix(m_adr, Klic()), QStringLiteral("O"));
+        TVysledky zpet;
+        NactiOkrsek(m_adr, Klic(), QStringLiteral("O"), zpet);
+        QCOMPARE(zpet.VetaTS.Rezervovano, 2.0);
+        QCOMPARE(zpet.VetaTS.KontrSoucetTS, bezCisla + 2);
+        // What is printed from memory is what is stored.
+        QCOMPARE(v.VetaTS.Rezervovano, 2.0);
+        QCOMPARE(v.VetaTS.KontrSoucetTS, zpet.VetaTS.KontrSoucetTS);
+    }
+
     void nevejdeSe_data()
     {
         QTest::addColumn<std::function<void(TVysledky &)>>("zmena");
@@ -620,6 +710,35 @@ private slots:
             QCOMPARE(SouboryStanice(), QStringList());
         }
         QCOMPARE(SouboryDat(), QStringList{e});
+    }
+
+    // Deleted data are kept in data/Zrusena, which must be a directory of the
+    // installation: a symbolic link out of it, or a file, is never written through.
+    void zrusenaJenVInstalaci_data()
+    {
+        QTest::addColumn<bool>("odkaz");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("file") << false;
+    }
+    void zrusenaJenVInstalaci()
+    {
+        QFETCH(bool, odkaz);
+        QTemporaryDir venku;
+        const QString zrusena = Data(QStringLiteral("Zrusena"));
+        if (odkaz)
+            QVERIFY(QFile::link(venku.path(), zrusena));
+        else
+            Zapis(zrusena, "x");
+        UlozOkrsek(m_adr, Klic(), QStringLiteral("O"), VzorovyOkrsek(2, 5, 0, 10));
+        const QByteArray ulozeny = Obsah(Data(Zlaty));
+        try {
+            ZrusOkrsek(m_adr, Klic());
+            QFAIL("deleted");
+        } catch (const EChyba &e) {
+            QVERIFY2(e.zprava().contains(zrusena), qPrintable(e.zprava()));
+        }
+        QCOMPARE(Obsah(Data(Zlaty)), ulozeny);
+        QCOMPARE(QDir(venku.path()).entryList(QDir::Files), QStringList());
     }
 
     void poskozenySoubor_data()

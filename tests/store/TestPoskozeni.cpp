@@ -1,5 +1,6 @@
 // Every single-bit flip and every truncation of a stored results file either loads
 // the original data or is refused; it never yields other data and is never changed.
+// A damaged end (any truncation, any flip in the last 8 bytes) is always refused.
 #include "EChyba.h"
 #include "Okrsek.h"
 #include "SouboryTestu.h"
@@ -61,26 +62,27 @@ private slots:
     {
         int nacteno = 0;
         for (qsizetype pos = 0; pos < m_puvodni.size(); ++pos) {
-            QByteArray p = m_puvodni;
-            p[pos] = char(p[pos] ^ (1 << (pos % 8)));
-            nacteno += Zkus(p);
-            if (QTest::currentTestFailed())
-                QFAIL(qPrintable(QStringLiteral("bit flipped at byte %1").arg(pos)));
+            const bool naKonci = pos >= m_puvodni.size() - 8;
+            for (int bit = naKonci ? 0 : int(pos % 8); bit < (naKonci ? 8 : int(pos % 8) + 1);
+                 ++bit) {
+                QByteArray p = m_puvodni;
+                p[pos] = char(p[pos] ^ (1 << bit));
+                const bool ok = Zkus(p);
+                nacteno += ok;
+                if (QTest::currentTestFailed() || (naKonci && ok))
+                    QFAIL(
+                        qPrintable(QStringLiteral("bit %1 flipped at byte %2").arg(bit).arg(pos)));
+            }
         }
         qInfo("%d of %lld flips still load the original data", nacteno, qint64(m_puvodni.size()));
     }
 
     void zkracenySoubor()
     {
-        int nacteno = 0;
         for (qsizetype delka = 0; delka < m_puvodni.size(); ++delka) {
-            nacteno += Zkus(m_puvodni.left(delka));
-            if (QTest::currentTestFailed())
+            if (Zkus(m_puvodni.left(delka)) || QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("truncated to %1 bytes").arg(delka)));
         }
-        qInfo("%d of %lld truncations still load the original data", nacteno,
-              qint64(m_puvodni.size()));
-        QVERIFY(!Zkus(m_puvodni.left(m_puvodni.size() / 2)));
     }
 };
 

@@ -4,6 +4,37 @@
 // way the entry window computes them, so that every value fits its width.
 #include "Okrsek.h"
 
+// A record of another type identified as the record of section II.
+template <typename T> void IdentifikujPodle(T &r, const TOkrsekRec &h, quint16 typVety)
+{
+    r.TypVety = typVety;
+    r.Okres = h.Okres;
+    r.Obec = h.Obec;
+    r.Okrsek = h.Okrsek;
+    r.T3KC_1 = h.T3KC_1;
+    r.TypZastup = h.TypZastup;
+}
+
+// The derived fields of party a from its votes and the record of section II, as the
+// entry window computes them.
+inline void DopoctiStranu(TStranaHLRec &s, const TOkrsekRec &h, int a)
+{
+    IdentifikujPodle(s, h, 2);
+    s.PorStHL = quint16(a);
+    s.PocHl = 0;
+    s.HLPoslKand = 0;
+    qint64 vazeny = 0;
+    for (int k = 1; k <= MaxKandidatu; ++k) {
+        s.PocHl += s.HlasyKand[std::size_t(k)];
+        vazeny += qint64(k) * s.HlasyKand[std::size_t(k)];
+        if (s.HlasyKand[std::size_t(k)] > 0)
+            s.HLPoslKand = quint16(k);
+    }
+    s.HLKC2 = s.PocHl + a;
+    s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1 +
+                    s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+}
+
 inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, int rozpetiHlasu)
 {
     TVysledky v;
@@ -24,28 +55,14 @@ inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, i
     qint64 platne = 0, soucetKC2 = 0, soucetKS = 0;
     for (int k = 1; k <= pocetStran; ++k) {
         TStranaHLRec &s = v.StranyHL[k];
-        s.TypVety = 2;
         s.Chyba = quint16(k % 5 == 0);
-        s.Okres = h.Okres;
-        s.Obec = h.Obec;
-        s.Okrsek = h.Okrsek;
-        s.T3KC_1 = h.T3KC_1;
-        s.TypZastup = h.TypZastup;
-        s.PorStHL = quint16(k);
-        qint64 vazeny = 0;
         for (int i = 1; i <= pocetKand; ++i) {
             const int hlasy = (k * 131 + i * 71) % 7 == 3
                                   ? 0
                                   : zakladHlasu + (k * 131 + i * 71) % (rozpetiHlasu + 1);
             s.HlasyKand[i] = quint16(hlasy);
-            s.PocHl += hlasy;
-            vazeny += qint64(i) * hlasy;
-            if (hlasy)
-                s.HLPoslKand = quint16(i);
         }
-        s.HLKC2 = s.PocHl + k;
-        s.HLKS = qint32(s.TypVety + s.Oprava + s.Chyba + s.Okres + s.Obec + s.Okrsek + s.T3KC_1 +
-                        s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
+        DopoctiStranu(s, h, k);
         platne += s.PocHl;
         h.Poc_VS_HL += s.PocHl > 0;
         soucetKC2 += s.HLKC2;
@@ -56,12 +73,7 @@ inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, i
                h.Pocet_VS + h.Poc_VS_HL;
 
     TVetaTS &z = v.VetaTS;
-    z.TypVety = 3;
-    z.Okres = h.Okres;
-    z.Obec = h.Obec;
-    z.Okrsek = h.Okrsek;
-    z.T3KC_1 = h.T3KC_1;
-    z.TypZastup = h.TypZastup;
+    IdentifikujPodle(z, h, 3);
     z.SeznamChyb = QStringLiteral("069193");
     z.DatumPorizeni = QStringLiteral("20221023");
     z.CasPorizeni = QStringLiteral("143005");

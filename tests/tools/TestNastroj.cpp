@@ -373,6 +373,10 @@ private slots:
         if (!podadresar.isEmpty())
             ocekavane << QStringLiteral("--") << podadresar;
         QCOMPARE(ArgumentyExec(k.value(QStringLiteral("Exec"))), ocekavane);
+        // Desktops hide the launcher once the program it names is gone.
+        QCOMPARE(k.value(QStringLiteral("TryExec"))
+                     .replace(QStringLiteral("\\\\"), QStringLiteral("\\")),
+                 ocekavane.first());
         // The tool as built copies the program and its icon into the installation.
         QVERIFY(QFileInfo(ocekavane.first()).isExecutable());
         QVERIFY(QFileInfo(k.value(QStringLiteral("Icon"))

@@ -1,4 +1,5 @@
-// The commission's road through the station tool: porizeni, kontrola, export.
+// The commission's road through the station tool: porizeni, kontrola, export, and the
+// receiving point's check of the handed-over file (over).
 #include "Hlasovani.h"
 #include "Kodovani.h"
 #include "Ochrana.h"
@@ -8,12 +9,16 @@
 #include "SpustNastroj.h"
 #include "Stanice.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -205,23 +210,62 @@ private slots:
         QVERIFY(QFile::exists(m_stanice + u"/Export/"_s + Export1));
     }
 
-    void exportDoZadanehoAdresarePrepise()
+    // --cil takes a removable device (here one of the directories that stand in for
+    // them, as the export dialog lists them) or, with --mistni, any directory; an
+    // unplugged stick's mount point is a plain directory and is refused.
+    void cilExportu_data()
     {
+        QTest::addColumn<QString>("cil"); // below the test directory; "" stays empty
+        QTest::addColumn<bool>("mistni");
+        QTest::addColumn<QString>("zprava"); // the device line, or the refusal
+        QTest::newRow("device") << u"usb"_s << false << u"(vyjímatelné zařízení)"_s;
+        QTest::newRow("directory on the device")
+            << u"usb/okrsek"_s << false << u"(vyjímatelné zařízení)"_s;
+        QTest::newRow("plain directory") << u"prazdny"_s << false << u"jen volba --mistni"_s;
+        QTest::newRow("plain directory, --mistni") << u"prazdny"_s << true << u"(místní adresář)"_s;
+        QTest::newRow("empty value") << u""_s << true << u"hodnota je prázdná"_s;
+        QTest::newRow("file") << u"usb/soubor"_s << true << u"je soubor, ne adresář"_s;
+    }
+    void cilExportu()
+    {
+        QFETCH(QString, cil);
+        QFETCH(bool, mistni);
+        QFETCH(QString, zprava);
         Porid();
         QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"2"_s}).Kod, 0);
         const QString usb = m_dir.filePath(u"usb"_s);
-        QVERIFY(QDir().mkpath(usb));
-        QFile stary(usb + u'/' + Export2);
-        QVERIFY(stary.open(QIODevice::WriteOnly));
-        stary.write("starý obsah, který se přepíše");
-        stary.close();
+        QDir(usb).removeRecursively();
+        QDir(m_dir.filePath(u"prazdny"_s)).removeRecursively();
+        QVERIFY(QDir().mkpath(usb + u"/okrsek"_s));
+        QVERIFY(QDir().mkpath(m_dir.filePath(u"prazdny"_s)));
+        Zapis(usb + u"/soubor"_s, "x");
+        Zapis(usb + u'/' + Export2, "starý obsah, který se přepíše");
+        qputenv("ZELKOVAR_ZARIZENI", usb.toUtf8());
+        const auto uklid = qScopeGuard([] { qunsetenv("ZELKOVAR_ZARIZENI"); });
 
-        const TBeh b = Spust({u"export"_s, m_stanice, u"--typ"_s, u"2"_s, u"--cil"_s, usb});
-        QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
-        QVERIFY(b.Vystup.contains(usb + u'/' + Export2));
-        QCOMPARE(Obsah(usb + u'/' + Export2), Obsah(Data(Export2)));
-        QCOMPARE(NactiStanici(m_stanice + u'/').Stav2, u"A"_s);
+        const QString adresar = cil.isEmpty() ? QString() : m_dir.filePath(cil);
+        QStringList a{u"export"_s, m_stanice, u"--typ"_s, u"2"_s, u"--cil"_s, adresar};
+        if (mistni)
+            a << u"--mistni"_s;
+        const TBeh b = Spust(a);
+        const bool vyjde = zprava.startsWith(u'(');
+        QCOMPARE(b.Kod, vyjde ? 0 : 1);
+        QCOMPARE(NactiStanici(m_stanice + u'/').Stav2, vyjde ? u"A"_s : u"N"_s);
         QCOMPARE(NactiStanici(m_stanice + u'/').Stav1, u"N"_s);
+        if (!vyjde) {
+            QVERIFY2(b.Chyby.contains(zprava), qPrintable(b.Chyby));
+            QCOMPARE(Obsah(usb + u'/' + Export2), QByteArray("starý obsah, který se přepíše"));
+            QVERIFY(!QFile::exists(m_dir.filePath(u"prazdny/"_s) + Export2));
+            return;
+        }
+        // Scripts read the first two lines: they stay as they were.
+        const QStringList radky = b.Vystup.split(u'\n');
+        QCOMPARE(radky.size(), 4);
+        QCOMPARE(radky[0], u"Exportováno: "_s + adresar + u'/' + Export2);
+        QVERIFY(radky[1].contains(QRegularExpression(u"^SHA-256: [0-9a-f]{64}$"_s)));
+        QVERIFY2(radky[2].startsWith(u"Zařízení: "_s) && radky[2].endsWith(zprava),
+                 qPrintable(radky[2]));
+        QCOMPARE(Obsah(adresar + u'/' + Export2), Obsah(Data(Export2)));
     }
 
     void spatnyPopisPorizeniNezapiseNic_data()
@@ -239,6 +283,12 @@ private slots:
             << u"vysledky/VydObalky"_s << QJsonValue(-1) << u"VydObalky"_s;
         QTest::newRow("desetinný počet")
             << u"vysledky/ZapsOsoby"_s << QJsonValue(10.5) << u"ZapsOsoby"_s;
+        QTest::newRow("počet 1e308")
+            << u"vysledky/PlatneHlasy"_s << QJsonValue(1e308) << u"PlatneHlasy"_s;
+        const QJsonObject strana{{u"PorStHL"_s, 1}, {u"HlasyKand"_s, QJsonArray{1}}};
+        QTest::newRow("strana dvakrát")
+            << u"vysledky/strany"_s << QJsonValue(QJsonArray{strana, strana})
+            << u"strana 1 je v popisu uvedena podruhé"_s;
         QTest::newRow("strana mimo lístek")
             << u"strana/PorStHL"_s << QJsonValue(10) << u"PorStHL"_s;
         QTest::newRow("víc hlasů než kandidátů")
@@ -287,6 +337,89 @@ private slots:
         QCOMPARE(b.Kod, 1);
         QVERIFY2(b.Chyby.contains(zprava), qPrintable(b.Chyby));
         QVERIFY(Snimek(m_stanice) == pred);
+    }
+
+    // The receiving point checks the handed-over file and the fingerprint typed from
+    // the signed record: any changed bit or a cut end is damage (1), a fingerprint in
+    // any spacing and case matches (0), a different one names its groups (4), and text
+    // that is no fingerprint is a usage error (2).
+    void overPredanySoubor()
+    {
+        Porid();
+        QCOMPARE(Spust({u"kontrola"_s, m_stanice, u"--typ"_s, u"1"_s}).Kod, 0);
+        QCOMPARE(Spust({u"export"_s, m_stanice, u"--typ"_s, u"1"_s}).Kod, 0);
+        const QString predany = m_stanice + u"/Export/"_s + Export1;
+        const QByteArray obsah = Obsah(predany);
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(obsah, QCryptographicHash::Sha256).toHex());
+        QStringList skupiny;
+        for (int i = 0; i < 64; i += 4)
+            skupiny.append(sha.mid(i, 4));
+
+        const TBeh zdravy = Spust({u"over"_s, predany});
+        QVERIFY2(zdravy.Kod == 0, qPrintable(zdravy.Chyby));
+        for (const QString &radek :
+             {u"Obec: 598761"_s, u"Okrsek: 3"_s, u"Typ zastupitelstva: 1"_s,
+              u"Voliči v seznamu: %1"_s.arg(Precti(predany).VetaT3.ZapsOsoby),
+              u"Název souboru odpovídá obsahu: ano"_s,
+              u"Otisk souboru (SHA-256): "_s + skupiny.join(u' ')})
+            QVERIFY2(zdravy.Vystup.contains(radek), qPrintable(radek + u"\n"_s + zdravy.Vystup));
+
+        // The record printed now carries the same fingerprint.
+        const QString pdf = m_dir.filePath(u"zapis.pdf"_s);
+        QCOMPARE(Spust({u"tisk"_s, m_stanice, u"zapis"_s, u"--pdf"_s, pdf, u"--typ"_s, u"1"_s}).Kod,
+                 0);
+        QProcess text;
+        text.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
+                    .contains(u"Otisk exportovaného souboru (SHA-256): "_s + skupiny.join(u' ')));
+
+        const struct
+        {
+            const char *Popis;
+            QString Otisk;
+            int Kod;
+            QString Vypis;
+        } otisky[] = {
+            {"celý velkými s mezerami", skupiny.join(u' ').toUpper(), 0, u"souhlasí"_s},
+            {"celý bez mezer", u"  "_s + sha + u"\t"_s, 0, u"souhlasí"_s},
+            {"první čtyři skupiny", skupiny.mid(0, 4).join(u"  "_s), 0, u"souhlasí"_s},
+            {"jiná třetí skupina",
+             (skupiny.mid(0, 2) + QStringList{u"0000"_s} + skupiny.mid(3)).join(u' '), 4,
+             u"ve skupinách: 3."_s},
+            {"tři skupiny", skupiny.mid(0, 3).join(u' '), 2, QString()},
+            {"skupina pěti číslic", skupiny.join(u' ') + u'a', 2, QString()},
+            {"nejsou číslice", u"otisk ze zápisu"_s, 2, QString()},
+        };
+        for (const auto &o : otisky) {
+            const TBeh b = Spust({u"over"_s, predany, u"--otisk"_s, o.Otisk});
+            QVERIFY2(b.Kod == o.Kod, o.Popis);
+            QVERIFY2(b.Vystup.contains(o.Vypis), qPrintable(b.Vystup + b.Chyby));
+        }
+
+        // Damage: one bit flipped in bytes spread over the file, in every line break and
+        // in the last bytes; or the end cut.
+        const QString poskozeny = m_dir.filePath(Export1);
+        QList<qsizetype> mista{obsah.size() - 1, obsah.size() - 2, obsah.size() - 3};
+        for (qsizetype i = 0; i < obsah.size(); ++i) {
+            if (i % 37 == 0 || obsah.at(i) == '\r' || obsah.at(i) == '\n')
+                mista.append(i);
+        }
+        QList<QByteArray> poskozene;
+        for (const qsizetype i : mista) {
+            QByteArray p = obsah;
+            p[i] = char(p[i] ^ (1 << (i % 7)));
+            poskozene.append(p);
+        }
+        for (const qsizetype uriznout : {1, 2, 5, 40})
+            poskozene.append(obsah.left(obsah.size() - uriznout));
+        for (const QByteArray &p : poskozene) {
+            Zapis(poskozeny, p);
+            const TBeh b = Spust({u"over"_s, poskozeny, u"--otisk"_s, sha});
+            QVERIFY2(b.Kod == 1, qPrintable(QString::fromLatin1(p.toHex()) + b.Vystup));
+            QVERIFY2(b.Chyby.contains(poskozeny), qPrintable(b.Chyby));
+        }
     }
 
     void pouziti()

@@ -24,7 +24,7 @@ QString Ctyri(quint16 typ, qint32 zapsOsoby, quint16 vydObalky, quint16 odevzdOb
 // Step 7: false when the user does not want to go on with different counts.
 bool PorovnejTypy(TExportTisk &e)
 {
-    TKontrolniBeh &b = e.Beh;
+    TStavProgramu &b = e.Beh;
     const TOkrsekRec &t3 = b.Vysledky.VetaT3;
     const TInfo83Rec jiny = UlozInfo83ProExport(b);
     if (StejnePocty(t3, jiny))
@@ -37,8 +37,9 @@ bool PorovnejTypy(TExportTisk &e)
     dlg.InfoText1 = u"Rozdílné údaje budou důvodem\nk odmítnutí zápisu při přejímce.\n\nCHCETE "
                     u"PŘESTO POKRAČOVAT \n"
                     u"S TISKEM ZÁPISU A EXPORTEM DAT?"_s;
-    if (b.Dotaznik.ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) ==
-        TZ_info83_F::VysledekNe)
+    // Only "Ano" goes on: "Ne", Esc and the close box stop before the export.
+    if (b.Dotaznik().ProvedDialog(u"TZ_info83_F"_s, [&] { return dlg.exec(); }) !=
+        QDialog::Accepted)
         b.KontrolyOK = false;
     return b.KontrolyOK;
 }
@@ -47,8 +48,8 @@ bool PorovnejTypy(TExportTisk &e)
 
 bool ExportTisk(TExportTisk &e)
 {
-    TKontrolniBeh &b = e.Beh;
-    IDotaznik &d = b.Dotaznik;
+    TStavProgramu &b = e.Beh;
+    IDotaznik &d = b.Dotaznik();
     // One writer at a time, from the check to the export state.
     const TZamek zamek(b.Adresare.AdrStanice);
     if (!PovolExport(b))

@@ -11,7 +11,7 @@ class QWidget;
 // What the export-and-print flow needs beyond the check run's view of the program.
 struct TExportTisk
 {
-    TKontrolniBeh &Beh; // the key is already set
+    TStavProgramu &Beh; // the key is already set
     bool JeZastup1 = false;
     bool JeZastup2 = false;
     IZdrojZarizeni &Zdroj;

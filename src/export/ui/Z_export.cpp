@@ -4,6 +4,7 @@
 #include "EChyba.h"
 #include "Export.h"
 #include "Okna.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 #include "Z_infoE.h"
 #include "Zarizeni.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +73,7 @@ TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj,
         new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), u"Uložit"_s, this);
     Z_ExportDatOK_Btn->setObjectName(u"Z_ExportDatOK_Btn"_s);
     Z_ExportDatOK_Btn->setGeometry(84, 152, 89, 33);
+    Z_ExportDatOK_Btn->setDefault(true);
     connect(Z_ExportDatOK_Btn, &QPushButton::clicked, this,
             &TZ_ExportDat_F::Z_ExportDatOK_BtnClick);
 
@@ -142,8 +145,9 @@ bool TZ_ExportDat_F::eventFilter(QObject *objekt, QEvent *udalost)
     if (udalost->type() == QEvent::KeyPress) {
         const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
         if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            // Enter only moves on; saving takes a deliberate press of "Uložit".
-            Z_ExportDatOK_Btn->setFocus(Qt::TabFocusReason);
+            // One Enter on the chosen target exports (the open drop-down takes its own
+            // Enter, which only chooses).
+            Z_ExportDatOK_Btn->click();
             return true;
         }
     }
@@ -159,13 +163,15 @@ void TZ_ExportDat_F::Z_ExportDatZrus_BtnClick()
 void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
 {
     const int typ = m_aktOkrsek.TypZastup.toInt();
-    const QString jmeno = JmenoExportu(m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
     const int index =
         qMax(0, Z_SeznZar_CB->findText(Z_SeznZar_CB->currentText(), Qt::MatchExactly));
     const QString zarizeni = Z_SeznZar_CB->itemData(index).toString();
     const QString zaver =
-        u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní vytisknut.\n"
-        u"Zápis je nutno vytisknout ve 2 kopiích."_s;
+        Skoleni::JeCvicna(m_adresare.AdrStanice)
+            ? u"\n\nCvičná stanice: soubor i zápis jsou jen pro školení\n(%1),\n"
+              u"přebírací místo je nepřijme."_s.arg(Skoleni::TextZnacky)
+            : u"\n\nS tímto souborem je nutno na PM předat jen zápis,\n který bude nyní "
+              u"vytisknut.\nZápis je nutno vytisknout ve 2 kopiích."_s;
     auto kontrolniSoucet = [](const TExportSouboru &v) {
         return u"\n\nKontrolní součet SHA-256 pro předávací protokol:\n"_s + v.Sha256.left(32) +
                u'\n' + v.Sha256.mid(32);
@@ -178,9 +184,10 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
             const TExportSouboru v =
                 KopirujSoubor(m_adresare, cil, m_stanice.KodObce, m_stanice.CisloOkrsku, typ);
             InfoE->InfoText1 = u"Export dat na pevný disk proveden."_s;
-            InfoE->InfoText2 =
-                u"Soubor "_s + jmeno + u"\nje uložen v adresáři "_s + m_adresare.AdrInstalace +
-                u"Export.\nSoubor překopírujte na technický nosič."_s + zaver + kontrolniSoucet(v);
+            InfoE->InfoText2 = u"Soubor "_s + QFileInfo(v.Cesta).fileName() +
+                               u"\nje uložen v adresáři "_s + m_adresare.AdrInstalace +
+                               u"Export.\nSoubor překopírujte na technický nosič."_s + zaver +
+                               kontrolniSoucet(v);
         } else {
             // The device must still be the volume that was listed: an unplugged stick
             // leaves its mount point behind as a plain directory of the system disk.
@@ -195,8 +202,9 @@ void TZ_ExportDat_F::Z_ExportDatOK_BtnClick()
                                                    m_stanice.CisloOkrsku, typ, vybrane.Zarizeni);
             const QString &druh = DruhVyjimatelne;
             InfoE->InfoText1 = u"Export dat na "_s + druh + u" proveden."_s;
-            InfoE->InfoText2 = u"Soubor "_s + jmeno + u"\nje uložen na "_s + druh +
-                               u" v jednotce "_s + zarizeni + u"."_s + zaver + kontrolniSoucet(v);
+            InfoE->InfoText2 = u"Soubor "_s + QFileInfo(v.Cesta).fileName() + u"\nje uložen na "_s +
+                               druh + u" v jednotce "_s + zarizeni + u"."_s + zaver +
+                               kontrolniSoucet(v);
             InfoE->Odebrat_Btn->show();
             PismenoZarizeni = zarizeni;
         }

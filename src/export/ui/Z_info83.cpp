@@ -21,11 +21,12 @@ TZ_info83_F::TZ_info83_F(bool &kontrolyOK, QWidget *parent)
     Ano_Btn = new QPushButton(u"&Ano"_s, this);
     Ano_Btn->setObjectName(u"Ano_Btn"_s);
     Ano_Btn->setGeometry(31, 293, 111, 33);
-    Ano_Btn->setDefault(true);
     connect(Ano_Btn, &QPushButton::clicked, this, &TZ_info83_F::Ano_BtnClick);
     Ne_Btn = new QPushButton(u"&Ne"_s, this);
     Ne_Btn->setObjectName(u"Ne_Btn"_s);
     Ne_Btn->setGeometry(272, 293, 113, 33);
+    // The record would be rejected: only a deliberate "Ano" goes on.
+    Ne_Btn->setDefault(true);
     connect(Ne_Btn, &QPushButton::clicked, this, &TZ_info83_F::Ne_BtnClick);
 }
 
@@ -43,6 +44,8 @@ void TZ_info83_F::FormShow()
     Label2->setText(RadkyTextu(InfoText4));
     Label3->setText(RadkyTextu(InfoText5));
     titulek2->setText(RadkyTextu(InfoText1));
+    // A focused button takes Enter: the focus starts on the default "&Ne".
+    Ne_Btn->setFocus(Qt::OtherFocusReason);
 }
 
 void TZ_info83_F::Ano_BtnClick()
@@ -50,8 +53,14 @@ void TZ_info83_F::Ano_BtnClick()
     accept();
 }
 
+void TZ_info83_F::reject()
+{
+    // Esc and the close box answer "Ne".
+    Ne_BtnClick();
+}
+
 void TZ_info83_F::Ne_BtnClick()
 {
     m_kontrolyOK = false;
-    done(VysledekNe);
+    QDialog::done(VysledekNe);
 }

@@ -7,12 +7,13 @@ class QPushButton;
 
 // The question of the export flow when the two council types' counts differ: both
 // columns side by side, "&Ano" continues, "&Ne" withdraws the clearance of the checks.
+// "&Ne" is the default, and Esc and the close box mean it too.
 class TZ_info83_F : public QDialog
 {
     Q_OBJECT
 
 public:
-    // The dialog's result after "&Ne" (the close box gives Rejected and changes nothing).
+    // The dialog's result after "&Ne", Esc or the close box.
     static constexpr int VysledekNe = 2;
 
     explicit TZ_info83_F(bool &kontrolyOK, QWidget *parent = nullptr);
@@ -30,6 +31,9 @@ public:
     void FormShow();
     void Ano_BtnClick();
     void Ne_BtnClick();
+
+public slots:
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *udalost) override;

@@ -24,6 +24,11 @@ public:
     void FormShow();
     void Z_PKOK_BtnClick();
 
+public slots:
+    // The data are exported by now and the record must be printed: Esc does not skip
+    // it, the number is confirmed with OK.
+    void reject() override {}
+
 protected:
     void showEvent(QShowEvent *udalost) override;
 };

@@ -3,6 +3,7 @@
 #include "Denik.h"
 #include "Dotaznik.h"
 #include "Nahled.h"
+#include "PrijetiTisku.h"
 #include "Reference.h"
 #include "Soubory.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,17 @@ bool JeTiskarnaNainstalovana(const QPrinter &tiskarna)
     if (tiskarna.outputFormat() != QPrinter::NativeFormat || tiskarna.printerName().isEmpty())
         return false;
     return QPrinterInfo::availablePrinterNames().contains(tiskarna.printerName());
+}
+
+bool BezTiskarny(const QPrinter &tiskarna)
+{
+    return tiskarna.outputFormat() != QPrinter::NativeFormat || tiskarna.printerName().isEmpty() ||
+           QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+QString TitulUlohy(const QString &nazevSouboru, const QTime &cas)
+{
+    return nazevSouboru + u'-' + cas.toString(u"HHmmss"_s);
 }
 
 void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik)
@@ -87,15 +100,28 @@ QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int 
 TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
                              const QString &adrInstalace, IDotaznik &dotaznik)
 {
-    TTiskovaUloha uloha{nahled.Titul, qMax(1, kopie), {}, {}};
-    if (!JeTiskarnaNainstalovana(tiskarna)) {
+    // Paper gets the paper layout, whatever the window shows.
+    const int strana = nahled.AktStrana();
+    if (nahled.Prekresli)
+        nahled.Prekresli(true);
+    const auto proObrazovku = qScopeGuard([&] {
+        if (nahled.Prekresli) {
+            nahled.Prekresli(false);
+            nahled.NastavAktStranu(strana);
+        }
+    });
+    TTiskovaUloha uloha{
+        TitulUlohy(nahled.NazevSouboru, QTime::currentTime()), qMax(1, kopie), {}, {}};
+    if (BezTiskarny(tiskarna)) {
         // Nothing to print on: each copy is kept as a file rather than the job dropped.
         uloha.Soubory = UlozKopie(nahled, adrInstalace, od, doStrany, uloha.Kopii);
         if (uloha.Soubory.isEmpty())
             return uloha;
     } else {
+        if (!FrontaPrijme(tiskarna.printerName(), uloha.Dokument, dotaznik))
+            return uloha;
         tiskarna.setFullPage(true);
-        tiskarna.setDocName(nahled.Titul);
+        tiskarna.setDocName(uloha.Dokument);
         // We send only the chosen pages; the print system must not filter them again.
         const QPrinter::PrintRange rozsah = tiskarna.printRange();
         tiskarna.setPrintRange(QPrinter::AllPages);
@@ -120,6 +146,8 @@ TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int do
             throw;
         }
         obnov();
+        if (!TiskPrijat(tiskarna.printerName(), uloha.Dokument, 1, dotaznik))
+            return uloha;
         uloha.Tiskarna = tiskarna.printerName();
     }
     DokonciTisk(uloha, dotaznik);

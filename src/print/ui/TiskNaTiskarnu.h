@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 class IDotaznik;
 class QPrinter;
@@ -12,6 +13,14 @@ struct TOkrsekRefRec;
 // a system without printers).
 bool JeTiskarnaNainstalovana(const QPrinter &tiskarna);
 
+// Whether the job goes into files: the output is not a printer, or the system has no
+// printer at all. A chosen printer that has gone is not this case: the job fails.
+bool BezTiskarny(const QPrinter &tiskarna);
+
+// The title a print job is known by in the queue: the document's file name and the
+// time, e.g. KVT3-598761-3-typ1-213005, so that the job can be found by it.
+QString TitulUlohy(const QString &nazevSouboru, const QTime &cas);
+
 // What one print job printed, how many copies and where to.
 struct TTiskovaUloha
 {
@@ -21,7 +30,8 @@ struct TTiskovaUloha
     QStringList Soubory; // without a printer: one PDF file per copy
 };
 
-// Every print job ends here, once: the user learns where files were kept.
+// Every print job that the print system took (or that was kept as files) ends here,
+// once: the journal notes it and the user learns where files were kept.
 void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik);
 
 // The name a document is kept under without a printer: what it is, the precinct and,
@@ -42,7 +52,9 @@ QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int 
                       int kopie);
 
 // Sends recorded pages od..do, `kopie` times, to an installed printer as one job titled
-// after the document, each page mapped from the sheet's corner; without one they are
-// kept as files (UlozKopie). Then DokonciTisk.
+// TitulUlohy, each page mapped from the sheet's corner, and asks the print system
+// whether it took the job (PrijetiTisku); without a printer they are kept as files
+// (UlozKopie). Then DokonciTisk, unless the job was not taken: Tiskarna and Soubory
+// stay empty then.
 TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
                              const QString &adrInstalace, IDotaznik &dotaznik);
