@@ -645,7 +645,7 @@ private slots:
             TNahled n;
             TTisk t(n);
             SestavZapis(t, z.Data(), 2, primo, Ted);
-            const QString pdf = adr.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
+            QString pdf = adr.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
             UlozPdf(n, pdf);
             return pdf;
         };

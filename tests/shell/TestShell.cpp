@@ -157,7 +157,7 @@ QString SouborVysledku(const QString &adrData, const QString &prefix, int typ)
 QString StaniceSDaty(const QString &adr)
 {
     Instalace::Vytvor(adr, Instalace::Stanice(), {1});
-    const QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
+    QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
     Instalace::ZapisSoubor(o, "data");
     return o;
 }
