@@ -1,6 +1,7 @@
 // A FIFO (or another special file) in place of any file of an installation: every
 // command of the tool and the program ends with a message naming it, never waits on it.
 #include "Dotaznik.h"
+#include "DvaPripady.h"
 #include "KV_menu.h"
 #include "Program.h"
 #include "SouboryTestu.h"
@@ -224,12 +225,7 @@ private slots:
     }
 
     // A lock file that cannot be locked must not let a second copy in unnoticed.
-    void rozbityZamekProgramu_data()
-    {
-        QTest::addColumn<bool>("odkaz");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("directory") << false;
-    }
+    void rozbityZamekProgramu_data() { DvaPripady("odkaz", "directory", "symbolic link"); }
     void rozbityZamekProgramu()
     {
         QFETCH(bool, odkaz);
