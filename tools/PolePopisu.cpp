@@ -118,7 +118,7 @@ QJsonObject NactiPopis(const QString &cesta, const QString &druh, const QStringL
     }
     if (!dokument.isObject())
         throw EChyba(QStringLiteral("%1 %2 musí být objekt JSON ({…}).").arg(druh, cesta));
-    const QJsonObject popis = dokument.object();
+    QJsonObject popis = dokument.object();
     for (auto it = popis.constBegin(); it != popis.constEnd(); ++it) {
         if (!znamo.contains(it.key()))
             throw EChyba(QStringLiteral("%1: neznámý klíč „%2“.").arg(druh, it.key()));

@@ -81,7 +81,7 @@ class TestZvlastniSoubory : public QObject
     // A fresh copy of the prepared station with `soubor` replaced by a FIFO.
     QString StaniceSRourou(const QString &soubor)
     {
-        const QString st = m_tmp.filePath(u"st"_s);
+        QString st = m_tmp.filePath(u"st"_s);
         QDir(st).removeRecursively();
         if (QProcess::execute(u"cp"_s, {u"-a"_s, m_vzor, st}) != 0)
             return {};
