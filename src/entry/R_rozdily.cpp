@@ -82,7 +82,7 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     R_Rozdily_SG->resizeColumnToContents(Strana);
     for (const int s : {int(Prvni), int(Kontrolni)})
         R_Rozdily_SG->setColumnWidth(s, 75);
-    R_Rozdily_SG->setColumnWidth(Plati, 170);
+    R_Rozdily_SG->setColumnWidth(Plati, 200);
     R_Rozdily_SG->resizeRowsToContents();
     R_Rozdily_SG->installEventFilter(this);
 

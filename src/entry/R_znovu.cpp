@@ -47,13 +47,17 @@ TR_Znovu_F::TR_Znovu_F(QList<TRozdil> &rozdily, QWidget *parent)
     HodnotaEd->installEventFilter(this);
     VysledekLbl = new QLabel(this);
     VysledekLbl->setWordWrap(true);
+    // Room for the longest note, so that the window does not jump when it appears.
+    VysledekLbl->setMinimumHeight(2 * VysledekLbl->fontMetrics().lineSpacing());
 
     auto *sloupec = new QVBoxLayout(this);
     for (QWidget *w : {static_cast<QWidget *>(navod), static_cast<QWidget *>(PoradiLbl),
                        static_cast<QWidget *>(UdajLbl), static_cast<QWidget *>(HodnotaEd),
                        static_cast<QWidget *>(VysledekLbl)})
         sloupec->addWidget(w);
-    setFixedWidth(460);
+    // As small as its text: the list stays in sight around it.
+    navod->setFixedWidth(440);
+    sloupec->setSizeConstraint(QLayout::SetFixedSize);
     if (!m_otevrene.isEmpty())
         Ukaz();
     HodnotaEd->setFocus(Qt::OtherFocusReason);
