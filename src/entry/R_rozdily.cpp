@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -137,6 +139,12 @@ int TR_Rozdily_F::PrvniOtevreny(int od) const
     return -1;
 }
 
+int TR_Rozdily_F::PocetOtevrenych() const
+{
+    return int(std::count_if(m_rozdily.cbegin(), m_rozdily.cend(),
+                             [](const TRozdil &d) { return !d.Zvoleno; }));
+}
+
 void TR_Rozdily_F::Zvol(bool kontrolni)
 {
     const int r = Vybrany();
@@ -173,9 +181,7 @@ void TR_Rozdily_F::ObnovRadek(int r)
 
 void TR_Rozdily_F::ObnovStav()
 {
-    int otevrenych = 0;
-    for (const TRozdil &d : m_rozdily)
-        otevrenych += !d.Zvoleno;
+    const int otevrenych = PocetOtevrenych();
     ZapsatBtn->setEnabled(otevrenych == 0);
     ZnovuBtn->setEnabled(otevrenych > 0);
     m_stav->setText(
@@ -187,9 +193,7 @@ void TR_Rozdily_F::ObnovStav()
 
 void TR_Rozdily_F::ZadatZnovu()
 {
-    int otevrenych = 0;
-    for (const TRozdil &d : std::as_const(m_rozdily))
-        otevrenych += !d.Zvoleno;
+    const int otevrenych = PocetOtevrenych();
     if (otevrenych == 0)
         return;
     // Blind: neither entry's value may be in sight while the values are typed again.

@@ -52,6 +52,7 @@ private:
     void ZadatZnovu();
     // The first undecided difference from row `od` on, round the list; -1 when none.
     int PrvniOtevreny(int od) const;
+    int PocetOtevrenych() const;
     void ObnovRadek(int r);
     void ObnovStav();
 
