@@ -216,11 +216,15 @@ TRozlozeni TTisk::Zalom(const QString &text, int prvni, int dalsi, int velikost,
         return true;
     };
     TRozlozeni r{velikost, {}};
-    for (;; --r.Velikost) {
+    for (; r.Velikost >= VelikostMala; --r.Velikost) {
         f.Velikost = r.Velikost;
         r.Radky = Radky(t, prvni, dalsi);
-        if (r.Velikost <= VelikostMala || (r.Radky.size() <= nejvic && meziSlovy(r.Radky)))
+        if (r.Radky.size() <= nejvic && meziSlovy(r.Radky))
             break;
+    }
+    if (r.Velikost < VelikostMala) {
+        f.Velikost = r.Velikost = velikost;
+        r.Radky = Radky(t, prvni, dalsi);
     }
     f.Velikost = puvodni;
     return r;
