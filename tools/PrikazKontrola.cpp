@@ -4,6 +4,7 @@
 #include "KontrolniBeh.h"
 #include "Prikazy.h"
 #include "Volby.h"
+#include "Vysvetleni.h"
 
 #include <QDir>
 
@@ -11,6 +12,7 @@ namespace {
 
 const char *const NapovedaKontrola =
     R"(Použití: zelkovar-nastroj kontrola INSTALACE [--typ 1|2] [--podadresar P] [--ano]
+                 [--vysvetli]
 
 Provede nad uloženými daty instalace totéž co příkaz Kontroly v programu:
 zkontroluje data, uloží je jako soubor O (bez blokujících chyb) nebo E
@@ -21,6 +23,9 @@ a nakonec řádek SeznamChyb=...
   --typ 1|2       typ zastupitelstva; nutný, má-li okrsek oba typy
   --podadresar P  stanice v adresáři INSTALACE/data/P/
   --ano           data už exportovaná zkontroluje znovu (bez volby odmítne)
+  --vysvetli      ke každé položce připojí další dva sloupce: vysvětlení
+                  s porovnanými hodnotami a nápovědu, které pole je nejspíše
+                  chybně zapsané (prázdné, když je data neurčí)
 
 Návratový kód: 0 bez blokující chyby, 3 s blokující chybou, 1 při selhání.
 )";
@@ -33,12 +38,13 @@ int PrikazKontrola(const QStringList &argumenty)
                                    NapovedaKontrola,
                                    {QStringLiteral("INSTALACE")},
                                    {QStringLiteral("--typ"), QStringLiteral("--podadresar")},
-                                   {QStringLiteral("--ano")}},
+                                   {QStringLiteral("--ano"), QStringLiteral("--vysvetli")}},
                                   argumenty);
     if (v.Konec)
         return *v.Konec;
     const QString typ = v.Hodnota(QStringLiteral("--typ"));
     const bool ano = v.Ma(QStringLiteral("--ano"));
+    const bool vysvetli = v.Ma(QStringLiteral("--vysvetli"));
 
     std::optional<TStaniceNastroje> otevrena = OtevriStanici(
         QStringLiteral("kontrola"), v.Volne.at(0), v.Hodnota(QStringLiteral("--podadresar")));
@@ -66,11 +72,17 @@ int PrikazKontrola(const QStringList &argumenty)
         break;
     }
 
+    const QList<TNavrh> navrhy = vysvetli ? NavrhyBehu(beh) : QList<TNavrh>();
     QString vystup;
     for (qsizetype i = 0; i < protokol.Pocet(); ++i) {
         const TChyba &c = protokol.VratChybu(i);
         vystup += QString::number(c.Por_Str_HL) + u'\t' + QString::number(c.Chyba) + u'\t' +
-                  protokol.VratHlaskuParam(i) + u'\n';
+                  protokol.VratHlaskuParam(i);
+        if (vysvetli) {
+            const TOperandy &o = protokol.VratOperandy(i);
+            vystup += u'\t' + Vysvetli(o) + u'\t' + TextNapovedy(NavrhyKChybe(navrhy, c, o));
+        }
+        vystup += u'\n';
     }
     vystup += QStringLiteral("SeznamChyb=") + beh.Vysledky.VetaTS.SeznamChyb + u'\n';
     Vypis(vystup);

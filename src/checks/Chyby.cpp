@@ -140,7 +140,8 @@ QString TChyba::AsString() const
     return klic;
 }
 
-void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam)
+void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam,
+                            const TOperandy &iOperandy)
 {
     TChyba c{iPor_Str_HL, iChyba, NaCp1250(iParam).left(MaxParam)};
     QString klic = c.AsString();
@@ -152,12 +153,14 @@ void TChybProt::PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iP
             : std::lower_bound(m_klice.cbegin(), m_klice.cend(), klic) - m_klice.cbegin();
     m_klice.insert(i, std::move(klic));
     m_chyby.insert(i, std::move(c));
+    m_operandy.insert(i, iOperandy);
 }
 
 void TChybProt::Clear()
 {
     m_chyby.clear();
     m_klice.clear();
+    m_operandy.clear();
 }
 
 void TChybProt::OverIndex(qsizetype index) const
@@ -179,6 +182,12 @@ QString TChybProt::VratHlasku(qsizetype index) const
 {
     OverIndex(index);
     return m_cisChyb->NajdiChybu(m_chyby.at(index).Chyba).ZkrText;
+}
+
+const TOperandy &TChybProt::VratOperandy(qsizetype index) const
+{
+    OverIndex(index);
+    return m_operandy.at(index);
 }
 
 QString TChybProt::VratHlaskuParam(qsizetype index) const

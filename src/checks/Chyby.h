@@ -49,6 +49,19 @@ private:
     QHash<qint32, qsizetype> m_index; // number -> first entry
 };
 
+// The values a failed check compared, kept for its explanation. What A, B and C mean
+// depends on the check (see Vysvetleni.cpp); a check without values leaves them 0.
+struct TOperandy
+{
+    qint32 Chyba = 0;
+    qint32 Strana = 0;   // party order number, 0 for the record as a whole
+    qint32 Kandidat = 0; // candidate number, 0 when the check is not about one
+    qint64 A = 0;
+    qint64 B = 0;
+    qint64 C = 0;
+    qint64 D = 0;
+};
+
 // One entry of the error protocol.
 struct TChyba
 {
@@ -69,7 +82,8 @@ public:
 
     // Inserts before the first entry whose key is not less (UTF-16 code unit order),
     // so equal keys end up in reverse order of insertion. Never merges entries.
-    void PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam);
+    void PridejChybu(qint32 iPor_Str_HL, qint32 iChyba, const QString &iParam,
+                     const TOperandy &iOperandy = {});
     void Clear();
 
     qsizetype Pocet() const { return m_chyby.size(); }
@@ -79,6 +93,8 @@ public:
     QString VratHlasku(qsizetype index) const;
     // The message, one space (always) and the parameter.
     QString VratHlaskuParam(qsizetype index) const;
+    // The values the check of the entry compared; never printed nor stored.
+    const TOperandy &VratOperandy(qsizetype index) const;
 
     const TCisChyb &CisChyb() const { return *m_cisChyb; }
 
@@ -87,5 +103,6 @@ private:
 
     const TCisChyb *m_cisChyb;
     QList<TChyba> m_chyby;
-    QList<QString> m_klice; // AsString of each entry, same order
+    QList<QString> m_klice;      // AsString of each entry, same order
+    QList<TOperandy> m_operandy; // same order
 };

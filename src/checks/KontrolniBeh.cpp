@@ -126,10 +126,10 @@ void ProvedKontroly(TStavProgramu &b)
     };
     for (int i = 0; i < int(std::size(oddilII)); ++i) {
         if (!oddilII[i](d, false))
-            prot.PridejChybu(0, i + 1, bez);
+            prot.PridejChybu(0, i + 1, bez, b.Stav.Posledni);
     }
     if (!Kontrola22(d, false))
-        prot.PridejChybu(0, 22, bez);
+        prot.PridejChybu(0, 22, bez, b.Stav.Posledni);
 
     NactiStrany(b.Adresare, b.AktOkrsek, b.Reference);
     NactiKandidaty(b.Adresare, b.AktOkrsek, b.Reference);
@@ -138,36 +138,36 @@ void ProvedKontroly(TStavProgramu &b)
     for (int a = 1; a <= m; ++a) {
         const int c = PocetKandidatu(b.Reference.SeznamStran[std::size_t(a)]);
         if (!Kontrola19(d, a))
-            prot.PridejChybu(a, 19, bez);
+            prot.PridejChybu(a, 19, bez, b.Stav.Posledni);
         if (!Kontrola20(d, false, a))
-            prot.PridejChybu(a, 20, bez);
+            prot.PridejChybu(a, 20, bez, b.Stav.Posledni);
         if (!Kontrola21(d, false, a))
-            prot.PridejChybu(a, 21, bez);
+            prot.PridejChybu(a, 21, bez, b.Stav.Posledni);
         for (int k = 1; k <= MaxKandidatu; ++k) {
             if (!Kontrola23(d, false, a, k))
-                prot.PridejChybu(a, 23, Kandidat(k));
+                prot.PridejChybu(a, 23, Kandidat(k), b.Stav.Posledni);
         }
         for (int k = 1; k <= MaxKandidatu; ++k) {
             if (!Kontrola24(d, false, a, k))
-                prot.PridejChybu(a, 24, Kandidat(k));
+                prot.PridejChybu(a, 24, Kandidat(k), b.Stav.Posledni);
         }
         if (!Kontrola25(d, false, a))
-            prot.PridejChybu(a, 25, bez);
+            prot.PridejChybu(a, 25, bez, b.Stav.Posledni);
         // Candidate numbers outside 1..70 have no slot in the record.
         for (int k = qMax(c + 1, 1); k <= MaxKandidatu; ++k) {
             if (!Kontrola26(d, a, k))
-                prot.PridejChybu(a, 26, VZavorkach(k));
+                prot.PridejChybu(a, 26, VZavorkach(k), b.Stav.Posledni);
         }
         for (int k = 1; k <= qMin(c, MaxKandidatu); ++k) {
             if (!Kontrola27(d, a, k))
-                prot.PridejChybu(a, 27, VZavorkach(k));
+                prot.PridejChybu(a, 27, VZavorkach(k), b.Stav.Posledni);
         }
         if (!Kontrola28(d, false, a))
-            prot.PridejChybu(a, 28, bez);
+            prot.PridejChybu(a, 28, bez, b.Stav.Posledni);
         if (!Kontrola29(d, false, a))
-            prot.PridejChybu(a, 29, bez);
+            prot.PridejChybu(a, 29, bez, b.Stav.Posledni);
         if (!Kontrola30(d, false, a))
-            prot.PridejChybu(a, 30, bez);
+            prot.PridejChybu(a, 30, bez, b.Stav.Posledni);
     }
 
     Kontrola60(d);
@@ -175,33 +175,33 @@ void ProvedKontroly(TStavProgramu &b)
     Kontrola63(d);
     Kontrola64(d);
     if (!Kontrola66(d))
-        prot.PridejChybu(0, 66, bez);
+        prot.PridejChybu(0, 66, bez, b.Stav.Posledni);
     if (!Kontrola67(d))
-        prot.PridejChybu(0, 67, bez);
+        prot.PridejChybu(0, 67, bez, b.Stav.Posledni);
     if (!Kontrola68(d))
-        prot.PridejChybu(0, 68, bez);
+        prot.PridejChybu(0, 68, bez, b.Stav.Posledni);
     Kontrola74(d);
 
     if (!Kontrola91(d))
-        prot.PridejChybu(0, 91, bez);
+        prot.PridejChybu(0, 91, bez, b.Stav.Posledni);
     else if (!Kontrola97(d))
-        prot.PridejChybu(0, 97, bez);
+        prot.PridejChybu(0, 97, bez, b.Stav.Posledni);
     if (!Kontrola92(d))
-        prot.PridejChybu(0, 92, bez);
+        prot.PridejChybu(0, 92, bez, b.Stav.Posledni);
 
     qint32 r = 0;
     if (!Kontrola96(d, &r)) {
-        prot.PridejChybu(0, 96, VZavorkach(r));
+        prot.PridejChybu(0, 96, VZavorkach(r), b.Stav.Posledni);
         if (!Kontrola93(d))
-            prot.PridejChybu(0, 93, bez);
+            prot.PridejChybu(0, 93, bez, b.Stav.Posledni);
     } else if (r == 0 && !Kontrola93(d)) {
-        prot.PridejChybu(0, 93, bez);
+        prot.PridejChybu(0, 93, bez, b.Stav.Posledni);
     }
 
     if (!Kontrola94(d))
-        prot.PridejChybu(0, 94, bez);
+        prot.PridejChybu(0, 94, bez, b.Stav.Posledni);
     if (!Kontrola95(d))
-        prot.PridejChybu(0, 95, bez);
+        prot.PridejChybu(0, 95, bez, b.Stav.Posledni);
 
     if (!KontrolaKomise(b.Hlasovani, b.Komise, b.Stanice.KodObce, b.Stav, v))
         prot.PridejChybu(0, 39, b.Stav.ProblemyKomise);
@@ -255,6 +255,20 @@ bool KontrolaKomise(const THlasovaniRec &h, const QList<TKomise> &komise,
     if (!plati)
         OznacChybu(v, stav, u"39", SekceT3);
     return plati;
+}
+
+QList<TNavrh> NavrhyBehu(TStavProgramu &b)
+{
+    std::optional<TInfo83Rec> jiny;
+    try {
+        TInfo83 info;
+        NactiInfo83(b.Adresare.AdrData, b.PomTypZastup, info);
+        if (info.JeInfo83Jiny)
+            jiny = info.Info83Jiny;
+    } catch (const EChyba &) {
+        // Without the file the hints only lack one anchor.
+    }
+    return NajdiNavrhy(b.Data(), jiny);
 }
 
 TVysledekKontroly KontrolaDat(TStavProgramu &b)

@@ -3,6 +3,7 @@
 #include "Chyby.h"
 #include "Hlasovani.h"
 #include "Kontroly.h"
+#include "NavrhyOprav.h"
 #include "StavProgramu.h"
 
 #include <QList>
@@ -17,6 +18,10 @@ bool Kontroly(TStavProgramu &b);
 
 // All checks in their fixed order over the data in memory; fills the protocol.
 void ProvedKontroly(TStavProgramu &b);
+
+// The likely mistyped fields of the data the last run examined, anchored also by the
+// other council type's counts in INFOK83.RCD when it holds them.
+QList<TNavrh> NavrhyBehu(TStavProgramu &b);
 
 // The commission check (error 39) over section III; sets stav.ProblemyKomise and on
 // failure marks 39. Names missing from the list count as empty names.

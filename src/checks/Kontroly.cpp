@@ -76,12 +76,20 @@ int PocetStran(const TDataKontrol &d)
     return qBound(0, int(d.Reference.PocetStranSeznamu), MaxStran);
 }
 
-// The common ending of every check: mark unless only answering.
-bool Vysledek(TDataKontrol &d, bool plati, bool iBezZapisu, QStringView kod, qint32 sekce)
+// The common ending of every check: on failure keep the compared values for the
+// explanation, and mark unless only answering.
+bool Vysledek(TDataKontrol &d, bool plati, bool iBezZapisu, QStringView kod, qint32 sekce,
+              TOperandy o = {})
 {
-    if (!plati && !iBezZapisu)
+    if (plati)
+        return true;
+    o.Chyba = kod.toInt();
+    if (o.Strana == 0 && sekce >= 1)
+        o.Strana = sekce;
+    d.Stav.Posledni = o;
+    if (!iBezZapisu)
         OznacChybu(d, kod, sekce);
-    return plati;
+    return false;
 }
 
 bool NajdiKlic(const TDataKontrol &d, const QString &typ)
@@ -157,7 +165,7 @@ bool Kontrola04(TDataKontrol &d, bool iBezZapisu, qint64 *oKC1)
     const qint64 kc1 = KontrolniCislo1(h.Obec, h.Okrsek);
     if (oKC1)
         *oKC1 = kc1;
-    return Vysledek(d, h.T3KC_1 == kc1, iBezZapisu, u"04", SekceT3);
+    return Vysledek(d, h.T3KC_1 == kc1, iBezZapisu, u"04", SekceT3, {.A = h.T3KC_1, .B = kc1});
 }
 
 bool Kontrola05(TDataKontrol &d, bool iBezZapisu)
@@ -168,76 +176,89 @@ bool Kontrola05(TDataKontrol &d, bool iBezZapisu)
 
 bool Kontrola06(TDataKontrol &d, bool iBezZapisu)
 {
-    return Vysledek(d, d.Vysledky.VetaT3.ZapsOsoby > 0, iBezZapisu, u"06", SekceT3);
+    const qint32 z = d.Vysledky.VetaT3.ZapsOsoby;
+    return Vysledek(d, z > 0, iBezZapisu, u"06", SekceT3, {.A = z});
 }
 
 bool Kontrola07(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.ZapsOsoby <= 0 || h.VydObalky > 0, iBezZapisu, u"07", SekceT3);
+    return Vysledek(d, h.ZapsOsoby <= 0 || h.VydObalky > 0, iBezZapisu, u"07", SekceT3,
+                    {.A = h.ZapsOsoby, .B = h.VydObalky});
 }
 
 bool Kontrola08(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.VydObalky <= h.ZapsOsoby, iBezZapisu, u"08", SekceT3);
+    return Vysledek(d, h.VydObalky <= h.ZapsOsoby, iBezZapisu, u"08", SekceT3,
+                    {.A = h.VydObalky, .B = h.ZapsOsoby});
 }
 
 bool Kontrola09(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.VydObalky == 0 || h.OdevzdObalky > 0, iBezZapisu, u"09", SekceT3);
+    return Vysledek(d, h.VydObalky == 0 || h.OdevzdObalky > 0, iBezZapisu, u"09", SekceT3,
+                    {.A = h.VydObalky, .B = h.OdevzdObalky});
 }
 
 bool Kontrola10(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.OdevzdObalky <= h.VydObalky, iBezZapisu, u"10", SekceT3);
+    return Vysledek(d, h.OdevzdObalky <= h.VydObalky, iBezZapisu, u"10", SekceT3,
+                    {.A = h.OdevzdObalky, .B = h.VydObalky});
 }
 
 bool Kontrola11(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.OdevzdObalky == 0 || h.PlatneHlasy > 0, iBezZapisu, u"11", SekceT3);
+    return Vysledek(d, h.OdevzdObalky == 0 || h.PlatneHlasy > 0, iBezZapisu, u"11", SekceT3,
+                    {.A = h.OdevzdObalky, .B = h.PlatneHlasy});
 }
 
 bool Kontrola12(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     // 64 bits: a product of 32-bit values must not wrap.
-    const bool plati = qint64(h.PlatneHlasy) <= qint64(PocetMandatu(d)) * h.OdevzdObalky;
-    return Vysledek(d, plati, iBezZapisu, u"12", SekceT3);
+    const qint32 m = PocetMandatu(d);
+    const bool plati = qint64(h.PlatneHlasy) <= qint64(m) * h.OdevzdObalky;
+    return Vysledek(d, plati, iBezZapisu, u"12", SekceT3,
+                    {.A = h.PlatneHlasy, .B = m, .C = h.OdevzdObalky});
 }
 
 bool Kontrola13(TDataKontrol &d, bool iBezZapisu)
 {
-    return Vysledek(d, d.Vysledky.VetaT3.Pocet_VS == PocetStranZast(d), iBezZapisu, u"13", SekceT3);
+    const qint32 zast = PocetStranZast(d);
+    const quint16 vs = d.Vysledky.VetaT3.Pocet_VS;
+    return Vysledek(d, vs == zast, iBezZapisu, u"13", SekceT3, {.A = vs, .B = zast});
 }
 
 bool Kontrola14(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.Poc_VS_HL <= h.Pocet_VS, iBezZapisu, u"14", SekceT3);
+    return Vysledek(d, h.Poc_VS_HL <= h.Pocet_VS, iBezZapisu, u"14", SekceT3,
+                    {.A = h.Poc_VS_HL, .B = h.Pocet_VS});
 }
 
 bool Kontrola15(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.PlatneHlasy <= 0 || h.Poc_VS_HL > 0, iBezZapisu, u"15", SekceT3);
+    return Vysledek(d, h.PlatneHlasy <= 0 || h.Poc_VS_HL > 0, iBezZapisu, u"15", SekceT3,
+                    {.A = h.PlatneHlasy, .B = h.Poc_VS_HL});
 }
 
 bool Kontrola16(TDataKontrol &d, bool iBezZapisu)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.Poc_VS_HL == 0 || h.PlatneHlasy > 0, iBezZapisu, u"16", SekceT3);
+    return Vysledek(d, h.Poc_VS_HL == 0 || h.PlatneHlasy > 0, iBezZapisu, u"16", SekceT3,
+                    {.A = h.Poc_VS_HL, .B = h.PlatneHlasy});
 }
 
 bool Kontrola17(TDataKontrol &d, bool iBezZapisu)
 {
-    const bool plati =
-        d.Vysledky.VetaT3.CObvodu ==
+    const qint32 obvod =
         Cislo(d.AktOkrsek.CObvodu, QStringLiteral("čísle obvodu okrsku (CObvodu, OKRSKY.RCD)"));
-    return Vysledek(d, plati, iBezZapisu, u"17", SekceT3);
+    const quint16 zapsany = d.Vysledky.VetaT3.CObvodu;
+    return Vysledek(d, zapsany == obvod, iBezZapisu, u"17", SekceT3, {.A = zapsany, .B = obvod});
 }
 
 bool Kontrola18(TDataKontrol &d, bool iBezZapisu, qint64 *oSoucet)
@@ -247,7 +268,8 @@ bool Kontrola18(TDataKontrol &d, bool iBezZapisu, qint64 *oSoucet)
                           h.PlatneHlasy + h.Pocet_VS + h.Poc_VS_HL;
     if (oSoucet)
         *oSoucet = soucet;
-    return Vysledek(d, h.T3KC_2 == soucet, iBezZapisu, u"18", SekceT3);
+    return Vysledek(d, h.T3KC_2 == soucet, iBezZapisu, u"18", SekceT3,
+                    {.A = h.T3KC_2, .B = soucet});
 }
 
 bool Kontrola19(TDataKontrol &d, int a)
@@ -266,12 +288,16 @@ bool Kontrola19(TDataKontrol &d, int a)
 
 bool Kontrola20(TDataKontrol &d, bool iBezZapisu, int a)
 {
-    return Vysledek(d, Strana(d, a).PorStHL <= PocetStranZast(d), iBezZapisu, u"20", a);
+    const quint16 poradi = Strana(d, a).PorStHL;
+    const qint32 zast = PocetStranZast(d);
+    return Vysledek(d, poradi <= zast, iBezZapisu, u"20", a, {.A = poradi, .B = zast});
 }
 
 bool Kontrola21(TDataKontrol &d, bool iBezZapisu, int a)
 {
-    return Vysledek(d, Strana(d, a).PocHl <= d.Vysledky.VetaT3.PlatneHlasy, iBezZapisu, u"21", a);
+    const qint32 hlasy = Strana(d, a).PocHl;
+    const qint32 platne = d.Vysledky.VetaT3.PlatneHlasy;
+    return Vysledek(d, hlasy <= platne, iBezZapisu, u"21", a, {.A = hlasy, .B = platne});
 }
 
 bool Kontrola22(TDataKontrol &d, bool iBezZapisu)
@@ -280,7 +306,8 @@ bool Kontrola22(TDataKontrol &d, bool iBezZapisu)
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i)
         soucet += d.Vysledky.StranyHL[std::size_t(i)].PocHl;
-    return Vysledek(d, soucet == d.Vysledky.VetaT3.PlatneHlasy, iBezZapisu, u"22", SekceT3);
+    const qint32 platne = d.Vysledky.VetaT3.PlatneHlasy;
+    return Vysledek(d, soucet == platne, iBezZapisu, u"22", SekceT3, {.A = soucet, .B = platne});
 }
 
 bool Kontrola22KC(TDataKontrol &d, bool iBezZapisu)
@@ -289,21 +316,26 @@ bool Kontrola22KC(TDataKontrol &d, bool iBezZapisu)
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i)
         soucet += qint64(d.Vysledky.StranyHL[std::size_t(i)].HLKC2) - i;
-    return Vysledek(d, soucet == d.Vysledky.VetaT3.PlatneHlasy, iBezZapisu, u"22", SekceT3);
+    const qint32 platne = d.Vysledky.VetaT3.PlatneHlasy;
+    return Vysledek(d, soucet == platne, iBezZapisu, u"22", SekceT3, {.A = soucet, .B = platne});
 }
 
 bool Kontrola23(TDataKontrol &d, bool iBezZapisu, int a, int k)
 {
     OverKandidata(k);
     const TStranaHLRec &s = Strana(d, a);
-    return Vysledek(d, s.HlasyKand[std::size_t(k)] <= s.PocHl, iBezZapisu, u"23", a);
+    const quint16 hlasy = s.HlasyKand[std::size_t(k)];
+    return Vysledek(d, hlasy <= s.PocHl, iBezZapisu, u"23", a,
+                    {.Kandidat = k, .A = hlasy, .B = s.PocHl});
 }
 
 bool Kontrola24(TDataKontrol &d, bool iBezZapisu, int a, int k)
 {
     OverKandidata(k);
-    const bool plati = Strana(d, a).HlasyKand[std::size_t(k)] <= d.Vysledky.VetaT3.OdevzdObalky;
-    return Vysledek(d, plati, iBezZapisu, u"24", a);
+    const quint16 hlasy = Strana(d, a).HlasyKand[std::size_t(k)];
+    const quint16 obalky = d.Vysledky.VetaT3.OdevzdObalky;
+    return Vysledek(d, hlasy <= obalky, iBezZapisu, u"24", a,
+                    {.Kandidat = k, .A = hlasy, .B = obalky});
 }
 
 bool Kontrola25(TDataKontrol &d, bool iBezZapisu, int a, qint64 *oSoucet)
@@ -314,13 +346,14 @@ bool Kontrola25(TDataKontrol &d, bool iBezZapisu, int a, qint64 *oSoucet)
         soucet += s.HlasyKand[std::size_t(k)];
     if (oSoucet)
         *oSoucet = soucet;
-    return Vysledek(d, soucet == s.PocHl, iBezZapisu, u"25", a);
+    return Vysledek(d, soucet == s.PocHl, iBezZapisu, u"25", a, {.A = soucet, .B = s.PocHl});
 }
 
 bool Kontrola26(TDataKontrol &d, int a, int k)
 {
     OverKandidata(k);
-    return Vysledek(d, Strana(d, a).HlasyKand[std::size_t(k)] == 0, false, u"26", a);
+    const quint16 hlasy = Strana(d, a).HlasyKand[std::size_t(k)];
+    return Vysledek(d, hlasy == 0, false, u"26", a, {.Kandidat = k, .A = hlasy});
 }
 
 bool Kontrola27(TDataKontrol &d, int a, int k)
@@ -329,7 +362,7 @@ bool Kontrola27(TDataKontrol &d, int a, int k)
     const TStranaHLRec &s = Strana(d, a);
     const QString &platnost = d.Reference.Kandidati[std::size_t(a)][std::size_t(k)].Platnost;
     const bool plati = platnost == u"A" || (s.HlasyKand[std::size_t(k)] == 0 && platnost == u"N");
-    return Vysledek(d, plati, false, u"27", a);
+    return Vysledek(d, plati, false, u"27", a, {.Kandidat = k, .A = s.HlasyKand[std::size_t(k)]});
 }
 
 bool Kontrola28(TDataKontrol &d, bool iBezZapisu, int a, qint64 *oHodnota)
@@ -338,7 +371,7 @@ bool Kontrola28(TDataKontrol &d, bool iBezZapisu, int a, qint64 *oHodnota)
     const qint64 hodnota = qint64(s.PorStHL) + s.PocHl;
     if (oHodnota)
         *oHodnota = hodnota;
-    return Vysledek(d, s.HLKC2 == hodnota, iBezZapisu, u"28", a);
+    return Vysledek(d, s.HLKC2 == hodnota, iBezZapisu, u"28", a, {.A = s.HLKC2, .B = hodnota});
 }
 
 bool Kontrola29(TDataKontrol &d, bool iBezZapisu, int a, int *oPosledni)
@@ -351,7 +384,8 @@ bool Kontrola29(TDataKontrol &d, bool iBezZapisu, int a, int *oPosledni)
     }
     if (oPosledni)
         *oPosledni = posledni;
-    return Vysledek(d, s.HLPoslKand == posledni, iBezZapisu, u"29", a);
+    return Vysledek(d, s.HLPoslKand == posledni, iBezZapisu, u"29", a,
+                    {.A = s.HLPoslKand, .B = posledni});
 }
 
 bool Kontrola30(TDataKontrol &d, bool iBezZapisu, int a)
@@ -359,7 +393,9 @@ bool Kontrola30(TDataKontrol &d, bool iBezZapisu, int a)
     const qint32 pocetKand =
         Cislo(d.Reference.SeznamStran[std::size_t(a)].PocetKand,
               QStringLiteral("počtu kandidátů strany %1 (PocetKand, STRANY.RCD)").arg(a));
-    return Vysledek(d, Strana(d, a).HLPoslKand <= pocetKand, iBezZapisu, u"30", a);
+    const quint16 posledni = Strana(d, a).HLPoslKand;
+    return Vysledek(d, posledni <= pocetKand, iBezZapisu, u"30", a,
+                    {.A = posledni, .B = pocetKand});
 }
 
 bool Kontrola60(TDataKontrol &d)
@@ -372,7 +408,8 @@ bool Kontrola60(TDataKontrol &d)
     }
     const bool plati = sHlasy == d.Vysledky.VetaT3.Poc_VS_HL;
     if (!plati) {
-        d.ProtokolChyb.PridejChybu(0, 60, QString());
+        d.ProtokolChyb.PridejChybu(0, 60, QString(),
+                                   {.Chyba = 60, .A = sHlasy, .B = d.Vysledky.VetaT3.Poc_VS_HL});
         OznacChybu(d, u"60", SekceT3);
     }
     return plati;
@@ -390,7 +427,8 @@ bool KontrolaVet(TDataKontrol &d, qint32 cislo, QStringView kod, const QString &
         if (plati(h))
             return;
         vse = false;
-        d.ProtokolChyb.PridejChybu(strana, cislo, param);
+        d.ProtokolChyb.PridejChybu(strana, cislo, param,
+                                   {.Chyba = cislo, .Strana = strana, .A = h});
         OznacChybu(d, kod, sekce);
     };
     zaznam(hodnota(d.Vysledky.VetaT3), 0, paramT3, SekceT3);
@@ -409,20 +447,24 @@ bool Kontrola62(TDataKontrol &d)
     const TVysledky &v = d.Vysledky;
     if (v.VetaT3.TypVety != 1) {
         vse = false;
-        d.ProtokolChyb.PridejChybu(0, 62, QStringLiteral("(T3)"));
+        d.ProtokolChyb.PridejChybu(0, 62, QStringLiteral("(T3)"),
+                                   {.Chyba = 62, .A = v.VetaT3.TypVety});
         OznacChybu(d, u"62", SekceT3);
     }
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i) {
         if (v.StranyHL[std::size_t(i)].TypVety != 2) {
             vse = false;
-            d.ProtokolChyb.PridejChybu(i, 62, QString());
+            d.ProtokolChyb.PridejChybu(
+                i, 62, QString(),
+                {.Chyba = 62, .Strana = i, .A = v.StranyHL[std::size_t(i)].TypVety});
             OznacChybu(d, u"62", i);
         }
     }
     if (v.VetaTS.TypVety != 3) {
         vse = false;
-        d.ProtokolChyb.PridejChybu(0, 62, QStringLiteral("(TS)"));
+        d.ProtokolChyb.PridejChybu(0, 62, QStringLiteral("(TS)"),
+                                   {.Chyba = 62, .A = v.VetaTS.TypVety});
         OznacChybu(d, u"62", SekceTS);
     }
     return vse;
@@ -449,7 +491,8 @@ bool Kontrola66(TDataKontrol &d)
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i)
         soucet += v.StranyHL[std::size_t(i)].T3KC_1;
-    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKC1, false, u"66", SekceTS);
+    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKC1, false, u"66", SekceTS,
+                    {.A = soucet, .B = qint64(v.VetaTS.SoucetKC1)});
 }
 
 bool Kontrola67(TDataKontrol &d)
@@ -459,7 +502,8 @@ bool Kontrola67(TDataKontrol &d)
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i)
         soucet += v.StranyHL[std::size_t(i)].HLKC2;
-    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKC2, false, u"67", SekceTS);
+    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKC2, false, u"67", SekceTS,
+                    {.A = soucet, .B = qint64(v.VetaTS.SoucetKC2)});
 }
 
 bool Kontrola68(TDataKontrol &d)
@@ -469,7 +513,8 @@ bool Kontrola68(TDataKontrol &d)
     const int n = PocetStran(d);
     for (int i = 1; i <= n; ++i)
         soucet += v.StranyHL[std::size_t(i)].HLKS;
-    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKS, false, u"68", SekceTS);
+    return Vysledek(d, double(soucet) == v.VetaTS.SoucetKS, false, u"68", SekceTS,
+                    {.A = soucet, .B = qint64(v.VetaTS.SoucetKS)});
 }
 
 bool Kontrola74(TDataKontrol &d)
@@ -477,7 +522,7 @@ bool Kontrola74(TDataKontrol &d)
     const quint16 zpusob = d.Vysledky.VetaTS.ZpusobPorizeni;
     const bool plati = zpusob == 0 || zpusob == 1 || zpusob == 9;
     if (!plati) {
-        d.ProtokolChyb.PridejChybu(0, 74, QString());
+        d.ProtokolChyb.PridejChybu(0, 74, QString(), {.Chyba = 74, .A = zpusob});
         OznacChybu(d, u"74", SekceTS);
     }
     return plati;
@@ -486,7 +531,8 @@ bool Kontrola74(TDataKontrol &d)
 bool Kontrola91(TDataKontrol &d)
 {
     const TOkrsekRec &h = d.Vysledky.VetaT3;
-    return Vysledek(d, h.ZapsOsoby == 0 || h.ZapsOsoby != h.VydObalky, false, u"91", SekceT3);
+    return Vysledek(d, h.ZapsOsoby == 0 || h.ZapsOsoby != h.VydObalky, false, u"91", SekceT3,
+                    {.A = h.VydObalky, .B = h.ZapsOsoby});
 }
 
 bool Kontrola92(TDataKontrol &d)
@@ -497,12 +543,13 @@ bool Kontrola92(TDataKontrol &d)
     const bool plati = h.VydObalky == 0 || h.OdevzdObalky == 0 ||
                        qint64(h.OdevzdObalky) * 100 > qint64(h.VydObalky) * 80 ||
                        qint32(h.VydObalky) - qint32(h.OdevzdObalky) <= 10;
-    return Vysledek(d, plati, false, u"92", SekceT3);
+    return Vysledek(d, plati, false, u"92", SekceT3, {.A = h.OdevzdObalky, .B = h.VydObalky});
 }
 
 bool Kontrola93(TDataKontrol &d)
 {
-    return Vysledek(d, d.Vysledky.VetaT3.ZapsOsoby < 2000, false, u"93", SekceT3);
+    const qint32 z = d.Vysledky.VetaT3.ZapsOsoby;
+    return Vysledek(d, z < 2000, false, u"93", SekceT3, {.A = z});
 }
 
 bool Kontrola94(TDataKontrol &d)
@@ -510,7 +557,7 @@ bool Kontrola94(TDataKontrol &d)
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0 ||
                        qint64(h.VydObalky) * 100 >= qint64(h.ZapsOsoby) * 10 || h.VydObalky > 150;
-    return Vysledek(d, plati, false, u"94", SekceT3);
+    return Vysledek(d, plati, false, u"94", SekceT3, {.A = h.VydObalky, .B = h.ZapsOsoby});
 }
 
 bool Kontrola95(TDataKontrol &d)
@@ -529,7 +576,8 @@ bool Kontrola95(TDataKontrol &d)
     const qint64 levaStrana = qint64(m) * h.OdevzdObalky * 60 * kandidatu;
     const qint64 pravaStrana = qint64(h.PlatneHlasy) * 100 * qMax(2 * qint64(m), qint64(kandidatu));
     const bool plati = levaStrana < pravaStrana;
-    return Vysledek(d, plati, false, u"95", SekceT3);
+    return Vysledek(d, plati, false, u"95", SekceT3,
+                    {.A = h.PlatneHlasy, .B = m, .C = h.OdevzdObalky, .D = kandidatu});
 }
 
 bool Kontrola96(TDataKontrol &d, qint32 *oR)
@@ -549,7 +597,7 @@ bool Kontrola96(TDataKontrol &d, qint32 *oR)
             ++p;
         plati = (rozdil >= -9 && rozdil <= 14) || (p >= 84 && p <= 120);
     }
-    return Vysledek(d, plati, false, u"96", SekceT3);
+    return Vysledek(d, plati, false, u"96", SekceT3, {.A = h.ZapsOsoby, .B = r});
 }
 
 bool Kontrola97(TDataKontrol &d)
@@ -557,5 +605,5 @@ bool Kontrola97(TDataKontrol &d)
     const TOkrsekRec &h = d.Vysledky.VetaT3;
     const bool plati = h.ZapsOsoby <= 0 || h.VydObalky == 0 ||
                        qint64(h.VydObalky) * 100 <= qint64(h.ZapsOsoby) * 90;
-    return Vysledek(d, plati, false, u"97", SekceT3);
+    return Vysledek(d, plati, false, u"97", SekceT3, {.A = h.VydObalky, .B = h.ZapsOsoby});
 }

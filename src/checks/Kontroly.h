@@ -15,6 +15,7 @@ struct TKontrolniStav
     bool JsouPropustitelne = false; // a passable error (06 to 12) has been marked
     bool JsouUpozorneni = false;    // a warning (91 to 97) has been marked
     QString ProblemyKomise;         // the findings of the commission check 39
+    TOperandy Posledni;             // the values the last failed check compared
 };
 
 // The data the field checks read and the state they mark. The same context serves

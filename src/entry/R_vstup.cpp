@@ -11,6 +11,7 @@
 #include "Stanice.h"
 #include "UkladaniPriNecinnosti.h"
 #include "UlozeniVysledku.h"
+#include "Vysvetleni.h"
 
 #include <QAction>
 #include <QApplication>
@@ -448,8 +449,10 @@ void TR_Vstupni_Form::R_EdPocetExit(TSEdit *pole)
         return plati;
     };
     auto upozorneni = [&](int cislo, bool plati, const QString &param = QString()) {
-        if (!plati)
+        if (!plati) {
+            m_b.Stav.Posledni = zadny.Posledni; // the values the warning compared
             Hlaska(cislo, param, pole, true, false);
+        }
         return plati;
     };
     if (pole == R_EdZapsOsoby) {
@@ -995,7 +998,10 @@ void TR_Vstupni_Form::Hlaska(qint32 iChyba, const QString &iParam, QWidget *oprE
 {
     if (focusWidget() == zrusitBtn)
         return;
-    m_hlaska.NastavHlasku(iChyba, iParam, iInfo, iPropust);
+    // Every caller has just run the failed check, which left its values here.
+    const TOperandy &o = m_b.Stav.Posledni;
+    m_hlaska.NastavHlasku(iChyba, iParam, iInfo, iPropust,
+                          o.Chyba == iChyba ? Vysvetli(o) : QString());
     QCoreApplication::postEvent(this, new TUdalostHlaska(oprEdit, strana));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NavrhyOprav.h"
+
 #include "EChyba.h"
 
 #include "KontrolniBeh.h"
@@ -73,6 +75,8 @@ public:
     // Page change by code: the periodic save first (unless Ukonceni), then the page
     // and its focus rule.
     void NastavStranku(int stranka, bool sFokusem = true);
+    // Puts the focus on the field an error leads to (see R_vstupPole.cpp).
+    void PrejdiNaPole(const TPoleDat &p);
     int Stranka() const;
     void R_TN_T3HLClick();
 
@@ -93,6 +97,8 @@ public:
     QAction *PageDownMI = nullptr;
     QAction *PageUpMI = nullptr;
     QAction *UlozitMI = nullptr;
+    QAction *PrejdiMI = nullptr; // Ctrl+G: go to a candidate
+    QLabel *R_StavL = nullptr;   // where a jump says what it did
 
     // Identification (page 1) and its copies (page 0).
     TSEdit *R_EdObec = nullptr, *R_EdOkrsek = nullptr, *R_EdT3KC_1 = nullptr,
@@ -196,6 +202,9 @@ private:
     void Porovnat();
     void ZapisZvolene();
     void PrejdiNaRozdil(const TRozdil &r);
+    // The nearest standing candidate of the party; 0 (focus on the list) when none.
+    int PrejdiNaKandidata(int strana, int kandidat);
+    void PrejdiMIClick();
     void ZavritBezOtazky();
     void PageDownMIClick();
     void PageUpMIClick();

@@ -153,11 +153,17 @@ void TR_Vstupni_Form::FormCreate()
     PageUpMI->setShortcut(QKeySequence(Qt::Key_PageUp));
     UlozitMI = new QAction(u"Ulozit"_s, this);
     UlozitMI->setShortcut(QKeySequence(Qt::Key_F2));
-    for (QAction *a : {PageDownMI, PageUpMI, UlozitMI}) {
+    PrejdiMI = new QAction(u"Přejít na kandidáta"_s, this);
+    PrejdiMI->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    for (QAction *a : {PageDownMI, PageUpMI, UlozitMI, PrejdiMI}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
     connect(PageDownMI, &QAction::triggered, this, [this] { PageDownMIClick(); });
+    connect(PrejdiMI, &QAction::triggered, this, [this] { PrejdiMIClick(); });
+    R_StavL = new QLabel(this);
+    R_StavL->setObjectName(u"R_StavL"_s);
+    R_TN_T3HL->setCornerWidget(R_StavL, Qt::TopRightCorner);
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
     // F2: "Uložit", in the control entry "Porovnat".
     connect(UlozitMI, &QAction::triggered, this,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NavrhyOprav.h"
+
 #include <QMainWindow>
 #include <QPageLayout>
 #include <QPageSize>
@@ -87,7 +89,7 @@ private:
 
     // Where later work plugs in (Prikazy.cpp).
     void VytvorCiselnikAProtokol();
-    void ZobrazVstupniFormular(bool kontrolni = false);
+    void ZobrazVstupniFormular(bool kontrolni = false, const TPoleDat &pole = {});
     void SpustExportATisk();
     void TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize::PageSizeId papir);
     void NeniKDispozici(const QString &titulek);
@@ -127,4 +129,7 @@ private:
     QPointer<TNapoveda> m_napoveda; // owned by the window it was last opened over
     THlaskaF *m_hlaska = nullptr;
     TR_Vstupni_Form *m_vstup = nullptr; // made at the first data entry, reused after
+    TPoleDat m_poleChyby;               // chosen in "Seznam chyb": the entry window opens there
+
+    friend void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p);
 };

@@ -21,6 +21,7 @@
 #include "Protokol.h"
 #include "R_vstup.h"
 #include "ScitaciArch.h"
+#include "SeznamChybF.h"
 #include "TiskNaTiskarnu.h"
 #include "TiskZapisu.h"
 #include "VyberTiskarny.h"
@@ -31,6 +32,7 @@
 
 #include <QScreen>
 #include <QSysInfo>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -45,8 +47,10 @@ static void UkazNahled(TpreviewF &okno, IDotaznik &dotaznik)
     dotaznik.ProvedDialog(u"TpreviewF"_s, [&] { return okno.exec(); });
 }
 
-// The protocol of checks of the run just made.
-static void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
+// The protocol of checks of the run just made; with errors or warnings "Seznam chyb"
+// opens over it. A row chosen there closes the preview and, once the command is
+// over, opens the entry window at that error's field.
+void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
 {
     TNahled nahled;
     nahled.Cvicne = p.Cvicna;
@@ -55,6 +59,18 @@ static void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
     TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
     nahled.NazevSouboru = NazevTisku(u"protokol"_s, p.AktOkrsek);
     TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, &hlavni);
+    if (p.ProtokolChyb.Pocet() > 0) {
+        const QList<TNavrh> navrhy = NavrhyBehu(p);
+        QTimer::singleShot(0, &okno, [&hlavni, &p, &okno, navrhy] {
+            TSeznamChybF seznam(p.ProtokolChyb, navrhy, &okno);
+            const int vysledek =
+                p.Dotaznik().ProvedDialog(seznam.objectName(), [&] { return seznam.exec(); });
+            if (vysledek == QDialog::Accepted && seznam.Vybrane().Druh != TPoleDat::TDruh::Zadne) {
+                hlavni.m_poleChyby = seznam.Vybrane();
+                okno.close();
+            }
+        });
+    }
     UkazNahled(okno, p.Dotaznik());
 }
 
@@ -97,7 +113,7 @@ void TKV_menu::KontrolniPorizeni()
     ZobrazVstupniFormular(true);
 }
 
-void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
+void TKV_menu::ZobrazVstupniFormular(bool kontrolni, const TPoleDat &pole)
 {
     if (!m_vstup)
         m_vstup = new TR_Vstupni_Form(m_program, *m_hlaska, windowTitle(), this);
@@ -106,6 +122,8 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni)
     // A file that cannot be read stops here with its error: the window does not open.
     m_vstup->FormShow(kontrolni);
     m_vstup->move(pos());
+    if (pole.Druh != TPoleDat::TDruh::Zadne)
+        QTimer::singleShot(0, m_vstup, [this, pole] { m_vstup->PrejdiNaPole(pole); });
     m_program.Dotaznik().ProvedDialog(u"TR_Vstupni_Form"_s, [this] { return m_vstup->exec(); });
     // However the window closed (Alt+F4 under a window manager too), the keyboard comes
     // back here, so that F10 and the menu answer.
@@ -128,7 +146,14 @@ void TKV_menu::UkonciNaPozadani(const QString &duvod)
 
 void TKV_menu::Kontroly()
 {
+    m_poleChyby = {};
     KontrolaDat(m_program);
+    const TPoleDat pole = std::exchange(m_poleChyby, {});
+    if (pole.Druh == TPoleDat::TDruh::Zadne)
+        return;
+    const TZamek zamek(m_program.Adresare.AdrStanice);
+    m_program.Vybrano = 2;
+    ZobrazVstupniFormular(false, pole);
 }
 
 void TKV_menu::ExportTisk()

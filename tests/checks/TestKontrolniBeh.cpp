@@ -2,14 +2,19 @@
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "KontrolniBeh.h"
+#include "Preklepy.h"
 #include "SouboryTestu.h"
 #include "StaniceSDaty.h"
+#include "Vysvetleni.h"
 #include "Zaznam.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +54,66 @@ struct TZkouska : TStaniceSDaty<>
 
     int tisku = 0;
 };
+
+// One slip of a typist applied to a true value: the typed value, or -1 when this
+// slip cannot change the value (or would not fit the field).
+qint64 Preklepni(qint64 hodnota, TPreklep druh, QRandomGenerator &nahoda, qint64 nejvic)
+{
+    QString s = QString::number(hodnota);
+    const auto i = qsizetype(nahoda.bounded(int(s.size())));
+    auto jinaCislice = [&](QChar c, bool prvni) {
+        QChar n = c;
+        while (n == c || (prvni && n == u'0' && s.size() > 1))
+            n = QChar(u'0' + nahoda.bounded(10));
+        return n;
+    };
+    switch (druh) {
+    case TPreklep::Zdvojena:
+        s.insert(i, s.at(i));
+        break;
+    case TPreklep::Vynechana:
+        s.remove(i, 1);
+        break;
+    case TPreklep::PrvniCislice:
+        s[0] = jinaCislice(s.at(0), true);
+        break;
+    case TPreklep::JinaCislice:
+        s[i] = jinaCislice(s.at(i), i == 0);
+        break;
+    case TPreklep::Prohozeni:
+        if (i + 1 >= s.size() || s.at(i) == s.at(i + 1) || (i == 0 && s.at(1) == u'0'))
+            return -1;
+        std::swap(s[i], s[i + 1]);
+        break;
+    case TPreklep::Zadny:
+        return -1;
+    }
+    const qint64 typovano = s.toLongLong();
+    return typovano == hodnota || typovano > nejvic ? -1 : typovano;
+}
+
+// Votes of a realistic precinct: each party has its level, its candidates scatter
+// around it; the counts of section II fit them.
+TVysledky NahodnyOkrsek(const QList<int> &kandidatu, QRandomGenerator &nahoda)
+{
+    TVysledky v = PlatnyOkrsek(int(kandidatu.size()), 0, 0);
+    qint64 soucet = 0;
+    for (int a = 1; a <= int(kandidatu.size()); ++a) {
+        const double uroven = 3 + nahoda.bounded(100);
+        for (int k = 1; k <= kandidatu.at(a - 1); ++k) {
+            const double rozptyl = std::exp((nahoda.generateDouble() - 0.5) * 0.9);
+            const auto hlasy = quint16(std::lround(uroven * rozptyl * (k == 1 ? 1.8 : 1.0)));
+            v.StranyHL[std::size_t(a)].HlasyKand[std::size_t(k)] = hlasy;
+            soucet += hlasy;
+        }
+    }
+    TOkrsekRec &h = v.VetaT3;
+    h.PlatneHlasy = qint32(soucet);
+    h.OdevzdObalky = quint16(soucet / 11 + 1);
+    h.VydObalky = quint16(h.OdevzdObalky + nahoda.bounded(5));
+    h.ZapsOsoby = qint32(h.VydObalky / 0.65);
+    return v;
+}
 
 } // namespace
 
@@ -356,6 +421,130 @@ private slots:
                                              v.VetaTS.SoucetKS + 10203.0 + 77);
         s.KodWindows = u"x"_s;
         QVERIFY_THROWS_EXCEPTION(EChyba, ProcDopoctiTS(v, 3, s));
+    }
+
+    // Seeded single slips on precincts of parties of 1, 34, 35 and 70 candidates: the
+    // explanation carries the clashing numbers; the hint names the mistyped field
+    // (recall) and rarely names a wrong one alone (precision). Prints the figures.
+    void preklepyANapoveda()
+    {
+        TParametryStanice p;
+        p.PocetStran = 4;
+        p.KandidatuStran = {1, 34, 35, 70};
+        p.PocetMandatu = u"15"_s;
+        TZkouska z(p);
+        using TDruh = TPoleDat::TDruh;
+        struct TRada
+        {
+            bool kandidat;
+            TPreklep druh;
+            int pripadu = 0, zjisteno = 0, pojmenovano = 0, trefa = 0, prvni = 0;
+        };
+        QList<TRada> rady;
+        for (TPreklep d : {TPreklep::Zdvojena, TPreklep::Vynechana, TPreklep::PrvniCislice})
+            rady.append({true, d});
+        for (TPreklep d :
+             {TPreklep::JinaCislice, TPreklep::Prohozeni, TPreklep::Vynechana, TPreklep::Zdvojena})
+            rady.append({false, d});
+
+        quint32 seminko = 23;
+        for (TRada &r : rady) {
+            for (int opakovani = 0; opakovani < 40; ++opakovani) {
+                QRandomGenerator nahoda(++seminko);
+                TVysledky v = NahodnyOkrsek(p.KandidatuStran, nahoda);
+                // Written plainly: a synced save per slip would only slow the test.
+                TVoliciRefRec ref;
+                ref.KodObce = u"500011"_s;
+                ref.CisloOkrsku = 1;
+                ref.ZapsOsobyRef = v.VetaT3.ZapsOsoby + nahoda.bounded(-5, 11);
+                QFile kvrvok(z.Adresare.AdrInstalace + u"KVRVOK.RCD"_s);
+                QVERIFY(kvrvok.open(QIODevice::WriteOnly) &&
+                        kvrvok.write(ZakodujVoliceRef(ref)) == TVoliciRefRec::Velikost);
+                kvrvok.close();
+                TPoleDat pole;
+                for (int pokus = 0; pokus < 50 && pole.Druh == TDruh::Zadne; ++pokus) {
+                    if (r.kandidat) {
+                        const int a = opakovani % 4 + 1;
+                        const int k = 1 + nahoda.bounded(p.KandidatuStran.at(a - 1));
+                        quint16 &hlasy = v.StranyHL[std::size_t(a)].HlasyKand[std::size_t(k)];
+                        const qint64 typ = Preklepni(hlasy, r.druh, nahoda, 9999);
+                        if (typ >= 0) {
+                            hlasy = quint16(typ);
+                            pole = {TDruh::Kandidat, a, k};
+                        }
+                    } else {
+                        TOkrsekRec &h = v.VetaT3;
+                        const TDruh druhy[] = {TDruh::ZapsOsoby, TDruh::VydObalky,
+                                               TDruh::OdevzdObalky, TDruh::PlatneHlasy};
+                        const TDruh d = druhy[opakovani % 4];
+                        const qint64 puvodni = d == TDruh::ZapsOsoby      ? h.ZapsOsoby
+                                               : d == TDruh::VydObalky    ? h.VydObalky
+                                               : d == TDruh::OdevzdObalky ? h.OdevzdObalky
+                                                                          : h.PlatneHlasy;
+                        const qint64 nejvic = d == TDruh::ZapsOsoby     ? 99999
+                                              : d == TDruh::PlatneHlasy ? 999999
+                                                                        : 9999;
+                        const qint64 typ = Preklepni(puvodni, r.druh, nahoda, nejvic);
+                        if (typ < 0)
+                            continue;
+                        (d == TDruh::ZapsOsoby      ? h.ZapsOsoby = qint32(typ)
+                         : d == TDruh::VydObalky    ? h.VydObalky = quint16(typ)
+                         : d == TDruh::OdevzdObalky ? h.OdevzdObalky = quint16(typ)
+                                                    : h.PlatneHlasy = qint32(typ));
+                        pole = {d};
+                    }
+                }
+                if (pole.Druh == TDruh::Zadne)
+                    continue; // a count of four digits cannot take a fifth
+
+                Dopocti(v, 4);
+                z.AktOkrsek = KlicOkrsku();
+                QVERIFY(NajdiOkrsek(z.Adresare, z.AktOkrsek));
+                z.Vysledky = v;
+                ProvedKontroly(z);
+
+                ++r.pripadu;
+                const QList<TNavrh> navrhy = NavrhyBehu(z);
+                QList<TPoleDat> jmenovana;
+                bool zjisteno = false;
+                for (qsizetype i = 0; i < z.ProtokolChyb.Pocet(); ++i) {
+                    const TChyba &c = z.ProtokolChyb.VratChybu(i);
+                    zjisteno = zjisteno || c.Chyba < 39 || c.Chyba == 96;
+                    if (c.Chyba == 22) {
+                        const QString text = Vysvetli(z.ProtokolChyb.VratOperandy(i));
+                        QVERIFY2(text.contains(CisloTextem(z.Vysledky.VetaT3.PlatneHlasy)),
+                                 qPrintable(text));
+                    }
+                    const QList<TNavrh> kChybe =
+                        NavrhyKChybe(navrhy, c, z.ProtokolChyb.VratOperandy(i));
+                    for (const TNavrh &n : kChybe) {
+                        if (!jmenovana.contains(n.Pole))
+                            jmenovana.append(n.Pole);
+                    }
+                    QVERIFY(kChybe.isEmpty() ||
+                            TextNapovedy(kChybe).startsWith(u"Nejspíše chybně zapsáno: "_s));
+                }
+                QVERIFY(jmenovana.size() <= 3);
+                r.zjisteno += zjisteno;
+                r.pojmenovano += !jmenovana.isEmpty();
+                r.trefa += jmenovana.contains(pole);
+                r.prvni += !jmenovana.isEmpty() && jmenovana.constFirst() == pole;
+            }
+        }
+
+        int pojmenovano = 0, trefa = 0;
+        for (const TRada &r : std::as_const(rady)) {
+            qInfo("%s %d: %d slips, %d found by a check, %d hinted, %d hit (%d first): "
+                  "recall %.2f, precision %.2f",
+                  r.kandidat ? "candidate" : "section II", int(r.druh), r.pripadu, r.zjisteno,
+                  r.pojmenovano, r.trefa, r.prvni, double(r.trefa) / r.pripadu,
+                  r.pojmenovano ? double(r.trefa) / r.pojmenovano : 1.0);
+            pojmenovano += r.pojmenovano;
+            trefa += r.trefa;
+            if (r.kandidat && (r.druh == TPreklep::Zdvojena || r.druh == TPreklep::Vynechana))
+                QVERIFY2(r.trefa * 10 >= r.pripadu * 9, "a doubled or dropped digit missed");
+        }
+        QVERIFY2(trefa * 10 >= pojmenovano * 8, "too many hints name a wrong field");
     }
 };
 

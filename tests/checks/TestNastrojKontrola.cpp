@@ -166,6 +166,30 @@ private slots:
         QCOMPARE(NactiStanici(adr.AdrStanice).Stav1, u"N"_s);
     }
 
+    // --vysvetli adds the compared values and the hint; the first columns stay as
+    // they are without it.
+    void vysvetli()
+    {
+        QTemporaryDir dir;
+        const TAdresare adr = Instalace(dir);
+        TVysledky v = PlatnyOkrsek(3, 15, 210);
+        v.VetaT3.VydObalky = 1001;
+        v.VetaT3.OdevzdObalky = 1000;
+        Dopocti(v, 3);
+        UlozOkrsek(adr, KlicOkrsku(), u"E"_s, v);
+        const QStringList radky =
+            Spust({u"kontrola"_s, adr.AdrInstalace, u"--vysvetli"_s}).Vystup.split(u'\n');
+        QCOMPARE(radky.size(), 4);
+        const QStringList r8 = radky.at(0).split(u'\t');
+        QCOMPARE(r8.mid(0, 4), (QStringList{u"0"_s, u"8"_s, Text(8) + u' ',
+                                            u"vydané obálky 1 001 > voliči v seznamu 1 000"_s}));
+        QVERIFY2(r8.at(4).startsWith(u"Nejspíše chybně zapsáno: "_s) &&
+                     r8.at(4).contains(u"vydané obálky (zapsáno 1001, možná 1000)"_s),
+                 qPrintable(r8.at(4)));
+        QCOMPARE(radky.at(1).split(u'\t').at(3), u"vydáno 100 % obálek (nejvýše 90 %)"_s);
+        QCOMPARE(radky.at(2), u"SeznamChyb=0897"_s);
+    }
+
     void exportovanaData()
     {
         QTemporaryDir dir;

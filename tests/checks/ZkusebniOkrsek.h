@@ -25,6 +25,7 @@ struct TParametryStanice
     QString PocetMandatu = QStringLiteral("15");
     QString KodObce = QStringLiteral("500011");
     bool DvaTypy = false;
+    QList<int> KandidatuStran = {}; // per party; empty: PocetKand each
 };
 
 // The largest list the records hold: 45 parties of 70 candidates.
@@ -79,9 +80,11 @@ inline TAdresare VytvorStanici(const QString &adresar, const TParametryStanice &
         st.PorCislo = QString::number(a);
         st.NazevZkr = QStringLiteral("S%1").arg(a);
         st.Nazev = QStringLiteral("Strana %1").arg(a);
-        st.PocetKand = QString::number(p.PocetKand);
+        const int kandidatu =
+            p.KandidatuStran.isEmpty() ? p.PocetKand : p.KandidatuStran.value(a - 1);
+        st.PocetKand = QString::number(kandidatu);
         strany += ZakodujStranu(st);
-        for (int k = 1; k <= p.PocetKand; ++k) {
+        for (int k = 1; k <= kandidatu; ++k) {
             TKandidatRec kd;
             kd.KodObceZast = p.KodObce;
             kd.CObvodu = QStringLiteral("1");

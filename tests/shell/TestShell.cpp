@@ -21,6 +21,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +35,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <unistd.h>
@@ -91,6 +95,34 @@ public:
         if (nazev != u"TR_Vstupni_Form" || !VOkne)
             return 0;
         QTimer::singleShot(0, VOkne);
+        return ukaz();
+    }
+};
+
+// Shows the named dialogs for real and runs a step inside each; other dialogs are
+// only recorded.
+class TDotaznikKroku : public TDotaznikFronta
+{
+public:
+    QHash<QString, std::function<void()>> Kroky;
+    int ProvedDialog(const QString &nazev, const std::function<int()> &ukaz) override
+    {
+        TDotaznikFronta::ProvedDialog(nazev, ukaz);
+        if (!Kroky.contains(nazev))
+            return 0;
+        // The step runs once the dialog is the active modal window; a dialog that
+        // never gets there is closed, so that a failure cannot hang the test.
+        QWidget *predtim = QApplication::activeModalWidget();
+        QTimer::singleShot(0, [predtim, krok = Kroky.value(nazev)] {
+            const bool aktivni = QTest::qWaitFor([predtim] {
+                QWidget *m = QApplication::activeModalWidget();
+                return m && m != predtim && QApplication::activeWindow() == m;
+            });
+            if (aktivni)
+                krok();
+            else if (QWidget *m = QApplication::activeModalWidget())
+                m->close();
+        });
         return ukaz();
     }
 };
@@ -964,6 +996,91 @@ private slots:
         druhy.Akce(u"Napoveda_MI"_s)->trigger();
         QCOMPARE(int(druhy.PosledniZprava().Ikona), int(TIkona::Chyba));
         QVERIFY(druhy.PosledniZprava().Text.contains(u"chybi.html"_s));
+    }
+
+    // A doubled digit in a page-4 candidate's vote: after F3, "Seznam chyb" has the
+    // focus over the preview; Enter on the sum's row opens the entry window in that
+    // candidate's field; Ctrl+G there goes to another page-4 candidate.
+    void seznamChybVedeKPoli()
+    {
+        QTemporaryDir dir;
+        const QString adr = dir.path() + u'/';
+        // The demo station with council type 1 only, so that F3 checks it at once.
+        QFile demo(QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-stanice.json"));
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QJsonObject popis = QJsonDocument::fromJson(demo.readAll()).object();
+        QJsonArray okrsky;
+        for (const QJsonValue o : popis.value(u"okrsky"_s).toArray()) {
+            if (o[u"TypZastup"_s] == u"1"_s)
+                okrsky.append(o);
+        }
+        popis[u"okrsky"_s] = okrsky;
+        Instalace::ZapisSoubor(adr + u"stanice.json"_s, QJsonDocument(popis).toJson());
+        QJsonArray hlasy;
+        for (int k = 1; k <= 40; ++k)
+            hlasy.append(k == 38 ? 433 : 40 + k % 7); // 43 with its 3 doubled
+        const QJsonObject vysledky{
+            {u"TypZastup"_s, u"1"_s},
+            {u"ZapsOsoby"_s, 900},
+            {u"VydObalky"_s, 600},
+            {u"OdevzdObalky"_s, 598},
+            {u"PlatneHlasy"_s, 1720},
+            {u"strany"_s, QJsonArray{QJsonObject{{u"PorStHL"_s, 3}, {u"HlasyKand"_s, hlasy}}}}};
+        const QJsonObject porizeni{{u"hlasovani"_s, QJsonObject{{u"ClenuOVKC"_s, u"5"_s},
+                                                                {u"ClenuOVKP"_s, u"3"_s},
+                                                                {u"Zapisovat"_s, u"Eva"_s},
+                                                                {u"PoverPred"_s, u"Petr"_s}}},
+                                   {u"komise"_s, QJsonArray{u"A"_s, u"B"_s}},
+                                   {u"vysledky"_s, QJsonArray{vysledky}}};
+        Instalace::ZapisSoubor(adr + u"porizeni.json"_s, QJsonDocument(porizeni).toJson());
+        QCOMPARE(QProcess::execute(QStringLiteral(NASTROJ),
+                                   {u"stanice"_s, adr + u"stanice.json"_s, adr + u"st"_s}),
+                 0);
+        QCOMPARE(QProcess::execute(QStringLiteral(NASTROJ),
+                                   {u"porizeni"_s, adr + u"porizeni.json"_s, adr + u"st"_s}),
+                 0);
+
+        auto dotaznik = std::make_unique<TDotaznikKroku>();
+        TDotaznikKroku *d = dotaznik.get();
+        QString seznamFokus, seznamRadek, vstupFokus, poCtrlG, stav;
+        d->Kroky[u"TpreviewF"_s] = [] {};
+        d->Kroky[u"SeznamChybF"_s] = [&] {
+            auto *seznam = qobject_cast<QTreeWidget *>(QApplication::focusWidget());
+            seznamFokus = QApplication::activeWindow()->windowTitle();
+            if (seznam)
+                seznamRadek =
+                    seznam->currentItem()->text(1) + u' ' + seznam->currentItem()->text(4);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        d->Kroky[u"TR_Vstupni_Form"_s] = [&] {
+            QWidget *okno = QApplication::activeWindow();
+            vstupFokus = QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+            // The offscreen platform does not activate the window again: ask it where
+            // its focus is.
+            if (okno->focusWidget())
+                poCtrlG = okno->focusWidget()->objectName();
+            stav = okno->findChild<QLabel *>(u"R_StavL"_s)->text();
+            d->ZaradOdpoved(TOdpoved::Ano);
+            okno->close();
+        };
+        d->Kroky[u"PrejdiF"_s] = [] {
+            QTest::keyClicks(QApplication::focusWidget(), u"3"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClicks(QApplication::focusWidget(), u"36"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        TBeh beh(adr + u"st"_s, {}, std::move(dotaznik));
+        beh.Zobraz();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                    : static_cast<QWidget *>(beh.Okno.get()),
+                        Qt::Key_F3);
+        QCOMPARE(seznamFokus, u"Seznam chyb"_s);
+        QCOMPARE(seznamRadek,
+                 u"22 Nejspíše chybně zapsáno: strana 3, kandidát 38 (zapsáno 433, možná 43)"_s);
+        QCOMPARE(vstupFokus, u"EdHlasyKand38"_s);
+        QCOMPARE(poCtrlG, u"EdHlasyKand36"_s);
+        QCOMPARE(stav, QString());
     }
 };
 

@@ -54,6 +54,13 @@ THlaskaF::THlaskaF(const TCisChyb &ciselnik, QWidget *parent)
     HlaskaL->setAlignment(Qt::AlignCenter);
     HlaskaL->setFont(Pismo(16));
 
+    VysvetleniL = new QLabel(this);
+    VysvetleniL->setObjectName(QStringLiteral("VysvetleniL"));
+    VysvetleniL->setGeometry(8, 86, 662, 22);
+    VysvetleniL->setAlignment(Qt::AlignCenter);
+    VysvetleniL->setFont(Pismo(14));
+    VysvetleniL->hide();
+
     OpravitBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack),
                                  QStringLiteral("&Opravit"), this);
     OpravitBtn->setObjectName(QStringLiteral("OpravitBtn"));
@@ -72,7 +79,8 @@ THlaskaF::THlaskaF(const TCisChyb &ciselnik, QWidget *parent)
     connect(IgnorovatBtn, &QPushButton::clicked, this, &THlaskaF::IgnorovatBtnClick);
 }
 
-void THlaskaF::NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bool iPropust)
+void THlaskaF::NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bool iPropust,
+                            const QString &iVysvetleni)
 {
     QColor barva;
     if (iInfo) {
@@ -97,6 +105,14 @@ void THlaskaF::NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bo
         HlaskaL->setText(text + u' ' + iParam);
     else
         HlaskaL->setText(text + QStringLiteral(" (") + iParam + u')');
+
+    NastavBarvu(VysvetleniL, barva);
+    VysvetleniL->setText(iVysvetleni);
+    VysvetleniL->setVisible(!iVysvetleni.isEmpty());
+    const int posun = iVysvetleni.isEmpty() ? 0 : VyskaSVysvetlenim - VyskaKlienta;
+    setFixedSize(SirkaKlienta, VyskaKlienta + posun);
+    OpravitBtn->move(202, 100 + posun);
+    IgnorovatBtn->move(370, 100 + posun);
 }
 
 bool THlaskaF::UkazHlasku()

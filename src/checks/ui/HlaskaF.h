@@ -22,7 +22,10 @@ public:
 
     // Prepares the dialog without showing it. iInfo makes it a warning (blue);
     // otherwise an error (red) whose second button reads "&Potvrdit" when iPropust.
-    void NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bool iPropust);
+    // iVysvetleni, the values the check compared, gets a line of its own under the
+    // text; the dialog grows for it.
+    void NastavHlasku(qint32 iChyba, const QString &iParam, bool iInfo, bool iPropust,
+                      const QString &iVysvetleni = QString());
 
     // Shows the dialog modally; true when the user chose to correct the value. While
     // the dialog is already showing, returns true at once (give the focus back).
@@ -38,11 +41,13 @@ public:
 
     QLabel *ChybaL = nullptr;
     QLabel *HlaskaL = nullptr;
+    QLabel *VysvetleniL = nullptr;
     QPushButton *OpravitBtn = nullptr;
     QPushButton *IgnorovatBtn = nullptr;
 
     static constexpr int SirkaKlienta = 678;
     static constexpr int VyskaKlienta = 140;
+    static constexpr int VyskaSVysvetlenim = 170;
 
 public slots:
     void reject() override; // Esc and every other way of closing: correct the value
