@@ -7,9 +7,12 @@ set -euo pipefail
 ZDROJ=$(cd "$(dirname "$0")/.." && pwd)
 T=${1:-$(mktemp -d)}
 mkdir -p "$T"
+# Both builds are of one commit, even when the branch moves on while the first builds.
+KOMIT=${KOMIT:-$(git -C "$ZDROJ" rev-parse HEAD)}
 for k in prvni druhy/hloubeji; do
   rm -rf "${T:?}/$k"
   git clone -q "$ZDROJ" "$T/$k/zelkovar"
+  git -C "$T/$k/zelkovar" checkout -q "$KOMIT"
   echo "== sestavení v $T/$k/zelkovar"
   (cd "$T/$k/zelkovar" && bash scripts/balicek.sh >"$T/${k%%/*}.log" 2>&1) || {
     tail -30 "$T/${k%%/*}.log"
