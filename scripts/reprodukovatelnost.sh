@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian packages twice, from two clones of the last commit in two different
-# directories, and compares them byte by byte. Takes two full builds (about ten minutes
-# on two cores), so it is not part of the test suite.
+# Builds the Debian packages twice, from two clones of the last commit (or KOMIT) in two
+# different directories, and compares them byte by byte. Takes two full builds (about
+# eleven minutes each on two quiet cores), so it runs in .ci/run, not in the test suite.
 #   scripts/reprodukovatelnost.sh [WORKDIR]
 set -euo pipefail
 ZDROJ=$(cd "$(dirname "$0")/.." && pwd)
