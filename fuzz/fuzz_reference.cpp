@@ -48,6 +48,15 @@ void OverStabilitu(const QByteArray &vstup, int velikost, Dekoduj dekoduj, Zakod
     Over(zakoduj(dekoduj(jednou)) == jednou);
 }
 
+// The key of the council that a party or candidate record belongs to.
+template <typename T> TOkrsekRefRec KlicRady(const T &zaznam)
+{
+    TOkrsekRefRec klic;
+    klic.KodObceZast = zaznam.KodObceZast;
+    klic.CObvodu = zaznam.CObvodu;
+    return klic;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -71,19 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ExistujeObec(a, klic.KodObce);
     });
     Zkus([&] {
-        const TStranaRec s = DekodujStranu(vstup.left(TStranaRec::Velikost));
-        TOkrsekRefRec klic;
-        klic.KodObceZast = s.KodObceZast;
-        klic.CObvodu = s.CObvodu;
-        NactiStrany(a, klic, ref);
+        NactiStrany(a, KlicRady(DekodujStranu(vstup.left(TStranaRec::Velikost))), ref);
         Over(ref.PocetStranSeznamu >= 0 && ref.PocetStranSeznamu <= MaxStran);
     });
     Zkus([&] {
-        const TKandidatRec k = DekodujKandidata(vstup.left(TKandidatRec::Velikost));
-        TOkrsekRefRec klic;
-        klic.KodObceZast = k.KodObceZast;
-        klic.CObvodu = k.CObvodu;
-        NactiKandidaty(a, klic, ref);
+        NactiKandidaty(a, KlicRady(DekodujKandidata(vstup.left(TKandidatRec::Velikost))), ref);
     });
     Zkus([&] {
         const TVoliciRefRec v = DekodujVoliceRef(vstup.left(TVoliciRefRec::Velikost));

@@ -8,7 +8,8 @@
 #   --testy       building and running the test suite (scripts/test.sh)
 #   --baleni      building and checking the Debian packages (scripts/balicek.sh)
 #   --klavesnice  the tests and what the keyboard-driven run needs (scripts/klavesnice.sh)
-# Without options: everything, the developers' tools (benchmarks, fuzzing, formatting) too.
+# Without options: everything, the developers' tools (benchmarks, fuzzing, formatting,
+# clang-tidy) too.
 set -euo pipefail
 
 # Running: Qt's libraries (with their screen and printer plugins), zlib, libgcrypt,
@@ -22,8 +23,8 @@ SESTAVENI=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-de
 TESTY=(xvfb xauth poppler-utils strace dpkg-dev desktop-file-utils librsvg2-bin cups-daemon cups-client)
 # Packaging: the package tools, the package lint and rsvg-convert for the icon sizes.
 BALENI=(dpkg-dev lintian desktop-file-utils librsvg2-bin)
-# The developers' tools: benchmarks, fuzzing with clang, the formatter CI runs.
-VYVOJ=(libbenchmark-dev clang-14 libclang-rt-14-dev clang-format)
+# The developers' tools: benchmarks, fuzzing with clang, the formatter and the linter CI runs.
+VYVOJ=(libbenchmark-dev clang-14 libclang-rt-14-dev clang-format clang-tidy)
 
 case "${1:-}" in
   "") PACKAGES=("${BEH[@]}" "${SESTAVENI[@]}" "${TESTY[@]}" "${BALENI[@]}" "${VYVOJ[@]}") ;;

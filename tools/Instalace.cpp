@@ -18,7 +18,7 @@ std::optional<TStaniceNastroje> OtevriStanici(const QString &prikaz, const QStri
         return std::nullopt;
     }
     Denik::Over(start.Adresare.AdrStanice);
-    return TStaniceNastroje{start.Adresare, NactiStanici(start.Adresare.AdrStanice)};
+    return TStaniceNastroje{start.Adresare, NactiStanici(start.Adresare.AdrStanice), {}};
 }
 
 bool MaVysledky(const TAdresare &adr, const TOkrsekRefRec &klic)
@@ -67,6 +67,22 @@ std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
         return std::nullopt;
     }
     return typ1 ? QStringLiteral("1") : QStringLiteral("2");
+}
+
+std::optional<TStaniceNastroje> OtevriStaniciTypu(const QString &prikaz, const QString &instalace,
+                                                  const QString &podadresar, const QString &typ,
+                                                  int &kod)
+{
+    std::optional<TStaniceNastroje> st = OtevriStanici(prikaz, instalace, podadresar);
+    if (!st) {
+        kod = KodChyba;
+        return std::nullopt;
+    }
+    const std::optional<QString> zvoleny = UrciTyp(prikaz, st->Adresare, st->Stanice, typ, kod);
+    if (!zvoleny)
+        return std::nullopt;
+    st->Typ = *zvoleny;
+    return st;
 }
 
 TOdpoved TDotaznikNastroje::Zobraz(const TZprava &zprava)

@@ -16,6 +16,7 @@ struct TStaniceNastroje
 {
     TAdresare Adresare;
     TStaniceRec Stanice;
+    QString Typ; // the council type to work on, once OtevriStaniciTypu has chosen it
 };
 
 // Empty, after telling the user, when the installation (or its subdirectory P) holds
@@ -35,6 +36,12 @@ bool MaTyp(const TAdresare &adr, const TStaniceRec &stanice, const QString &typ)
 // exit code.
 std::optional<QString> UrciTyp(const QString &prikaz, const TAdresare &adr,
                                const TStaniceRec &stanice, const QString &typ, int &kod);
+
+// OtevriStanici, then UrciTyp into the station's Typ. Empty after telling the user;
+// `kod` then holds the exit code.
+std::optional<TStaniceNastroje> OtevriStaniciTypu(const QString &prikaz, const QString &instalace,
+                                                  const QString &podadresar, const QString &typ,
+                                                  int &kod);
 
 // Messages go to stderr; a question is answered Yes when `ano` is set, else No.
 class TDotaznikNastroje : public TDotaznikKonzole

@@ -110,7 +110,7 @@ QJsonObject NactiPopis(const QString &cesta, const QString &druh, const QStringL
 {
     QJsonParseError chybaJson;
     const QJsonDocument dokument =
-        QJsonDocument::fromJson(Soubory::NactiSoubor(cesta, 64 * 1024 * 1024), &chybaJson);
+        QJsonDocument::fromJson(Soubory::NactiSoubor(cesta, qint64(64) * 1024 * 1024), &chybaJson);
     if (chybaJson.error != QJsonParseError::NoError) {
         throw EChyba(QStringLiteral("%1 %2 není platný JSON: %3 (znak %4).")
                          .arg(druh, cesta, chybaJson.errorString())
@@ -118,7 +118,7 @@ QJsonObject NactiPopis(const QString &cesta, const QString &druh, const QStringL
     }
     if (!dokument.isObject())
         throw EChyba(QStringLiteral("%1 %2 musí být objekt JSON ({…}).").arg(druh, cesta));
-    const QJsonObject popis = dokument.object();
+    QJsonObject popis = dokument.object();
     for (auto it = popis.constBegin(); it != popis.constEnd(); ++it) {
         if (!znamo.contains(it.key()))
             throw EChyba(QStringLiteral("%1: neznámý klíč „%2“.").arg(druh, it.key()));

@@ -39,25 +39,21 @@ int PrikazAktualni(const QStringList &argumenty)
         argumenty);
     if (v.Konec)
         return *v.Konec;
-    const std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"aktualni"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
-    if (!st)
-        return KodChyba;
     int kod = KodUspech;
-    const std::optional<QString> typ =
-        UrciTyp(u"aktualni"_s, st->Adresare, st->Stanice, v.Hodnota(u"--typ"_s), kod);
-    if (!typ)
+    const std::optional<TStaniceNastroje> st = OtevriStaniciTypu(
+        u"aktualni"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s), v.Hodnota(u"--typ"_s), kod);
+    if (!st)
         return kod;
     TOkrsekRefRec klic;
     klic.KodObce = st->Stanice.KodObce;
     klic.CisloOkrsku = st->Stanice.CisloOkrsku;
-    klic.TypZastup = *typ;
+    klic.TypZastup = st->Typ;
     const QString prefix = AktualniPrefix(st->Adresare, klic);
     const QString soubor =
         prefix.isEmpty()
             ? QString()
             : QFileInfo(JmenoSouboruOkrsku(st->Adresare, klic, prefix)).absoluteFilePath();
     Vypis(u"soubor=%1\npredpona=%2\nstav=%3\n"_s.arg(soubor, prefix,
-                                                     StavTypu(st->Stanice, *typ).trimmed()));
+                                                     StavTypu(st->Stanice, st->Typ).trimmed()));
     return KodUspech;
 }

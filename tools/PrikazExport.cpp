@@ -78,14 +78,10 @@ int PrikazExport(const QStringList &argumenty)
     const QString typ = v.Hodnota(u"--typ"_s);
     const QString cil = v.Hodnota(u"--cil"_s);
     const bool ano = v.Ma(u"--ano"_s);
-    const std::optional<TStaniceNastroje> st =
-        OtevriStanici(u"export"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s));
-    if (!st)
-        return KodChyba;
     int kod = KodUspech;
-    const std::optional<QString> zvoleny =
-        UrciTyp(u"export"_s, st->Adresare, st->Stanice, typ, kod);
-    if (!zvoleny)
+    const std::optional<TStaniceNastroje> st =
+        OtevriStaniciTypu(u"export"_s, v.Volne.at(0), v.Hodnota(u"--podadresar"_s), typ, kod);
+    if (!st)
         return kod;
 
     // The target is checked before anything changes: a mistyped path must not become
@@ -120,7 +116,7 @@ int PrikazExport(const QStringList &argumenty)
     }
 
     const TZamek zamek(st->Adresare.AdrStanice);
-    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*st, *zvoleny, ano);
+    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*st, st->Typ, ano);
     TStavProgramu &k = *stav;
     k.NastavKlic();
     if (!PovolExport(k))
@@ -147,7 +143,7 @@ int PrikazExport(const QStringList &argumenty)
         posudek = TCilExportu{TCilExportu::TDruh::Mistni, ZarizeniAdresare(adresar),
                               QString::fromLocal8Bit(QStorageInfo(adresar).device())};
     }
-    const int typZastup = CisloNeboNula(*zvoleny);
+    const int typZastup = CisloNeboNula(st->Typ);
     // The device judged above: one pulled out meanwhile fails the copy.
     const TExportSouboru vysledek =
         KopirujSoubor(k.Adresare, adresar, k.Stanice.KodObce, k.Stanice.CisloOkrsku, typZastup,

@@ -46,18 +46,15 @@ int PrikazKontrola(const QStringList &argumenty)
     const bool ano = v.Ma(QStringLiteral("--ano"));
     const bool vysvetli = v.Ma(QStringLiteral("--vysvetli"));
 
-    std::optional<TStaniceNastroje> otevrena = OtevriStanici(
-        QStringLiteral("kontrola"), v.Volne.at(0), v.Hodnota(QStringLiteral("--podadresar")));
-    if (!otevrena)
-        return KodChyba;
     int kod = KodUspech;
-    const std::optional<QString> zvoleny =
-        UrciTyp(QStringLiteral("kontrola"), otevrena->Adresare, otevrena->Stanice, typ, kod);
-    if (!zvoleny)
+    const std::optional<TStaniceNastroje> otevrena =
+        OtevriStaniciTypu(QStringLiteral("kontrola"), v.Volne.at(0),
+                          v.Hodnota(QStringLiteral("--podadresar")), typ, kod);
+    if (!otevrena)
         return kod;
 
     // The one question, whether to check exported data again, is answered by --ano.
-    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*otevrena, *zvoleny, ano);
+    const std::unique_ptr<TStavProgramu> stav = StavNastroje(*otevrena, otevrena->Typ, ano);
     TStavProgramu &beh = *stav;
     const TChybProt &protokol = beh.ProtokolChyb;
     switch (KontrolaDat(beh)) {

@@ -131,7 +131,7 @@ QList<TKomise> Komise(const QJsonObject &popis)
         return komise;
     if (!hodnota.isArray())
         throw EChyba(u"Popis pořízení: „komise“ musí být pole jmen."_s);
-    for (const QJsonValue &jmeno : hodnota.toArray()) {
+    for (const QJsonValue jmeno : hodnota.toArray()) {
         if (!jmeno.isString())
             throw EChyba(u"Popis pořízení: jména v „komise“ musí být texty."_s);
         if (jmeno.toString().size() > 50)

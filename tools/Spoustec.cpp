@@ -128,7 +128,7 @@ TSpoustec VytvorSpoustec(const TStaniceRec &stanice, const QString &program,
 
 QString ZapisSpoustec(const TSpoustec &spoustec, const QString &adresar)
 {
-    const QString cesta = QDir(VytvorAdresar(adresar)).filePath(spoustec.Jmeno);
+    QString cesta = QDir(VytvorAdresar(adresar)).filePath(spoustec.Jmeno);
     Soubory::UlozAtomicky(cesta, spoustec.Obsah);
     QFile::setPermissions(cesta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                      QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |

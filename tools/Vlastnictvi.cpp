@@ -42,7 +42,7 @@ QString BudouciUzivatel(const QString &misto)
     const long vlastnik = Vlastnik(misto);
     if (vlastnik >= 0 && vlastnik != ja)
         return JmenoUzivatele(vlastnik);
-    const QString sudo = qEnvironmentVariable("SUDO_USER");
+    QString sudo = qEnvironmentVariable("SUDO_USER");
     if (ja == 0 && !sudo.isEmpty() && sudo != u"root")
         return sudo;
     return QString();

@@ -82,7 +82,7 @@ QList<TChybaInfo> VlastniChyby()
                          .arg(chyba.errorString()));
     QList<TChybaInfo> chyby;
     const QJsonArray pole = dokument.array();
-    for (const QJsonValue &hodnota : pole) {
+    for (const auto &hodnota : pole) {
         const QJsonObject o = hodnota.toObject();
         TChybaInfo c;
         c.Chyba = o.value(QStringLiteral("Chyba")).toInt(-1);

@@ -215,7 +215,9 @@ void TZColorStringGrid::Tabulator(bool zpet)
 {
     const int radek = currentRow() + (zpet ? -1 : 1);
     if (radek < 0 || radek >= rowCount()) {
-        QWidget::focusNextPrevChild(!zpet);
+        // Past the last name the focus leaves the grid: the view's own walk over cells
+        // is skipped on purpose.
+        QWidget::focusNextPrevChild(!zpet); // NOLINT(bugprone-parent-virtual-call)
         return;
     }
     setCurrentCell(radek, 1);

@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The O file is one line of a few kilobytes; anything near this is not ours.
-constexpr qint64 MaxVelikost = 64 * 1024 * 1024;
+constexpr qint64 MaxVelikost = qint64(64) * 1024 * 1024;
 bool g_vynutBloky = false;
 
 QString Duvod(int chyba)
@@ -243,7 +243,7 @@ TExportSouboru KopirujSoubor(const TAdresare &adr, const QString &cil, const QSt
     const QString uredni = JmenoExportu(kodObce, cisloOkrsku, typZastup);
     const QString jmeno = Skoleni::JmenoExportu(adr.AdrStanice, uredni);
     try {
-        const TExportSouboru v = Kopiruj(adr, cil, uredni, jmeno, zarizeni);
+        TExportSouboru v = Kopiruj(adr, cil, uredni, jmeno, zarizeni);
         // Synced before the caller marks the data exported: a power cut must not keep
         // "A" and lose the line with the export's SHA-256.
         Denik::ZapisTrvale(adr.AdrStanice,

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,6 +36,16 @@ inline QLabel *InfoPopisek(QWidget *rodic, const QString &jmeno, const QRect &mi
     f.setBold(tucne);
     l->setFont(f);
     return l;
+}
+
+// A button of a dialog laid out at fixed places.
+inline QPushButton *Tlacitko(QWidget *rodic, const QString &text, const QString &jmeno,
+                             const QRect &misto)
+{
+    auto *b = new QPushButton(text, rodic);
+    b->setObjectName(jmeno);
+    b->setGeometry(misto);
+    return b;
 }
 
 // A text with line breaks of any convention turned into "\n".

@@ -1,5 +1,7 @@
 #include "Z_info.h"
 
+#include "Okna.h"
+
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
@@ -46,9 +48,7 @@ TZ_Info_F::TZ_Info_F(QWidget *parent)
            u"v případě zjištění rozdílu si datum a čas před zpracováním upravte,"_s);
     Stitek(this, u"Label5"_s, 161, 140, 16, false, u"tyto údaje jsou součástí zápisu."_s);
 
-    auto *ok = new QPushButton(u"OK"_s, this);
-    ok->setObjectName(u"Z_OK_Btn"_s);
-    ok->setGeometry(397, 172, 105, 33);
+    auto *ok = Tlacitko(this, u"OK"_s, u"Z_OK_Btn"_s, QRect(397, 172, 105, 33));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

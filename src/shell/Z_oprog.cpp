@@ -1,6 +1,7 @@
 #include "Z_oprog.h"
 
 #include "Obrazky.h"
+#include "Okna.h"
 #include "Z_info.h"
 
 #include <QFrame>
@@ -47,9 +48,7 @@ TZ_OProgramu_F::TZ_OProgramu_F(QWidget *parent)
         l->setGeometry(4, r.Y, 393, r.Pixely + 8);
     }
 
-    auto *ok = new QPushButton(u"OK"_s, this);
-    ok->setObjectName(u"Z_OProgramu_BBtn"_s);
-    ok->setGeometry(165, 208, 89, 33);
+    auto *ok = Tlacitko(this, u"OK"_s, u"Z_OProgramu_BBtn"_s, QRect(165, 208, 89, 33));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -81,7 +81,7 @@ QString AktualniPrefix(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 {
-    const QString prefix = AktualniPrefix(adr, klic);
+    QString prefix = AktualniPrefix(adr, klic);
     const TSoubory s = NajdiSoubory(adr, klic);
     if (!s.jeO || !s.jeE)
         return prefix;
@@ -105,7 +105,7 @@ QString UklidOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic)
 
 QString NactiAktualniOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
 {
-    const QString prefix = adr.JenCteni ? AktualniPrefix(adr, klic) : UklidOkrsek(adr, klic);
+    QString prefix = adr.JenCteni ? AktualniPrefix(adr, klic) : UklidOkrsek(adr, klic);
     NactiOkrsek(adr, klic, prefix.isEmpty() ? QStringLiteral("E") : prefix, v);
     return prefix;
 }

@@ -12,7 +12,7 @@ const QString SouborKomise = QStringLiteral("KOMISE.RCD");
 const QString SouborInfo83 = QStringLiteral("INFOK83.RCD");
 
 // Files of this store are a few kilobytes; a larger one is not ours.
-constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
+constexpr qint64 MaxVelikostSouboru = qint64(1024) * 1024;
 
 const TPoleRetezce<THlasovaniRec> PoleZaznamu[] = {
     {0, 10, &THlasovaniRec::DatumVoleb, u"DatumVoleb"},

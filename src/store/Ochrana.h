@@ -20,7 +20,7 @@ inline constexpr char KlicOkrsku[] = "H4m7q#RZ2!tK9&w5";
 inline constexpr qint32 MaxDelkaObsahu = 59 + 45 * 323 + 250 + 99 * 215;
 
 // A stored file larger than this is not a results file and is not read.
-inline constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
+inline constexpr qint64 MaxVelikostSouboru = qint64(1024) * 1024;
 
 // In-memory stages. Readers raise EChyba with a Czech message on damaged input;
 // `nazev` names the file in that message.

@@ -516,7 +516,8 @@ void RozeberRadek(const QByteArray &radek, bool sVolnymTextem, TVysledky &v, con
     }
 }
 
-void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, TVysledky &v)
+void NactiOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
+                 TVysledky &v)
 {
     VynulujOkrsek(v);
     // Free text belongs to the file it was loaded from; another key's lines must never
@@ -557,7 +558,8 @@ qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint6
     return ulozeny.size();
 }
 
-void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, const TVysledky &v)
+void UlozOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
+                const TVysledky &v)
 {
     const QByteArray radek = SestavRadek(v, JePrefix(prefix, u"O"));
     const QString cil = JmenoSouboruOkrsku(adr, klic, prefix);

@@ -120,13 +120,14 @@ QString JmenoSouboruOkrsku(const TAdresare &adr, const TOkrsekRefRec &klic, cons
 // Loads the file of that key and prefix if it exists; otherwise the record stays
 // empty. A damaged or foreign file raises EChyba naming it, leaves the record empty
 // (Vety6 as it was) and is not changed. Free-text lines of another key are dropped.
-void NactiOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix, TVysledky &v);
+void NactiOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
+                 TVysledky &v);
 
 // Writes the record as the file of that key and prefix, atomically, and then removes
 // the file of the other prefix. A value that does not fit its field raises
 // EPrilisVelkaHodnota, a failed write EChyba; the previous file stays as it was.
 // The save is noted in the installation's journal.
-void UlozOkrsek(const TAdresare &adr, TOkrsekRefRec klic, const QString &prefix,
+void UlozOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
                 const TVysledky &v);
 
 // Which results file of the key is current, decided by what travels inside the files

@@ -211,7 +211,7 @@ bool ExistujeObec(const TAdresare &adr, const QString &kodObce)
     return false;
 }
 
-void NactiStrany(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref)
+void NactiStrany(const TAdresare &adr, const TOkrsekRefRec &klic, TReference &ref)
 {
     const QString cesta = Soubory::NajdiSoubor(adr.AdrStanice, QStringLiteral("STRANY.RCD"));
     const QList<QByteArray> zaznamy = Zaznam::NactiZaznamy(cesta, TStranaRec::Velikost);
@@ -234,7 +234,7 @@ void NactiStrany(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref)
     }
 }
 
-void NactiKandidaty(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref)
+void NactiKandidaty(const TAdresare &adr, const TOkrsekRefRec &klic, TReference &ref)
 {
     ref.PocetPlatnychKand = 0;
     const QString jmeno(15, u'-');

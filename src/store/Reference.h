@@ -88,8 +88,8 @@ struct TReference
 // Missing or damaged files and non-numeric compared fields raise EChyba.
 bool NajdiOkrsek(const TAdresare &adr, TOkrsekRefRec &klic);
 bool ExistujeObec(const TAdresare &adr, const QString &kodObce);
-void NactiStrany(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref);
-void NactiKandidaty(const TAdresare &adr, TOkrsekRefRec klic, TReference &ref);
+void NactiStrany(const TAdresare &adr, const TOkrsekRefRec &klic, TReference &ref);
+void NactiKandidaty(const TAdresare &adr, const TOkrsekRefRec &klic, TReference &ref);
 qint32 ZapsOsobyRef(const TAdresare &adr, const QString &kodObce, qint32 cisloOkrsku);
 
 // Record codecs (also used by the station tool). Encoders throw EChyba naming the

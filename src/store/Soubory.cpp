@@ -41,7 +41,7 @@ int Vlozena(KrokUkladani krok)
 QString Najdi(const QString &adresar, const QString &jmeno, QDir::Filters filtr,
               bool (QFileInfo::*druh)() const)
 {
-    const QString presne = adresar + jmeno;
+    QString presne = adresar + jmeno;
     if ((QFileInfo(presne).*druh)())
         return presne;
     const QDir dir(adresar.isEmpty() ? QStringLiteral(".") : adresar);

@@ -10,7 +10,7 @@ namespace {
 const QString JmenoSouboru = QStringLiteral("STANICE.RCD");
 
 // A station file is one record, maybe a few; anything this large is not one.
-constexpr qint64 MaxVelikostSouboru = 1024 * 1024;
+constexpr qint64 MaxVelikostSouboru = qint64(1024) * 1024;
 
 const TPoleRetezce<TStaniceRec> PoleStanice[] = {
     {7, 40, &TStaniceRec::NazevObce, u"NazevObce"},
@@ -34,7 +34,7 @@ QString NazevPole(const char16_t *pole)
 
 QByteArray NactiZaznam0(const QString &cesta)
 {
-    const QByteArray obsah = Soubory::NactiSoubor(cesta, MaxVelikostSouboru);
+    QByteArray obsah = Soubory::NactiSoubor(cesta, MaxVelikostSouboru);
     if (obsah.size() < TStaniceRec::Velikost) {
         throw EChyba(
             QStringLiteral("Soubor %1 je poškozen: neobsahuje celý záznam stanice "

@@ -7,7 +7,7 @@
 namespace {
 
 // Larger than any file of the installation that the entry window writes.
-constexpr qint64 MaxVelikost = 16 * 1024 * 1024;
+constexpr qint64 MaxVelikost = qint64(16) * 1024 * 1024;
 
 // Readers take the newer of two results files: a file put back must win over one
 // written in between, even when that one was dated ahead.

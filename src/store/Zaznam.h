@@ -29,6 +29,6 @@ void OverDelku(const QByteArray &zaznam, int velikost, const QString &soubor);
 // trailing partial record is ignored. A missing file or a file larger than
 // `maxVelikost` raise EChyba naming the file.
 QList<QByteArray> NactiZaznamy(const QString &cesta, int velikost,
-                               qint64 maxVelikost = 64 * 1024 * 1024);
+                               qint64 maxVelikost = qint64(64) * 1024 * 1024);
 
 } // namespace Zaznam

@@ -2,6 +2,7 @@
 #include "Chyby.h"
 #include "Dotaznik.h"
 #include "HlaskaF.h"
+#include "Sloupce.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,11 +29,8 @@ private slots:
 
     void druhy_data()
     {
-        QTest::addColumn<bool>("info");
-        QTest::addColumn<bool>("propust");
-        QTest::addColumn<QString>("nadpis");
-        QTest::addColumn<QString>("tlacitko");
-        QTest::addColumn<QColor>("barva");
+        Sloupce<bool, bool, QString, QString, QColor>(
+            {"info", "propust", "nadpis", "tlacitko", "barva"});
         QTest::newRow("blokujici")
             << false << false << u"Chyba č. 23"_s << u"&Ignorovat"_s << QColor(255, 0, 0);
         QTest::newRow("propustitelna")

@@ -3,6 +3,7 @@
 #include "EChyba.h"
 #include "KontrolniBeh.h"
 #include "Preklepy.h"
+#include "Sloupce.h"
 #include "SouboryTestu.h"
 #include "StaniceSDaty.h"
 #include "Vysvetleni.h"
@@ -213,13 +214,8 @@ private slots:
 
     void komise_data()
     {
-        QTest::addColumn<QString>("celkem");
-        QTest::addColumn<QString>("pritomno");
-        QTest::addColumn<QStringList>("jmena");
-        QTest::addColumn<QString>("zapisovatel");
-        QTest::addColumn<QString>("povereny");
-        QTest::addColumn<QString>("obec");
-        QTest::addColumn<QString>("text");
+        Sloupce<QString, QString, QStringList, QString, QString, QString, QString>(
+            {"celkem", "pritomno", "jmena", "zapisovatel", "povereny", "obec", "text"});
         const QString z = u"Zapisovatel"_s, p = u"Pověřený"_s, o = u"500011"_s;
         const QString np = u"Nalezené problémy: "_s;
         QTest::newRow("uplna") << u"7"_s << u"5"_s << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s}

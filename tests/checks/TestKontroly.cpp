@@ -1,6 +1,7 @@
 // The numbered field checks and the marking rule, on a small station on disk.
 #include "EChyba.h"
 #include "Kontroly.h"
+#include "Sloupce.h"
 #include "ZkusebniOkrsek.h"
 
 #include <QTemporaryDir>
@@ -206,11 +207,7 @@ private slots:
 
     void podilVydanych_data()
     {
-        QTest::addColumn<int>("zapsano");
-        QTest::addColumn<int>("vydano");
-        QTest::addColumn<bool>("plati94");
-        QTest::addColumn<bool>("plati97");
-        QTest::addColumn<bool>("plati91");
+        Sloupce<int, int, bool, bool, bool>({"zapsano", "vydano", "plati94", "plati97", "plati91"});
         QTest::newRow("9,9 %") << 1000 << 99 << false << true << true;
         QTest::newRow("10 %") << 1000 << 100 << true << true << true;
         QTest::newRow("7 z 70") << 70 << 7 << true << true << true;
@@ -309,15 +306,9 @@ private slots:
     // cannot hold (0.1, 0.9, 0.835, 1.205, f = 1.8): the comparison must be exact.
     void procentaPresneNaHranici_data()
     {
-        QTest::addColumn<int>("upozorneni");
-        QTest::addColumn<int>("zapsano");
-        QTest::addColumn<int>("vydano");
-        QTest::addColumn<int>("odevzdano");
-        QTest::addColumn<int>("platnych");
-        QTest::addColumn<QString>("mandatu");
-        QTest::addColumn<int>("kandidatu");
-        QTest::addColumn<int>("reference");
-        QTest::addColumn<bool>("plati");
+        Sloupce<int, int, int, int, int, QString, int, int, bool>(
+            {"upozorneni", "zapsano", "vydano", "odevzdano", "platnych", "mandatu", "kandidatu",
+             "reference", "plati"});
         QTest::newRow("92: 44 z 55 = 80 %")
             << 92 << 1000 << 55 << 44 << 0 << u"15"_s << 30 << 0 << false;
         QTest::newRow("92: 452 z 565 = 80 %")

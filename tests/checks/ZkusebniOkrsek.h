@@ -144,15 +144,8 @@ inline void Dopocti(TVysledky &v, int pocetStran)
 // Every candidate gets `hlasu` votes; the counts of section II fit them.
 inline TVysledky PlatnyOkrsek(int pocetStran = 3, int pocetKand = 10, quint16 hlasu = 250)
 {
-    TVysledky v;
+    TVysledky v = OkrsekJedna();
     TOkrsekRec &h = v.VetaT3;
-    h.TypVety = 1;
-    h.Okres = 3701;
-    h.Obec = 500011;
-    h.Okrsek = 1;
-    h.TypZastup = 1;
-    h.CObvodu = 1;
-    h.KodObceZast = 500011;
     h.ZapsOsoby = 1000;
     h.VydObalky = 700;
     h.OdevzdObalky = 690;

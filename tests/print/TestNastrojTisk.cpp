@@ -138,7 +138,7 @@ private slots:
         QVERIFY2(qAbs(kv->X2 - pravy) <= 2 && qAbs(kv->Y1 - dolni) <= 2,
                  qPrintable(u"%1 %2"_s.arg(kv->X2).arg(kv->Y1)));
         const TSlovo *vzor = Najdi(slova, u"VZOR"_s);
-        QVERIFY(vzor && qAbs(vzor->X1 - (200 + (pravy - 200) / 2)) <= 2);
+        QVERIFY(vzor && qAbs(vzor->X1 - (200 + (pravy - 200) / 2.0)) <= 2);
     }
 
     void protokolNemeniSoubory()

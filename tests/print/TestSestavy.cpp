@@ -1,6 +1,7 @@
 // The tally sheet and the printer test page, checked on the recorded operations.
 #include "Protokol.h"
 #include "ScitaciArch.h"
+#include "Sloupce.h"
 #include "ZkusebniStrana.h"
 
 #include <QTest>
@@ -194,12 +195,8 @@ private slots:
 
     void archSloupce_data()
     {
-        QTest::addColumn<int>("papir");
-        QTest::addColumn<QString>("velikost");
-        QTest::addColumn<int>("sloupcu");
-        QTest::addColumn<QSize>("list");
-        QTest::addColumn<int>("dolni");
-        QTest::addColumn<int>("pravy");
+        Sloupce<int, QString, int, QSize, int, int>(
+            {"papir", "velikost", "sloupcu", "list", "dolni", "pravy"});
         QTest::newRow("A4 na vysku") << 1 << u"A4"_s << 8 << QSize(2100, 2970) << 2880 << 1900;
         QTest::newRow("A3 na vysku") << 1 << u"A3"_s << 15 << QSize(2970, 4200) << 4050 << 2800;
         QTest::newRow("A4 na sirku") << 0 << u"A4"_s << 15 << QSize(2970, 2100) << 1890 << 2800;

@@ -3,6 +3,7 @@
 #include "Dotaznik.h"
 #include "Nahled.h"
 #include "Reference.h"
+#include "Sloupce.h"
 #include "SouboryTestu.h"
 #include "Tisk.h"
 #include "TiskNaTiskarnu.h"
@@ -61,9 +62,7 @@ class TestTisk : public QObject
 private slots:
     void cisloVpravo_data()
     {
-        QTest::addColumn<qint64>("cislo");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("text");
+        Sloupce<qint64, int, QString>({"cislo", "n", "text"});
         QTest::newRow("orizne zleva") << qint64(123456) << 5 << u"23456"_s;
         QTest::newRow("doplni mezerami") << qint64(7) << 3 << u"  7"_s;
         QTest::newRow("presne") << qint64(12) << 2 << u"12"_s;
@@ -80,8 +79,7 @@ private slots:
 
     void vyskaPisma_data()
     {
-        QTest::addColumn<int>("velikost");
-        QTest::addColumn<int>("vyska");
+        Sloupce<int, int>({"velikost", "vyska"});
         QTest::newRow("24") << 24 << 32;
         QTest::newRow("34") << 34 << 45;
         QTest::newRow("20") << 20 << 27;
@@ -279,9 +277,7 @@ private slots:
 
     void nastavFont_data()
     {
-        QTest::addColumn<QString>("pripona");
-        QTest::addColumn<QString>("rodina");
-        QTest::addColumn<QString>("rez");
+        Sloupce<QString, QString, QString>({"pripona", "rodina", "rez"});
         QTest::newRow("courier") << QString() << u"Courier New"_s << u"Courier New"_s;
         QTest::newRow("courier CE") << u" CE"_s << u"Courier New"_s << u"Courier New CE"_s;
         QTest::newRow("arial CE") << u" CE"_s << u"Arial"_s << u"Arial CE"_s;
@@ -416,9 +412,7 @@ private slots:
 
     void bezTiskarnyDoSouboru_data()
     {
-        QTest::addColumn<int>("papir");
-        QTest::addColumn<int>("orientace");
-        QTest::addColumn<QSize>("body");
+        Sloupce<int, int, QSize>({"papir", "orientace", "body"});
         QTest::newRow("A4") << int(QPageSize::A4) << int(QPageLayout::Portrait) << QSize(595, 842);
         QTest::newRow("A4 na sirku")
             << int(QPageSize::A4) << int(QPageLayout::Landscape) << QSize(842, 595);

@@ -1,6 +1,7 @@
 // The official record: footer, sheet 1, sheet 2 with section III, the ballot copy and
 // the print job, checked on the recorded operations.
 #include "Dotaznik.h"
+#include "Sloupce.h"
 #include "TiskNaTiskarnu.h"
 #include "TiskZapisu.h"
 #include "UdajeZapisu.h"
@@ -191,12 +192,8 @@ private slots:
 
     void preskrtnuti_data()
     {
-        QTest::addColumn<QString>("pole");
-        QTest::addColumn<QString>("hodnota");
-        QTest::addColumn<QString>("zapor");
-        QTest::addColumn<QString>("klad");
-        QTest::addColumn<bool>("zaporPreskrtnut");
-        QTest::addColumn<bool>("kladPreskrtnut");
+        Sloupce<QString, QString, QString, QString, bool, bool>(
+            {"pole", "hodnota", "zapor", "klad", "zaporPreskrtnut", "kladPreskrtnut"});
         QTest::newRow("Odroc B") << u"Odroc"_s << u"B"_s << u"nebylo"_s << u"bylo"_s << true
                                  << false;
         QTest::newRow("Odroc N") << u"Odroc"_s << u"N"_s << u"nebylo"_s << u"bylo"_s << false
@@ -645,7 +642,7 @@ private slots:
             TNahled n;
             TTisk t(n);
             SestavZapis(t, z.Data(), 2, primo, Ted);
-            const QString pdf = adr.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
+            QString pdf = adr.filePath(primo ? u"primo.pdf"_s : u"nahled.pdf"_s);
             UlozPdf(n, pdf);
             return pdf;
         };

@@ -267,9 +267,7 @@ private slots:
     // at the first save: the station as root made it, started by another user.
     void nezapisovatelnaInstalaceHlasenaPriStartu_data()
     {
-        QTest::addColumn<bool>("jinyUzivatel");
-        QTest::newRow("vlastník instalace") << false;
-        QTest::newRow("jiný uživatel") << true;
+        DvaPripady("jinyUzivatel", "vlastník instalace", "jiný uživatel");
     }
     void nezapisovatelnaInstalaceHlasenaPriStartu()
     {

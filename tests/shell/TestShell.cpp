@@ -11,6 +11,7 @@
 #include "PreviewF.h"
 #include "Program.h"
 #include "Skoleni.h"
+#include "Sloupce.h"
 #include "SouboryTestu.h"
 #include "Z_export.h"
 #include "Z_info.h"
@@ -45,6 +46,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A fresh installation in `dir` with the usual station and these council types.
+QString NovaInstalace(const QTemporaryDir &dir, const QList<int> &typy)
+{
+    Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), typy);
+    return dir.path();
+}
 
 // One program with its main window, started on an installation in a temp directory.
 struct TBeh
@@ -157,7 +165,7 @@ QString SouborVysledku(const QString &adrData, const QString &prefix, int typ)
 QString StaniceSDaty(const QString &adr)
 {
     Instalace::Vytvor(adr, Instalace::Stanice(), {1});
-    const QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
+    QString o = SouborVysledku(adr + u"data/"_s, u"O"_s, 1);
     Instalace::ZapisSoubor(o, "data");
     return o;
 }
@@ -265,8 +273,7 @@ private slots:
     void menuJednohoTypu()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         beh.Zobraz();
 
         const QMenuBar *lista = beh.Okno->menuBar();
@@ -327,8 +334,7 @@ private slots:
         QFETCH(QString, titulek);
         QFETCH(QString, text);
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {2});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {2}));
         beh.Zobraz();
         beh.Okno->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
@@ -350,8 +356,7 @@ private slots:
     void menuDvouTypu()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1, 2});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1, 2}));
         beh.Zobraz();
         beh.Okno->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
@@ -407,11 +412,8 @@ private slots:
 
     void stavovyRadek_data()
     {
-        QTest::addColumn<QString>("nazevObce");
-        QTest::addColumn<QString>("nazevOkresu");
-        QTest::addColumn<bool>("cvicna");
-        QTest::addColumn<QString>("obec");
-        QTest::addColumn<QString>("okres");
+        Sloupce<QString, QString, bool, QString, QString>(
+            {"nazevObce", "nazevOkresu", "cvicna", "obec", "okres"});
         QTest::newRow("bezne") << u"Žďárek nad Úhlavou"_s << u"Šumavské Podhůří"_s << false
                                << u"Obec: 598761 - Žďárek nad Úhlavou"_s
                                << u"Okres: 3714 - Šumavské Podhůří"_s;
@@ -652,8 +654,7 @@ private slots:
         QFETCH(bool, ano);
         QFETCH(bool, zustaneOtevreno);
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         beh.Zobraz();
         beh.Dotaznik->ZaradOdpoved(ano ? TOdpoved::Ano : TOdpoved::Ne);
         beh.Akce(u"Konec_MI"_s)->trigger();
@@ -745,8 +746,7 @@ private slots:
     void uvodniDialogPoZobrazeni()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         // Not before the window has been shown, however long the creation took.
         QTest::qWait(1300);
         QVERIFY(beh.Dotaznik->Dialogy.isEmpty());
@@ -775,8 +775,7 @@ private slots:
     void velikostOkna()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         beh.Zobraz();
         QCOMPARE(beh.Okno->centralWidget()->size(), QSize(712, 554));
         QCOMPARE(beh.Okno->minimumSize(), beh.Okno->maximumSize());
@@ -788,8 +787,7 @@ private slots:
     void infoDialogUkazujeDatumACas()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         TZ_Info_F *info = beh.Okno->InfoDialog();
         QCOMPARE(info->windowTitle(), u"Informace"_s);
         info->show();
@@ -880,8 +878,7 @@ private slots:
     void klavesyHlavnihoOkna()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1, 2});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1, 2}));
         beh.Zobraz();
         QVERIFY(QTest::qWaitForWindowActive(beh.Okno.get()));
         QLabel *rada = beh.Okno->findChild<QLabel *>(u"Z_StatusRada_Lbl"_s);
@@ -969,8 +966,7 @@ private slots:
     void oProgramuANapoveda()
     {
         QTemporaryDir dir;
-        Instalace::Vytvor(dir.path() + u'/', Instalace::Stanice(), {1});
-        TBeh beh(dir.path());
+        TBeh beh(NovaInstalace(dir, {1}));
         beh.Zobraz();
         beh.Akce(u"OProgramu_MI"_s)->trigger();
         QCOMPARE(beh.Dotaznik->Dialogy.last(), u"TZ_OProgramu_F"_s);

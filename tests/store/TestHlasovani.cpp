@@ -150,7 +150,7 @@ private slots:
         UlozKomisi(adr, k);
         QCOMPARE(SeznamSouboru(adr), QStringList{u"komise.rcd"_s});
         QByteArray ocekavane = zlaty;
-        ocekavane[3 * 51] = 50; // the length byte 200 was cut to the field
+        ocekavane[qsizetype(3) * 51] = 50; // the length byte 200 was cut to the field
         QCOMPARE(Obsah(adr + u"komise.rcd"_s), ocekavane);
 
         // A name too long names its row and keeps the previous file.
@@ -248,7 +248,7 @@ private slots:
         Zapis(dir.filePath(u"INFOK83.RCD"_s), QByteArray(21, '\0'));
         NactiInfo83(dir.path() + u'/', 1, info);
         QVERIFY(!info.JeInfo83Jiny);
-        QVERIFY(QFile::resize(dir.filePath(u"INFOK83.RCD"_s), 2 * 1024 * 1024));
+        QVERIFY(QFile::resize(dir.filePath(u"INFOK83.RCD"_s), qint64(2) * 1024 * 1024));
         QVERIFY_THROWS_EXCEPTION(EChyba, NactiInfo83(dir.path() + u'/', 1, info));
     }
 };

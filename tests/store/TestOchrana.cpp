@@ -111,7 +111,7 @@ private slots:
             QVERIFY(radky[i].endsWith('\r'));
         }
         QCOMPARE(radky[3].size(), 40);
-        QCOMPARE(radky[3], data.toBase64().mid(3 * 76));
+        QCOMPARE(radky[3], data.toBase64().mid(qsizetype(3) * 76));
         QCOMPARE(QByteArray(text).replace("\r\n", ""), data.toBase64());
         QCOMPARE(Ochrana::DoBase64(QByteArray(57, 'x')).size(), 76); // exactly one line
         QCOMPARE(Ochrana::DoBase64({}), QByteArray());

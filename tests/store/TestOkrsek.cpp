@@ -1,8 +1,10 @@
 // The precinct results record: file name, fixed-width line, load and save.
+#include "DvaPripady.h"
 #include "EChyba.h"
 #include "Ochrana.h"
 #include "Okrsek.h"
 #include "Oznameni.h"
+#include "Sloupce.h"
 #include "Soubory.h"
 #include "SouboryTestu.h"
 #include "UlozeniVysledku.h"
@@ -541,11 +543,8 @@ private slots:
     void aktualniPodleObsahu_data()
     {
         QTest::addColumn<QString>("kdyO"); // save date and time, yyyyMMddHHmmss or empty
-        QTest::addColumn<double>("cisloO");
-        QTest::addColumn<QString>("kdyE");
-        QTest::addColumn<double>("cisloE");
-        QTest::addColumn<bool>("poskozenE");
-        QTest::addColumn<QString>("plati");
+        Sloupce<double, QString, double, bool, QString>(
+            {"cisloO", "kdyE", "cisloE", "poskozenE", "plati"});
         const QString t = QStringLiteral("20261024101500");
         QTest::newRow("E saved later in the same second") << t << 2.0 << t << 3.0 << false << "E";
         QTest::newRow("O saved later in the same second") << t << 3.0 << t << 2.0 << false << "O";
@@ -714,12 +713,7 @@ private slots:
 
     // Deleted data are kept in data/Zrusena, which must be a directory of the
     // installation: a symbolic link out of it, or a file, is never written through.
-    void zrusenaJenVInstalaci_data()
-    {
-        QTest::addColumn<bool>("odkaz");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("file") << false;
-    }
+    void zrusenaJenVInstalaci_data() { DvaPripady("odkaz", "file", "symbolic link"); }
     void zrusenaJenVInstalaci()
     {
         QFETCH(bool, odkaz);

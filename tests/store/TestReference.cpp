@@ -15,7 +15,7 @@ const QString Data = QStringLiteral(ZELKOVAR_SOURCE_DIR "tests/data/");
 
 QByteArray Zaznam(const QString &jmeno, int velikost, int i)
 {
-    return Obsah(Data + jmeno).mid(i * velikost, velikost);
+    return Obsah(Data + jmeno).mid(qsizetype(i) * velikost, velikost);
 }
 
 QStringList Popisne(const TOkrsekRefRec &r)
@@ -108,7 +108,7 @@ private slots:
     {
         auto over = [](const QString &jmeno, int velikost, auto dekoduj, auto zakoduj) {
             const QByteArray obsah = Obsah(Data + jmeno);
-            QVERIFY(obsah.size() >= 2 * velikost);
+            QVERIFY(obsah.size() >= qsizetype(2) * velikost);
             for (int i = 0; i < obsah.size(); i += velikost)
                 QCOMPARE(zakoduj(dekoduj(obsah.mid(i, velikost))), obsah.mid(i, velikost));
         };

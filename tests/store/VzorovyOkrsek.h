@@ -35,22 +35,30 @@ inline void DopoctiStranu(TStranaHLRec &s, const TOkrsekRec &h, int a)
                     s.TypZastup + h.CObvodu + s.HLKC2 + s.HLPoslKand + vazeny);
 }
 
-inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, int rozpetiHlasu)
+// The record of precinct 1 of municipality 500011 (district 3701), council type 1, with
+// nothing entered yet.
+inline TVysledky OkrsekJedna()
 {
     TVysledky v;
+    v.VetaT3 = {.TypVety = 1,
+                .Okres = 3701,
+                .Obec = 500011,
+                .Okrsek = 1,
+                .TypZastup = 1,
+                .CObvodu = 1,
+                .KodObceZast = 500011};
+    return v;
+}
+
+inline TVysledky VzorovyOkrsek(int pocetStran, int pocetKand, int zakladHlasu, int rozpetiHlasu)
+{
+    TVysledky v = OkrsekJedna();
     TOkrsekRec &h = v.VetaT3;
-    h.TypVety = 1;
-    h.Okres = 3701;
-    h.Obec = 500011;
-    h.Okrsek = 1;
     h.T3KC_1 = quint16((qint64(h.Obec) * 100000 + h.Okrsek) % 7);
-    h.TypZastup = 1;
-    h.CObvodu = 1;
     h.ZapsOsoby = 99999;
     h.VydObalky = 9000;
     h.OdevzdObalky = 8990;
     h.Pocet_VS = quint16(pocetStran);
-    h.KodObceZast = h.Obec;
 
     qint64 platne = 0, soucetKC2 = 0, soucetKS = 0;
     for (int k = 1; k <= pocetStran; ++k) {

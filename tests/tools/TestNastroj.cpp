@@ -50,6 +50,13 @@ QByteArray Pole(const QByteArray &cp1250)
     return char(cp1250.size()) + cp1250;
 }
 
+// Length-prefixed strings of a record, each at its offset.
+void OverPole(const QByteArray &zaznam, const QList<std::pair<int, QByteArray>> &pole)
+{
+    for (const auto &[posun, text] : pole)
+        QCOMPARE(zaznam.mid(posun, text.size() + 1), Pole(text));
+}
+
 qint32 Cislo(const QByteArray &z, int posun)
 {
     return qFromLittleEndian<qint32>(z.constData() + posun);
@@ -143,38 +150,36 @@ private slots:
 
         const QByteArray st = Obsah(cil + QStringLiteral("/STANICE.RCD"));
         QCOMPARE(st.size(), 256);
-        QCOMPARE(st.mid(7, 5), Pole("\x8e\xef\xe1r"));
-        QCOMPARE(st.mid(48, 7), Pole("500011"));
         QCOMPARE(Cislo(st, 56), 12);
-        QCOMPARE(st.mid(60, 5), Pole("3701"));
-        QCOMPARE(st.mid(65, 13), Pole("Okres \xdast\xed  "));
-        QCOMPARE(st.mid(91, 24), Pole("09.10.2026 - 10.10.2026"));
-        QCOMPARE(st.mid(243, 4), Pole(" CE"));
-        QCOMPARE(st.mid(247, 3), Pole("18"));
-        QCOMPARE(st.mid(250, 2), Pole("A"));
+        OverPole(st, {{7, "\x8e\xef\xe1r"},
+                      {48, "500011"},
+                      {60, "3701"},
+                      {65, "Okres \xdast\xed  "},
+                      {91, "09.10.2026 - 10.10.2026"},
+                      {243, " CE"},
+                      {247, "18"},
+                      {250, "A"}});
         QCOMPARE(st.at(252), '\0');
 
         const QByteArray ok = Obsah(cil + QStringLiteral("/OKRSKY.RCD"));
         QCOMPARE(ok.size(), 148);
-        QCOMPARE(ok.mid(0, 7), Pole("500011"));
         QCOMPARE(Cislo(ok, 8), 12);
-        QCOMPARE(ok.mid(12, 2), Pole("2"));
-        QCOMPARE(ok.mid(55, 7), Pole("500020"));
-        QCOMPARE(ok.mid(62, 22), Pole("Zastupitelstvo \xe8tvrti"));
-        QCOMPARE(ok.mid(103, 2), Pole("3"));
-        QCOMPARE(ok.mid(106, 3), Pole("11"));
-        QCOMPARE(ok.mid(109, 2), Pole("4"));
-        QCOMPARE(ok.mid(112, 2), Pole("0"));
-        QCOMPARE(ok.mid(114, 4), Pole("rez"));
-        QCOMPARE(ok.mid(119, 2), Pole("A"));
-        QCOMPARE(ok.mid(121, 5), Pole("3701"));
-        QCOMPARE(ok.mid(126, 5), Pole("\xdast\xed"));
+        OverPole(ok, {{0, "500011"},
+                      {12, "2"},
+                      {55, "500020"},
+                      {62, "Zastupitelstvo \xe8tvrti"},
+                      {103, "3"},
+                      {106, "11"},
+                      {109, "4"},
+                      {112, "0"},
+                      {114, "rez"},
+                      {119, "A"},
+                      {121, "3701"},
+                      {126, "\xdast\xed"}});
 
         const QByteArray str = Obsah(cil + QStringLiteral("/STRANY.RCD"));
         QCOMPARE(str.size(), 2 * 169);
-        QCOMPARE(str.mid(169 + 7, 2), Pole("3"));
-        QCOMPARE(str.mid(169 + 10, 4), Pole("002"));
-        QCOMPARE(str.mid(169 + 14, 2), Pole("\xd8"));
+        OverPole(str, {{169 + 7, "3"}, {169 + 10, "002"}, {169 + 14, "\xd8"}});
         QCOMPARE(str.mid(169 + 45, 11), Pole("\xd8"
                                              "emesln\xed"
                                              "ci"));

@@ -38,7 +38,7 @@ QJsonObject DemoPopis()
 
 QString UlozPopis(const QTemporaryDir &dir, const QJsonObject &popis)
 {
-    const QString cesta = dir.filePath(u"porizeni.json"_s);
+    QString cesta = dir.filePath(u"porizeni.json"_s);
     QFile f(cesta);
     if (f.open(QIODevice::WriteOnly))
         f.write(QJsonDocument(popis).toJson());
@@ -77,7 +77,7 @@ void OverZadane(const TVysledky &v, const QJsonObject &zadane)
     QCOMPARE(int(v.VetaT3.VydObalky), zadane.value(u"VydObalky").toInt());
     QCOMPARE(int(v.VetaT3.OdevzdObalky), zadane.value(u"OdevzdObalky").toInt());
     QCOMPARE(v.VetaT3.PlatneHlasy, zadane.value(u"PlatneHlasy").toInt());
-    for (const QJsonValue &s : zadane.value(u"strany").toArray()) {
+    for (const QJsonValue s : zadane.value(u"strany").toArray()) {
         const TStranaHLRec &strana = v.StranyHL[std::size_t(s[u"PorStHL"].toInt())];
         const QJsonArray hlasy = s[u"HlasyKand"].toArray();
         int soucet = 0;

@@ -88,7 +88,7 @@ class TestOdolnost : public QObject
     {
         QByteArray popis = Obsah(Priklady + u"demo-porizeni.json"_s);
         popis.replace("\"ZapsOsoby\": 1012", "\"ZapsOsoby\": " + QByteArray::number(zapsOsoby));
-        const QString cesta = m_tmp.filePath(u"porizeni-%1.json"_s.arg(zapsOsoby));
+        QString cesta = m_tmp.filePath(u"porizeni-%1.json"_s.arg(zapsOsoby));
         Zapis(cesta, popis);
         return cesta;
     }

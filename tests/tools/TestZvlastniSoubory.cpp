@@ -1,6 +1,7 @@
 // A FIFO (or another special file) in place of any file of an installation: every
 // command of the tool and the program ends with a message naming it, never waits on it.
 #include "Dotaznik.h"
+#include "DvaPripady.h"
 #include "KV_menu.h"
 #include "Program.h"
 #include "SouboryTestu.h"
@@ -80,7 +81,7 @@ class TestZvlastniSoubory : public QObject
     // A fresh copy of the prepared station with `soubor` replaced by a FIFO.
     QString StaniceSRourou(const QString &soubor)
     {
-        const QString st = m_tmp.filePath(u"st"_s);
+        QString st = m_tmp.filePath(u"st"_s);
         QDir(st).removeRecursively();
         if (QProcess::execute(u"cp"_s, {u"-a"_s, m_vzor, st}) != 0)
             return {};
@@ -224,12 +225,7 @@ private slots:
     }
 
     // A lock file that cannot be locked must not let a second copy in unnoticed.
-    void rozbityZamekProgramu_data()
-    {
-        QTest::addColumn<bool>("odkaz");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("directory") << false;
-    }
+    void rozbityZamekProgramu_data() { DvaPripady("odkaz", "directory", "symbolic link"); }
     void rozbityZamekProgramu()
     {
         QFETCH(bool, odkaz);

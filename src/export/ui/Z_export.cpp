@@ -84,9 +84,8 @@ TZ_ExportDat_F::TZ_ExportDat_F(IDotaznik &dotaznik, IZdrojZarizeni &zdroj,
     connect(Z_ExportDatZrus_Btn, &QPushButton::clicked, this,
             &TZ_ExportDat_F::Z_ExportDatZrus_BtnClick);
 
-    Z_ZnovuNacist_Btn = new QPushButton(u"Znovu načíst zařízení"_s, this);
-    Z_ZnovuNacist_Btn->setObjectName(u"Z_ZnovuNacist_Btn"_s);
-    Z_ZnovuNacist_Btn->setGeometry(168, 104, 201, 25);
+    Z_ZnovuNacist_Btn = Tlacitko(this, u"Znovu načíst zařízení"_s, u"Z_ZnovuNacist_Btn"_s,
+                                 QRect(168, 104, 201, 25));
     connect(Z_ZnovuNacist_Btn, &QPushButton::clicked, this, &TZ_ExportDat_F::NaplnSeznam);
 
     setTabOrder(Z_SeznZar_CB, Z_ExportDatOK_Btn);

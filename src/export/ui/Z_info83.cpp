@@ -18,13 +18,9 @@ TZ_info83_F::TZ_info83_F(bool &kontrolyOK, QWidget *parent)
     Label2 = InfoPopisek(this, u"Label2"_s, QRect(240, 72, 65, 83), Qt::AlignRight, true);
     Label3 = InfoPopisek(this, u"Label3"_s, QRect(320, 72, 65, 88), Qt::AlignRight, true);
     titulek2 = InfoPopisek(this, u"titulek2"_s, QRect(12, 166, 388, 107), Qt::AlignHCenter, true);
-    Ano_Btn = new QPushButton(u"&Ano"_s, this);
-    Ano_Btn->setObjectName(u"Ano_Btn"_s);
-    Ano_Btn->setGeometry(31, 293, 111, 33);
+    Ano_Btn = Tlacitko(this, u"&Ano"_s, u"Ano_Btn"_s, QRect(31, 293, 111, 33));
     connect(Ano_Btn, &QPushButton::clicked, this, &TZ_info83_F::Ano_BtnClick);
-    Ne_Btn = new QPushButton(u"&Ne"_s, this);
-    Ne_Btn->setObjectName(u"Ne_Btn"_s);
-    Ne_Btn->setGeometry(272, 293, 113, 33);
+    Ne_Btn = Tlacitko(this, u"&Ne"_s, u"Ne_Btn"_s, QRect(272, 293, 113, 33));
     // The record would be rejected: only a deliberate "Ano" goes on.
     Ne_Btn->setDefault(true);
     connect(Ne_Btn, &QPushButton::clicked, this, &TZ_info83_F::Ne_BtnClick);

@@ -31,9 +31,7 @@ TZ_PocetKopii_F::TZ_PocetKopii_F(QWidget *parent)
     Z_PocetKopii_SE->setGeometry(363, 20, 17, 24);
     Z_PocetKopii_SE->setMaxLength(1);
     Z_PocetKopii_SE->setAlignment(Qt::AlignCenter);
-    Z_PKOK_Btn = new QPushButton(u"OK"_s, this);
-    Z_PKOK_Btn->setObjectName(u"Z_PKOK_Btn"_s);
-    Z_PKOK_Btn->setGeometry(154, 96, 89, 33);
+    Z_PKOK_Btn = Tlacitko(this, u"OK"_s, u"Z_PKOK_Btn"_s, QRect(154, 96, 89, 33));
     Z_PKOK_Btn->setDefault(true);
     connect(Z_PKOK_Btn, &QPushButton::clicked, this, &TZ_PocetKopii_F::Z_PKOK_BtnClick);
 }

@@ -343,8 +343,8 @@ void TpreviewF::resizeEvent(QResizeEvent *udalost)
 
 void TpreviewF::Rozmisti()
 {
-    const int stred = VyskaListy / 2;
-    const auto umisti = [stred](QWidget *w, int x, int sirka, int vyska) {
+    constexpr int stred = VyskaListy / 2;
+    const auto umisti = [](QWidget *w, int x, int sirka, int vyska) {
         w->setGeometry(x, stred - vyska / 2, sirka, vyska);
     };
     LupaL->adjustSize();

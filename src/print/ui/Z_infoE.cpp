@@ -20,14 +20,10 @@ TZ_infoE_F::TZ_infoE_F(QWidget *parent) : QDialog(parent)
     titulek2 = InfoPopisek(this, u"titulek2"_s, QRect(12, 32, 440, 41), Qt::AlignHCenter, false);
     titulek3 =
         InfoPopisek(this, u"titulek3"_s, QRect(12, 96, 440, VyskaTextu), Qt::AlignHCenter, true);
-    OK_Btn = new QPushButton(u"OK"_s, this);
-    OK_Btn->setObjectName(u"OK_Btn"_s);
-    OK_Btn->setGeometry(175, 274, 111, 33);
+    OK_Btn = Tlacitko(this, u"OK"_s, u"OK_Btn"_s, QRect(175, 274, 111, 33));
     OK_Btn->setDefault(true);
     connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    Odebrat_Btn = new QPushButton(this);
-    Odebrat_Btn->setObjectName(u"Odebrat_Btn"_s);
-    Odebrat_Btn->setGeometry(400, 274, 33, 33);
+    Odebrat_Btn = Tlacitko(this, QString(), u"Odebrat_Btn"_s, QRect(400, 274, 33, 33));
     Odebrat_Btn->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
     Odebrat_Btn->setToolTip(u"Bezpečně odebrat USB disk"_s);
     Odebrat_Btn->setAutoDefault(false);
