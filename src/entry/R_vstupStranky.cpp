@@ -167,7 +167,7 @@ void TR_Vstupni_Form::FormCreate()
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
     // F2: "Uložit", in the control entry "Porovnat".
     connect(UlozitMI, &QAction::triggered, this,
-            [this] { m_kontrolni ? Porovnat() : UlozitBtnClick(); });
+            [this] { m_pravidla.Rezim().Kontrolni() ? Porovnat() : UlozitBtnClick(); });
 
     connect(R_TN_T3HL->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != Stranka()) {
@@ -490,21 +490,20 @@ void TR_Vstupni_Form::VytvorStranky34()
     const QFont tucny = Pismo(u"Courier New"_s, 9, true);
     QFont jmeno = Pismo(u"Courier New"_s, 9, false);
     for (int i = 1; i <= MaxKandidatu; ++i) {
-        QWidget *p = i <= 34 ? p3 : p4;
-        int y = 0;
-        int x0 = 0;
-        if (i <= 34) {
-            y = Skaluj(70 + 26 * ((i - 1) % 17));
-            x0 = Skaluj(350 * ((i - 1) / 17));
-        } else {
-            y = Skaluj(45 + 26 * ((i - 35) % 18));
-            x0 = Skaluj(350 * ((i - 35) / 18));
-        }
+        const bool prvni = i <= KandidatuNaPrvniStrance;
+        QWidget *p = prvni ? p3 : p4;
+        // Two columns a page: 17 rows on page 3, 18 on page 4.
+        const int radek = prvni ? i - 1 : i - KandidatuNaPrvniStrance - 1;
+        const int radku = prvni ? KandidatuNaPrvniStrance / 2 : 18;
+        const int y = Skaluj((prvni ? 70 : 45) + 26 * (radek % radku));
+        const int x0 = Skaluj(350 * (radek / radku));
         auto *por = new QLabel(padl(QString::number(i), 2, u' ') + u'.', p);
+        por->setObjectName(u"LabPorKand%1"_s.arg(i));
         por->setFont(tucny);
         por->move(Skaluj(15) + x0, y + 3);
         LabPorKand[std::size_t(i)] = por;
         auto *jm = new QLabel(QString(33, u'-'), p);
+        jm->setObjectName(u"LabJmenoKand%1"_s.arg(i));
         jm->setFont(jmeno);
         jm->setGeometry(Skaluj(45) + x0, y + 3, Skaluj(240), 16);
         LabJmenoKand[std::size_t(i)] = jm;
