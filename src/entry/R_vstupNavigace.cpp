@@ -177,29 +177,27 @@ void TR_Vstupni_Form::WMHlaska(QWidget *c, int strana)
     if (!c)
         return;
     const int cil = StranaPole(c);
+    // The field at fault on its page; the value belongs to the party it was typed for.
+    auto vratFokus = [&] {
+        if (cil >= 0)
+            NastavStranku(cil, false);
+        if ((cil == 3 || cil == 4) && strana > 0 && strana != PolozkaStrany())
+            VyberStranu(strana);
+        if (c->isEnabled() && c->isVisible())
+            c->setFocus(Qt::OtherFocusReason);
+    };
     if (opravit && a) {
         const int tag = a->property("tag").toInt();
         if (tag > 0 && StranaPole(a) >= 3)
             ObarviRadek(tag, Qt::black);
         const auto exit = a->OnExit;
         a->OnExit = nullptr;
-        if (cil >= 0)
-            NastavStranku(cil, false);
-        // The value belongs to the party it was typed for.
-        if ((cil == 3 || cil == 4) && strana > 0 && strana != PolozkaStrany())
-            VyberStranu(strana);
-        if (c->isEnabled() && c->isVisible())
-            c->setFocus(Qt::OtherFocusReason);
+        vratFokus();
         if (c != a && !a->hasFocus())
             a->Opustit();
         a->OnExit = exit;
     } else if (opravit) {
-        if (cil >= 0)
-            NastavStranku(cil, false);
-        if ((cil == 3 || cil == 4) && strana > 0 && strana != PolozkaStrany())
-            VyberStranu(strana);
-        if (c->isEnabled() && c->isVisible())
-            c->setFocus(Qt::OtherFocusReason);
+        vratFokus();
     } else if (b && b != R_Dalsi2_Btn && b != PorovnatBtn) {
         // "Porovnat" is where the control entry's walk ends, not a click to repeat.
         b->click();
