@@ -229,7 +229,7 @@ TKandidati NavrhyKandidatu(const TDataKontrol &d, qint64 rozdil)
                 const double stred = Median(ostatni) + 1;
                 zlepseni = std::abs(std::log((zapsano + 1) / stred)) -
                            std::abs(std::log((mozna + 1) / stred));
-                silny = zlepseni >= HraniceOdlehlosti;
+                silny = zlepseni >= (desetkrat ? 1.0 : 2.0) * HraniceOdlehlosti;
             }
             const TNavrh navrh{{TDruh::Kandidat, a, k},
                                zapsano,

@@ -10,10 +10,12 @@ QString Cislice(qint64 n, bool prazdnaNula)
     return prazdnaNula && n == 0 ? QString() : QString::number(n);
 }
 
-bool BezJedne(const QString &delsi, const QString &kratsi)
+// A digit left out of a value: a leading digit left out before a zero leaves the
+// zeros in front, which count for nothing ("105" typed as "05" is 5).
+bool BezJedne(const QString &delsi, qint64 kratsi)
 {
     for (qsizetype i = 0; i < delsi.size(); ++i) {
-        if (QString(delsi).remove(i, 1) == kratsi)
+        if (QString(delsi).remove(i, 1).toLongLong() == kratsi)
             return true;
     }
     return false;
@@ -27,8 +29,8 @@ TPreklep DruhPreklepu(qint64 spravne, qint64 zapsano)
         return TPreklep::Zadny;
     const QString s = QString::number(spravne);
     const QString z = Cislice(zapsano, true);
-    if (z.size() + 1 == s.size())
-        return BezJedne(s, z) ? TPreklep::Vynechana : TPreklep::Zadny;
+    if (z.size() < s.size())
+        return BezJedne(s, zapsano) ? TPreklep::Vynechana : TPreklep::Zadny;
     if (z.size() == s.size() + 1) {
         for (qsizetype i = 0; i + 1 < z.size(); ++i) {
             if (z.at(i) == z.at(i + 1) && QString(z).remove(i, 1) == s)
@@ -66,6 +68,8 @@ QList<qint64> Predlohy(qint64 zapsano)
         for (char16_t c = u'0'; c <= u'9'; ++c)
             pridej(QString(z).insert(i, QChar(c)));
     }
+    for (char16_t c = u'1'; c <= u'9'; ++c)
+        pridej(QString(c) + u'0' + z);
     for (qsizetype i = 0; i < z.size(); ++i) {
         pridej(QString(z).remove(i, 1));
         for (char16_t c = u'0'; c <= u'9'; ++c)
