@@ -71,8 +71,8 @@ TR_Vstupni_Form::TR_Vstupni_Form(TStavProgramu &beh, THlaskaF &hlaska, const QSt
         },
         [this] { return OtiskPsani(); }, [this](bool sDenikem) { return UlozRozepsane(sDenikem); },
         [this](const QString &chyba) {
-            R_StavovyRadek->setText(
-                chyba.isEmpty() ? QString() : u"Průběžné uložení se nepodařilo: "_s + chyba);
+            Oznam(R_StavovyRadek,
+                  chyba.isEmpty() ? QString() : u"Průběžné uložení se nepodařilo: "_s + chyba);
         });
 }
 
@@ -148,7 +148,7 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     ulozitBtn->setEnabled(false);
     UlozitMI->setEnabled(false);
     m_plneni = true;
-    R_StavRadek_Lbl->clear();
+    Oznam(R_StavRadek_Lbl, {});
     try {
         for (QLabel *l : {R_LabNazevZast, R_LabCObvodu, R_LabNazevZast_Z, R_LabCObvodu_Z})
             l->clear();
@@ -168,7 +168,7 @@ void TR_Vstupni_Form::FormShow(bool kontrolni)
     }
     m_plneni = false;
     UlozitMI->setEnabled(true);
-    R_StavovyRadek->clear();
+    Oznam(R_StavovyRadek, {});
     m_pravidla.ZahodZalohuStranky();
     m_necinnost->Ulozeno();
 }

@@ -160,6 +160,8 @@ private:
     void R_Dalsi2_BtnClick();
     void WMHlaska(QWidget *c, int strana);
     void Ohlas(const THlaseni &h, QWidget *pole);
+    // Sets one of the status texts; the line under the pages shows one at a time.
+    void Oznam(QLabel *radek, const QString &text);
     bool FormCloseQuery();
     void ZavritBezOtazky();
 
@@ -192,6 +194,7 @@ private:
     double m_s = 1.0;
     TUkladaniPriNecinnosti *m_necinnost = nullptr;
     QHash<TSEdit *, std::pair<QString THlasovaniRec::*, bool>> m_polozkyHlasovani;
+    QLabel *m_posledniOznameni = nullptr;
 
     // Controls, by their names on the form.
     QTabWidget *R_TN_T3HL = nullptr;
@@ -200,7 +203,7 @@ private:
     QAction *PageUpMI = nullptr;
     QAction *UlozitMI = nullptr;
     QAction *PrejdiMI = nullptr; // Ctrl+G: go to a candidate
-    QLabel *R_StavL = nullptr;   // where a jump says what it did
+    QLabel *R_StavL = nullptr;   // where a jump says what it did (Ctrl+G)
     // Identification (page 1) and its copies (page 0).
     TSEdit *R_EdObec = nullptr, *R_EdOkrsek = nullptr, *R_EdT3KC_1 = nullptr,
            *R_EdTypZastup = nullptr;
@@ -247,8 +250,8 @@ private:
            *R_SEdPoverPred = nullptr, *R_SEdOstatni = nullptr;
     TZColorStringGrid *R_JmenaKomise_SG = nullptr;
     QPushButton *UlozitOkrBtn = nullptr;
-    // The window's status line, under every page.
+    // The status line under the pages, one text at a time: the parties the ballot walk
+    // passed over, and a failed idle save (the window says it without a box).
     QLabel *R_StavRadek_Lbl = nullptr;
-    // Below the pages: what the window says without a box (a failed idle save).
     QLabel *R_StavovyRadek = nullptr;
 };

@@ -74,7 +74,7 @@ void TR_Vstupni_Form::R_CBHL_1Exit()
 int TR_Vstupni_Form::DalsiStrana()
 {
     const TStojiciStrana dalsi = m_pravidla.StojiciOd(R_CBHL_1->currentIndex() + 1);
-    R_StavRadek_Lbl->setText(TextPreskocenych(dalsi.Preskocene));
+    Oznam(R_StavRadek_Lbl, TextPreskocenych(dalsi.Preskocene));
     if (dalsi.Polozka < 0) {
         KonecListku();
         return 5;

@@ -130,10 +130,21 @@ void TR_Vstupni_Form::R_Dalsi2_BtnClick()
     NastavStranku(3, false);
     // The ballot starts at the first party with somebody standing.
     const TStojiciStrana prvni = m_pravidla.StojiciOd(0);
-    R_StavRadek_Lbl->setText(TextPreskocenych(prvni.Preskocene));
+    Oznam(R_StavRadek_Lbl, TextPreskocenych(prvni.Preskocene));
     if (R_CBHL_1->count() > 0)
         R_CBHL_1->setCurrentIndex(qMax(0, prvni.Polozka));
     R_TN_T3HLClick();
+}
+
+void TR_Vstupni_Form::Oznam(QLabel *radek, const QString &text)
+{
+    radek->setText(text);
+    if (!text.isEmpty())
+        m_posledniOznameni = radek;
+    // A failed save stays in sight until it is over; otherwise the latest note shows.
+    QLabel *ukazat = R_StavovyRadek->text().isEmpty() ? m_posledniOznameni : R_StavovyRadek;
+    for (QLabel *l : {R_StavovyRadek, R_StavRadek_Lbl, R_StavL})
+        l->setVisible(l == ukazat && !l->text().isEmpty());
 }
 
 // ---- Failed checks ---------------------------------------------------------------

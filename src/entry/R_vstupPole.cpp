@@ -69,24 +69,24 @@ void TR_Vstupni_Form::PrejdiMIClick()
     for (int i = 0; i < R_CBHL_1->count(); ++i)
         naListku = naListku || m_pravidla.StranaPolozky(i) == strana;
     if (!naListku) {
-        R_StavL->setText(u"Strana %1 není na hlasovacím lístku."_s.arg(strana));
+        Oznam(R_StavL, u"Strana %1 není na hlasovacím lístku."_s.arg(strana));
         QApplication::beep();
         return;
     }
     const int kandidat = dotaz.Kandidat();
     if (kandidat == 0) {
         PrejdiNaPole({TPoleDat::TDruh::Strana, strana});
-        R_StavL->clear();
+        Oznam(R_StavL, {});
         return;
     }
     const int nalezen = PrejdiNaKandidata(strana, kandidat);
     if (nalezen == kandidat)
-        R_StavL->clear();
+        Oznam(R_StavL, {});
     else if (nalezen == 0)
-        R_StavL->setText(u"Strana %1 nemá žádného kandidáta, který kandiduje."_s.arg(strana));
+        Oznam(R_StavL, u"Strana %1 nemá žádného kandidáta, který kandiduje."_s.arg(strana));
     else
-        R_StavL->setText(
-            u"Kandidát %1 strany %2 nekandiduje, zvolen nejbližší kandidát %3."_s.arg(kandidat)
-                .arg(strana)
-                .arg(nalezen));
+        Oznam(R_StavL,
+              u"Kandidát %1 strany %2 nekandiduje, zvolen nejbližší kandidát %3."_s.arg(kandidat)
+                  .arg(strana)
+                  .arg(nalezen));
 }

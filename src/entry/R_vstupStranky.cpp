@@ -121,9 +121,17 @@ void TR_Vstupni_Form::FormCreate()
         R_TN_T3HL->addTab(Panely[std::size_t(i)], titulky[i]);
     }
 
+    // One status line under the pages; its three texts take turns (see Oznam).
     R_StavovyRadek = new QLabel(this);
-    R_StavovyRadek->setObjectName(u"R_StavovyRadek"_s);
-    R_StavovyRadek->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+    R_StavRadek_Lbl = new QLabel(this);
+    R_StavL = new QLabel(this);
+    for (auto [l, jmeno] :
+         {std::pair{R_StavovyRadek, u"R_StavovyRadek"_s},
+          std::pair{R_StavRadek_Lbl, u"R_StavRadek_Lbl"_s}, std::pair{R_StavL, u"R_StavL"_s}}) {
+        l->setObjectName(jmeno);
+        l->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+        l->hide();
+    }
     QPalette stav = R_StavovyRadek->palette();
     stav.setColor(QPalette::WindowText, Qt::darkRed);
     R_StavovyRadek->setPalette(stav);
@@ -133,13 +141,6 @@ void TR_Vstupni_Form::FormCreate()
     VytvorStranku2();
     VytvorStranky34();
     VytvorStranku5();
-
-    // Along the bottom of every page, clear of the pages' buttons.
-    R_StavRadek_Lbl = new QLabel(this);
-    R_StavRadek_Lbl->setObjectName(u"R_StavRadek_Lbl"_s);
-    R_StavRadek_Lbl->setGeometry(12, VyskaKlienta - 24, 420, 20);
-    R_StavRadek_Lbl->setAttribute(Qt::WA_TransparentForMouseEvents);
-    R_StavRadek_Lbl->raise();
 
     if (PocetDnuVoleb == 1) {
         R_SEdZahajeno2->setEnabled(false);
@@ -161,9 +162,6 @@ void TR_Vstupni_Form::FormCreate()
     }
     connect(PageDownMI, &QAction::triggered, this, [this] { PageDownMIClick(); });
     connect(PrejdiMI, &QAction::triggered, this, [this] { PrejdiMIClick(); });
-    R_StavL = new QLabel(this);
-    R_StavL->setObjectName(u"R_StavL"_s);
-    R_TN_T3HL->setCornerWidget(R_StavL, Qt::TopRightCorner);
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
     // F2: "Uložit", in the control entry "Porovnat".
     connect(UlozitMI, &QAction::triggered, this,
