@@ -9,6 +9,7 @@
 #include "Okrsek.h"
 #include "OtiskExportu.h"
 #include "Prikazy.h"
+#include "Skoleni.h"
 #include "Soubory.h"
 #include "Volby.h"
 
@@ -28,6 +29,7 @@ Ověří předaný soubor výsledků okrsku bez instalace: celý zápis (Base64,
 šifra, komprese), stavbu řádku a všechny kontrolní součty závěrečné věty.
 Vypíše obec, okrsek, typ zastupitelstva, čtyři počty oddílu II, počet stran,
 zda název souboru odpovídá obsahu, a otisk souboru (SHA-256) ve skupinách.
+Soubor cvičné stanice (název začíná CVICNE-) označí jako cvičný soubor.
   --otisk TEXT  porovná otisk s otiskem opsaným ze zápisu: všech 64 číslic
                 s libovolnými mezerami, nebo první 4 a více skupin po čtyřech
                 číslicích oddělených mezerami; na velikosti písmen nezáleží
@@ -146,7 +148,13 @@ int PrikazOver(const QStringList &argumenty)
     const TOkrsekRec &h = v.VetaT3;
     const QString kodObce = u"%1"_s.arg(h.Obec, 6, 10, QChar(u'0'));
     const QString jmeno = JmenoExportu(kodObce, h.Okrsek, h.TypZastup);
-    const bool jmenoSedi = QFileInfo(cesta).fileName().compare(jmeno, Qt::CaseInsensitive) == 0;
+    // A training station's export carries its mark only in the name, before the
+    // official one.
+    QString nazev = QFileInfo(cesta).fileName();
+    const bool cvicny = nazev.startsWith(Skoleni::PredponaExportu, Qt::CaseInsensitive);
+    if (cvicny)
+        nazev.remove(0, Skoleni::PredponaExportu.size());
+    const bool jmenoSedi = nazev.compare(jmeno, Qt::CaseInsensitive) == 0;
     const QString sha =
         QString::fromLatin1(QCryptographicHash::hash(ulozeny, QCryptographicHash::Sha256).toHex());
     QString vypis;
@@ -162,7 +170,9 @@ int PrikazOver(const QStringList &argumenty)
     vypis += jmenoSedi ? u"Název souboru odpovídá obsahu: ano\n"_s
                        : u"Název souboru odpovídá obsahu: NE (podle obsahu %1)\n"_s.arg(jmeno);
     vypis += u"Otisk souboru (SHA-256): %1\n"_s.arg(OtiskVeSkupinach(sha));
-    vypis += u"Soubor je v pořádku.\n"_s;
+    vypis += cvicny ? u"Soubor je v pořádku, ale je to cvičný soubor ze školení (%1): jeho data "
+                      u"jsou neplatná, nepřebírejte jej.\n"_s.arg(Skoleni::TextZnacky)
+                    : u"Soubor je v pořádku.\n"_s;
     if (!opsane) {
         Vypis(vypis);
         return KodUspech;

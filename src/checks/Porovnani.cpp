@@ -154,11 +154,15 @@ void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TRef
     PrevezmiZvolene(*v, rozdily);
     DopoctiOkrsek(*v, ref, stanice);
     UlozVysledkyTypu(adr, klic, u"E"_s, *v, stanice, dvaTypy);
-    QStringList zvolene;
-    for (const TRozdil &r : rozdily)
-        zvolene.append(u"%1=%2"_s.arg(r.Pole).arg(*r.Zvoleno));
-    Denik::Zapis(adr.AdrStanice,
-                 u"kontrolní pořízení: typ zastupitelstva %1, zapsány zvolené hodnoty %2"_s.arg(
-                     klic.TypZastup, zvolene.join(u", "_s)));
+    for (const TRozdil &r : rozdily) {
+        Denik::Zapis(
+            adr.AdrStanice,
+            u"kontrolní pořízení: typ zastupitelstva %1, zapsáno %2=%3 (první %4, "
+            u"kontrolní %5), %6"_s.arg(klic.TypZastup, r.Pole)
+                .arg(*r.Zvoleno)
+                .arg(r.Prvni)
+                .arg(r.Kontrolni)
+                .arg(r.PotvrzenoZapisem ? u"potvrzeno opakovaným zápisem"_s : u"zvoleno"_s));
+    }
     KontrolniPorizeni::Smaz(adr, klic, u"rozdíly rozhodnuty"_s);
 }

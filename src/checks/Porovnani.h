@@ -23,6 +23,7 @@ struct TRozdil
     qint64 Prvni = 0;
     qint64 Kontrolni = 0;
     std::optional<qint64> Zvoleno; // the value the commission chose
+    bool PotvrzenoZapisem = false; // decided by typing the value once more, not by a choice
 };
 
 // Every typed field of the two entries that differs: the four counts of section II,
@@ -46,6 +47,7 @@ void PrevezmiZvolene(TVysledky &v, const QList<TRozdil> &rozdily);
 // key, refuses (EChyba) when they no longer hold the compared first values, takes the
 // chosen values, recomputes every derived value, saves as "E" marked not exported
 // (INFOK83.RCD too where the precinct elects both councils) and removes the control
-// file. Nothing is written before every difference is decided.
+// file. Nothing is written before every difference is decided. The journal gets one
+// line per difference: the field, the value written and how it was decided.
 void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TReference &ref,
                      TStaniceRec &stanice, bool dvaTypy, const QList<TRozdil> &rozdily);

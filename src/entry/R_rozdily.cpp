@@ -1,12 +1,15 @@
 #include "R_rozdily.h"
 
 #include "Klavesy.h"
+#include "R_znovu.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +28,16 @@ enum TSloupec
 
 } // namespace
 
+QString TextStrany(const TRozdil &d)
+{
+    return d.Strana > 0 ? u"%1 %2"_s.arg(d.Strana).arg(d.ZkratkaStrany) : QString();
+}
+
+QString TextUdaje(const TRozdil &d)
+{
+    return d.Kandidat > 0 ? u"%1. %2"_s.arg(d.Kandidat).arg(d.JmenoKandidata) : d.Popis;
+}
+
 TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, QWidget *parent)
     : QDialog(parent), m_rozdily(rozdily)
 {
@@ -37,8 +50,8 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     popis->setGeometry(12, 8, 836, 48);
     popis->setText(
         u"Kontrolní pořízení se liší od pořízených dat v %1 údajích. U každého rozdílu zvolte "
-        u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nebo se vraťte "
-        u"k pořízení a údaj opravte."_s.arg(rozdily.size()));
+        u"podle zápisu správnou hodnotu (klávesa 1 první, 2 kontrolní), nerozhodnuté zadejte "
+        u"znovu (klávesa 3), nebo se vraťte k pořízení a údaj opravte."_s.arg(rozdily.size()));
 
     R_Rozdily_SG = new QTableWidget(int(rozdily.size()), PocetSloupcu, this);
     R_Rozdily_SG->setObjectName(u"R_Rozdily_SG"_s);
@@ -54,12 +67,8 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     R_Rozdily_SG->horizontalHeader()->setSectionResizeMode(Udaj, QHeaderView::Stretch);
     for (int r = 0; r < rozdily.size(); ++r) {
         const TRozdil &d = rozdily[r];
-        const QString strana =
-            d.Strana > 0 ? u"%1 %2"_s.arg(d.Strana).arg(d.ZkratkaStrany) : QString();
-        const QString udaj =
-            d.Kandidat > 0 ? u"%1. %2"_s.arg(d.Kandidat).arg(d.JmenoKandidata) : d.Popis;
-        const QStringList texty{stranky.value(d.Stranka), strana, udaj, QString::number(d.Prvni),
-                                QString::number(d.Kontrolni)};
+        const QStringList texty{stranky.value(d.Stranka), TextStrany(d), TextUdaje(d),
+                                QString::number(d.Prvni), QString::number(d.Kontrolni)};
         for (int s = 0; s < texty.size(); ++s) {
             auto *bunka = new QTableWidgetItem(texty[s]);
             // Names come from the reference files: shown as they are.
@@ -75,7 +84,7 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     R_Rozdily_SG->resizeColumnToContents(Strana);
     for (const int s : {int(Prvni), int(Kontrolni)})
         R_Rozdily_SG->setColumnWidth(s, 75);
-    R_Rozdily_SG->setColumnWidth(Plati, 120);
+    R_Rozdily_SG->setColumnWidth(Plati, 200);
     R_Rozdily_SG->resizeRowsToContents();
     R_Rozdily_SG->installEventFilter(this);
 
@@ -93,18 +102,21 @@ TR_Rozdily_F::TR_Rozdily_F(QList<TRozdil> &rozdily, const QStringList &stranky, 
     tlacitko(KontrolniBtn, u"Platí &kontrolní"_s, "KontrolniBtn", 128, 120);
     tlacitko(ZpetBtn, u"&Zpět k pořízení"_s, "ZpetBtn", 270, 140);
     tlacitko(ZapsatBtn, u"&Uložit zvolené"_s, "ZapsatBtn", 416, 140);
+    tlacitko(ZnovuBtn, u"Zadat &rozdíly znovu"_s, "ZnovuBtn", 562, 160);
     tlacitko(ZavritBtn, u"Zavřít"_s, "ZavritBtn", 738, 110);
     connect(PrvniBtn, &QPushButton::clicked, this, [this] { Zvol(false); });
     connect(KontrolniBtn, &QPushButton::clicked, this, [this] { Zvol(true); });
     connect(ZpetBtn, &QPushButton::clicked, this, [this] { done(Zpet); });
     connect(ZapsatBtn, &QPushButton::clicked, this, [this] { done(Zapsat); });
+    connect(ZnovuBtn, &QPushButton::clicked, this, &TR_Rozdily_F::ZadatZnovu);
     connect(ZavritBtn, &QPushButton::clicked, this, [this] { reject(); });
 
     setTabOrder(R_Rozdily_SG, PrvniBtn);
     setTabOrder(PrvniBtn, KontrolniBtn);
     setTabOrder(KontrolniBtn, ZpetBtn);
     setTabOrder(ZpetBtn, ZapsatBtn);
-    setTabOrder(ZapsatBtn, ZavritBtn);
+    setTabOrder(ZapsatBtn, ZnovuBtn);
+    setTabOrder(ZnovuBtn, ZavritBtn);
     // The first difference still open: 1 or 2 must never land on a decided one unseen.
     if (!rozdily.isEmpty())
         R_Rozdily_SG->selectRow(qMax(0, PrvniOtevreny(0)));
@@ -127,6 +139,12 @@ int TR_Rozdily_F::PrvniOtevreny(int od) const
     return -1;
 }
 
+int TR_Rozdily_F::PocetOtevrenych() const
+{
+    return int(std::count_if(m_rozdily.cbegin(), m_rozdily.cend(),
+                             [](const TRozdil &d) { return !d.Zvoleno; }));
+}
+
 void TR_Rozdily_F::Zvol(bool kontrolni)
 {
     const int r = Vybrany();
@@ -135,8 +153,10 @@ void TR_Rozdily_F::Zvol(bool kontrolni)
     TRozdil &d = m_rozdily[r];
     const qint64 hodnota = kontrolni ? d.Kontrolni : d.Prvni;
     // Changing a decision is marked on its row, so it is never changed unnoticed.
-    if (d.Zvoleno && *d.Zvoleno != hodnota)
+    if (d.Zvoleno && *d.Zvoleno != hodnota) {
         m_zmenene.insert(r);
+        d.PotvrzenoZapisem = false;
+    }
     d.Zvoleno = hodnota;
     ObnovRadek(r);
     ObnovStav();
@@ -153,7 +173,7 @@ void TR_Rozdily_F::ObnovRadek(int r)
     QString text;
     if (d.Zvoleno)
         text = (*d.Zvoleno == d.Kontrolni ? u"kontrolní "_s : u"první "_s) +
-               QString::number(*d.Zvoleno);
+               QString::number(*d.Zvoleno) + (d.PotvrzenoZapisem ? u" (zadáno znovu)"_s : u""_s);
     if (m_zmenene.contains(r))
         text += u" (změněno)"_s;
     R_Rozdily_SG->item(r, Plati)->setText(text);
@@ -161,15 +181,39 @@ void TR_Rozdily_F::ObnovRadek(int r)
 
 void TR_Rozdily_F::ObnovStav()
 {
-    int otevrenych = 0;
-    for (const TRozdil &d : m_rozdily)
-        otevrenych += !d.Zvoleno;
+    const int otevrenych = PocetOtevrenych();
     ZapsatBtn->setEnabled(otevrenych == 0);
+    ZnovuBtn->setEnabled(otevrenych > 0);
     m_stav->setText(
         otevrenych == 0
             ? u"Všechny rozdíly jsou rozhodnuty; „Uložit zvolené“ je zapíše do pořízených dat."_s
             : u"Nerozhodnuto: %1. Do pořízených dat se nic nezapíše, dokud nejsou rozhodnuty všechny."_s
                   .arg(otevrenych));
+}
+
+void TR_Rozdily_F::ZadatZnovu()
+{
+    const int otevrenych = PocetOtevrenych();
+    if (otevrenych == 0)
+        return;
+    // Blind: neither entry's value may be in sight while the values are typed again.
+    const int sloupce[] = {Prvni, Kontrolni, Plati};
+    for (const int s : sloupce)
+        R_Rozdily_SG->setColumnHidden(s, true);
+    TR_Znovu_F znovu(m_rozdily, this);
+    znovu.exec();
+    for (const int s : sloupce)
+        R_Rozdily_SG->setColumnHidden(s, false);
+    for (int r = 0; r < m_rozdily.size(); ++r)
+        ObnovRadek(r);
+    ObnovStav();
+    m_stav->setText(
+        u"Zadáno znovu: rozhodnuto %1 z %2. "_s.arg(znovu.Rozhodnuto()).arg(otevrenych) +
+        m_stav->text());
+    const int prvni = PrvniOtevreny(0);
+    if (prvni >= 0)
+        R_Rozdily_SG->selectRow(prvni);
+    R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
 }
 
 bool TR_Rozdily_F::eventFilter(QObject *objekt, QEvent *udalost)
@@ -179,6 +223,10 @@ bool TR_Rozdily_F::eventFilter(QObject *objekt, QEvent *udalost)
         const int cislice = Klavesy::Cislice(*static_cast<QKeyEvent *>(udalost));
         if (cislice == 1 || cislice == 2) {
             Zvol(cislice == 2);
+            return true;
+        }
+        if (cislice == 3) {
+            ZadatZnovu();
             return true;
         }
     }

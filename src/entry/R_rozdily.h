@@ -9,9 +9,14 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+// How the list names a difference's party ("3 ABC", empty for section II) and its field
+// (the candidate, or the count of section II).
+QString TextStrany(const TRozdil &d);
+QString TextUdaje(const TRozdil &d);
+
 // The list of every difference between the first entry and the control entry. For
-// each the commission chooses the value that the paper record holds, or goes back to
-// the control entry to re-type a value.
+// each the commission chooses the value that the paper record holds, types the open
+// ones once more (TR_Znovu_F), or goes back to the control entry to re-type a value.
 class TR_Rozdily_F : public QDialog
 {
     Q_OBJECT
@@ -36,6 +41,7 @@ public:
     QPushButton *KontrolniBtn = nullptr;
     QPushButton *ZpetBtn = nullptr;
     QPushButton *ZapsatBtn = nullptr;
+    QPushButton *ZnovuBtn = nullptr;
     QPushButton *ZavritBtn = nullptr;
 
 protected:
@@ -43,8 +49,10 @@ protected:
 
 private:
     void Zvol(bool kontrolni);
+    void ZadatZnovu();
     // The first undecided difference from row `od` on, round the list; -1 when none.
     int PrvniOtevreny(int od) const;
+    int PocetOtevrenych() const;
     void ObnovRadek(int r);
     void ObnovStav();
 

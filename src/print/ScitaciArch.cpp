@@ -194,14 +194,13 @@ void TArch::HlavickaStrany()
 void TArch::Kandidat(int i)
 {
     MeziStranami = false;
-    // A name too long for its place even in the small size goes on on further lines of
-    // the row, below its dots.
+    // The order numbers end in one column and the names start in the next, whole: a name
+    // too long for its place goes on on further lines of the row, below its dots.
     const TKandidatRec &kand = m_ref.Kandidati[m_strana][i];
-    const QString cislo = TTisk::CisloVpravo(i, 2) + u". "_s;
-    const QString jmeno = (kand.Jmeno.trimmed() + u' ' + kand.Prijmeni.trimmed()).left(50);
-    const int sirka = X0() - Mezera - L() - Odsazeni;
-    const TRozlozeni r =
-        t.Rozloz(cislo + jmeno, sirka, sirka - t.SirkaTextu(cislo), 20, TTisk::LibovolneRadku);
+    const int xCisla = L() + Odsazeni + t.SirkaTextu(u"00."_s);
+    const int xJmena = xCisla + t.SirkaTextu(u" "_s);
+    const int sirka = X0() - Mezera - xJmena;
+    const TRozlozeni r = t.Zalom(kand.CeleJmeno(), sirka, sirka, 20, 2);
     const int radku = qMax(1, int(r.Radky.size()));
     if (t.AktY + (radku + 1) * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva)
         t.VynutZlom();
@@ -213,11 +212,12 @@ void TArch::Kandidat(int i)
         t.Tisk(1, L(), 0, QString());
     const QString styl = i % 5 == 0 ? u"B"_s : u" "_s;
     t.TiskStyl(0, L() + Odsazeni, 10, styl, TTisk::Opakuj(u"."_s, 65));
+    t.TiskVpravo(0, xCisla, 0, QString::number(i) + u'.');
     t.NastavVelikost(r.Velikost);
-    t.Tisk(0, L() + Odsazeni, 0, r.Radky.value(0));
+    t.Tisk(0, xJmena, 0, r.Radky.value(0));
     const int yRadku = t.AktY;
     for (int j = 1; j < radku; ++j)
-        t.Tisk(1, L() + Odsazeni + t.SirkaTextu(cislo), 0, r.Radky.at(j));
+        t.Tisk(1, xJmena, 0, r.Radky.at(j));
     t.NastavVelikost(20);
     const int yKonec = t.AktY;
     t.AktY = yRadku;

@@ -203,6 +203,56 @@ TRozlozeni TTisk::Rozloz(const QString &text, int prvni, int dalsi, int velikost
     return r;
 }
 
+TRozlozeni TTisk::Zalom(const QString &text, int prvni, int dalsi, int velikost, int nejvic)
+{
+    const QString t = BezMezerVpravo(text);
+    TPismo &f = Canvas().Font;
+    const int puvodni = f.Velikost;
+    const auto meziSlovy = [](const QStringList &radky) {
+        for (qsizetype i = 0; i + 1 < radky.size(); ++i) {
+            if (radky.at(i).isEmpty() || !JeOddelovac(radky.at(i).back()))
+                return false;
+        }
+        return true;
+    };
+    TRozlozeni r{velikost, {}};
+    for (; r.Velikost >= VelikostMala; --r.Velikost) {
+        f.Velikost = r.Velikost;
+        r.Radky = Radky(t, prvni, dalsi);
+        if (r.Radky.size() <= nejvic && meziSlovy(r.Radky))
+            break;
+    }
+    if (r.Velikost < VelikostMala) {
+        f.Velikost = r.Velikost = velikost;
+        r.Radky = Radky(t, prvni, dalsi);
+    }
+    f.Velikost = puvodni;
+    return r;
+}
+
+QStringList TTisk::DvaRadky(const QString &text, int prvni, int dalsi)
+{
+    const QString t = BezMezerVpravo(text);
+    QStringList nejlepsi;
+    qreal nejuzsi = 0;
+    const QFontMetricsF fm(Canvas().Font.QtPismo(), &m_mereni);
+    for (qsizetype i = 1; i < t.size(); ++i) {
+        if (!JeOddelovac(t.at(i - 1)))
+            continue;
+        const QString a = BezMezerVpravo(t.left(i));
+        const QString b = t.mid(i).trimmed();
+        const qreal wa = fm.horizontalAdvance(a);
+        const qreal wb = fm.horizontalAdvance(b);
+        if (a.trimmed().isEmpty() || b.isEmpty() || wa > prvni || wb > dalsi)
+            continue;
+        if (nejlepsi.isEmpty() || qMax(wa, wb) < nejuzsi) {
+            nejlepsi = {a, b};
+            nejuzsi = qMax(wa, wb);
+        }
+    }
+    return nejlepsi;
+}
+
 int TTisk::VyskaTextu() const
 {
     const QFontMetricsF fm(m_nahled.Canvas().Font.QtPismo(), &m_mereni);

@@ -103,6 +103,17 @@ public:
     TRozlozeni Rozloz(const QString &text, int prvni, int dalsi, int velikost, int nejvic = 1);
     static constexpr int LibovolneRadku = 1 << 20;
 
+    // Wraps a value in the current face and style onto lines of `prvni`, then `dalsi`
+    // units: in the largest size from `velikost` down to VelikostMala at which it breaks
+    // between words into at most `nejvic` lines; when none does, in `velikost` on as many
+    // lines as it needs, a word cut only where it is wider than a line. So a long name
+    // keeps the size of its neighbours on a second line rather than shrinking to one.
+    TRozlozeni Zalom(const QString &text, int prvni, int dalsi, int velikost, int nejvic);
+
+    // The text in the current font broken between words into two lines of at most
+    // `prvni` and `dalsi` units, as even as they can be; empty when no break fits.
+    QStringList DvaRadky(const QString &text, int prvni, int dalsi);
+
     // The height a line of text takes in the current font (ascent and descent): a text
     // this far below another one does not touch it.
     int VyskaTextu() const;

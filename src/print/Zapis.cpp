@@ -269,6 +269,24 @@ void TZapis::VyrokSDuvodem(int radky, TVyrok v)
         RadkyNaTeckach(zbytek, 1, -10, t.PocetTecek(L(), R()) + K(5, 20));
 }
 
+TRozlozeni TZapis::RozlozObec(const QString &nazev, int prvni, int dalsi)
+{
+    // In the body size on one line, else on two as even as the words allow; smaller
+    // only when that cannot hold it, and cut inside a word only when nothing else fits.
+    TPismo &f = t.Canvas().Font;
+    const TPismo puvodni = f;
+    f.Tucne = true;
+    TRozlozeni r;
+    for (int s = t.VelikostZakladni; s >= t.VelikostMala && r.Radky.isEmpty(); --s) {
+        f.Velikost = r.Velikost = s;
+        r.Radky = t.Vejde(nazev, prvni) ? QStringList{nazev} : t.DvaRadky(nazev, prvni, dalsi);
+    }
+    if (r.Radky.isEmpty())
+        r = t.Rozloz(nazev, prvni, dalsi, t.VelikostZakladni, 2);
+    f = puvodni;
+    return r;
+}
+
 void TZapis::TiskListu1()
 {
     const THlasovaniRec &h = d.Hlasovani;
@@ -285,37 +303,44 @@ void TZapis::TiskListu1()
     t.NastavVelikost(t.VelikostZakladni);
     const int d1 = W(u"."_s);
 
-    // Identification lines. The municipality's name goes on at the start of the next
-    // line, over its dots before "okres", when the end of the first line cannot hold it.
+    // Identification lines.
     const QString cislo = u"Ve volebním okrsku č.  ..."_s;
     const QString a =
         cislo + u".......... v obci (městysu, městě, městské části, městském obvodu) ...."_s;
-    const QString okresTecky = TTisk::Opakuj(u"."_s, 35);
+    const QString okres = u"  okres  .."_s;
+    const QString probehlo = u" proběhlo ve dnech (dne)"_s;
+    const QString nazevOkresu = Orez(o.NazevOkresu);
+    const int xProbehlo = R() - W(probehlo);
     t.Tisk(2, L(), 0, a + t.TeckyOd(L() + W(a), t.PocetTecek(L() + W(a), R())));
     t.TiskStyl(0, L() + W(cislo) + K(0, -10), -12, u"B"_s, TTisk::CisloVpravo(v.Okrsek, 5));
-    t.Canvas().Font.Tucne = true;
-    const TRozlozeni obec = t.Rozloz(Orez(o.NazevObce), t.PravaMez() - L() - W(a), W(okresTecky),
-                                     t.VelikostZakladni, 2);
-    t.Canvas().Font.Tucne = false;
+    // The municipality's second line takes the dots that open the next line; they grow
+    // with it, moving "okres" right as far as the district's name allows.
+    const TRozlozeni obec = RozlozObec(
+        Orez(o.NazevObce), t.PravaMez() - L() - W(a),
+        qMax(W(TTisk::Opakuj(u"."_s, 35)),
+             xProbehlo - L() - W(okres) - WStyl(u"B"_s, nazevOkresu) - 2 * MezeraSloupcu));
+    TPismo pismoObce = t.Canvas().Font;
+    pismoObce.Tucne = true;
+    pismoObce.Velikost = obec.Velikost;
     const auto radekObce = [&](int i, int x) {
-        if (i >= obec.Radky.size())
-            return;
-        t.Canvas().Font.Tucne = true;
-        Hodnota(x, -12, obec.Radky.at(i), obec.Velikost);
-        t.Canvas().Font.Tucne = false;
+        const TPismo puvodni = t.Canvas().Font;
+        t.Canvas().Font = pismoObce;
+        t.Tisk(0, x, -12, obec.Radky.value(i));
+        t.Canvas().Font = puvodni;
     };
     radekObce(0, L() + W(a));
 
-    const QString okres = okresTecky + u"  okres  .."_s;
-    const QString probehlo = u" proběhlo ve dnech (dne)"_s;
-    // The dots stop where the text at the right begins instead of running into it.
-    t.Tisk(1, L(), 0,
-           okres +
-               TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(okres), R() - W(probehlo)))));
-    t.TiskVpravo(0, R(), 0, probehlo);
+    const int wDruhy = t.SirkaTextu(obec.Radky.value(1), pismoObce);
+    const QString uvod =
+        TTisk::Opakuj(u"."_s, qMax(35, t.PocetTecek(L(), L() + wDruhy + MezeraSloupcu)));
+    t.Tisk(1, L(), 0, uvod);
     radekObce(1, L());
-    HodnotaDo(L() + W(okres), -12, R() - W(probehlo), Orez(o.NazevOkresu), t.VelikostZakladni,
-              true);
+    // The dots stop where the text at the right begins instead of running into it.
+    t.Tisk(0, L() + W(uvod), 0,
+           okres +
+               TTisk::Opakuj(u"."_s, qMin(120, t.PocetTecek(L() + W(uvod + okres), xProbehlo))));
+    t.TiskVpravo(0, R(), 0, probehlo);
+    HodnotaDo(L() + W(uvod + okres), -12, xProbehlo, nazevOkresu, t.VelikostZakladni, true);
 
     const QString k1 = u"     hlasování ve volbách do  "_s;
     const QString k2 = u" zastupitelstva obce "_s;
@@ -854,12 +879,6 @@ void TZapis::TiskStranyHL(int k)
     Pero(3);
     const int v = L() + W(u"000000"_s);
 
-    QStringList jmena;
-    for (int i = 1; i <= pocetKand; ++i) {
-        const TKandidatRec &c = d.Ref.Kandidati[k][i];
-        jmena.append((Orez(c.Jmeno).trimmed() + u' ' + Orez(c.Prijmeni).trimmed()).left(50));
-    }
-
     Posun(2);
     const int yNadpis = t.AktY;
     if (pocetKand > 1)
@@ -887,19 +906,32 @@ void TZapis::TiskStranyHL(int k)
     Posun(1);
     ZlomStranyHL();
 
+    // The order numbers end in one column, the names start in the next one, whole: a
+    // name too long for the line goes on on the next one, under its first line.
+    const int xPoradi = 2 * L() + W(u"00."_s);
+    const int xJmena = xPoradi + W(u"   "_s);
     for (int i = 1; i <= pocetKand; ++i) {
-        if (t.AktY + 2 * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva) {
+        const TKandidatRec &c = d.Ref.Kandidati[k][i];
+        const TRozlozeni jmeno =
+            t.Zalom(c.CeleJmeno(), R() - xJmena, R() - xJmena, t.VelikostNormalni, 2);
+        const int radku = qMax(1, int(jmeno.Radky.size()));
+        if (t.AktY + (radku + 1) * t.VyskaRadku >= t.DolniOkraj - t.DolniRezerva) {
             t.VynutZlom();
             ZlomStranyHL();
         }
-        const TKandidatRec &c = d.Ref.Kandidati[k][i];
         if (c.Platnost == u"N")
             t.TiskStyl(1, L(), 0, u"B"_s, u"     N "_s);
         else
             t.TiskStyl(1, L(), 0, u"B"_s, TTisk::CisloVpravo(hl.HlasyKand[i], 6));
-        t.Tisk(0, 2 * L(), 0, TTisk::CisloVpravo(i, 2) + u".   "_s + jmena.at(i - 1));
+        const int yRadku = t.AktY;
+        t.TiskVpravo(0, xPoradi, 0, QString::number(i) + u'.');
+        for (qsizetype j = 0; j < jmeno.Radky.size(); ++j) {
+            if (j > 0)
+                Posun(1);
+            Hodnota(xJmena, 0, jmeno.Radky.at(j), jmeno.Velikost);
+        }
         Pero(3);
-        t.Canvas().Rectangle(L(), t.AktY - 3, v + 10, t.AktY - 3 + t.VyskaRadku - 6);
+        t.Canvas().Rectangle(L(), yRadku - 3, v + 10, yRadku - 3 + t.VyskaRadku - 6);
     }
 }
 

@@ -76,6 +76,9 @@ private:
     void Hodnota(int x, int y, const QString &text, int velikost);
     // A value at x that must end by xMez: in `velikost` or smaller (TTisk::Rozloz).
     void HodnotaDo(int x, int y, int xMez, const QString &text, int velikost, bool tucne = false);
+    // The municipality's name for sheet 1: its first line ends the first line of the
+    // record (`prvni` units), its second opens the next one (`dalsi` units).
+    TRozlozeni RozlozObec(const QString &nazev, int prvni, int dalsi);
     // The lines of a free text, each on a row of `tecek` dots of its own at L; the first
     // row `radky` lines down, the others one line each.
     void RadkyNaTeckach(const TRozlozeni &r, int radky, int y, int tecek);

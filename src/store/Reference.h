@@ -54,6 +54,9 @@ struct TKandidatRec
     QString Prijmeni;
     QString Rezerva;
     QString Platnost;
+
+    // The name as the printouts show it, whole.
+    QString CeleJmeno() const { return Jmeno.trimmed() + u' ' + Prijmeni.trimmed(); }
 };
 
 // KVRVOK.RCD: reference count of persons on the voter list of a precinct.

@@ -212,6 +212,7 @@ private slots:
         QCOMPARE(rozdily.size(), 3);
         rozdily[0].Zvoleno = rozdily[0].Kontrolni;
         rozdily[2].Zvoleno = rozdily[2].Kontrolni;
+        rozdily[2].PotvrzenoZapisem = true;
         const QStringList pred = Otisk(m_dir->path());
         QVERIFY_THROWS_EXCEPTION(EChyba,
                                  ZapisRozhodnuti(m_adr, klic, *m_ref, stanice, false, rozdily));
@@ -237,11 +238,16 @@ private slots:
         QVERIFY(!KontrolniPorizeni::Existuje(m_adr, klic));
         QCOMPARE(NactiStanici(m_adr.AdrStanice).Stav1, u"N"_s);
         const QString denik = QString::fromUtf8(Obsah(m_adr.AdrStanice + Denik::JmenoSouboru));
-        QVERIFY2(
-            denik.contains(
-                u"zapsány zvolené hodnoty VetaT3.ZapsOsoby=1001, StranyHL[2].HlasyKand[3]=203, "
-                "StranyHL[2].HlasyKand[4]=203"_s),
-            qPrintable(denik));
+        // One line per decision, in order: the value written, both entries' values and how.
+        qsizetype od = 0;
+        for (const QString &radek :
+             {u"zapsáno VetaT3.ZapsOsoby=1001 (první 1000, kontrolní 1001), zvoleno\n"_s,
+              u"zapsáno StranyHL[2].HlasyKand[3]=203 (první 203, kontrolní 204), zvoleno\n"_s,
+              u"zapsáno StranyHL[2].HlasyKand[4]=203 (první 204, kontrolní 203), potvrzeno "
+              u"opakovaným zápisem\n"_s}) {
+            od = denik.indexOf(u"typ zastupitelstva 1, "_s + radek, od);
+            QVERIFY2(od >= 0, qPrintable(radek + denik));
+        }
     }
 
     // The control file is kept apart: saving it leaves the results files alone, it is

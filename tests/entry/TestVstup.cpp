@@ -2,10 +2,12 @@
 #include "DvaPripady.h"
 #include "R_vstup.h"
 
+#include "Denik.h"
 #include "EChyba.h"
 #include "HlaskaF.h"
 #include "KontrolniPorizeni.h"
 #include "R_rozdily.h"
+#include "R_znovu.h"
 #include "SouboryTestu.h"
 #include "Stanice.h"
 #include "StaniceSDaty.h"
@@ -696,24 +698,35 @@ private slots:
     // The control entry from the keyboard: pages 1 to 4 from empty fields, the same
     // walk, and at its end "Porovnat". Equal entries only remove the control file; else
     // the list is worked by keys: back to the first difference to re-type it as the
-    // first entry has it, then a choice for each one left, and exactly the chosen
-    // values reach the results file.
+    // first entry has it, then the open ones typed once more, blind, then a choice for
+    // each one left, and exactly the chosen values reach the results file; the journal
+    // says how each was decided.
     void kontrolni_porizeni_z_klavesnice_data()
     {
         QTest::addColumn<QStringList>("jinak"); // what the control entry types otherwise
-        QTest::addColumn<QString>("volby");     // after re-typing the first: 1 first, 2 control
-        QTest::newRow("shodné") << QStringList{} << QString();
+        // After re-typing the first, "Zadat rozdíly znovu" per open difference: 1 types the
+        // first value, 2 the control one, 0 neither, - is Esc; empty: not used.
+        QTest::addColumn<QString>("znovu");
+        QTest::addColumn<QString>("volby"); // then for each one open: 1 first, 2 control
+        QTest::newRow("shodné") << QStringList{} << QString() << QString();
         QTest::newRow("překlepy v počtu i hlasech")
             << QStringList{u"VetaT3.ZapsOsoby=1001"_s, u"StranyHL[1].HlasyKand[1]=9"_s,
                            u"StranyHL[3].HlasyKand[35]=2"_s, u"StranyHL[3].HlasyKand[36]=6"_s}
-            << u"212"_s;
+            << QString() << u"212"_s;
         QTest::newRow("jen hlas na HL pokračování")
             << QStringList{u"StranyHL[3].HlasyKand[36]=0"_s, u"StranyHL[3].HlasyKand[1]=8"_s}
-            << u"2"_s;
+            << QString() << u"2"_s;
+        const QStringList ctyri{u"VetaT3.ZapsOsoby=1001"_s, u"VetaT3.VydObalky=701"_s,
+                                u"StranyHL[1].HlasyKand[1]=9"_s, u"StranyHL[3].HlasyKand[36]=0"_s};
+        QTest::newRow("znovu jako první") << ctyri << u"111"_s << QString();
+        QTest::newRow("znovu jako kontrolní") << ctyri << u"222"_s << QString();
+        QTest::newRow("znovu ani jedno") << ctyri << u"000"_s << u"212"_s;
+        QTest::newRow("znovu smíšeně, Esc") << ctyri << u"20-"_s << u"12"_s;
     }
     void kontrolni_porizeni_z_klavesnice()
     {
         QFETCH(QStringList, jinak);
+        QFETCH(QString, znovu);
         QFETCH(QString, volby);
         const QStringList strany{u"AAA"_s, u"ANAA"_s, QString(36, u'A')};
         TVysledky prvni = PlatnyOkrsek(3, 0, 0);
@@ -769,6 +782,25 @@ private slots:
             NactiKandidaty(t.Adresare, t.AktOkrsek, *ref);
             rozdily = PorovnejPorizeni(prvni, kontrolni, *ref);
         }
+        // The second list holds all but the first; what the round and the keys decide.
+        QList<TRozdil> zbyle = rozdily.mid(1);
+        const auto hodnota = [](const TRozdil &x, QChar c) {
+            return c == u'1' ? x.Prvni : c == u'2' ? x.Kontrolni : x.Prvni + x.Kontrolni + 1;
+        };
+        const qsizetype opakovano = znovu.contains(u'-') ? znovu.indexOf(u'-') : znovu.size();
+        for (qsizetype i = 0; i < opakovano; ++i) {
+            const qint64 h = hodnota(zbyle[i], znovu.at(i));
+            if (h == zbyle[i].Prvni || h == zbyle[i].Kontrolni) {
+                zbyle[i].Zvoleno = h;
+                zbyle[i].PotvrzenoZapisem = true;
+            }
+        }
+        qsizetype volba = 0;
+        for (TRozdil &x : zbyle) {
+            if (!x.Zvoleno)
+                x.Zvoleno = volby.at(volba++) == u'1' ? x.Prvni : x.Kontrolni;
+        }
+        QCOMPARE(volba, volby.size());
         bool zpet = false;
         t.Dotaznik().Spustit = u"TR_Rozdily_F"_s;
         t.Dotaznik().Ridic = [&] {
@@ -803,6 +835,55 @@ private slots:
                 klavesa(Qt::Key_Space);
                 return;
             }
+            if (!znovu.isEmpty()) {
+                // Keys on the focus of the active window, as a member types them.
+                QTRY_COMPARE(QApplication::activeWindow(), d);
+                QTimer::singleShot(0, [&] {
+                    auto *z = qobject_cast<TR_Znovu_F *>(QApplication::activeModalWidget());
+                    QVERIFY(z);
+                    const auto zavri = qScopeGuard([z] {
+                        if (z->isVisible())
+                            z->reject();
+                    });
+                    // Blind: the list behind shows neither value, the field starts empty.
+                    for (const int s : {3, 4, 5})
+                        QVERIFY(d->R_Rozdily_SG->isColumnHidden(s));
+                    QTRY_COMPARE(QApplication::activeWindow(), z);
+                    for (qsizetype i = 0; i < znovu.size(); ++i) {
+                        QWidget *w = QApplication::focusWidget();
+                        if (znovu.at(i) == u'-') {
+                            QTest::keyClick(w, Qt::Key_Escape);
+                            break;
+                        }
+                        QCOMPARE(w, z->HodnotaEd);
+                        QVERIFY(z->HodnotaEd->text().isEmpty());
+                        QVERIFY2(z->UdajLbl->text().contains(TextUdaje(zbyle[i])),
+                                 qPrintable(z->UdajLbl->text()));
+                        QTest::keyClicks(w, QString::number(hodnota(zbyle[i], znovu.at(i))));
+                        QTest::keyClick(w, Qt::Key_Return);
+                    }
+                    QVERIFY(!z->isVisible());
+                });
+                // 3, the list's key beside 1 and 2 (Alt+R, the button's, is not simulated
+                // offscreen).
+                Znak(u'3');
+                if (QTest::currentTestFailed())
+                    return;
+                // The values are back in sight; re-typed rows say so, the first open is chosen.
+                QCOMPARE(d->focusWidget(), d->R_Rozdily_SG);
+                QVERIFY(!d->R_Rozdily_SG->isColumnHidden(3));
+                qsizetype prvniOtevreny = -1;
+                for (qsizetype r = 0; r < n; ++r) {
+                    const bool opakovane = zbyle[r].PotvrzenoZapisem;
+                    QCOMPARE(d->R_Rozdily_SG->item(int(r), 5)->text().endsWith(u"(zadáno znovu)"_s),
+                             opakovane);
+                    if (!opakovane && prvniOtevreny < 0)
+                        prvniOtevreny = r;
+                }
+                QCOMPARE(d->ZapsatBtn->isEnabled(), prvniOtevreny < 0);
+                if (prvniOtevreny >= 0)
+                    QCOMPARE(d->Vybrany(), int(prvniOtevreny));
+            }
             for (const QChar c : volby)
                 klavesa(c == u'1' ? Qt::Key_1 : Qt::Key_2);
             QVERIFY(d->ZapsatBtn->isEnabled());
@@ -821,9 +902,6 @@ private slots:
             QCOMPARE(o.Stranka(), r.Stranka);
             Napis(QString::number(r.Prvni));
             Klavesa(Qt::Key_F2);
-            rozdily.removeFirst();
-            for (int i = 0; i < rozdily.size(); ++i)
-                rozdily[i].Zvoleno = volby.at(i) == u'1' ? rozdily[i].Prvni : rozdily[i].Kontrolni;
         }
         QTRY_VERIFY(!o.isVisible());
         QVERIFY(!KontrolniPorizeni::Existuje(t.Adresare, t.AktOkrsek));
@@ -835,12 +913,23 @@ private slots:
             return;
         }
         TVysledky ocekavano = prvni;
-        PrevezmiZvolene(ocekavano, rozdily);
+        PrevezmiZvolene(ocekavano, zbyle);
         Dopocti(ocekavano, 3);
         TVysledky ulozeno;
         QCOMPARE(NactiAktualniOkrsek(t.Adresare, t.AktOkrsek, ulozeno), u"E"_s);
         QCOMPARE(ulozeno.VetaT3, ocekavano.VetaT3);
         QVERIFY(ulozeno.StranyHL == ocekavano.StranyHL);
+        // One journal line per decision, with how it was made.
+        const QString denik = QString::fromUtf8(Obsah(t.Adresare.AdrStanice + Denik::JmenoSouboru));
+        for (const TRozdil &x : std::as_const(zbyle)) {
+            const QString radek =
+                u"zapsáno %1=%2 (první %3, kontrolní %4), %5\n"_s.arg(x.Pole)
+                    .arg(*x.Zvoleno)
+                    .arg(x.Prvni)
+                    .arg(x.Kontrolni)
+                    .arg(x.PotvrzenoZapisem ? u"potvrzeno opakovaným zápisem"_s : u"zvoleno"_s);
+            QVERIFY2(denik.contains(radek), qPrintable(radek + denik));
+        }
     }
 
     void rozdily_po_novem_porovnani_data()

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -121,7 +122,24 @@ struct TZatez : TUdajeZapisu
                 Protokol.PridejChybu(k, c, Siroky(30, 0, k));
     }
 
-    // The values the record must print whole (the candidates' names cut to 50).
+    // Three parties of 34, 35 and 70 candidates (around the turn of a sheet, and the
+    // most a party may have), every name `jmeno`(i) as its first and `prijmeni`(i) as
+    // its second part.
+    void NastavKandidaty(const std::function<QString(int)> &jmeno,
+                         const std::function<QString(int)> &prijmeni)
+    {
+        const int kandidatu[] = {34, 35, MaxKandidatu};
+        Ref->PocetStranSeznamu = Vysledky->VetaT3.Pocet_VS = Vysledky->VetaT3.Poc_VS_HL = 3;
+        for (int k = 1; k <= 3; ++k) {
+            Ref->SeznamStran[k].PocetKand = QString::number(kandidatu[k - 1]);
+            for (int i = 1; i <= kandidatu[k - 1]; ++i) {
+                Ref->Kandidati[k][i].Jmeno = jmeno(i + k);
+                Ref->Kandidati[k][i].Prijmeni = prijmeni(i + k);
+            }
+        }
+    }
+
+    // The values the record must print whole.
     QStringList HodnotyZapisu() const
     {
         const THlasovaniRec &h = Hlasovani;
@@ -131,22 +149,20 @@ struct TZatez : TUdajeZapisu
                       h.Ostatni,        h.PoverPred,        h.Zapisovat};
         for (const TKomise &k : Komise)
             v.append(k.clen);
-        for (int k = 1; k <= MaxStran; ++k) {
+        for (int k = 1; k <= Ref->PocetStranSeznamu; ++k) {
             v.append(Ref->SeznamStran[k].Nazev);
             for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
-                v.append(
-                    (Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+                v.append(Ref->Kandidati[k][i].CeleJmeno());
         }
         return v;
     }
     QStringList HodnotyArchu() const
     {
         QStringList v{Okrsek.NazevZast, Stanice.NazevObce};
-        for (int k = 1; k <= MaxStran; ++k) {
+        for (int k = 1; k <= Ref->PocetStranSeznamu; ++k) {
             v.append(Ref->SeznamStran[k].NazevZkr);
             for (int i = 1; i <= Ref->SeznamStran[k].PocetKand.toInt(); ++i)
-                v.append(
-                    (Ref->Kandidati[k][i].Jmeno + u' ' + Ref->Kandidati[k][i].Prijmeni).left(50));
+                v.append(Ref->Kandidati[k][i].CeleJmeno());
         }
         return v;
     }
@@ -289,6 +305,44 @@ QString ZavadaCisel(const TNahled &nahled, const QString &sestava, const QString
     return {};
 }
 
+// A candidate's row as drawn: the order number and the lines of the name after it.
+struct TRadekKandidata
+{
+    qreal KonecCisla = 0;
+    int ZacatekJmena = 0;
+    int Velikost = 0;
+    QStringList Radky;
+};
+
+// The candidates' rows of the pages from `od` on: an order number "N." alone, then the
+// texts that start where its first follower starts.
+QList<TRadekKandidata> RadkyKandidatu(const TNahled &nahled, int od)
+{
+    static const QRegularExpression poradi(u"^\\d+\\.$"_s);
+    QImage mereni(1, 1, QImage::Format_RGB32);
+    mereni.setDotsPerMeterX(3780);
+    mereni.setDotsPerMeterY(3780);
+    QList<TRadekKandidata> radky;
+    for (int s = od; s <= nahled.Celkem(); ++s) {
+        const QList<TOperace> &op = nahled.Strana(s).Operace;
+        for (qsizetype i = 0; i + 1 < op.size(); ++i) {
+            if (op.at(i).Druh != TDruhOperace::Text || !poradi.match(op.at(i).Text).hasMatch())
+                continue;
+            const QFontMetricsF fm(op.at(i).Pismo.QtPismo(), &mereni);
+            TRadekKandidata r{op.at(i).X1 + fm.horizontalAdvance(op.at(i).Text),
+                              op.at(i + 1).X1,
+                              op.at(i + 1).Pismo.Velikost,
+                              {}};
+            for (qsizetype j = i + 1; j < op.size() && op.at(j).Druh == TDruhOperace::Text &&
+                                      op.at(j).X1 == r.ZacatekJmena;
+                 ++j)
+                r.Radky.append(op.at(j).Text);
+            radky.append(r);
+        }
+    }
+    return radky;
+}
+
 } // namespace
 
 class TestRozvrzeni : public QObject
@@ -354,6 +408,66 @@ private slots:
         QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
     }
 
+    // The municipality's name on sheet 1 in the body size, on two lines as even as its
+    // words allow when one does not hold it; smaller only when its words cannot be
+    // parted so, cut inside a word only when it has none.
+    void obec_data()
+    {
+        QTest::addColumn<QString>("nazev");
+        QTest::addColumn<int>("velikost"); // 0: any the lint allows
+        QTest::addColumn<int>("radku");
+        QTest::newRow("krátký") << u"Žďárek"_s << 24 << 1;
+        QTest::newRow("spojovník") << u"Hořejší Vlčkovice-Přestavlky nad Úhlavou"_s << 24 << 2;
+        QTest::newRow("krátká slova") << u"Velkomeziříčská Lhota u Nového Bydžovska"_s << 24 << 2;
+        QTest::newRow("dvě dlouhá slova")
+            << u"Nejzápadnějšíkrkonošská Hornoúhlavovická"_s << 24 << 2;
+        QTest::newRow("dvě široká slova") << Siroky(40, 19) << 0 << 2;
+        QTest::newRow("jedno slovo") << Siroky(40, 0) << 0 << 2;
+    }
+    void obec()
+    {
+        QFETCH(QString, nazev);
+        QFETCH(int, velikost);
+        QFETCH(int, radku);
+        TZatez z(13);
+        z.Okrsek.NazevObce = nazev;
+        z.Okrsek.NazevOkresu = u"Šumavské Podhůří"_s;
+        z.Okrsek.NazevZast = u"Zastupitelstvo obce"_s;
+        TNahled nahled;
+        TTisk t(nahled);
+        SestavZapis(t, z.Data(), 2, false, Ted);
+        const QString zavada = Zavada(nahled, u"zápis"_s, z.HodnotyZapisu(), m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+
+        QList<TOperace> radky;
+        for (const TOperace &o : nahled.Strana(1).Operace) {
+            if (o.Druh == TDruhOperace::Text && o.Pismo.Tucne && !o.Text.trimmed().isEmpty() &&
+                nazev.contains(o.Text.trimmed()))
+                radky.append(o);
+        }
+        QVERIFY(!radky.isEmpty() && radky.size() <= radku);
+        QStringList texty;
+        for (const TOperace &o : radky) {
+            texty.append(o.Text.trimmed());
+            QCOMPARE(o.Pismo.Velikost, radky.first().Pismo.Velikost);
+        }
+        if (velikost > 0)
+            QCOMPARE(radky.first().Pismo.Velikost, velikost);
+        if (nazev.contains(u' ')) {
+            // Parted between words, not inside one, and evenly: the lines differ by less
+            // than the longest word.
+            QCOMPARE(texty.join(texty.first().endsWith(u'-') ? u""_s : u" "_s), nazev);
+            if (texty.size() == 2) {
+                QFontMetricsF fm(radky.first().Pismo.QtPismo());
+                qreal slovo = 0;
+                for (const QString &w : nazev.split(QRegularExpression(u"[ -]"_s)))
+                    slovo = qMax(slovo, fm.horizontalAdvance(w));
+                QVERIFY(qAbs(fm.horizontalAdvance(texty.at(0)) -
+                             fm.horizontalAdvance(texty.at(1))) < slovo);
+            }
+        }
+    }
+
     // The export line on sheet 1 names the exported file only while the state is "A"
     // and the current results file is still the one exported.
     void otiskExportu_data()
@@ -413,6 +527,68 @@ private slots:
             QVERIFY(!TextStrany(nahled, s).contains(u"SHA-256"_s));
         const QString zavada = Zavada(nahled, u"zápis"_s, {}, m_slov);
         QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+    }
+
+    // Candidates' names of the full length of their record, whole: the order numbers
+    // end in one column and the names start in one, on at most two lines where they
+    // have words to break between (in the body size on the record).
+    void kandidati_data()
+    {
+        QTest::addColumn<QString>("druh");
+        QTest::addColumn<int>("slovo"); // letters per word of the names; 0 one word each
+        for (const char *druh : {"zapis", "zapis-primo", "arch-a4", "arch-a4-sirka", "arch-a3"})
+            for (const int slovo : {0, 5, 9})
+                QTest::addRow("%s slova %d", druh, slovo) << QString::fromLatin1(druh) << slovo;
+    }
+    void kandidati()
+    {
+        QFETCH(QString, druh);
+        QFETCH(int, slovo);
+        TZatez z(13);
+        // Ordinary letters make a name a reader may meet; wide ones one that must not fit.
+        const auto obycejne = [](int delka, int posun) {
+            static const QString slova = u"Ing. arch. Marie-Magdaléna Anežka Kristýna "
+                                         u"Novotná-Dvořáková-Řezníčková z Lhoty "_s;
+            return slova.mid(posun % 9, delka).trimmed().leftJustified(delka, u'a');
+        };
+        if (slovo == 5)
+            z.NastavKandidaty([&](int i) { return obycejne(40, i); },
+                              [&](int i) { return obycejne(30, i + 42); });
+        else
+            z.NastavKandidaty([&](int i) { return Siroky(40, slovo, i); },
+                              [&](int i) { return Siroky(30, slovo, i + 3); });
+        TNahled nahled;
+        TTisk t(nahled);
+        QString vzorCisla;
+        int od = 1;
+        if (druh.startsWith(u"zapis"_s)) {
+            SestavZapis(t, z.Data(), 2, druh.endsWith(u"primo"_s), Ted);
+            vzorCisla = u" List: +%1/%2 - KV"_s.arg(u"%1"_s, QString::number(nahled.Celkem()));
+            od = 3; // the ballot copy; sheet 2 numbers its party rows alike
+        } else {
+            TiskScitacihoArchu(t, z.Stanice, z.Okrsek, *z.Ref, druh == u"arch-a4-sirka" ? 0 : 1,
+                               druh == u"arch-a3" ? u"A3"_s : u"A4"_s, Ted);
+            vzorCisla = u"-99999 List: +%1 - KV"_s;
+        }
+        const QStringList hodnoty =
+            druh.startsWith(u"zapis"_s) ? z.HodnotyZapisu() : z.HodnotyArchu();
+        const QString zavada = Zavada(nahled, druh, hodnoty, m_slov);
+        QVERIFY2(zavada.isEmpty(), qPrintable(zavada));
+        const QString cisla = ZavadaCisel(nahled, druh, vzorCisla);
+        QVERIFY2(cisla.isEmpty(), qPrintable(cisla));
+
+        const QList<TRadekKandidata> radky = RadkyKandidatu(nahled, od);
+        QCOMPARE(radky.size(), 34 + 35 + MaxKandidatu);
+        for (const TRadekKandidata &r : radky) {
+            QVERIFY2(qAbs(r.KonecCisla - radky.first().KonecCisla) <= 1,
+                     qPrintable(r.Radky.value(0)));
+            QCOMPARE(r.ZacatekJmena, radky.first().ZacatekJmena);
+            if (slovo == 5) {
+                QVERIFY2(r.Radky.size() <= 2, qPrintable(r.Radky.join(u'|')));
+                if (druh.startsWith(u"zapis"_s))
+                    QCOMPARE(r.Velikost, 20);
+            }
+        }
     }
 
     void ostatniSestavy_data()

@@ -358,6 +358,7 @@ private slots:
 
         const TBeh zdravy = Spust({u"over"_s, predany});
         QVERIFY2(zdravy.Kod == 0, qPrintable(zdravy.Chyby));
+        QVERIFY(!zdravy.Vystup.contains(u"cvičný"_s));
         for (const QString &radek :
              {u"Obec: 598761"_s, u"Okrsek: 3"_s, u"Typ zastupitelstva: 1"_s,
               u"Voliči v seznamu: %1"_s.arg(Precti(predany).VetaT3.ZapsOsoby),
@@ -420,6 +421,19 @@ private slots:
             QVERIFY2(b.Kod == 1, qPrintable(QString::fromLatin1(p.toHex()) + b.Vystup));
             QVERIFY2(b.Chyby.contains(poskozeny), qPrintable(b.Chyby));
         }
+
+        // A training station's export is sound and named after its content, but says
+        // what it is.
+        const QString cvicna = m_dir.filePath(u"cvicna"_s);
+        QCOMPARE(Spust({u"stanice"_s, Demo, cvicna, u"--skoleni"_s}).Kod, 0);
+        QCOMPARE(Spust({u"porizeni"_s, UlozPopis(m_dir, DemoPopis()), cvicna}).Kod, 0);
+        QCOMPARE(Spust({u"kontrola"_s, cvicna, u"--typ"_s, u"1"_s}).Kod, 0);
+        QCOMPARE(Spust({u"export"_s, cvicna, u"--typ"_s, u"1"_s}).Kod, 0);
+        const TBeh skoleni = Spust({u"over"_s, cvicna + u"/Export/CVICNE-"_s + Export1});
+        QCOMPARE(skoleni.Kod, 0);
+        for (const QString &radek :
+             {u"Název souboru odpovídá obsahu: ano"_s, u"cvičný soubor"_s, u"nepřebírejte"_s})
+            QVERIFY2(skoleni.Vystup.contains(radek), qPrintable(skoleni.Vystup));
     }
 
     void pouziti()

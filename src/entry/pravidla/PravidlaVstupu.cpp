@@ -378,8 +378,10 @@ bool TPravidlaVstupu::Porovnej()
     for (TRozdil &r : rozdily) {
         for (const TRozdil &predtim : std::as_const(m_rozdily)) {
             if (predtim.Pole == r.Pole && predtim.Prvni == r.Prvni &&
-                predtim.Kontrolni == r.Kontrolni)
+                predtim.Kontrolni == r.Kontrolni) {
                 r.Zvoleno = predtim.Zvoleno;
+                r.PotvrzenoZapisem = predtim.PotvrzenoZapisem;
+            }
         }
     }
     m_rozdily = rozdily;
