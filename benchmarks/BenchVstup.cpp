@@ -74,7 +74,7 @@ void BM_ZmenaStranySUlozenim(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         i = (i + 1) % 45;
-        s.Okno->R_CBHL_1->setCurrentIndex(i);
+        s.Okno->findChild<QComboBox *>(QStringLiteral("R_CBHL_1"))->setCurrentIndex(i);
         s.Okno->R_CBHL_1Change();
     }
     s.Okno->hide();
@@ -92,7 +92,8 @@ void BM_UlozeniPriNecinnosti(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         i = 1 - i;
-        s.Okno->R_EdZapsOsoby->setText(QString::number(1000 + i));
+        s.Okno->findChild<TSEdit *>(QStringLiteral("R_EdZapsOsoby"))
+            ->setText(QString::number(1000 + i));
         benchmark::DoNotOptimize(s.Okno->UlozRozepsane(false));
     }
     s.Okno->hide();

@@ -13,7 +13,7 @@
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Transakce.h"
-#include "UlozeniVysledku.h"
+#include "UlozeniPorizeni.h"
 #include "Volby.h"
 #include "Zamek.h"
 
@@ -203,13 +203,13 @@ int PrikazPorizeni(const QStringList &argumenty)
     }
     for (const QString &jmeno : {u"HLASO.RCD"_s, u"KOMISE.RCD"_s, u"INFOK83.RCD"_s})
         soubory.append(Soubory::NajdiSoubor(adr.AdrData, jmeno));
+    QList<TUkladanyTyp> ukladane;
+    for (const TPorizeniTypu &t : typy)
+        ukladane.append({t.Klic, t.Vysledky.get()});
     Transakcne(adr, soubory, [&] {
-        for (const TPorizeniTypu &t : typy)
-            UlozVysledkyTypu(adr, t.Klic, u"E"_s, *t.Vysledky, st->Stanice, dvaTypy);
-        if (popis.contains(u"hlasovani"))
-            UlozHlasovani(adr.AdrData, hlasovani);
-        if (popis.contains(u"komise"))
-            UlozKomisi(adr.AdrData, komise);
+        UlozPorizeni(adr, ukladane, st->Stanice, dvaTypy,
+                     popis.contains(u"hlasovani") ? &hlasovani : nullptr,
+                     popis.contains(u"komise") ? &komise : nullptr);
     });
     for (const TPorizeniTypu &t : typy)
         Vypis(u"Uloženo: %1\n"_s.arg(JmenoSouboruOkrsku(adr, t.Klic, u"E"_s)));

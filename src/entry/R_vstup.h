@@ -1,16 +1,9 @@
 #pragma once
 
-#include "NavrhyOprav.h"
-
-#include "EChyba.h"
-
-#include "KontrolniBeh.h"
-#include "Porovnani.h"
-
+#include "PravidlaVstupu.h"
 #include "SEdit.h"
-#include "StojiciStrany.h"
 #include "ZColorStringGrid.h"
-#include "ZalohaSouboru.h"
+
 #include <functional>
 
 #include <QDialog>
@@ -46,6 +39,9 @@ public:
                     QWidget *parent = nullptr);
     ~TR_Vstupni_Form() override;
 
+    // The rules the window's fields are bound to.
+    TPravidlaVstupu &Pravidla() { return m_pravidla; }
+
     // Loads the current key's data and fills every page (FormShow without showing).
     // With `kontrolni` the window is the control entry: pages 1 to 4 only, counts and
     // votes typed again blind from empty fields and kept in the control file, F2 and
@@ -67,9 +63,8 @@ public:
     // Returns the failure's text, empty on success.
     QString UlozPriUkonceni();
 
-    // Set by the main window: whether the precinct elects both councils, and how to
-    // start the export and print flow after a save without blocking errors.
-    bool DvaTypy = false;
+    // Set by the main window: how to start the export and print flow after a save
+    // without blocking errors.
     std::function<void()> SpustExportTisk;
 
     // Page change by code: the periodic save first (unless Ukonceni), then the page
@@ -79,17 +74,127 @@ public:
     void PrejdiNaPole(const TPoleDat &p);
     int Stranka() const;
     void R_TN_T3HLClick();
+    // A new choice in the party list: the party shown, then the periodic save.
+    void R_CBHL_1Change();
+
+    // Reporting a failed check: the dialog is prepared now and shown once the focus
+    // change in progress has finished.
+    // `strana` names the party a candidate value belongs to (0 for other fields).
+    void Hlaska(qint32 iChyba, const QString &iParam, QWidget *oprEdit, bool iInfo, bool iPropust,
+                int strana = 0);
+
+    static QString padl(const QString &iStr, int iLen, QChar iChar);
 
     static constexpr int SirkaKlienta = 718;
     static constexpr int VyskaKlienta = 577;
     static constexpr int WM_HLASKA = QEvent::User + 100;
+    static constexpr int VyskaStavu = 20;
 
+    // Set by "Ano" to the close question: page and party changes no longer save.
     bool Ukonceni = false;
+
+protected:
+    bool event(QEvent *udalost) override;
+    void closeEvent(QCloseEvent *udalost) override;
+    void keyPressEvent(QKeyEvent *udalost) override;
+    bool eventFilter(QObject *objekt, QEvent *udalost) override;
+
+public slots:
+    void reject() override;
+
+private:
+    // Layout of the pages (R_vstupStranky.cpp).
+    void FormCreate();
+    void VytvorStranku0();
+    void VytvorStranku1();
+    void VytvorStranku2();
+    void VytvorStranky34();
+    void VytvorStranku5();
+    void VytvorIdentifikaci(QWidget *panel, int y, bool kopie);
+    int Skaluj(int hodnota) const;
+
+    // Binding the fields to the rules and filling them (R_vstup.cpp).
+    void PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
+                             bool nulaPrazdna = false);
+    void PripojVolby(QRadioButton *ano, QRadioButton *ne, QString THlasovaniRec::*polozka);
+    void Nacti();
+    void VyplnStranku1();
+    void VyplnStranku2();
+    void ProcNatahniHlasovani();
+    void NastavRadkyKomise(int p, bool zachovat);
+    void ZobrazKC();
+    void R_EdPocetExit(TSEdit *pole);
+    TPoleDat::TDruh DruhPoctu(const TSEdit *pole) const;
+    // The field's text into the records, as its exit rule takes it (no checks, no
+    // change of what the field shows).
+    void PrevezmiHlasovani(TSEdit *pole);
+    void PrevezmiHlas(int i);
+    QString TextHodnoty(qint64 hodnota) const;
+    int PolozkaStrany() const;
+    int StranaPole(QWidget *w) const;
+
+    // The ballot pages (R_vstupHL.cpp).
+    void ZobrazStranu(int k);
+    void ProcDopoctiHL(int k);
+    void ProcObnovDopocPoleHL(int k);
+    void R_CBHL_1Exit();
+    void R_PanVstupHL_1Exit(int i);
+    void ObarviRadek(int i, const QColor &barva);
+    // The next party with somebody standing on page 3 with the focus on the list, or
+    // after the last the end of the ballot (KonecListku); returns 3, or 5 at the end.
+    // The status line names the parties passed over.
+    int DalsiStrana();
+    void VyberStranu(int strana);
+    // A digit typed on the party list, typed into the first standing candidate of the
+    // party shown; false when nobody stands.
+    bool NapisDoPrvnihoKandidata(const QKeyEvent &k);
+    // The nearest standing candidate of the party; 0 (focus on the list) when none.
+    int PrejdiNaKandidata(int strana, int kandidat);
+    void PrejdiMIClick();
+
+    // Pages, keys, failed checks and closing (R_vstupNavigace.cpp).
+    int SousedniStranka(int smer) const;
+    void PageDownMIClick();
+    void PageUpMIClick();
+    void Dalsi_BtnClick();
+    void R_Dalsi2_BtnClick();
+    void WMHlaska(QWidget *c, int strana);
+    void Ohlas(const THlaseni &h, QWidget *pole);
+    // Sets one of the status texts; the line under the pages shows one at a time.
+    void Oznam(QLabel *radek, const QString &text);
+    bool FormCloseQuery();
+    void ZavritBezOtazky();
+
+    // Saving (R_vstupUlozeni.cpp).
+    void UlozitBtnClick();
+    void UlozZaznamy();
+    void UlozitAktivniPole(bool vratitFokus = false);
+    // The field or name cell being typed in, into the records.
+    void PrevezmiRozepsanePole();
+    // What is typed in the window as it stands, for comparing with what is stored.
+    QString OtiskPsani() const;
+    QStringList JmenaKomise() const;
+
+    // The control entry (R_vstupKontrola.cpp).
+    void NastavRezim(bool kontrolni);
+    void KonecListku();
+    void Porovnat();
+    void PrejdiNaRozdil(const TRozdil &r);
+
+    TStavProgramu &m_b;
+    THlaskaF &m_hlaska;
+    TPravidlaVstupu m_pravidla;
+    QString m_titulekHlavni;
+    bool m_menimKodem = false;
+    bool m_plneni = false; // exit rules detached while the window is filled
+    bool m_zavritBezOtazky = false;
+    bool m_opoustiSeznam = false; // the party list's exit rule is running
     bool R_HLjeEnter = false;
     bool R_T3PlatneHlasyjeEnter = false;
-    int PocetKandStrany = 0;
-    int PoslPlatnyKand = 0;
-    std::array<int, MaxStran> PorStrCB{};
+    double m_s = 1.0;
+    TUkladaniPriNecinnosti *m_necinnost = nullptr;
+    QHash<TSEdit *, std::pair<QString THlasovaniRec::*, bool>> m_polozkyHlasovani;
+    QLabel *m_posledniOznameni = nullptr;
 
     // Controls, by their names on the form.
     QTabWidget *R_TN_T3HL = nullptr;
@@ -98,8 +203,7 @@ public:
     QAction *PageUpMI = nullptr;
     QAction *UlozitMI = nullptr;
     QAction *PrejdiMI = nullptr; // Ctrl+G: go to a candidate
-    QLabel *R_StavL = nullptr;   // where a jump says what it did
-
+    QLabel *R_StavL = nullptr;   // where a jump says what it did (Ctrl+G)
     // Identification (page 1) and its copies (page 0).
     TSEdit *R_EdObec = nullptr, *R_EdOkrsek = nullptr, *R_EdT3KC_1 = nullptr,
            *R_EdTypZastup = nullptr;
@@ -146,127 +250,8 @@ public:
            *R_SEdPoverPred = nullptr, *R_SEdOstatni = nullptr;
     TZColorStringGrid *R_JmenaKomise_SG = nullptr;
     QPushButton *UlozitOkrBtn = nullptr;
-    // The window's status line, under every page.
+    // The status line under the pages, one text at a time: the parties the ballot walk
+    // passed over, and a failed idle save (the window says it without a box).
     QLabel *R_StavRadek_Lbl = nullptr;
-    // Below the pages: what the window says without a box (a failed idle save).
     QLabel *R_StavovyRadek = nullptr;
-    static constexpr int VyskaStavu = 20;
-
-    // Reporting a failed check: the dialog is prepared now and shown once the focus
-    // change in progress has finished.
-    // `strana` names the party a candidate value belongs to (0 for other fields).
-    void Hlaska(qint32 iChyba, const QString &iParam, QWidget *oprEdit, bool iInfo, bool iPropust,
-                int strana = 0);
-
-    // Ballot pages.
-    void ZobrazStranu(int k);
-    void R_CBHL_1Change();
-    void ProcDopoctiHL(int k);
-    void ProcObnovDopocPoleHL(int k);
-    void ProcDopoctiKC();
-    void ProcNatahniHlasovani();
-
-    static QString padl(const QString &iStr, int iLen, QChar iChar);
-
-protected:
-    bool event(QEvent *udalost) override;
-    void closeEvent(QCloseEvent *udalost) override;
-    void keyPressEvent(QKeyEvent *udalost) override;
-    bool eventFilter(QObject *objekt, QEvent *udalost) override;
-
-public slots:
-    void reject() override;
-
-private:
-    void FormCreate();
-    void VytvorStranku0();
-    void VytvorStranku1();
-    void VytvorStranku2();
-    void VytvorStranky34();
-    void VytvorStranku5();
-    void VytvorIdentifikaci(QWidget *panel, int y, bool kopie);
-
-    void Nacti();
-    void VyplnStranku2();
-    void VyplnStranku1();
-    bool FormCloseQuery();
-    void WMHlaska(QWidget *c, int strana);
-    void VyberStranu(int strana);
-
-    // The control entry (R_vstupKontrola.cpp).
-    void NastavRezim(bool kontrolni);
-    int PrvniStranka() const;
-    int SousedniStranka(int smer) const;
-    QString TextHodnoty(qint64 hodnota) const;
-    void KonecListku();
-    void Porovnat();
-    void ZapisZvolene();
-    void PrejdiNaRozdil(const TRozdil &r);
-    // The nearest standing candidate of the party; 0 (focus on the list) when none.
-    int PrejdiNaKandidata(int strana, int kandidat);
-    void PrejdiMIClick();
-    void ZavritBezOtazky();
-    void PageDownMIClick();
-    void PageUpMIClick();
-    void Dalsi_BtnClick();
-    void R_Dalsi2_BtnClick();
-    void UlozitBtnClick();
-    void UlozZaznamy();
-    // What to correct when a typed value makes a field of the results file overflow,
-    // in the words of the window.
-    QString PopisPrilisVelke(const EPrilisVelkaHodnota &e) const;
-    void UlozitSKontrolou();
-    void R_CBHL_1Exit();
-    // The next standing candidate of the party on display after row i; 0 when none.
-    int DalsiPlatnyKand(int i) const;
-    // The next party with somebody standing on page 3 with the focus on the list, or
-    // after the last the end of the ballot (KonecListku); returns 3, or 5 at the end.
-    // The status line names the parties passed over.
-    int DalsiStrana();
-    TStojiciStrana StojiciOd(int polozka) const;
-    // A digit typed on the party list, typed into the first standing candidate of the
-    // party shown; false when nobody stands.
-    bool NapisDoPrvnihoKandidata(const QKeyEvent &k);
-    void R_PanVstupHL_1Exit(int i);
-    void ObarviRadek(int i, const QColor &barva);
-    void R_EdPocetExit(TSEdit *pole);
-    void R_SEdClenuOVKPExit();
-    void NastavRadkyKomise(int p, bool zachovat);
-    int PocetClenuP() const;
-    int PolozkaStrany() const;
-    int PocetStran() const;
-    int StranaPole(QWidget *w) const;
-    int Skaluj(int hodnota) const;
-    void UlozitAktivniPole(bool vratitFokus = false);
-    void PripojPoleHlasovani(TSEdit *pole, QString THlasovaniRec::*polozka,
-                             bool nulaPrazdna = false);
-    // The field's text into the records, as its exit rule takes it (no checks, no
-    // change of what the field shows).
-    QString PrevezmiPocet(TSEdit *pole);
-    void PrevezmiHlas(int i);
-    void PrevezmiHlasovani(TSEdit *pole);
-    // The field or name cell being typed in, into the records.
-    void PrevezmiRozepsanePole();
-    // What is typed in the window as it stands, for comparing with what is stored.
-    QString OtiskPsani() const;
-    // The files a save of this window writes.
-    QStringList SouboryUlozeni() const;
-    void PripojVolby(QRadioButton *ano, QRadioButton *ne, QString THlasovaniRec::*polozka);
-    TDataKontrol Data() { return m_b.Data(); }
-
-    TStavProgramu &m_b;
-    THlaskaF &m_hlaska;
-    QString m_titulekHlavni;
-    bool m_menimKodem = false;
-    bool m_plneni = false; // exit rules detached while the window is filled
-    bool m_zavritBezOtazky = false;
-    bool m_kontrolni = false;     // the control entry
-    QList<TRozdil> m_rozdily;     // its differences, with the choices made so far
-    bool m_opoustiSeznam = false; // the party list's exit rule is running
-    double m_s = 1.0;
-    TUkladaniPriNecinnosti *m_necinnost = nullptr;
-    // The page's files as they were when it was entered, kept at its first idle save:
-    // closing without saving puts them back.
-    TZalohaSouboru m_zalohaStranky;
-    QHash<TSEdit *, std::pair<QString THlasovaniRec::*, bool>> m_polozkyHlasovani;
 };

@@ -37,7 +37,7 @@ void TR_Vstupni_Form::PrejdiNaPole(const TPoleDat &p)
         NastavStranku(2);
         break;
     case TDruh::StrankaIII:
-        NastavStranku(m_kontrolni ? 1 : 5);
+        NastavStranku(m_pravidla.Rezim().StrankaPoListku());
         break;
     case TDruh::Zadne:
         break;
@@ -46,22 +46,14 @@ void TR_Vstupni_Form::PrejdiNaPole(const TPoleDat &p)
 
 int TR_Vstupni_Form::PrejdiNaKandidata(int strana, int kandidat)
 {
-    NastavStranku(kandidat > 34 ? 4 : 3, false);
+    NastavStranku(kandidat > KandidatuNaPrvniStrance ? 4 : 3, false);
     VyberStranu(strana);
-    // The nearest standing candidate, the next one first on a tie.
-    int nejblizsi = 0;
-    for (int vzdalenost = 0; vzdalenost < MaxKandidatu && nejblizsi == 0; ++vzdalenost) {
-        for (const int j : {kandidat + vzdalenost, kandidat - vzdalenost}) {
-            if (nejblizsi == 0 && j >= 1 && j <= PocetKandStrany &&
-                EdHlasyKand[std::size_t(j)]->isEnabled())
-                nejblizsi = j;
-        }
-    }
+    const int nejblizsi = m_pravidla.NejblizsiKandidat(kandidat);
     if (nejblizsi == 0) {
         R_CBHL_1->setFocus(Qt::OtherFocusReason);
         return 0;
     }
-    NastavStranku(nejblizsi > 34 ? 4 : 3, false);
+    NastavStranku(nejblizsi > KandidatuNaPrvniStrance ? 4 : 3, false);
     EdHlasyKand[std::size_t(nejblizsi)]->setFocus(Qt::OtherFocusReason);
     return nejblizsi;
 }
@@ -73,26 +65,28 @@ void TR_Vstupni_Form::PrejdiMIClick()
         QDialog::Accepted)
         return;
     const int strana = dotaz.Strana();
-    const auto konec = PorStrCB.begin() + R_CBHL_1->count();
-    if (std::find(PorStrCB.begin(), konec, strana) == konec) {
-        R_StavL->setText(u"Strana %1 není na hlasovacím lístku."_s.arg(strana));
+    bool naListku = false;
+    for (int i = 0; i < R_CBHL_1->count(); ++i)
+        naListku = naListku || m_pravidla.StranaPolozky(i) == strana;
+    if (!naListku) {
+        Oznam(R_StavL, u"Strana %1 není na hlasovacím lístku."_s.arg(strana));
         QApplication::beep();
         return;
     }
     const int kandidat = dotaz.Kandidat();
     if (kandidat == 0) {
         PrejdiNaPole({TPoleDat::TDruh::Strana, strana});
-        R_StavL->clear();
+        Oznam(R_StavL, {});
         return;
     }
     const int nalezen = PrejdiNaKandidata(strana, kandidat);
     if (nalezen == kandidat)
-        R_StavL->clear();
+        Oznam(R_StavL, {});
     else if (nalezen == 0)
-        R_StavL->setText(u"Strana %1 nemá žádného kandidáta, který kandiduje."_s.arg(strana));
+        Oznam(R_StavL, u"Strana %1 nemá žádného kandidáta, který kandiduje."_s.arg(strana));
     else
-        R_StavL->setText(
-            u"Kandidát %1 strany %2 nekandiduje, zvolen nejbližší kandidát %3."_s.arg(kandidat)
-                .arg(strana)
-                .arg(nalezen));
+        Oznam(R_StavL,
+              u"Kandidát %1 strany %2 nekandiduje, zvolen nejbližší kandidát %3."_s.arg(kandidat)
+                  .arg(strana)
+                  .arg(nalezen));
 }

@@ -121,9 +121,17 @@ void TR_Vstupni_Form::FormCreate()
         R_TN_T3HL->addTab(Panely[std::size_t(i)], titulky[i]);
     }
 
+    // One status line under the pages; its three texts take turns (see Oznam).
     R_StavovyRadek = new QLabel(this);
-    R_StavovyRadek->setObjectName(u"R_StavovyRadek"_s);
-    R_StavovyRadek->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+    R_StavRadek_Lbl = new QLabel(this);
+    R_StavL = new QLabel(this);
+    for (auto [l, jmeno] :
+         {std::pair{R_StavovyRadek, u"R_StavovyRadek"_s},
+          std::pair{R_StavRadek_Lbl, u"R_StavRadek_Lbl"_s}, std::pair{R_StavL, u"R_StavL"_s}}) {
+        l->setObjectName(jmeno);
+        l->setGeometry(4, VyskaKlienta, SirkaKlienta - 8, VyskaStavu);
+        l->hide();
+    }
     QPalette stav = R_StavovyRadek->palette();
     stav.setColor(QPalette::WindowText, Qt::darkRed);
     R_StavovyRadek->setPalette(stav);
@@ -133,13 +141,6 @@ void TR_Vstupni_Form::FormCreate()
     VytvorStranku2();
     VytvorStranky34();
     VytvorStranku5();
-
-    // Along the bottom of every page, clear of the pages' buttons.
-    R_StavRadek_Lbl = new QLabel(this);
-    R_StavRadek_Lbl->setObjectName(u"R_StavRadek_Lbl"_s);
-    R_StavRadek_Lbl->setGeometry(12, VyskaKlienta - 24, 420, 20);
-    R_StavRadek_Lbl->setAttribute(Qt::WA_TransparentForMouseEvents);
-    R_StavRadek_Lbl->raise();
 
     if (PocetDnuVoleb == 1) {
         R_SEdZahajeno2->setEnabled(false);
@@ -161,13 +162,10 @@ void TR_Vstupni_Form::FormCreate()
     }
     connect(PageDownMI, &QAction::triggered, this, [this] { PageDownMIClick(); });
     connect(PrejdiMI, &QAction::triggered, this, [this] { PrejdiMIClick(); });
-    R_StavL = new QLabel(this);
-    R_StavL->setObjectName(u"R_StavL"_s);
-    R_TN_T3HL->setCornerWidget(R_StavL, Qt::TopRightCorner);
     connect(PageUpMI, &QAction::triggered, this, [this] { PageUpMIClick(); });
     // F2: "Uložit", in the control entry "Porovnat".
     connect(UlozitMI, &QAction::triggered, this,
-            [this] { m_kontrolni ? Porovnat() : UlozitBtnClick(); });
+            [this] { m_pravidla.Rezim().Kontrolni() ? Porovnat() : UlozitBtnClick(); });
 
     connect(R_TN_T3HL->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != Stranka()) {
@@ -490,21 +488,20 @@ void TR_Vstupni_Form::VytvorStranky34()
     const QFont tucny = Pismo(u"Courier New"_s, 9, true);
     QFont jmeno = Pismo(u"Courier New"_s, 9, false);
     for (int i = 1; i <= MaxKandidatu; ++i) {
-        QWidget *p = i <= 34 ? p3 : p4;
-        int y = 0;
-        int x0 = 0;
-        if (i <= 34) {
-            y = Skaluj(70 + 26 * ((i - 1) % 17));
-            x0 = Skaluj(350 * ((i - 1) / 17));
-        } else {
-            y = Skaluj(45 + 26 * ((i - 35) % 18));
-            x0 = Skaluj(350 * ((i - 35) / 18));
-        }
+        const bool prvni = i <= KandidatuNaPrvniStrance;
+        QWidget *p = prvni ? p3 : p4;
+        // Two columns a page: 17 rows on page 3, 18 on page 4.
+        const int radek = prvni ? i - 1 : i - KandidatuNaPrvniStrance - 1;
+        const int radku = prvni ? KandidatuNaPrvniStrance / 2 : 18;
+        const int y = Skaluj((prvni ? 70 : 45) + 26 * (radek % radku));
+        const int x0 = Skaluj(350 * (radek / radku));
         auto *por = new QLabel(padl(QString::number(i), 2, u' ') + u'.', p);
+        por->setObjectName(u"LabPorKand%1"_s.arg(i));
         por->setFont(tucny);
         por->move(Skaluj(15) + x0, y + 3);
         LabPorKand[std::size_t(i)] = por;
         auto *jm = new QLabel(QString(33, u'-'), p);
+        jm->setObjectName(u"LabJmenoKand%1"_s.arg(i));
         jm->setFont(jmeno);
         jm->setGeometry(Skaluj(45) + x0, y + 3, Skaluj(240), 16);
         LabJmenoKand[std::size_t(i)] = jm;

@@ -117,7 +117,7 @@ void TKV_menu::ZobrazVstupniFormular(bool kontrolni, const TPoleDat &pole)
 {
     if (!m_vstup)
         m_vstup = new TR_Vstupni_Form(m_program, *m_hlaska, windowTitle(), this);
-    m_vstup->DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
+    m_vstup->Pravidla().DvaTypy = m_program.JeZastup1 && m_program.JeZastup2;
     m_vstup->SpustExportTisk = [this] { Proved([this] { SpustExportATisk(); }); };
     // A file that cannot be read stops here with its error: the window does not open.
     m_vstup->FormShow(kontrolni);

@@ -38,6 +38,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A control of the window by its object name, as the acceptance runs find it.
+template <typename T> T *Prvek(const QWidget &o, const QString &jmeno)
+{
+    T *w = o.findChild<T *>(jmeno);
+    if (!w)
+        qFatal("no control %s", qPrintable(jmeno));
+    return w;
+}
+
+// Row i of a control made once for each party or candidate ("EdHlasyKand" 7).
+template <typename T> T *Radek(const QWidget &o, const QString &jmeno, std::size_t i)
+{
+    return Prvek<T>(o, jmeno + QString::number(i));
+}
+
+QWidget *Panel(const QWidget &o, std::size_t stranka)
+{
+    return Prvek<QTabWidget>(o, u"R_TN_T3HL"_s)->widget(int(stranka));
+}
+
 // Answers like the queue and remembers which check each error dialog reported.
 class TDotaznikHlasek : public TDotaznikFronta
 {
@@ -157,19 +177,22 @@ void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVy
     const TOkrsekRec &h = v.VetaT3;
     for (const int pocet : {h.ZapsOsoby, int(h.VydObalky), int(h.OdevzdObalky), h.PlatneHlasy})
         Napis(QString::number(pocet));
-    QCOMPARE(fokus(), o.R_Dalsi2_Btn);
+    QCOMPARE(fokus(), Prvek<QPushButton>(o, u"R_Dalsi2_Btn"_s));
     Klavesa(Qt::Key_Return);
 
     for (int s = 1; s <= int(strany.size()); ++s) {
         const QString kdo = u"strana %1"_s.arg(s);
         if (!strany[s - 1].contains(u'A')) {
-            // Passed over, and named on the status line.
-            QVERIFY2(o.R_StavRadek_Lbl->text().contains(u"Strana č. %1"_s.arg(s)),
-                     qPrintable(kdo + u": "_s + o.R_StavRadek_Lbl->text()));
+            // Passed over, and named on the status line, the only one shown.
+            const QLabel *radek = Prvek<QLabel>(o, u"R_StavRadek_Lbl"_s);
+            QVERIFY2(radek->text().contains(u"Strana č. %1"_s.arg(s)),
+                     qPrintable(kdo + u": "_s + radek->text()));
+            QVERIFY(radek->isVisible() && !Prvek<QLabel>(o, u"R_StavL"_s)->isVisible());
             continue;
         }
-        QVERIFY2(o.Stranka() == 3 && fokus() == o.R_CBHL_1, qPrintable(kdo));
-        QCOMPARE(o.R_CBHL_1->currentIndex(), s - 1);
+        QVERIFY2(o.Stranka() == 3 && fokus() == Prvek<QComboBox>(o, u"R_CBHL_1"_s),
+                 qPrintable(kdo));
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->currentIndex(), s - 1);
         const auto hlasy = [&](int i) {
             return int(v.StranyHL[std::size_t(s)].HlasyKand[std::size_t(i)]);
         };
@@ -178,15 +201,16 @@ void NapisOddilIIAHlasy(TR_Vstupni_Form &o, const QStringList &strany, const TVy
             const QString text = QString::number(hlasy(prvni));
             for (const QChar z : text)
                 Znak(z);
-            QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(prvni)], qPrintable(kdo));
-            QCOMPARE(o.EdHlasyKand[std::size_t(prvni)]->text(), text);
+            QVERIFY2(fokus() == Radek<TSEdit>(o, u"EdHlasyKand"_s, prvni), qPrintable(kdo));
+            QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, prvni)->text(), text);
         } else {
             Klavesa(Qt::Key_Return); // leaves the list: the first standing candidate
         }
         for (int i = 1; i <= strany[s - 1].size(); ++i) {
             if (strany[s - 1].at(i - 1) != u'A')
                 continue;
-            QVERIFY2(fokus() == o.EdHlasyKand[std::size_t(i)] && o.Stranka() == (i <= 34 ? 3 : 4),
+            QVERIFY2(fokus() == Radek<TSEdit>(o, u"EdHlasyKand"_s, i) &&
+                         o.Stranka() == (i <= 34 ? 3 : 4),
                      qPrintable(kdo + u", kandidát %1"_s.arg(i)));
             const bool napsano = naSeznamu && i == prvni && hlasy(i) > 0;
             Napis(hlasy(i) && !napsano ? QString::number(hlasy(i)) : QString());
@@ -269,12 +293,12 @@ private slots:
         TProstredi t({.PocetStran = 5});
         UlozOkrsek(t.Adresare, t.AktOkrsek, u"E"_s, PlatnyOkrsek(5, 10, 160));
         TR_Vstupni_Form &o = t.Otevri();
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdZahajeno1);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdZahajeno1"_s));
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s));
         Napis(u"1000"_s);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdVydObalky);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdVydObalky"_s));
         Napis(u"0700"_s);
         Napis(u"698"_s);
         Napis(u"8000"_s);
@@ -282,16 +306,16 @@ private slots:
         const TOkrsekRec &h = t.Vysledky.VetaT3;
         QCOMPARE(h.ZapsOsoby, 1000);
         QCOMPARE(h.VydObalky, quint16(700));
-        QCOMPARE(o.R_EdVydObalky->text(), u"700"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdVydObalky"_s)->text(), u"700"_s);
         QCOMPARE(h.OdevzdObalky, quint16(698));
         QCOMPARE(h.PlatneHlasy, 8000);
         QCOMPARE(h.Poc_VS_HL, quint16(5));
         QCOMPARE(h.T3KC_2, 10409);
-        QCOMPARE(o.R_EdT3KC_2->text(), u"10409"_s);
-        QCOMPARE(o.R_EdT3KC_1->text(), u"6"_s); // 500011 / 1
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdT3KC_2"_s)->text(), u"10409"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdT3KC_1"_s)->text(), u"6"_s); // 500011 / 1
         QCOMPARE(t.Dotaznik().Hlasky, QStringList());
         // Enter on the last count moves on to the button.
-        QCOMPARE(QApplication::focusWidget(), o.R_Dalsi2_Btn);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QPushButton>(o, u"R_Dalsi2_Btn"_s));
     }
 
     void pismeno_a_prazdne_pole()
@@ -300,26 +324,26 @@ private slots:
         TR_Vstupni_Form &o = t.Otevri();
         Klavesa(Qt::Key_PageDown);
         Napis(u"12a3"_s, false);
-        QCOMPARE(o.R_EdZapsOsoby->text(), u"123"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s)->text(), u"123"_s);
         // Emptied and left: "0", stored as 0; check 06 fails and hides 96 and 93.
-        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_Backspace);
+        QTest::keyClick(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), Qt::Key_Backspace);
         Napis(QString());
-        QCOMPARE(o.R_EdZapsOsoby->text(), u"0"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s)->text(), u"0"_s);
         QCOMPARE(t.Vysledky.VetaT3.ZapsOsoby, 0);
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Chyba č. 6"_s});
         QCOMPARE(t.Hlaska->IgnorovatBtn->text(), u"&Potvrdit"_s);
         // Answered "&Potvrdit": the focus stays where Enter put it.
-        QCOMPARE(QApplication::focusWidget(), o.R_EdVydObalky);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdVydObalky"_s));
         // A value far from the reference count: warning 96 with the reference as parameter.
-        QTest::keyClick(o.R_EdVydObalky, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(Prvek<TSEdit>(o, u"R_EdVydObalky"_s), Qt::Key_Tab, Qt::ShiftModifier);
         QCoreApplication::processEvents();
         t.Dotaznik().Hlasky.clear();
         t.Dotaznik().ZaradVysledekDialogu(1); // "&Opravit"
         Napis(u"5000"_s);
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Upozornění (č. 96)"_s});
         QVERIFY(t.Hlaska->HlaskaL->text().contains(u"1000"_s));
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s));
     }
 
     void klavesy_v_ciselnych_polich_data()
@@ -345,7 +369,8 @@ private slots:
         auto *cil = o.findChild<TSEdit *>(pole);
         QVERIFY(cil);
         // Reached with the keys alone: Page Down to its page, then Tab.
-        for (int i = 0; !o.R_TN_T3HL->currentWidget()->isAncestorOf(cil); ++i) {
+        for (int i = 0; !Prvek<QTabWidget>(o, u"R_TN_T3HL"_s)->currentWidget()->isAncestorOf(cil);
+             ++i) {
             QVERIFY(i < 6);
             Klavesa(Qt::Key_PageDown);
         }
@@ -376,12 +401,12 @@ private slots:
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
         Klavesa(Qt::Key_PageDown);
-        QTest::keyClick(o.R_EdZapsOsoby, Qt::Key_Backspace);
+        QTest::keyClick(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), Qt::Key_Backspace);
         // Leaving for "Zrušit": no message; the close question is answered No.
-        o.zrusitBtn->setFocus(Qt::MouseFocusReason);
+        Prvek<QPushButton>(o, u"zrusitBtn"_s)->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
         QVERIFY(t.Dotaznik().Hlasky.isEmpty());
-        QTest::mouseClick(o.zrusitBtn, Qt::LeftButton);
+        QTest::mouseClick(Prvek<QPushButton>(o, u"zrusitBtn"_s), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(t.Dotaznik().Zpravy.size(), 1);
         QCOMPARE(t.Dotaznik().Zpravy[0].Text,
@@ -397,20 +422,20 @@ private slots:
         TR_Vstupni_Form &o = t.Otevri();
         Klavesa(Qt::Key_PageUp);
         QCOMPARE(o.Stranka(), 5);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s));
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 0);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdZahajeno1);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdZahajeno1"_s));
         Klavesa(Qt::Key_PageDown);
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 2);
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 3);
-        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QComboBox>(o, u"R_CBHL_1"_s));
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 4);
         // Only ten candidates: candidate 35 is disabled, so nothing on the page takes the focus.
-        QVERIFY(!o.EdHlasyKand[35]->hasFocus());
+        QVERIFY(!Radek<TSEdit>(o, u"EdHlasyKand"_s, 35)->hasFocus());
         QVERIFY(t.Dotaznik().Zpravy.isEmpty());
     }
 
@@ -481,8 +506,10 @@ private slots:
         Soubory::NastavPoruchu(
             [](Soubory::KrokUkladani k) { return k == Soubory::KrokUkladani::Zapis ? 28 : 0; });
         Napis(u"5"_s, false);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            o.R_StavovyRadek->text().startsWith(u"Průběžné uložení se nepodařilo: "_s), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Prvek<QLabel>(o, u"R_StavovyRadek"_s)
+                                     ->text()
+                                     .startsWith(u"Průběžné uložení se nepodařilo: "_s),
+                                 10000);
         QVERIFY(t.Dotaznik().Zpravy.isEmpty());
         Soubory::NastavPoruchu(nullptr);
 
@@ -493,8 +520,8 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
         QTRY_COMPARE_WITH_TIMEOUT(UlozenaHodnota(t, false, u"ZapsOsoby"_s), u"58"_s, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(o.R_StavovyRadek->text().isEmpty(), 10000);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QTRY_VERIFY_WITH_TIMEOUT(Prvek<QLabel>(o, u"R_StavovyRadek"_s)->text().isEmpty(), 10000);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s));
         // A machine that stalls for a second between two keys makes a second period;
         // one line per save would be at least three.
         const int novych = RadkuDeniku(t.Adresare, u"uložení: "_s) - radku;
@@ -550,7 +577,7 @@ private slots:
             QCOMPARE(RadkuDeniku(t.Adresare, u"kontrolní pořízení odloženo: "_s), 1);
             // The window then starts from empty fields.
             TR_Vstupni_Form &o = t.Otevri(true);
-            QCOMPARE(o.R_EdZapsOsoby->text(), QString());
+            QCOMPARE(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s)->text(), QString());
         }
     }
 
@@ -572,7 +599,7 @@ private slots:
         QVERIFY(!QFile::exists(t.Soubor(u"E"_s)));
         if (!ano) {
             QCOMPARE(o.Stranka(), 1);
-            QCOMPARE(o.R_EdZapsOsoby->text(), u"321"_s);
+            QCOMPARE(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s)->text(), u"321"_s);
         } else {
             QCOMPARE(o.Stranka(), 0);
         }
@@ -597,29 +624,29 @@ private slots:
         ZapisStrany(t.Adresare, {prvni, u"AAN"_s, u"NN"_s});
         TR_Vstupni_Form &o = t.Otevri();
         o.NastavStranku(3);
-        QCOMPARE(o.R_CBHL_1->count(), 3);
-        QCOMPARE(o.R_CBHL_1->itemText(0), u"01: Strana č. 1"_s);
-        QCOMPARE(o.PoslPlatnyKand, 36);
-        QCOMPARE(o.EdHlasyKand[2]->text(), u"N"_s);
-        QVERIFY(!o.EdHlasyKand[2]->isEnabled());
-        QCOMPARE(o.LabJmenoKand[1]->text(), u"Š. Kandidátová 1"_s);
-        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->count(), 3);
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->itemText(0), u"01: Strana č. 1"_s);
+        QCOMPARE(o.Pravidla().PoslPlatnyKand(), 36);
+        QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 2)->text(), u"N"_s);
+        QVERIFY(!Radek<TSEdit>(o, u"EdHlasyKand"_s, 2)->isEnabled());
+        QCOMPARE(Radek<QLabel>(o, u"LabJmenoKand"_s, 1)->text(), u"Š. Kandidátová 1"_s);
+        Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         Napis(u"50"_s);
         // The struck-off candidate is skipped.
-        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[3]);
+        QCOMPARE(QApplication::focusWidget(), Radek<TSEdit>(o, u"EdHlasyKand"_s, 3));
         for (int i = 3; i <= 34; ++i)
             Napis(QString::number(i));
         // From 34 to page 4, candidate 35.
         QCOMPARE(o.Stranka(), 4);
-        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[35]);
+        QCOMPARE(QApplication::focusWidget(), Radek<TSEdit>(o, u"EdHlasyKand"_s, 35));
         QVERIFY(QFile::exists(t.Soubor(u"E"_s)));
         Napis(u"35"_s);
         Napis(u"36"_s);
         // Last standing candidate on page 4: back to page 3 with the next party.
         QCOMPARE(o.Stranka(), 3);
-        QCOMPARE(o.R_CBHL_1->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QComboBox>(o, u"R_CBHL_1"_s));
         const TStranaHLRec &s1 = t.Vysledky.StranyHL[1];
         QCOMPARE(s1.HlasyKand[1], quint16(50));
         QCOMPARE(s1.HlasyKand[36], quint16(36));
@@ -629,32 +656,33 @@ private slots:
         QCOMPARE(s1.PocHl, soucet);
         QCOMPARE(s1.HLKC2, soucet + 1);
         QCOMPARE(s1.HLPoslKand, quint16(36));
-        QCOMPARE(o.EdKCStrany[1]->text(), QString::number(soucet + 1));
+        QCOMPARE(Radek<TSEdit>(o, u"EdKCStrany"_s, 1)->text(), QString::number(soucet + 1));
         // Party 2: candidate 2 is its last standing one; Enter there passes over party 3,
         // the last, which has nobody standing: page 5, and the status line says so.
         Klavesa(Qt::Key_Tab); // leaves the list for the first candidate
-        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[1]);
+        QCOMPARE(QApplication::focusWidget(), Radek<TSEdit>(o, u"EdHlasyKand"_s, 1));
         Napis(u"7"_s);
         Napis(u"0"_s);
         QCOMPARE(o.Stranka(), 5);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
-        QCOMPARE(o.R_StavRadek_Lbl->text(),
-                 u"Přeskočena strana, za kterou nikdo nekandiduje: "_s + o.R_CBHL_1->itemText(2));
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s));
+        QCOMPARE(Prvek<QLabel>(o, u"R_StavRadek_Lbl"_s)->text(),
+                 u"Přeskočena strana, za kterou nikdo nekandiduje: "_s +
+                     Prvek<QComboBox>(o, u"R_CBHL_1"_s)->itemText(2));
         // Chosen with the arrows, party 3 shows its rows; leaving the list passes it over.
         Klavesa(Qt::Key_PageUp);
         Klavesa(Qt::Key_PageUp);
-        QCOMPARE(QApplication::focusWidget(), o.R_CBHL_1);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QComboBox>(o, u"R_CBHL_1"_s));
         Klavesa(Qt::Key_Down);
-        QCOMPARE(o.R_CBHL_1->currentIndex(), 2);
-        QCOMPARE(o.EdHlasyKand[1]->text(), u"N"_s);
-        QCOMPARE(o.LabJmenoKand[3]->text(), QString(32, u'-'));
-        QCOMPARE(o.EdHlasyKand[3]->text(), u"0"_s);
-        QVERIFY(!o.EdHlasyKand[3]->isEnabled());
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->currentIndex(), 2);
+        QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->text(), u"N"_s);
+        QCOMPARE(Radek<QLabel>(o, u"LabJmenoKand"_s, 3)->text(), QString(32, u'-'));
+        QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 3)->text(), u"0"_s);
+        QVERIFY(!Radek<TSEdit>(o, u"EdHlasyKand"_s, 3)->isEnabled());
         // Leaving the list (here for the next page's tab) passes over party 3, the last.
-        QTabBar *zalozky = o.R_TN_T3HL->tabBar();
+        QTabBar *zalozky = Prvek<QTabWidget>(o, u"R_TN_T3HL"_s)->tabBar();
         QTest::mouseClick(zalozky, Qt::LeftButton, {}, zalozky->tabRect(4).center());
         QTRY_COMPARE(o.Stranka(), 5);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKC);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s));
         QCOMPARE(t.Vysledky.StranyHL[2].HLPoslKand, quint16(1));
         QCOMPARE(t.Vysledky.VetaT3.Poc_VS_HL, quint16(2));
         // The file holds what was typed.
@@ -718,12 +746,15 @@ private slots:
 
         TR_Vstupni_Form &o = t.Otevri(true);
         QVERIFY(o.windowTitle().startsWith(u"Kontrolní pořízení - "_s));
-        QVERIFY(!o.R_TN_T3HL->isTabVisible(0) && !o.R_TN_T3HL->isTabVisible(5));
+        QVERIFY(!Prvek<QTabWidget>(o, u"R_TN_T3HL"_s)->isTabVisible(0) &&
+                !Prvek<QTabWidget>(o, u"R_TN_T3HL"_s)->isTabVisible(5));
         QCOMPARE(o.Stranka(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s));
         // Blind: nothing of the first entry is shown.
-        for (TSEdit *e : {o.R_EdZapsOsoby, o.R_EdVydObalky, o.R_EdOdevzdObalky, o.R_EdPlatneHlasy,
-                          o.EdHlasyKand[1]})
+        for (TSEdit *e :
+             {Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), Prvek<TSEdit>(o, u"R_EdVydObalky"_s),
+              Prvek<TSEdit>(o, u"R_EdOdevzdObalky"_s), Prvek<TSEdit>(o, u"R_EdPlatneHlasy"_s),
+              Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName() + u": "_s + e->text()));
 
         // The pages wrap within 1 to 4.
@@ -731,7 +762,7 @@ private slots:
         QCOMPARE(o.Stranka(), 4);
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdZapsOsoby);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s));
 
         TVysledky kontrolni = prvni;
         Uprav(kontrolni, jinak);
@@ -740,7 +771,7 @@ private slots:
             return;
         // The walk ends on "Porovnat".
         QCOMPARE(o.Stranka(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.PorovnatBtn);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QPushButton>(o, u"PorovnatBtn"_s));
         QCOMPARE(Obsah(t.Soubor(u"O"_s)), vysledky);
         QVERIFY(KontrolniPorizeni::Existuje(t.Adresare, t.AktOkrsek));
 
@@ -1001,7 +1032,7 @@ private slots:
         TR_Vstupni_Form &o = t.Otevri();
         auto fokus = [] { return QApplication::focusWidget(); };
 
-        for (int stisku = 0; fokus() != o.Dalsi_Btn; ++stisku) {
+        for (int stisku = 0; fokus() != Prvek<QPushButton>(o, u"Dalsi_Btn"_s); ++stisku) {
             QVERIFY2(stisku < 40, "Enter never reaches \"Pokračovat\" on page 0");
             Klavesa(Qt::Key_Return);
         }
@@ -1011,9 +1042,10 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(o.Stranka(), 5);
-        QCOMPARE(fokus(), o.R_SEdClenuOVKC);
+        QCOMPARE(fokus(), Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s));
         QTRY_COMPARE(t.Dotaznik().Hlasky, chyba22 ? QStringList{u"Chyba č. 22"_s} : QStringList());
-        QCOMPARE(fokus(), o.R_SEdClenuOVKC); // "&Ignorovat" leaves the focus on page 5
+        QCOMPARE(fokus(),
+                 Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s)); // "&Ignorovat" leaves the focus on page 5
         Klavesa(Qt::Key_PageDown);
         QCOMPARE(o.Stranka(), 0);
 
@@ -1040,9 +1072,9 @@ private slots:
         UlozOkrsek(t.Adresare, t.AktOkrsek, u"E"_s, PlatnyOkrsek(2, 2, 0));
         TR_Vstupni_Form &o = t.Otevri();
         o.NastavStranku(3);
-        o.R_CBHL_1->setCurrentIndex(1);
+        Prvek<QComboBox>(o, u"R_CBHL_1"_s)->setCurrentIndex(1);
         o.R_CBHL_1Change();
-        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         t.Dotaznik().ZaradVysledekDialogu(1);
         Napis(u"5"_s);
@@ -1050,7 +1082,7 @@ private slots:
         // Last candidate of the last party: page 5; check 22 finds 9 votes against 0 valid.
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Chyba č. 22"_s});
         QCOMPARE(o.Stranka(), 1);
-        QCOMPARE(QApplication::focusWidget(), o.R_EdPlatneHlasy);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_EdPlatneHlasy"_s));
     }
 
     void opravit_vraci_predchozi_stranu()
@@ -1060,16 +1092,16 @@ private slots:
         UlozOkrsek(t.Adresare, t.AktOkrsek, u"E"_s, PlatnyOkrsek(2, 2, 0));
         TR_Vstupni_Form &o = t.Otevri();
         o.NastavStranku(3);
-        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         Napis(u"1"_s);
         // More votes than envelopes returned (690): check 24, after Enter moved to party 2.
         t.Dotaznik().ZaradVysledekDialogu(1);
         Napis(u"9999"_s);
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Chyba č. 24"_s});
-        QCOMPARE(o.R_CBHL_1->currentIndex(), 0);
-        QCOMPARE(o.EdHlasyKand[2]->text(), u"9999"_s);
-        QCOMPARE(QApplication::focusWidget(), o.EdHlasyKand[2]);
+        QCOMPARE(Prvek<QComboBox>(o, u"R_CBHL_1"_s)->currentIndex(), 0);
+        QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 2)->text(), u"9999"_s);
+        QCOMPARE(QApplication::focusWidget(), Radek<TSEdit>(o, u"EdHlasyKand"_s, 2));
         QCOMPARE(t.Vysledky.StranyHL[1].HlasyKand[2], quint16(9999));
     }
 
@@ -1079,13 +1111,13 @@ private slots:
         UlozOkrsek(t.Adresare, t.AktOkrsek, u"E"_s, PlatnyOkrsek());
         TR_Vstupni_Form &o = t.Otevri();
         // The user's click on "Pokračovat" of page 0 met a message: confirmed, it runs.
-        o.Dalsi_Btn->setFocus(Qt::MouseFocusReason);
-        o.Hlaska(6, QString(), o.R_EdZapsOsoby, false, true);
+        Prvek<QPushButton>(o, u"Dalsi_Btn"_s)->setFocus(Qt::MouseFocusReason);
+        o.Hlaska(6, QString(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), false, true);
         QTRY_COMPARE(t.Dotaznik().Hlasky.size(), 1);
         QCOMPARE(o.Stranka(), 1);
         // Page 1's "Pokračovat" is not run again.
-        o.R_Dalsi2_Btn->setFocus(Qt::MouseFocusReason);
-        o.Hlaska(6, QString(), o.R_EdZapsOsoby, false, true);
+        Prvek<QPushButton>(o, u"R_Dalsi2_Btn"_s)->setFocus(Qt::MouseFocusReason);
+        o.Hlaska(6, QString(), Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s), false, true);
         QTRY_COMPARE(t.Dotaznik().Hlasky.size(), 2);
         QCOMPARE(o.Stranka(), 1);
     }
@@ -1106,13 +1138,13 @@ private slots:
         QFETCH(int, radku);
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
-        TZColorStringGrid *g = o.R_JmenaKomise_SG;
+        TZColorStringGrid *g = Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s);
         QCOMPARE(g->RowCount(), 5); // P = 5 from the file
         QCOMPARE(g->Cells(1, 4), u"D"_s);
         Klavesa(Qt::Key_PageUp);
         Klavesa(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdClenuOVKP);
-        QTest::keyClick(o.R_SEdClenuOVKP, Qt::Key_Backspace);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdClenuOVKP"_s));
+        QTest::keyClick(Prvek<TSEdit>(o, u"R_SEdClenuOVKP"_s), Qt::Key_Backspace);
         Napis(p);
         QCOMPARE(g->RowCount(), radku);
         if (radku == 7) {
@@ -1132,7 +1164,7 @@ private slots:
     {
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
-        TZColorStringGrid *g = o.R_JmenaKomise_SG;
+        TZColorStringGrid *g = Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s);
         auto pis = [](const QString &text) {
             for (const QChar z : text)
                 QTest::keyClick(QApplication::focusWidget(), z.toLatin1());
@@ -1151,7 +1183,7 @@ private slots:
             Klavesa(Qt::Key_Tab);
         pis(u"dana"_s);
         Klavesa(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdPoverPred"_s));
         QCOMPARE(g->Cells(1, 1), u"alena"_s);
         QCOMPARE(g->Cells(1, 2), u"bohdana"_s);
         QCOMPARE(g->Cells(1, 3), u"C"_s);
@@ -1162,7 +1194,7 @@ private slots:
         pis(u"eva"_s);
         Klavesa(Qt::Key_Return);
         QCOMPARE(g->Cells(1, 4), u"eva"_s);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdPoverPred);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdPoverPred"_s));
         // On the label column a typed name goes to the row's name.
         Klavesa(Qt::Key_Tab, Qt::ShiftModifier);
         Klavesa(Qt::Key_Left);
@@ -1192,15 +1224,15 @@ private slots:
         TR_Vstupni_Form &o = t.Otevri();
         Napis(u"07:00"_s);
         QCOMPARE(t.Hlasovani.Zahajeno1, u"07:00"_s);
-        o.R_OdrocBRB->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(o.R_OdrocBRB, Qt::Key_Space);
+        Prvek<QRadioButton>(o, u"R_OdrocBRB"_s)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Prvek<QRadioButton>(o, u"R_OdrocBRB"_s), Qt::Key_Space);
         QCOMPARE(t.Hlasovani.Odroc, u"B"_s);
-        o.R_SEdOdrocenoH->setFocus(Qt::TabFocusReason);
+        Prvek<TSEdit>(o, u"R_SEdOdrocenoH"_s)->setFocus(Qt::TabFocusReason);
         Napis(u"0"_s);
         QCOMPARE(t.Hlasovani.OdrocenoH, QString());
         Napis(u"00"_s);
         QCOMPARE(t.Hlasovani.OdrocenoM, u"00"_s);
-        o.R_SEdStizListu->setFocus(Qt::TabFocusReason);
+        Prvek<TSEdit>(o, u"R_SEdStizListu"_s)->setFocus(Qt::TabFocusReason);
         Napis(u"x9"_s);
         QCOMPARE(t.Hlasovani.StizListu, u"9"_s);
     }
@@ -1213,12 +1245,13 @@ private slots:
         UlozOkrsek(t.Adresare, t.AktOkrsek, u"O"_s, PlatnyOkrsek(2, 2, 1));
         {
             TR_Vstupni_Form &o = t.Otevri();
-            QCOMPARE(o.EdHlasyKand[1]->text(), u"1"_s); // loaded from the "O" file
+            QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->text(),
+                     u"1"_s); // loaded from the "O" file
             Napis(u"06:30"_s);
             o.NastavStranku(1);
             Napis(u"900"_s);
             o.NastavStranku(4);
-            o.EdHlasyKand[37]->setFocus(Qt::TabFocusReason);
+            Radek<TSEdit>(o, u"EdHlasyKand"_s, 37)->setFocus(Qt::TabFocusReason);
             QCoreApplication::processEvents();
             Napis(u"44"_s, false);
             Klavesa(Qt::Key_PageDown); // the typed value is stored before the save
@@ -1234,15 +1267,15 @@ private slots:
         t.Vysledky = TVysledky();
         t.Hlasovani = THlasovaniRec();
         TR_Vstupni_Form &o = t.Otevri();
-        QCOMPARE(o.R_SEdZahajeno1->text(), u"06:30"_s);
-        QCOMPARE(o.R_EdZapsOsoby->text(), u"900"_s);
-        QCOMPARE(o.R_SEdClenuOVKP->text(), u"3"_s);
-        QCOMPARE(o.R_JmenaKomise_SG->RowCount(), 3);
-        QCOMPARE(o.R_JmenaKomise_SG->Cells(1, 2), u"B"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_SEdZahajeno1"_s)->text(), u"06:30"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_EdZapsOsoby"_s)->text(), u"900"_s);
+        QCOMPARE(Prvek<TSEdit>(o, u"R_SEdClenuOVKP"_s)->text(), u"3"_s);
+        QCOMPARE(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->RowCount(), 3);
+        QCOMPARE(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->Cells(1, 2), u"B"_s);
         o.NastavStranku(4);
-        QCOMPARE(o.EdHlasyKand[37]->text(), u"44"_s);
-        QCOMPARE(o.EdKCStrany[1]->text(), QString::number(1 + 1 + 1 + 44));
-        QCOMPARE(o.EdPoslKand[1]->text(), u"37"_s);
+        QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 37)->text(), u"44"_s);
+        QCOMPARE(Radek<TSEdit>(o, u"EdKCStrany"_s, 1)->text(), QString::number(1 + 1 + 1 + 44));
+        QCOMPARE(Radek<TSEdit>(o, u"EdPoslKand"_s, 1)->text(), u"37"_s);
     }
 
     void poskozeny_soubor_se_neotevre()
@@ -1327,7 +1360,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&o));
         // A vote over the envelopes, left by Page Down: stored and reported once.
         o.NastavStranku(3);
-        o.EdHlasyKand[1]->setFocus(Qt::TabFocusReason);
+        Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->setFocus(Qt::TabFocusReason);
         Napis(u"900"_s, false);
         Klavesa(Qt::Key_PageDown);
         QTRY_COMPARE(t.Dotaznik().Hlasky, QStringList{u"Chyba č. 24"_s});
@@ -1337,9 +1370,9 @@ private slots:
         QCOMPARE(v.StranyHL[1].HlasyKand[1], quint16(900));
         // An open name cell is stored too.
         o.NastavStranku(5);
-        o.R_JmenaKomise_SG->setFocus(Qt::TabFocusReason);
-        o.R_JmenaKomise_SG->SetRow(2);
-        QTest::keyClick(o.R_JmenaKomise_SG, Qt::Key_Z);
+        Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->setFocus(Qt::TabFocusReason);
+        Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->SetRow(2);
+        QTest::keyClick(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s), Qt::Key_Z);
         QTest::keyClicks(QApplication::focusWidget(), u"ita"_s);
         Klavesa(Qt::Key_PageUp);
         QCOMPARE(NactiKomisi(t.Adresare.AdrData).at(1).clen, u"zita"_s);
@@ -1367,7 +1400,7 @@ private slots:
         o.SpustExportTisk = [&] { exporty.append(t.Vybrano); };
         t.Dotaznik().ZaradOdpoved(TOdpoved(odpoved));
         o.NastavStranku(3);
-        o.UlozitOkrBtn->click();
+        Prvek<QPushButton>(o, u"UlozitOkrBtn"_s)->click();
         QTRY_VERIFY(!o.isVisible());
         QCOMPARE(QFileInfo::exists(t.Soubor(u"O"_s)), platna);
         QCOMPARE(QFileInfo::exists(t.Soubor(u"E"_s)), !platna);
@@ -1398,15 +1431,20 @@ private slots:
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
         const QList<QWidget *> strana0{
-            o.R_SEdZahajeno1, o.R_SEdUkonceno1, o.R_SEdZahajeno2, o.R_SEdUkonceno2,  o.R_OdrocNRB,
-            o.R_SEdOdrocenoD, o.R_SEdOdrocenoH, o.R_SEdOdrocenoM, o.R_SEdDuvodOdroc, o.R_ProdlNRB};
+            Prvek<TSEdit>(o, u"R_SEdZahajeno1"_s),   Prvek<TSEdit>(o, u"R_SEdUkonceno1"_s),
+            Prvek<TSEdit>(o, u"R_SEdZahajeno2"_s),   Prvek<TSEdit>(o, u"R_SEdUkonceno2"_s),
+            Prvek<QRadioButton>(o, u"R_OdrocNRB"_s), Prvek<TSEdit>(o, u"R_SEdOdrocenoD"_s),
+            Prvek<TSEdit>(o, u"R_SEdOdrocenoH"_s),   Prvek<TSEdit>(o, u"R_SEdOdrocenoM"_s),
+            Prvek<TSEdit>(o, u"R_SEdDuvodOdroc"_s),  Prvek<QRadioButton>(o, u"R_ProdlNRB"_s)};
         for (QWidget *w : strana0) {
             QCOMPARE(QApplication::focusWidget(), w);
             Klavesa(Qt::Key_Return); // Enter moves on everywhere, radio buttons included
         }
         Klavesa(Qt::Key_PageUp);
-        const QList<QWidget *> strana5{o.R_SEdClenuOVKC, o.R_SEdClenuOVKP, o.R_SEdZapisovat,
-                                       o.R_JmenaKomise_SG};
+        const QList<QWidget *> strana5{Prvek<TSEdit>(o, u"R_SEdClenuOVKC"_s),
+                                       Prvek<TSEdit>(o, u"R_SEdClenuOVKP"_s),
+                                       Prvek<TSEdit>(o, u"R_SEdZapisovat"_s),
+                                       Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)};
         for (QWidget *w : strana5) {
             QCOMPARE(QApplication::focusWidget(), w);
             Klavesa(Qt::Key_Tab);
@@ -1419,22 +1457,22 @@ private slots:
     {
         TProstredi t;
         TR_Vstupni_Form &o = t.Otevri();
-        QVERIFY(o.R_StiznNRB->isChecked());
-        o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
+        QVERIFY(Prvek<QRadioButton>(o, u"R_StiznNRB"_s)->isChecked());
+        Prvek<TSEdit>(o, u"R_SEdDuvodPrer"_s)->setFocus(Qt::TabFocusReason);
         Napis(QString());
-        QCOMPARE(QApplication::focusWidget(), o.R_StiznNRB);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QRadioButton>(o, u"R_StiznNRB"_s));
         Klavesa(Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
-        QVERIFY(o.R_StiznBRB->isChecked());
+        QCOMPARE(QApplication::focusWidget(), Prvek<QRadioButton>(o, u"R_StiznBRB"_s));
+        QVERIFY(Prvek<QRadioButton>(o, u"R_StiznBRB"_s)->isChecked());
         QCOMPARE(t.Hlasovani.Stizn, u"B"_s);
         Klavesa(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), o.R_SEdStizListu);
+        QCOMPARE(QApplication::focusWidget(), Prvek<TSEdit>(o, u"R_SEdStizListu"_s));
         Klavesa(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), o.R_SchrankaNRB);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QRadioButton>(o, u"R_SchrankaNRB"_s));
         // Back into the changed pair: its new choice takes the focus.
-        o.R_SEdDuvodPrer->setFocus(Qt::TabFocusReason);
+        Prvek<TSEdit>(o, u"R_SEdDuvodPrer"_s)->setFocus(Qt::TabFocusReason);
         Napis(QString());
-        QCOMPARE(QApplication::focusWidget(), o.R_StiznBRB);
+        QCOMPARE(QApplication::focusWidget(), Prvek<QRadioButton>(o, u"R_StiznBRB"_s));
     }
 
     // Every field one can type in stands out from its page, and the field with the focus
@@ -1448,7 +1486,7 @@ private slots:
         for (int p = 0; p < 6; ++p) {
             QCOMPARE(o.Stranka(), p);
             QList<QWidget *> pole;
-            for (QWidget *w : o.Panely[std::size_t(p)]->findChildren<QWidget *>()) {
+            for (QWidget *w : Panel(o, p)->findChildren<QWidget *>()) {
                 auto *e = qobject_cast<TSEdit *>(w);
                 if (w->isVisible() && ((e && e->isEnabled() && !e->isReadOnly()) ||
                                        qobject_cast<TZColorStringGrid *>(w)))
@@ -1521,12 +1559,13 @@ private slots:
         TProstredi t;
         TR_Vstupni_Form o(t, *t.Hlaska, u"Zkouška"_s);
         QVERIFY2(o.logicalDpiX() == 96, "the positions are for 96 pixels per inch");
-        TSEdit *e = strana == 2 ? o.EdKCStrany[std::size_t(i)] : o.EdHlasyKand[std::size_t(i)];
+        TSEdit *e = strana == 2 ? Radek<TSEdit>(o, u"EdKCStrany"_s, i)
+                                : Radek<TSEdit>(o, u"EdHlasyKand"_s, i);
         QCOMPARE(e->pos(), pozice);
         QCOMPARE(e->height(), 20);
-        QCOMPARE(e->parentWidget(), o.Panely[std::size_t(strana)]);
+        QCOMPARE(e->parentWidget(), Panel(o, strana));
         QCOMPARE(e->maxLength(), strana == 2 ? 5 : 4);
-        QCOMPARE(o.LabPorKand[7]->text(), u" 7."_s);
+        QCOMPARE(Radek<QLabel>(o, u"LabPorKand"_s, 7)->text(), u" 7."_s);
     }
 
     void chybejici_komise()
@@ -1534,9 +1573,9 @@ private slots:
         TProstredi t;
         QVERIFY(QFile::remove(t.Adresare.AdrData + u"KOMISE.RCD"_s));
         TR_Vstupni_Form &o = t.Otevri();
-        QCOMPARE(o.R_JmenaKomise_SG->RowCount(), 5);
-        QCOMPARE(o.R_JmenaKomise_SG->Cells(1, 1), QString());
-        QCOMPARE(o.R_JmenaKomise_SG->Cells(0, 4), u"5."_s);
+        QCOMPARE(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->RowCount(), 5);
+        QCOMPARE(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->Cells(1, 1), QString());
+        QCOMPARE(Prvek<TZColorStringGrid>(o, u"R_JmenaKomise_SG"_s)->Cells(0, 4), u"5."_s);
     }
 };
 

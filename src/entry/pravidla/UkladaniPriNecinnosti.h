@@ -6,8 +6,6 @@
 
 #include <functional>
 
-class QWidget;
-
 // Keeps what is typed into a window on disk within two seconds of the last key: it
 // saves one second after the last key press or click, and at least every two seconds
 // while typing goes on, whenever the typed values differ from the stored ones. A key
@@ -20,10 +18,13 @@ public:
     static constexpr int NecinnostMs = 1000;
     static constexpr int NejdeleMs = 2000;
 
+    // `okno`: what owns the timers; `viditelne`: whether the window is shown; `patri`:
+    // whether a key or click on the object is typing into the window.
     // `otisk`: the typed values as they stand now. `uloz(sDenikem)`: stores them
     // (journaled only with sDenikem) and returns the failure's text, empty on success.
     // `hlas`: shows a failure (empty: the failure is over).
-    TUkladaniPriNecinnosti(QWidget &okno, std::function<QString()> otisk,
+    TUkladaniPriNecinnosti(QObject &okno, std::function<bool()> viditelne,
+                           std::function<bool(QObject *)> patri, std::function<QString()> otisk,
                            std::function<QString(bool)> uloz,
                            std::function<void(const QString &)> hlas);
     ~TUkladaniPriNecinnosti() override;
@@ -43,7 +44,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *udalost) override;
 
 private:
-    QWidget &m_okno;
+    std::function<bool()> m_viditelne;
+    std::function<bool(QObject *)> m_patri;
     std::function<QString()> m_otisk;
     std::function<QString(bool)> m_uloz;
     std::function<void(const QString &)> m_hlas;

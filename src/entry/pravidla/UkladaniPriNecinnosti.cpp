@@ -1,14 +1,15 @@
 #include "UkladaniPriNecinnosti.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
 
-TUkladaniPriNecinnosti::TUkladaniPriNecinnosti(QWidget &okno, std::function<QString()> otisk,
+TUkladaniPriNecinnosti::TUkladaniPriNecinnosti(QObject &okno, std::function<bool()> viditelne,
+                                               std::function<bool(QObject *)> patri,
+                                               std::function<QString()> otisk,
                                                std::function<QString(bool)> uloz,
                                                std::function<void(const QString &)> hlas)
-    : QObject(&okno), m_okno(okno), m_otisk(std::move(otisk)), m_uloz(std::move(uloz)),
-      m_hlas(std::move(hlas))
+    : QObject(&okno), m_viditelne(std::move(viditelne)), m_patri(std::move(patri)),
+      m_otisk(std::move(otisk)), m_uloz(std::move(uloz)), m_hlas(std::move(hlas))
 {
     m_necinnost.setSingleShot(true);
     m_necinnost.setInterval(NecinnostMs);
@@ -16,12 +17,12 @@ TUkladaniPriNecinnosti::TUkladaniPriNecinnosti(QWidget &okno, std::function<QStr
     m_nejdele.setInterval(NejdeleMs);
     connect(&m_necinnost, &QTimer::timeout, this, [this] { UlozJeLiTreba(true); });
     connect(&m_nejdele, &QTimer::timeout, this, [this] { UlozJeLiTreba(false); });
-    qApp->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 TUkladaniPriNecinnosti::~TUkladaniPriNecinnosti()
 {
-    qApp->removeEventFilter(this);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 void TUkladaniPriNecinnosti::Ulozeno()
@@ -43,7 +44,7 @@ void TUkladaniPriNecinnosti::UlozJeLiTreba(bool konecUseku)
         return;
     }
     Zastav();
-    if (!m_okno.isVisible())
+    if (!m_viditelne())
         return;
     if (m_otisk() != m_ulozeno) {
         const QString chyba = m_uloz(!m_zapsanoVUseku);
@@ -68,13 +69,10 @@ bool TUkladaniPriNecinnosti::eventFilter(QObject *objekt, QEvent *udalost)
 {
     const QEvent::Type typ = udalost->type();
     if ((typ == QEvent::KeyPress || typ == QEvent::MouseButtonRelease) && objekt->isWidgetType() &&
-        m_okno.isVisible()) {
-        auto *w = static_cast<QWidget *>(objekt);
-        if (w == &m_okno || m_okno.isAncestorOf(w)) {
-            m_necinnost.start();
-            if (!m_nejdele.isActive())
-                m_nejdele.start();
-        }
+        m_viditelne() && m_patri(objekt)) {
+        m_necinnost.start();
+        if (!m_nejdele.isActive())
+            m_nejdele.start();
     }
     return QObject::eventFilter(objekt, udalost);
 }
