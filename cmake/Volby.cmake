@@ -20,3 +20,12 @@ if(ZELKOVAR_FUZZ)
 endif()
 # The one version number of the project, for --version and the package.
 target_compile_definitions(zelkovar_volby INTERFACE ZELKOVAR_VERZE="${PROJECT_VERSION}")
+
+# A library of the program: its folder is its include path and it takes the common
+# options. zelkovar_knihovna(NAME SOURCES file... LINKS [PRIVATE] target...)
+function(zelkovar_knihovna nazev)
+  cmake_parse_arguments(PARSE_ARGV 1 K "" "" "SOURCES;LINKS")
+  add_library(${nazev} STATIC ${K_SOURCES})
+  target_include_directories(${nazev} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${nazev} PUBLIC zelkovar_volby ${K_LINKS})
+endfunction()
