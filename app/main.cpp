@@ -122,9 +122,9 @@ int main(int argc, char *argv[])
         } catch (const EChyba &e) {
             return Nespusten(program, e);
         }
-        Denik::NastavAdresar(adrStanice);
-        Denik::Zapis(Skoleni::JeCvicna(adrStanice) ? u"spuštění programu, cvičná stanice"_s
-                                                   : u"spuštění programu"_s);
+        Denik::Zapis(adrStanice, Skoleni::JeCvicna(adrStanice)
+                                     ? u"spuštění programu, cvičná stanice"_s
+                                     : u"spuštění programu"_s);
     }
     // A signal or the session's logout stores what is being typed and ends cleanly.
     TZadostOUkonceni zadost;
@@ -154,7 +154,8 @@ int main(int argc, char *argv[])
         });
     }
     const int vysledek = QCoreApplication::exec();
-    Denik::Zapis(u"ukončení programu"_s);
+    if (sDenikem)
+        Denik::Zapis(adrStanice, u"ukončení programu"_s);
     Denik::NastavHlaseni({});
     aplikace.NastavDotaznik(nullptr);
     return vysledek;

@@ -13,7 +13,7 @@
 #include "Soubory.h"
 #include "Stanice.h"
 #include "Transakce.h"
-#include "UlozeniPorizeni.h"
+#include "UlozeniVysledku.h"
 #include "Volby.h"
 #include "Zamek.h"
 

@@ -153,7 +153,7 @@ void ZapisRozhodnuti(const TAdresare &adr, const TOkrsekRefRec &klic, const TRef
     }
     PrevezmiZvolene(*v, rozdily);
     DopoctiOkrsek(*v, ref, stanice);
-    UlozVysledkyTypu(adr, klic, u"E"_s, *v, stanice, dvaTypy);
+    UlozPorizeni(adr, {{klic, v.get()}}, stanice, dvaTypy, nullptr, nullptr);
     for (const TRozdil &r : rozdily) {
         Denik::Zapis(
             adr.AdrStanice,

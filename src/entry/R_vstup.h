@@ -167,7 +167,7 @@ private:
 
     // Saving (R_vstupUlozeni.cpp).
     void UlozitBtnClick();
-    void UlozZaznamy();
+    void UlozZaznamy(bool sDenikem = true);
     void UlozitAktivniPole(bool vratitFokus = false);
     // The field or name cell being typed in, into the records.
     void PrevezmiRozepsanePole();

@@ -2,7 +2,6 @@
 // pauses, when the program is asked to end, and "Uložit" with the check run.
 #include "R_vstup.h"
 
-#include "Denik.h"
 #include "EChyba.h"
 #include "UkladaniPriNecinnosti.h"
 
@@ -39,8 +38,7 @@ QString TR_Vstupni_Form::UlozRozepsane(bool sDenikem)
     try {
         m_pravidla.ZalohujStranku();
         PrevezmiRozepsanePole();
-        const Denik::TTicho ticho(!sDenikem);
-        UlozZaznamy();
+        UlozZaznamy(sDenikem);
     } catch (const EChyba &e) {
         return e.zprava();
     }
@@ -148,11 +146,11 @@ void TR_Vstupni_Form::UlozitAktivniPole(bool vratitFokus)
         (bunka ? R_JmenaKomise_SG : f)->setFocus(Qt::OtherFocusReason);
 }
 
-void TR_Vstupni_Form::UlozZaznamy()
+void TR_Vstupni_Form::UlozZaznamy(bool sDenikem)
 {
     // The save recomputes the control numbers: the fields show them, also after a failure.
     const auto obnov = qScopeGuard([this] { ZobrazKC(); });
-    m_pravidla.UlozZaznamy(JmenaKomise());
+    m_pravidla.UlozZaznamy(JmenaKomise(), sDenikem);
 }
 
 QStringList TR_Vstupni_Form::JmenaKomise() const

@@ -58,7 +58,7 @@ void TiskProtokoluKontrol(TKV_menu &hlavni, TProgram &p)
     tisk.PripFontu = p.Stanice.PripFontu;
     TiskProtokolu(tisk, p.ProtokolChyb, p.Vysledky.VetaT3, p.Stanice, p.AktOkrsek);
     nahled.NazevSouboru = NazevTisku(u"protokol"_s, p.AktOkrsek);
-    TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, &hlavni);
+    TpreviewF okno(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare, &hlavni);
     if (p.ProtokolChyb.Pocet() > 0) {
         const QList<TNavrh> navrhy = NavrhyBehu(p);
         QTimer::singleShot(0, &okno, [&hlavni, &p, &okno, navrhy] {
@@ -139,7 +139,9 @@ void TKV_menu::UkonciNaPozadani(const QString &duvod)
         zaznam += chyba.isEmpty() ? u"; pořizovaná data uložena"_s
                                   : u"; pořizovaná data se nepodařilo uložit: "_s + chyba;
     }
-    Denik::Zapis(zaznam);
+    // A station directory that is not there has no journal, nor anything typed.
+    if (QFileInfo(m_program.Adresare.AdrStanice).isDir())
+        Denik::Zapis(m_program.Adresare.AdrStanice, zaznam);
     // Every event loop ends, the entry window's and any dialog's included.
     QCoreApplication::exit(0);
 }
@@ -177,8 +179,8 @@ void TKV_menu::SpustExportATisk()
                                p.Reference,     p.Vysledky,
                                p.Hlasovani,     p.Komise,
                                &p.ProtokolChyb, RadekOtisku(p.Adresare, p.AktOkrsek, p.Stanice)};
-        TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare.AdrInstalace, data, false, true,
-                   kopii, PocetDnuVoleb, this);
+        TiskZapisu(nahled, p.Tiskarna(), p.Dotaznik(), p.Adresare, data, false, true, kopii,
+                   PocetDnuVoleb, this);
     };
     ::ExportTisk(e);
 }
@@ -217,8 +219,7 @@ void TKV_menu::TiskScitacihoArchu(QPageLayout::Orientation orientace, QPageSize:
                          : papir == QPageSize::A3            ? u"arch-a3"_s
                                                              : u"arch-a4"_s;
     nahled.NazevSouboru = NazevTisku(druh, m_program.AktOkrsek);
-    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
-                   m_program.Adresare.AdrInstalace, this);
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare, this);
     UkazNahled(okno, m_program.Dotaznik());
 }
 
@@ -226,8 +227,7 @@ void TKV_menu::ZkusebniTisk()
 {
     TNahled nahled;
     nahled.Cvicne = m_program.Cvicna;
-    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(),
-                   m_program.Adresare.AdrInstalace, this);
+    TpreviewF okno(nahled, m_program.Tiskarna(), m_program.Dotaznik(), m_program.Adresare, this);
     QPrinter &tiskarna = m_program.Tiskarna();
     TZkusebniUdaje u;
     u.DatumVoleb = m_program.Stanice.DatumVoleb;

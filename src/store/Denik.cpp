@@ -18,13 +18,12 @@
 namespace Denik {
 namespace {
 
+// Per process, set at its start (NastavKdo, NastavHlaseni), never per installation.
 struct TStav
 {
     std::function<void(const QString &)> hlaseni;
     bool ohlaseno = false;
     QString kdo;
-    QString adresar;
-    int ticho = 0;
 };
 
 TStav &Stav()
@@ -78,8 +77,6 @@ QString BezZlomu(const QString &text)
 
 void Pripis(const QString &adrStanice, const QString &udalost, bool trvale)
 {
-    if (Stav().ticho > 0)
-        return;
     const QString cesta = adrStanice + JmenoSouboru;
     const QDateTime ted = QDateTime::currentDateTime();
     const QString radek = ted.toOffsetFromUtc(ted.offsetFromUtc()).toString(Qt::ISODateWithMs) +
@@ -111,29 +108,6 @@ void Zapis(const QString &adrStanice, const QString &udalost)
 void ZapisTrvale(const QString &adrStanice, const QString &udalost)
 {
     Pripis(adrStanice, udalost, true);
-}
-
-TTicho::TTicho(bool ticho) : m_ticho(ticho)
-{
-    if (m_ticho)
-        ++Stav().ticho;
-}
-
-TTicho::~TTicho()
-{
-    if (m_ticho)
-        --Stav().ticho;
-}
-
-void NastavAdresar(const QString &adrStanice)
-{
-    Stav().adresar = adrStanice;
-}
-
-void Zapis(const QString &udalost)
-{
-    if (!Stav().adresar.isEmpty())
-        Zapis(Stav().adresar, udalost);
 }
 
 void NastavHlaseni(std::function<void(const QString &)> hlaseni)

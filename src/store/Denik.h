@@ -6,7 +6,10 @@
 
 // The installation's journal: DENIK.TXT in the station directory, one UTF-8 line per
 // event (time, program and process, what happened), appended and handed to the system
-// at once. Writing it never stops the work.
+// at once. Writing it never stops the work. Every line names its station directory;
+// the journal keeps no directory of its own. What it keeps per process is set once at
+// the start, before any work: how the process names itself and whom it tells that
+// the journal cannot be written.
 namespace Denik {
 
 inline const QString JmenoSouboru = QStringLiteral("DENIK.TXT");
@@ -26,27 +29,8 @@ void ZapisTrvale(const QString &adrStanice, const QString &udalost);
 // nothing it does would be recorded. A missing journal is fine; it is created.
 void Over(const QString &adrStanice);
 
-// The journal of the program's own installation, for events whose code knows no
-// station directory (printing); empty: such events are not journaled.
-void NastavAdresar(const QString &adrStanice);
-void Zapis(const QString &udalost);
-
 // Who is told that the journal cannot be written (once per process).
 void NastavHlaseni(std::function<void(const QString &zprava)> hlaseni);
-
-// While one lives, this process's lines are held back: a repeated idle save of the
-// entry window adds nothing the journal does not already say. `ticho` false: no effect.
-class TTicho
-{
-public:
-    explicit TTicho(bool ticho);
-    ~TTicho();
-    TTicho(const TTicho &) = delete;
-    TTicho &operator=(const TTicho &) = delete;
-
-private:
-    bool m_ticho;
-};
 
 // How this process names itself in the journal, e.g. "zelkovar-nastroj export".
 void NastavKdo(const QString &kdo);

@@ -28,14 +28,15 @@ bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v)
     return true;
 }
 
-void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v)
+void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v, bool sDenikem)
 {
     const QString cesta = JmenoSouboru(adr, klic);
     const qsizetype velikost = UlozChranenyRadek(cesta, SestavRadek(v, false));
-    Denik::Zapis(adr.AdrStanice,
-                 QStringLiteral("kontrolní pořízení uloženo: %1 (typ zastupitelstva %2, %3 B)")
-                     .arg(QFileInfo(cesta).fileName(), klic.TypZastup)
-                     .arg(velikost));
+    if (sDenikem)
+        Denik::Zapis(adr.AdrStanice,
+                     QStringLiteral("kontrolní pořízení uloženo: %1 (typ zastupitelstva %2, %3 B)")
+                         .arg(QFileInfo(cesta).fileName(), klic.TypZastup)
+                         .arg(velikost));
 }
 
 void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc)

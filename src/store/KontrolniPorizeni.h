@@ -18,7 +18,9 @@ bool Existuje(const TAdresare &adr, const TOkrsekRefRec &klic);
 bool Nacti(const TAdresare &adr, const TOkrsekRefRec &klic, TVysledky &v);
 
 // Replaces the control file atomically; a failure leaves the previous one as it was.
-void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v);
+// Journaled unless `sDenikem` is false.
+void Uloz(const TAdresare &adr, const TOkrsekRefRec &klic, const TVysledky &v,
+          bool sDenikem = true);
 
 // Removes the control file; `proc` says why in the journal.
 void Smaz(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &proc);

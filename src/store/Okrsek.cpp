@@ -559,7 +559,7 @@ qsizetype UlozChranenyRadek(const QString &cesta, const QByteArray &radek, qint6
 }
 
 void UlozOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
-                const TVysledky &v)
+                const TVysledky &v, bool sDenikem)
 {
     const QByteArray radek = SestavRadek(v, JePrefix(prefix, u"O"));
     const QString cil = JmenoSouboruOkrsku(adr, klic, prefix);
@@ -576,10 +576,11 @@ void UlozOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &
     const bool jeJiny = QFileInfo(jiny).isFile();
     const qsizetype velikost = UlozChranenyRadek(cil, radek);
     SmazStarePomocneSoubory(adr);
-    Denik::Zapis(adr.AdrStanice,
-                 QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
-                     .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
-                     .arg(velikost));
+    if (sDenikem)
+        Denik::Zapis(adr.AdrStanice,
+                     QStringLiteral("uložení: %1 (předpona %2, typ zastupitelstva %3, %4 B)")
+                         .arg(QFileInfo(cil).fileName(), prefix.toUpper(), klic.TypZastup)
+                         .arg(velikost));
     // Only now that the new file is in place may the other prefix's file go.
     if (jeJiny)
         Soubory::Smaz(jiny);

@@ -126,9 +126,9 @@ void NactiOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString 
 // Writes the record as the file of that key and prefix, atomically, and then removes
 // the file of the other prefix. A value that does not fit its field raises
 // EPrilisVelkaHodnota, a failed write EChyba; the previous file stays as it was.
-// The save is noted in the installation's journal.
+// The save is noted in the installation's journal, unless `sDenikem` is false.
 void UlozOkrsek(const TAdresare &adr, const TOkrsekRefRec &klic, const QString &prefix,
-                const TVysledky &v);
+                const TVysledky &v, bool sDenikem = true);
 
 // Which results file of the key is current, decided by what travels inside the files
 // (a copy, a restore or a FAT stick may change their times): when only one of "O" and

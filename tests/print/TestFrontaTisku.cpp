@@ -1,7 +1,6 @@
 // The record print job against a CUPS scheduler of the test's own (its own config and
 // socket, a queue printing into /dev/null): what the user is told and what the journal
 // says when the queue takes the job, refuses it, holds it stopped or has gone.
-#include "Denik.h"
 #include "Dotaznik.h"
 #include "SouboryTestu.h"
 #include "TiskZapisu.h"
@@ -130,7 +129,6 @@ private slots:
         QFETCH(int, ulohVeFronte);
         QTemporaryDir adr;
         const QString instalace = adr.path() + u'/';
-        Denik::NastavAdresar(instalace);
         QPrinter tiskarna;
         tiskarna.setPrinterName(Fronta);
         QCOMPARE(tiskarna.printerName(), Fronta);
@@ -147,9 +145,8 @@ private slots:
         TDotaznikFronta dotaznik;
         if (odpoved >= 0)
             dotaznik.ZaradOdpoved(TOdpoved(odpoved));
-        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, false, 1, 2, nullptr,
-                   QDateTime::currentDateTime());
-        Denik::NastavAdresar({});
+        TiskZapisu(nahled, tiskarna, dotaznik, {instalace, instalace, instalace}, z.Data(), false,
+                   false, 1, 2, nullptr, QDateTime::currentDateTime());
 
         QCOMPARE(dotaznik.PocetNezodpovezenych, 0);
         if (zprava.isEmpty()) {

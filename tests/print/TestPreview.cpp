@@ -64,7 +64,8 @@ struct TOkno
         Tiskarna.setOutputFormat(QPrinter::PdfFormat); // no printer installed
         Dokument(Nahled, stran);
         Nahled.NazevSouboru = u"arch-a4-512345-7-typ1"_s;
-        F = std::make_unique<TpreviewF>(Nahled, Tiskarna, Dotaznik, Dir.path() + u'/');
+        const QString adr = Dir.path() + u'/';
+        F = std::make_unique<TpreviewF>(Nahled, Tiskarna, Dotaznik, TAdresare{adr, adr, adr});
         F->show();
     }
     QList<bool> Tlacitka() const

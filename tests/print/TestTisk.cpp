@@ -441,7 +441,8 @@ private slots:
         for (const int kopii : {3, 1}) {
             TDotaznikFronta dotaznik;
             // Pages beyond the document are clipped.
-            const TTiskovaUloha u = VytiskniStrany(n, tiskarna, 2, 9, kopii, instalace, dotaznik);
+            const TTiskovaUloha u = VytiskniStrany(n, tiskarna, 2, 9, kopii,
+                                                   {instalace, instalace, instalace}, dotaznik);
             QCOMPARE(u.Kopii, kopii);
             QVERIFY(u.Tiskarna.isEmpty());
             QCOMPARE(u.Soubory.size(), kopii);

@@ -1,6 +1,5 @@
 // The printing commands of the main window: the information dialog, the preview of
 // the tally sheet and of the test page, the printer choice and printing afterwards.
-#include "Denik.h"
 #include "Instalace.h"
 #include "KV_menu.h"
 #include "Nahled.h"
@@ -139,8 +138,6 @@ private slots:
         QVERIFY(info.contains(QDir::toNativeSeparators(beh.Adr + u"Tisk"_s)));
         QVERIFY(beh.Program->Tiskarna().outputFileName().isEmpty());
 
-        Denik::NastavAdresar(beh.Adr);
-        auto bezDeniku = qScopeGuard([] { Denik::NastavAdresar({}); });
         kopii = 2;
         beh.Akce(u"ZkusebniTisk_MI"_s)->trigger();
         kopii = 3;

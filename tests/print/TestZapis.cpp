@@ -563,8 +563,9 @@ private slots:
             QPrinter tiskarna;
             tiskarna.setPrinterName(u"zadna-takova-tiskarna"_s);
             TDotaznikFronta dotaznik;
-            const int listu = TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false,
-                                         true, kopii, 2, nullptr, Ted);
+            const int listu =
+                TiskZapisu(nahled, tiskarna, dotaznik, {instalace, instalace, instalace}, z.Data(),
+                           false, true, kopii, 2, nullptr, Ted);
             QCOMPARE(listu, 3);
             QCOMPARE(nahled.NazevSouboru, u"KVT3-512345-7-typ1"_s);
             QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
@@ -587,8 +588,8 @@ private slots:
         TNahled nahled;
         QPrinter tiskarna;
         TDotaznikFronta dotaznik;
-        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 3, 2, nullptr,
-                   Ted);
+        TiskZapisu(nahled, tiskarna, dotaznik, {instalace, instalace, instalace}, z.Data(), true,
+                   false, 3, 2, nullptr, Ted);
         QVERIFY(dotaznik.Zpravy.isEmpty());
         QCOMPARE(dotaznik.Dialogy, QList<QString>{u"TpreviewF"_s});
         QVERIFY(!QFile::exists(SouborTisku(instalace, NazevTisku(u"KVT3"_s, okr), 1)));
@@ -626,8 +627,8 @@ private slots:
         } dotaznik;
         TNahled nahled;
         QPrinter tiskarna;
-        TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), true, false, 1, 2, nullptr,
-                   Ted);
+        TiskZapisu(nahled, tiskarna, dotaznik, {instalace, instalace, instalace}, z.Data(), true,
+                   false, 1, 2, nullptr, Ted);
         const QString vytisteny = SouborTisku(instalace, NazevTisku(u"KVT3"_s, z.Okrsek), 1);
         QVERIFY2(QFile::exists(vytisteny), qPrintable(dotaznik.Texty().join(u'\n')));
         QVERIFY(!nahled.Prekresli);
@@ -668,8 +669,8 @@ private slots:
             QPrinter tiskarna;
             tiskarna.setPrinterName(u"zadna-takova-tiskarna"_s);
             TDotaznikFronta dotaznik;
-            TiskZapisu(nahled, tiskarna, dotaznik, instalace, z.Data(), false, false, kopii, 2,
-                       nullptr, Ted);
+            TiskZapisu(nahled, tiskarna, dotaznik, {instalace, instalace, instalace}, z.Data(),
+                       false, false, kopii, 2, nullptr, Ted);
         };
         auto soubor = [&](const QString &typ, int k) {
             TOkrsekRefRec o = z.Okrsek;

@@ -4,7 +4,6 @@
 // then waits for whatever the test does to it.
 //   zelkovar_psani INSTALACE
 #include "Aplikace.h"
-#include "Denik.h"
 #include "Dotaznik.h"
 #include "KV_menu.h"
 #include "Ochrana.h"
@@ -76,7 +75,6 @@ int main(int argc, char *argv[])
     TProgram program(std::make_unique<TDotaznikPsani>());
     aplikace.NastavDotaznik(&program.Dotaznik());
     TKV_menu okno(program, QString::fromLocal8Bit(argv[1]), {});
-    Denik::NastavAdresar(program.Adresare.AdrStanice);
     TZadostOUkonceni zadost;
     QObject::connect(&zadost, &TZadostOUkonceni::Pozadano, &okno,
                      [&okno](const QString &duvod) { okno.UkonciNaPozadani(duvod); });

@@ -864,7 +864,7 @@ private slots:
         } else {
             TNahled nahled;
             TpreviewF nahledF(nahled, beh.Program->Tiskarna(), beh.Program->Dotaznik(),
-                              beh.Program->Adresare.AdrInstalace, beh.Okno.get());
+                              beh.Program->Adresare, beh.Okno.get());
             nad(nahledF);
         }
         QCOMPARE(videno, ocekavano);

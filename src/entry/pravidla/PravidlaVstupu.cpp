@@ -272,12 +272,12 @@ void TPravidlaVstupu::ObnovIdentifikaciStrany(int k)
 
 // ---- Saving ----------------------------------------------------------------------
 
-void TPravidlaVstupu::UlozZaznamy(const QStringList &jmena)
+void TPravidlaVstupu::UlozZaznamy(const QStringList &jmena, bool sDenikem)
 {
     for (int k = 1; k <= PocetStran(); ++k)
         ProcDopoctiHL(m_porStrCB[std::size_t(k - 1)]);
     ProcDopoctiTS(m_b.Vysledky, PocetStran(), m_b.Stanice);
-    m_rezim->Uloz(*this, jmena);
+    m_rezim->Uloz(*this, jmena, sDenikem);
 }
 
 QStringList TPravidlaVstupu::SouboryUlozeni() const

@@ -89,8 +89,9 @@ public:
     void ObnovIdentifikaciStrany(int k);
 
     // Stores the records as the mode keeps them, every party and the closing record
-    // recomputed first; `jmena` are the commission's names as typed.
-    void UlozZaznamy(const QStringList &jmena);
+    // recomputed first; `jmena` are the commission's names as typed. Journaled only
+    // with `sDenikem`.
+    void UlozZaznamy(const QStringList &jmena, bool sDenikem = true);
     QStringList SouboryUlozeni() const;
     // Stores with the check run: O without blocking errors, else E; then offers the
     // export and print flow.

@@ -3,7 +3,7 @@
 #include "KontrolniPorizeni.h"
 #include "PravidlaVstupu.h"
 #include "Soubory.h"
-#include "UlozeniPorizeni.h"
+#include "UlozeniVysledku.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,7 +34,7 @@ public:
                 Soubory::NajdiSoubor(adr.AdrStanice, u"STANICE.RCD"_s)};
     }
 
-    void Uloz(TPravidlaVstupu &p, const QStringList &jmena) const override
+    void Uloz(TPravidlaVstupu &p, const QStringList &jmena, bool sDenikem) const override
     {
         TStavProgramu &b = p.Stav();
         const QList<TKomise> *komise = nullptr;
@@ -46,7 +46,7 @@ public:
         }
         try {
             UlozPorizeni(b.Adresare, {{b.AktOkrsek, &b.Vysledky}}, b.Stanice, p.DvaTypy,
-                         &b.Hlasovani, komise);
+                         &b.Hlasovani, komise, sDenikem);
         } catch (const EPrilisVelkaHodnota &e) {
             throw EChyba(p.PopisPrilisVelke(e));
         }
@@ -84,10 +84,10 @@ public:
     }
 
     // Kept apart: the results, sections I and III and the export state stay as they are.
-    void Uloz(TPravidlaVstupu &p, const QStringList &) const override
+    void Uloz(TPravidlaVstupu &p, const QStringList &, bool sDenikem) const override
     {
         TStavProgramu &b = p.Stav();
-        KontrolniPorizeni::Uloz(b.Adresare, b.AktOkrsek, b.Vysledky);
+        KontrolniPorizeni::Uloz(b.Adresare, b.AktOkrsek, b.Vysledky, sDenikem);
     }
 
     void PoObnoveni(TStavProgramu &) const override {}

@@ -33,7 +33,7 @@ public:
     // The files a save writes, to put them back when the window closes without saving.
     virtual QStringList SouboryUlozeni(const TStavProgramu &b) const = 0;
     // Stores the computed records; `jmena` are the commission's names as typed.
-    virtual void Uloz(TPravidlaVstupu &p, const QStringList &jmena) const = 0;
+    virtual void Uloz(TPravidlaVstupu &p, const QStringList &jmena, bool sDenikem) const = 0;
     // After the files were put back: reread what the program holds of them.
     virtual void PoObnoveni(TStavProgramu &b) const = 0;
 };

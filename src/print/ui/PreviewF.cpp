@@ -136,10 +136,10 @@ void TStrankyNahledu::keyPressEvent(QKeyEvent *udalost)
     QScrollArea::keyPressEvent(udalost);
 }
 
-TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
-                     const QString &adrInstalace, QWidget *parent)
+TpreviewF::TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, TAdresare adresare,
+                     QWidget *parent)
     : QDialog(parent), m_nahled(nahled), m_tiskarna(tiskarna), m_dotaznik(dotaznik),
-      m_adrInstalace(adrInstalace)
+      m_adresare(std::move(adresare))
 {
     setObjectName(u"TpreviewF"_s);
     setWindowTitle(u"Preview"_s);
@@ -297,7 +297,7 @@ void TpreviewF::printBtnClick()
     if (m_nahled.Pripraven()) {
         try {
             VytiskniStrany(m_nahled, m_tiskarna, m_nahled.odStrany, m_nahled.doStrany, PocetKopii,
-                           m_adrInstalace, m_dotaznik);
+                           m_adresare, m_dotaznik);
         } catch (const EChyba &e) {
             m_dotaznik.Chyba(u"Tisk"_s, e.zprava());
         }

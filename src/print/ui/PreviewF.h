@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Adresare.h"
+
 #include <QDialog>
 #include <QScrollArea>
 
@@ -55,9 +57,9 @@ class TpreviewF : public QDialog
     Q_OBJECT
 
 public:
-    // The program's current printer, asker and installation directory (for the PDF
-    // written when no printer is installed).
-    TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const QString &adrInstalace,
+    // The program's current printer, asker and directories (the installation's for the
+    // PDF written when no printer is installed, the station's for the journal).
+    TpreviewF(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, TAdresare adresare,
               QWidget *parent = nullptr);
 
     TNahled &Nahled() const { return m_nahled; }
@@ -96,5 +98,5 @@ private:
     TNahled &m_nahled;
     QPrinter &m_tiskarna;
     IDotaznik &m_dotaznik;
-    QString m_adrInstalace;
+    TAdresare m_adresare;
 };

@@ -15,18 +15,21 @@ QString SDuvodem(const QString &text, const QString &duvod)
     return duvod.isEmpty() ? text : u"%1 (%2)"_s.arg(text, duvod);
 }
 
-void Nezdaril(const QString &tiskarna, const QString &titul, const QString &duvod)
+void Nezdaril(const QString &adrStanice, const QString &tiskarna, const QString &titul,
+              const QString &duvod)
 {
-    Denik::Zapis(u"tisk se nezdařil: %1, tiskárna %2: %3"_s.arg(titul, tiskarna, duvod));
+    Denik::Zapis(adrStanice,
+                 u"tisk se nezdařil: %1, tiskárna %2: %3"_s.arg(titul, tiskarna, duvod));
 }
 
 } // namespace
 
-bool FrontaPrijme(const QString &tiskarna, const QString &titul, IDotaznik &dotaznik)
+bool FrontaPrijme(const QString &adrStanice, const QString &tiskarna, const QString &titul,
+                  IDotaznik &dotaznik)
 {
     const TStavFronty stav = StavFronty(tiskarna);
     if (!stav.Existuje) {
-        Nezdaril(tiskarna, titul, u"tiskárna není v systému"_s);
+        Nezdaril(adrStanice, tiskarna, titul, u"tiskárna není v systému"_s);
         dotaznik.Varovani(TitulekTisk,
                           u"Tiskárna „%1“ už v systému není (byla odebrána nebo přejmenována).\n"
                           u"Dokument %2 NEBYL VYTIŠTĚN.\n\n"
@@ -36,7 +39,7 @@ bool FrontaPrijme(const QString &tiskarna, const QString &titul, IDotaznik &dota
     }
     if (!stav.PrijimaUlohy) {
         const QString duvod = SDuvodem(u"tiskárna nepřijímá úlohy"_s, stav.Duvod);
-        Nezdaril(tiskarna, titul, duvod);
+        Nezdaril(adrStanice, tiskarna, titul, duvod);
         dotaznik.Varovani(
             TitulekTisk,
             u"Tiskárna „%1“ odmítá tiskové úlohy%3.\n"
@@ -49,12 +52,13 @@ bool FrontaPrijme(const QString &tiskarna, const QString &titul, IDotaznik &dota
     return true;
 }
 
-bool TiskPrijat(const QString &tiskarna, const QString &titul, int dokumentu, IDotaznik &dotaznik)
+bool TiskPrijat(const QString &adrStanice, const QString &tiskarna, const QString &titul,
+                int dokumentu, IDotaznik &dotaznik)
 {
     const TUlohyFronty ulohy = UlohySTitulem(tiskarna, titul);
     const int znamych = ulohy.Prijate + int(ulohy.Cekajici.size()) + ulohy.Nezdarene;
     if (ulohy.Nezdarene > 0 || znamych < dokumentu) {
-        Nezdaril(tiskarna, titul, u"tiskový systém úlohu nepřijal nebo zrušil"_s);
+        Nezdaril(adrStanice, tiskarna, titul, u"tiskový systém úlohu nepřijal nebo zrušil"_s);
         dotaznik.Varovani(TitulekTisk,
                           u"Tiskový systém nepřijal úlohu %2 pro tiskárnu „%1“ (nebo ji zrušil).\n"
                           u"Dokument NEBYL VYTIŠTĚN.\n\n"
@@ -78,13 +82,13 @@ bool TiskPrijat(const QString &tiskarna, const QString &titul, int dokumentu, ID
                               stav.Duvod.isEmpty() ? QString() : u" („%1“)"_s.arg(stav.Duvod)),
              true, true}) == TOdpoved::Ano;
     if (cekat) {
-        Denik::Zapis(u"tisk čeká: %1, tiskárna %2: %3"_s.arg(titul, tiskarna, duvod));
+        Denik::Zapis(adrStanice, u"tisk čeká: %1, tiskárna %2: %3"_s.arg(titul, tiskarna, duvod));
         return false;
     }
     bool zruseno = true;
     for (const int id : ulohy.Cekajici)
         zruseno = ZrusUlohu(tiskarna, id) && zruseno;
-    Nezdaril(tiskarna, titul,
+    Nezdaril(adrStanice, tiskarna, titul,
              duvod + (zruseno ? u", úloha zrušena"_s : u", úlohu se nepodařilo zrušit"_s));
     if (!zruseno)
         dotaznik.Varovani(TitulekTisk,

@@ -1,5 +1,6 @@
 #include "TiskNaTiskarnu.h"
 
+#include "Adresare.h"
 #include "Denik.h"
 #include "Dotaznik.h"
 #include "Nahled.h"
@@ -33,9 +34,10 @@ QString TitulUlohy(const QString &nazevSouboru, const QTime &cas)
     return nazevSouboru + u'-' + cas.toString(u"HHmmss"_s);
 }
 
-void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik)
+void DokonciTisk(const QString &adrStanice, const TTiskovaUloha &uloha, IDotaznik &dotaznik)
 {
-    Denik::Zapis(u"tisk: %1, kopií %2, %3"_s.arg(uloha.Dokument)
+    Denik::Zapis(adrStanice,
+                 u"tisk: %1, kopií %2, %3"_s.arg(uloha.Dokument)
                      .arg(uloha.Kopii)
                      .arg(uloha.Soubory.isEmpty() ? u"tiskárna "_s + uloha.Tiskarna
                                                   : u"soubory "_s + uloha.Soubory.join(u", "_s)));
@@ -98,7 +100,7 @@ QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int 
 }
 
 TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
-                             const QString &adrInstalace, IDotaznik &dotaznik)
+                             const TAdresare &adresare, IDotaznik &dotaznik)
 {
     // Paper gets the paper layout, whatever the window shows.
     const int strana = nahled.AktStrana();
@@ -114,11 +116,11 @@ TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int do
         TitulUlohy(nahled.NazevSouboru, QTime::currentTime()), qMax(1, kopie), {}, {}};
     if (BezTiskarny(tiskarna)) {
         // Nothing to print on: each copy is kept as a file rather than the job dropped.
-        uloha.Soubory = UlozKopie(nahled, adrInstalace, od, doStrany, uloha.Kopii);
+        uloha.Soubory = UlozKopie(nahled, adresare.AdrInstalace, od, doStrany, uloha.Kopii);
         if (uloha.Soubory.isEmpty())
             return uloha;
     } else {
-        if (!FrontaPrijme(tiskarna.printerName(), uloha.Dokument, dotaznik))
+        if (!FrontaPrijme(adresare.AdrStanice, tiskarna.printerName(), uloha.Dokument, dotaznik))
             return uloha;
         tiskarna.setFullPage(true);
         tiskarna.setDocName(uloha.Dokument);
@@ -146,10 +148,10 @@ TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int do
             throw;
         }
         obnov();
-        if (!TiskPrijat(tiskarna.printerName(), uloha.Dokument, 1, dotaznik))
+        if (!TiskPrijat(adresare.AdrStanice, tiskarna.printerName(), uloha.Dokument, 1, dotaznik))
             return uloha;
         uloha.Tiskarna = tiskarna.printerName();
     }
-    DokonciTisk(uloha, dotaznik);
+    DokonciTisk(adresare.AdrStanice, uloha, dotaznik);
     return uloha;
 }

@@ -7,6 +7,7 @@
 class IDotaznik;
 class QPrinter;
 class TNahled;
+struct TAdresare;
 struct TOkrsekRefRec;
 
 // Whether the printer is a real installed printer (not a file, not a placeholder for
@@ -31,8 +32,8 @@ struct TTiskovaUloha
 };
 
 // Every print job that the print system took (or that was kept as files) ends here,
-// once: the journal notes it and the user learns where files were kept.
-void DokonciTisk(const TTiskovaUloha &uloha, IDotaznik &dotaznik);
+// once: the station's journal notes it and the user learns where files were kept.
+void DokonciTisk(const QString &adrStanice, const TTiskovaUloha &uloha, IDotaznik &dotaznik);
 
 // The name a document is kept under without a printer: what it is, the precinct and,
 // when it has one, the council type, so that no document replaces another one.
@@ -54,7 +55,7 @@ QStringList UlozKopie(TNahled &nahled, const QString &adrInstalace, int od, int 
 // Sends recorded pages od..do, `kopie` times, to an installed printer as one job titled
 // TitulUlohy, each page mapped from the sheet's corner, and asks the print system
 // whether it took the job (PrijetiTisku); without a printer they are kept as files
-// (UlozKopie). Then DokonciTisk, unless the job was not taken: Tiskarna and Soubory
-// stay empty then.
+// (UlozKopie) in the installation directory. Then DokonciTisk, unless the job was not
+// taken: Tiskarna and Soubory stay empty then.
 TTiskovaUloha VytiskniStrany(TNahled &nahled, QPrinter &tiskarna, int od, int doStrany, int kopie,
-                             const QString &adrInstalace, IDotaznik &dotaznik);
+                             const TAdresare &adresare, IDotaznik &dotaznik);

@@ -1,5 +1,6 @@
 #include "TiskZapisu.h"
 
+#include "Adresare.h"
 #include "Dotaznik.h"
 #include "EChyba.h"
 #include "Nahled.h"
@@ -42,10 +43,9 @@ void TiskniPrimo(TNahled &nahled, QPrinter &tiskarna, TZapis &zapis, const QStri
 
 } // namespace
 
-int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
-               const QString &adrInstalace, const TDataZapisu &data, bool jenNahled,
-               bool nahledPoTisku, int kopii, int pocetDnuVoleb, QWidget *rodic,
-               const QDateTime &ted)
+int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik, const TAdresare &adresare,
+               const TDataZapisu &data, bool jenNahled, bool nahledPoTisku, int kopii,
+               int pocetDnuVoleb, QWidget *rodic, const QDateTime &ted)
 {
     TTisk tisk(nahled);
     TZapis zapis(tisk, data);
@@ -62,14 +62,17 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
             // No printer: every copy is kept as a file of its own, none is dropped.
             zapis.Primo = true;
             zapis.Probeh();
-            uloha.Soubory = UlozKopie(nahled, adrInstalace, 1, nahled.Celkem(), uloha.Kopii);
-            DokonciTisk(uloha, dotaznik);
-        } else if (FrontaPrijme(tiskarna.printerName(), uloha.Dokument, dotaznik)) {
+            uloha.Soubory =
+                UlozKopie(nahled, adresare.AdrInstalace, 1, nahled.Celkem(), uloha.Kopii);
+            DokonciTisk(adresare.AdrStanice, uloha, dotaznik);
+        } else if (FrontaPrijme(adresare.AdrStanice, tiskarna.printerName(), uloha.Dokument,
+                                dotaznik)) {
             for (int k = 1; k <= uloha.Kopii; ++k)
                 TiskniPrimo(nahled, tiskarna, zapis, uloha.Dokument);
             uloha.Tiskarna = tiskarna.printerName();
-            if (TiskPrijat(uloha.Tiskarna, uloha.Dokument, uloha.Kopii, dotaznik))
-                DokonciTisk(uloha, dotaznik);
+            if (TiskPrijat(adresare.AdrStanice, uloha.Tiskarna, uloha.Dokument, uloha.Kopii,
+                           dotaznik))
+                DokonciTisk(adresare.AdrStanice, uloha, dotaznik);
         }
         if (!nahledPoTisku)
             return zapis.PocetListu;
@@ -82,7 +85,7 @@ int TiskZapisu(TNahled &nahled, QPrinter &tiskarna, IDotaznik &dotaznik,
         zapis.Probeh();
     };
     const auto bezPrekresleni = qScopeGuard([&nahled] { nahled.Prekresli = nullptr; });
-    TpreviewF okno(nahled, tiskarna, dotaznik, adrInstalace, rodic);
+    TpreviewF okno(nahled, tiskarna, dotaznik, adresare, rodic);
     dotaznik.ProvedDialog(u"TpreviewF"_s, [&] { return okno.exec(); });
     return zapis.PocetListu;
 }
