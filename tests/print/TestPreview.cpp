@@ -3,6 +3,7 @@
 #include "Dotaznik.h"
 #include "Nahled.h"
 #include "PreviewF.h"
+#include "SlovaPdf.h"
 #include "Z_infoE.h"
 
 #include <QApplication>
@@ -41,14 +42,6 @@ void Dokument(TNahled &n, int stran)
     for (int i = 1; i <= stran; ++i)
         n.VratCanvas().TextOut(200, 200, u"Strana %1"_s.arg(i));
     n.KonecTisku();
-}
-
-int PocetStranPdf(const QString &cesta)
-{
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(f.readAll().count("/Type /Page\n"));
 }
 
 struct TOkno
