@@ -348,7 +348,7 @@ private slots:
 
     void pocetKopii_data()
     {
-        QTest::addColumn<QString>("text"); // "-": left as shown
+        QTest::addColumn<QString>("text"); // typed over the 2 shown; "-": left as shown
         QTest::addColumn<int>("kopii");
         QTest::newRow("beze zmeny") << u"-"_s << 2;
         QTest::newRow("prazdne") << QString() << 1;
@@ -364,12 +364,19 @@ private slots:
         QFETCH(int, kopii);
         TZ_PocetKopii_F dlg;
         dlg.PocetKopiiZapisu = 7;
-        dlg.FormShow();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), dlg.Z_PocetKopii_SE);
         QCOMPARE(dlg.PocetKopiiZapisu, 2);
         QCOMPARE(dlg.Z_PocetKopii_SE->text(), u"2"_s);
-        if (text != u"-")
-            dlg.Z_PocetKopii_SE->setText(text);
-        dlg.Z_PKOK_Btn->click();
+        if (text != u"-") {
+            Klavesa(Qt::Key_End);
+            Klavesa(Qt::Key_Backspace);
+            QTest::keyClicks(QApplication::focusWidget(), text);
+        }
+        Klavesa(Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
         QCOMPARE(dlg.PocetKopiiZapisu, kopii);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
     }
