@@ -213,6 +213,8 @@ void TR_Rozdily_F::ZadatZnovu()
     const int prvni = PrvniOtevreny(0);
     if (prvni >= 0)
         R_Rozdily_SG->selectRow(prvni);
+    // The keys go back to the list, also where nothing hands the focus back to it.
+    activateWindow();
     R_Rozdily_SG->setFocus(Qt::OtherFocusReason);
 }
 
