@@ -192,64 +192,63 @@ private slots:
         Sloupce<QList<int>, int, int, int, int, QString, int, int, QString>(
             {"kontroly", "zapsano", "vydano", "odevzdano", "platnych", "mandatu", "kandidatu",
              "reference", "seznam"});
-        using K = QList<int>;
-        const QString m = u"15"_s;
-        QTest::newRow("92: 80 %, 40 missing")
-            << K{92} << 1000 << 200 << 160 << 0 << m << 30 << 0 << u"92"_s;
-        QTest::newRow("92: 80,5 %") << K{92} << 1000 << 200 << 161 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("92: 94,5 %") << K{92} << 1000 << 200 << 189 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("92: 80 %, 10 missing")
-            << K{92} << 1000 << 50 << 40 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("92: 80 %, 11 missing")
-            << K{92} << 1000 << 55 << 44 << 0 << m << 30 << 0 << u"92"_s;
-        QTest::newRow("92: 452 z 565 = 80 %")
-            << K{92} << 1000 << 565 << 452 << 0 << m << 30 << 0 << u"92"_s;
-        QTest::newRow("92: none issued") << K{92} << 1000 << 0 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("92: none returned")
-            << K{92} << 1000 << 200 << 0 << 0 << m << 30 << 0 << u""_s;
+        // One row for checks `kontroly` of a record with these counts.
+        const auto radek = [](const char *nazev, const QList<int> &kontroly, int zapsano,
+                              int vydano, int odevzdano, int platnych, const QString &mandatu,
+                              int kandidatu, int reference, const QString &seznam) {
+            QTest::newRow(nazev) << kontroly << zapsano << vydano << odevzdano << platnych
+                                 << mandatu << kandidatu << reference << seznam;
+        };
+        const auto r92 = [&](const char *nazev, int vydano, int odevzdano, const QString &seznam) {
+            radek(nazev, {92}, 1000, vydano, odevzdano, 0, u"15"_s, 30, 0, seznam);
+        };
+        r92("92: 80 %, 40 missing", 200, 160, u"92"_s);
+        r92("92: 80,5 %", 200, 161, u""_s);
+        r92("92: 94,5 %", 200, 189, u""_s);
+        r92("92: 80 %, 10 missing", 50, 40, u""_s);
+        r92("92: 80 %, 11 missing", 55, 44, u"92"_s);
+        r92("92: 452 z 565 = 80 %", 565, 452, u"92"_s);
+        r92("92: none issued", 0, 0, u""_s);
+        r92("92: none returned", 200, 0, u""_s);
 
-        const K podil{94, 97, 91};
-        QTest::newRow("9,9 %") << podil << 1000 << 99 << 0 << 0 << m << 30 << 0 << u"94"_s;
-        QTest::newRow("10 %") << podil << 1000 << 100 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("7 z 70 = 10 %") << podil << 70 << 7 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("143 z 1430 = 10 %")
-            << podil << 1430 << 143 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("under 10 %, but 151")
-            << podil << 2000 << 151 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("under 10 %, 150")
-            << podil << 2000 << 150 << 0 << 0 << m << 30 << 0 << u"94"_s;
-        QTest::newRow("90 %") << podil << 1000 << 900 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("27 z 30 = 90 %") << podil << 30 << 27 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("639 z 710 = 90 %") << podil << 710 << 639 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("90,1 %") << podil << 1000 << 901 << 0 << 0 << m << 30 << 0 << u"97"_s;
-        QTest::newRow("all") << podil << 10 << 10 << 0 << 0 << m << 30 << 0 << u"9791"_s;
-        QTest::newRow("no voters") << podil << 0 << 5 << 0 << 0 << m << 30 << 0 << u""_s;
-        QTest::newRow("none issued") << podil << 1000 << 0 << 0 << 0 << m << 30 << 0 << u""_s;
+        // The share of envelopes issued: 94 under 10 %, 97 over 90 %, 91 all of them.
+        const auto podil = [&](const char *nazev, int zapsano, int vydano, const QString &seznam) {
+            radek(nazev, {94, 97, 91}, zapsano, vydano, 0, 0, u"15"_s, 30, 0, seznam);
+        };
+        podil("9,9 %", 1000, 99, u"94"_s);
+        podil("10 %", 1000, 100, u""_s);
+        podil("7 z 70 = 10 %", 70, 7, u""_s);
+        podil("143 z 1430 = 10 %", 1430, 143, u""_s);
+        podil("under 10 %, but 151", 2000, 151, u""_s);
+        podil("under 10 %, 150", 2000, 150, u"94"_s);
+        podil("90 %", 1000, 900, u""_s);
+        podil("27 z 30 = 90 %", 30, 27, u""_s);
+        podil("639 z 710 = 90 %", 710, 639, u""_s);
+        podil("90,1 %", 1000, 901, u"97"_s);
+        podil("all", 10, 10, u"9791"_s);
+        podil("no voters", 0, 5, u""_s);
+        podil("none issued", 1000, 0, u""_s);
 
-        // 15 mandates: 15 x 100 x 60 = 90000 against platnych x f x 100.
-        QTest::newRow("95: equal, f 1")
-            << K{95} << 1000 << 200 << 100 << 900 << m << 30 << 0 << u"95"_s;
-        QTest::newRow("95: one vote more, f 1")
-            << K{95} << 1000 << 200 << 100 << 901 << m << 30 << 0 << u""_s;
-        QTest::newRow("95: f 1,5 equal")
-            << K{95} << 1000 << 200 << 100 << 600 << m << 20 << 0 << u"95"_s;
-        QTest::newRow("95: f 1,5 one vote more")
-            << K{95} << 1000 << 200 << 100 << 601 << m << 20 << 0 << u""_s;
-        QTest::newRow("95: f at least 1")
-            << K{95} << 1000 << 200 << 100 << 900 << m << 300 << 0 << u"95"_s;
-        QTest::newRow("95: none returned") << K{95} << 1000 << 0 << 0 << 0 << m << 0 << 0 << u""_s;
-        QTest::newRow("95: m 9, 10 candidates, f 1,8")
-            << K{95} << 1000 << 60 << 51 << 153 << u"9"_s << 10 << 0 << u"95"_s;
-        QTest::newRow("95: m 9, 10 candidates, one vote more")
-            << K{95} << 1000 << 60 << 51 << 154 << u"9"_s << 10 << 0 << u""_s;
-        QTest::newRow("95: m 4, 5 candidates, f 1,6")
-            << K{95} << 1000 << 60 << 34 << 51 << u"4"_s << 5 << 0 << u"95"_s;
-        QTest::newRow("95: m 7, 12 candidates, f 7/6")
-            << K{95} << 1000 << 60 << 15 << 54 << u"7"_s << 12 << 0 << u"95"_s;
+        // With m mandates and k candidates, f = max(1, 2m / k): m x odevzdano x 60 against
+        // platnych x f x 100.
+        const auto r95 = [&](const char *nazev, int odevzdano, int platnych, const QString &mandatu,
+                             int kandidatu, const QString &seznam) {
+            radek(nazev, {95}, 1000, 200, odevzdano, platnych, mandatu, kandidatu, 0, seznam);
+        };
+        r95("95: equal, f 1", 100, 900, u"15"_s, 30, u"95"_s);
+        r95("95: one vote more, f 1", 100, 901, u"15"_s, 30, u""_s);
+        r95("95: f 1,5 equal", 100, 600, u"15"_s, 20, u"95"_s);
+        r95("95: f 1,5 one vote more", 100, 601, u"15"_s, 20, u""_s);
+        r95("95: f at least 1", 100, 900, u"15"_s, 300, u"95"_s);
+        r95("95: none returned", 0, 0, u"15"_s, 0, u""_s);
+        r95("95: m 9, 10 candidates, f 1,8", 51, 153, u"9"_s, 10, u"95"_s);
+        r95("95: m 9, 10 candidates, one vote more", 51, 154, u"9"_s, 10, u""_s);
+        r95("95: m 4, 5 candidates, f 1,6", 34, 51, u"4"_s, 5, u"95"_s);
+        r95("95: m 7, 12 candidates, f 7/6", 15, 54, u"7"_s, 12, u"95"_s);
 
         const auto r96 = [&](const char *nazev, int zapsano, int reference, bool plati) {
-            QTest::newRow(nazev) << K{96} << zapsano << 0 << 0 << 0 << m << 30 << reference
-                                 << (plati ? QString() : u"96"_s);
+            radek(nazev, {96}, zapsano, 0, 0, 0, u"15"_s, 30, reference,
+                  plati ? QString() : u"96"_s);
         };
         r96("96: -15, 99 %", 1000, 1015, true);
         r96("96: 120 %", 1200, 1000, true);
