@@ -41,6 +41,15 @@ TStav &Stav()
     return *g_stav;
 }
 
+// The window shown on that page, as typing finds it.
+TR_Vstupni_Form &NaStrance(TStav &s, int stranka)
+{
+    s.Okno->FormShow();
+    s.Okno->show();
+    s.Okno->NastavStranku(stranka);
+    return *s.Okno;
+}
+
 void BM_OtevreniOkna(benchmark::State &state)
 {
     TStav &s = Stav();
@@ -53,31 +62,26 @@ BENCHMARK(BM_OtevreniOkna)->Unit(benchmark::kMillisecond);
 
 void BM_ZmenaStrankySUlozenim(benchmark::State &state)
 {
-    TStav &s = Stav();
-    s.Okno->FormShow();
-    s.Okno->show();
+    TR_Vstupni_Form &o = NaStrance(Stav(), 0);
     int stranka = 0;
     for (auto _ : state) {
         stranka = stranka == 0 ? 1 : 0;
-        s.Okno->NastavStranku(stranka);
+        o.NastavStranku(stranka);
     }
-    s.Okno->hide();
+    o.hide();
 }
 BENCHMARK(BM_ZmenaStrankySUlozenim)->Unit(benchmark::kMillisecond);
 
 void BM_ZmenaStranySUlozenim(benchmark::State &state)
 {
-    TStav &s = Stav();
-    s.Okno->FormShow();
-    s.Okno->show();
-    s.Okno->NastavStranku(3);
+    TR_Vstupni_Form &o = NaStrance(Stav(), 3);
     int i = 0;
     for (auto _ : state) {
         i = (i + 1) % 45;
-        s.Okno->findChild<QComboBox *>(QStringLiteral("R_CBHL_1"))->setCurrentIndex(i);
-        s.Okno->R_CBHL_1Change();
+        o.findChild<QComboBox *>(QStringLiteral("R_CBHL_1"))->setCurrentIndex(i);
+        o.R_CBHL_1Change();
     }
-    s.Okno->hide();
+    o.hide();
 }
 BENCHMARK(BM_ZmenaStranySUlozenim)->Unit(benchmark::kMillisecond);
 
@@ -85,18 +89,14 @@ BENCHMARK(BM_ZmenaStranySUlozenim)->Unit(benchmark::kMillisecond);
 // no checks. It runs from a timer, never on a key press.
 void BM_UlozeniPriNecinnosti(benchmark::State &state)
 {
-    TStav &s = Stav();
-    s.Okno->FormShow();
-    s.Okno->show();
-    s.Okno->NastavStranku(1);
+    TR_Vstupni_Form &o = NaStrance(Stav(), 1);
     int i = 0;
     for (auto _ : state) {
         i = 1 - i;
-        s.Okno->findChild<TSEdit *>(QStringLiteral("R_EdZapsOsoby"))
-            ->setText(QString::number(1000 + i));
-        benchmark::DoNotOptimize(s.Okno->UlozRozepsane(false));
+        o.findChild<TSEdit *>(QStringLiteral("R_EdZapsOsoby"))->setText(QString::number(1000 + i));
+        benchmark::DoNotOptimize(o.UlozRozepsane(false));
     }
-    s.Okno->hide();
+    o.hide();
 }
 BENCHMARK(BM_UlozeniPriNecinnosti)->Unit(benchmark::kMillisecond);
 

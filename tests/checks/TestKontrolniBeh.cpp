@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -123,93 +124,97 @@ class TestKontrolniBeh : public QObject
     Q_OBJECT
 
 private slots:
-    void platnaDataJakoO()
+    // A check run over stored data: what it reports, marks and stores. Data that may be
+    // exported (passable errors and warnings too) are stored as "O", others as "E".
+    void behUlozi_data()
     {
-        TZkouska z;
-        z.Uloz(PlatnyOkrsek());
-        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
-        QCOMPARE(z.Protokol(), QStringList());
-        QVERIFY(z.KontrolyOK && z.ExportOK && z.DataOK);
-        QCOMPARE(z.Vybrano, 5);
-        QCOMPARE(z.tisku, 1);
-        QVERIFY(z.Existuje(u"O"_s));
-        QVERIFY(!z.Existuje(u"E"_s));
-        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"N"_s);
-        const TVysledky ulozeno = z.Nacti(u"O"_s);
-        QCOMPARE(ulozeno.VetaTS.ZpusobPorizeni, 1);
-        QCOMPARE(ulozeno.VetaTS.SeznamChyb.trimmed(), QString());
-        QCOMPARE(ulozeno.VetaTS.KodWindowsTS, 18);
+        using P = std::function<void(TZkouska &)>;
+        Sloupce<int, P, QStringList, QString, QList<bool>, QString, QStringList>(
+            {"kandidatu", "priprava", "protokol", "seznam", "druhy", "ulozeno", "oznaceno"});
+        const QList<bool> bez{false, false, false}, upozorneni{false, false, true};
+        QTest::newRow("valid data") << 10 << P([](TZkouska &z) { z.Uloz(PlatnyOkrsek()); })
+                                    << QStringList() << QString() << bez << u"O"_s << QStringList();
+        QTest::newRow("passable error and warning") << 10 << P([](TZkouska &z) {
+            TVysledky v = PlatnyOkrsek(3, 10, 310);
+            v.VetaT3.VydObalky = 1001;
+            v.VetaT3.OdevzdObalky = 1000;
+            Dopocti(v, 3);
+            z.Uloz(v, u"O"_s);
+        }) << QStringList{u"0 8"_s, u"0 97"_s} << u"0897"_s
+                                                    << QList<bool>{false, true, true} << u"O"_s
+                                                    << QStringList{u"T3"_s};
+        // Candidates 5 and 12 of party 3 above the party's votes: text order, 12 first;
+        // party 2's stale flag from an earlier run goes.
+        QTest::newRow("blocking error") << 15 << P([](TZkouska &z) {
+            TVysledky v = PlatnyOkrsek(3, 15, 150);
+            v.StranyHL[3].HlasyKand[5] = v.StranyHL[3].HlasyKand[12] = 600;
+            v.VetaT3.PlatneHlasy = 2 * 15 * 150 + 13 * 150 + 1200;
+            v.StranyHL[2].Chyba = 1;
+            Dopocti(v, 3);
+            v.StranyHL[3].PocHl = 500;
+            z.Uloz(v, u"O"_s);
+        })
+                                        << QStringList{u"0 22"_s, u"3 23 (kand. č. 12)"_s,
+                                                       u"3 23 (kand. č. 5)"_s, u"3 25"_s, u"3 28"_s}
+                                        << u"22232528"_s << QList<bool>{true, false, false}
+                                        << u"E"_s << QStringList{u"T3"_s, u"S3"_s};
+        // The voters' reference R against the registered voters.
+        const auto volici = [](int reference, int zapsano) {
+            return P([=](TZkouska &z) {
+                z.NastavR(reference);
+                TVysledky v = PlatnyOkrsek();
+                v.VetaT3.ZapsOsoby = zapsano;
+                Dopocti(v, 3);
+                z.Uloz(v);
+            });
+        };
+        QTest::newRow("no reference") << 10 << volici(0, 2500) << QStringList{u"0 93"_s} << u"93"_s
+                                      << upozorneni << u"O"_s << QStringList();
+        QTest::newRow("96 passes") << 10 << volici(2480, 2500) << QStringList() << QString() << bez
+                                   << u"O"_s << QStringList();
+        QTest::newRow("96 and 93")
+            << 10 << volici(2000, 2500) << QStringList{u"0 93"_s, u"0 96 (2000)"_s} << u"9693"_s
+            << upozorneni << u"O"_s << QStringList();
+        QTest::newRow("96 without 93") << 10 << volici(1000, 1210) << QStringList{u"0 96 (1000)"_s}
+                                       << u"96"_s << upozorneni << u"O"_s << QStringList();
     }
-
-    // Passable errors and warnings keep the data exportable.
-    void propustitelneAUpozorneni()
+    void behUlozi()
     {
-        TZkouska z;
-        TVysledky v = PlatnyOkrsek(3, 10, 310);
-        v.VetaT3.VydObalky = 1001;
-        v.VetaT3.OdevzdObalky = 1000;
-        Dopocti(v, 3);
-        z.Uloz(v, u"O"_s);
-        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
-        QCOMPARE(z.Protokol(), (QStringList{u"0 8"_s, u"0 97"_s}));
-        QCOMPARE(z.Vysledky.VetaTS.SeznamChyb, u"0897"_s);
-        QVERIFY(z.KontrolyOK && z.ExportOK);
-        QVERIFY(z.Stav.JsouPropustitelne && z.Stav.JsouUpozorneni && !z.Stav.JsouChyby);
-        QVERIFY(z.Existuje(u"O"_s));
-        QVERIFY(!z.Existuje(u"E"_s));
-        QCOMPARE(z.Nacti(u"O"_s).VetaT3.Chyba, 1);
-    }
-
-    // Candidates 5 and 12 of party 3 above the party's votes: text order, 12 first.
-    void blokujiciChyba()
-    {
-        TParametryStanice p;
-        p.PocetKand = 15;
-        TZkouska z(p);
-        TVysledky v = PlatnyOkrsek(3, 15, 150);
-        v.StranyHL[3].HlasyKand[5] = v.StranyHL[3].HlasyKand[12] = 600;
-        v.VetaT3.PlatneHlasy = 2 * 15 * 150 + 13 * 150 + 1200;
-        v.StranyHL[2].Chyba = 1; // stale flag from an earlier run
-        Dopocti(v, 3);
-        v.StranyHL[3].PocHl = 500;
-        z.Uloz(v, u"O"_s);
-        QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
-        QCOMPARE(z.Protokol(), (QStringList{u"0 22"_s, u"3 23 (kand. č. 12)"_s,
-                                            u"3 23 (kand. č. 5)"_s, u"3 25"_s, u"3 28"_s}));
-        QCOMPARE(z.Vysledky.VetaTS.SeznamChyb, u"22232528"_s);
-        QVERIFY(!z.KontrolyOK && !z.ExportOK);
-        QVERIFY(!z.Existuje(u"O"_s));
-        QVERIFY(z.Existuje(u"E"_s));
-        const TVysledky ulozeno = z.Nacti(u"E"_s);
-        QCOMPARE(ulozeno.StranyHL[3].Chyba, 1);
-        QCOMPARE(ulozeno.StranyHL[2].Chyba, 0);
-        QCOMPARE(ulozeno.VetaT3.Chyba, 1);
-    }
-
-    void referenceVolicu_data()
-    {
-        QTest::addColumn<int>("reference");
-        QTest::addColumn<int>("zapsano");
-        QTest::addColumn<QStringList>("protokol");
-        QTest::newRow("bez reference") << 0 << 2500 << QStringList{u"0 93"_s};
-        QTest::newRow("96 projde") << 2480 << 2500 << QStringList();
-        QTest::newRow("96 i 93") << 2000 << 2500 << QStringList{u"0 93"_s, u"0 96 (2000)"_s};
-        QTest::newRow("96 bez 93") << 1000 << 1210 << QStringList{u"0 96 (1000)"_s};
-    }
-    void referenceVolicu()
-    {
-        QFETCH(int, reference);
-        QFETCH(int, zapsano);
+        QFETCH(int, kandidatu);
+        QFETCH(std::function<void(TZkouska &)>, priprava);
         QFETCH(QStringList, protokol);
-        TZkouska z;
-        z.NastavR(reference);
-        TVysledky v = PlatnyOkrsek();
-        v.VetaT3.ZapsOsoby = zapsano;
-        Dopocti(v, 3);
-        z.Uloz(v);
+        QFETCH(QString, seznam);
+        QFETCH(QList<bool>, druhy); // blocking, passable, warning
+        QFETCH(QString, ulozeno);
+        QFETCH(QStringList, oznaceno);
+        TParametryStanice p;
+        p.PocetKand = kandidatu;
+        TZkouska z(p);
+        priprava(z);
         QCOMPARE(KontrolaDat(z), TVysledekKontroly::Provedeno);
         QCOMPARE(z.Protokol(), protokol);
-        QVERIFY(z.Existuje(u"O"_s));
+        QCOMPARE(z.Vysledky.VetaTS.SeznamChyb, seznam);
+        QCOMPARE((QList<bool>{z.Stav.JsouChyby, z.Stav.JsouPropustitelne, z.Stav.JsouUpozorneni}),
+                 druhy);
+        const bool vporadku = ulozeno == u"O";
+        QVERIFY(z.KontrolyOK == vporadku && z.ExportOK == vporadku && z.DataOK);
+        QCOMPARE(z.Vybrano, 5);
+        QCOMPARE(z.tisku, 1);
+        QVERIFY(z.Existuje(ulozeno));
+        QVERIFY(!z.Existuje(vporadku ? u"E"_s : u"O"_s));
+        QCOMPARE(NactiStanici(z.Adresare.AdrStanice).Stav1, u"N"_s);
+        const TVysledky v = z.Nacti(ulozeno);
+        QCOMPARE(v.VetaTS.ZpusobPorizeni, 1);
+        QCOMPARE(v.VetaTS.KodWindowsTS, 18);
+        QCOMPARE(v.VetaTS.SeznamChyb.trimmed(), seznam);
+        QStringList oddily;
+        if (v.VetaT3.Chyba)
+            oddily << u"T3"_s;
+        for (int a = 1; a <= MaxStran; ++a) {
+            if (v.StranyHL[a].Chyba)
+                oddily << u"S%1"_s.arg(a);
+        }
+        QCOMPARE(oddily, oznaceno);
     }
 
     void komise_data()

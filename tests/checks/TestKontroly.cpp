@@ -4,8 +4,11 @@
 #include "Sloupce.h"
 #include "ZkusebniOkrsek.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -181,163 +184,93 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EChyba, Kontrola03(p.d, true));
     }
 
-    void kontrola92_data()
-    {
-        QTest::addColumn<int>("vydano");
-        QTest::addColumn<int>("odevzdano");
-        QTest::addColumn<bool>("plati");
-        QTest::newRow("presne 80 %, chybi 40") << 200 << 160 << false;
-        QTest::newRow("80,5 %") << 200 << 161 << true;
-        QTest::newRow("94,5 %") << 200 << 189 << true;
-        QTest::newRow("80 %, chybi 10") << 50 << 40 << true;
-        QTest::newRow("80 %, chybi 11") << 55 << 44 << false;
-        QTest::newRow("nic nevydano") << 0 << 0 << true;
-        QTest::newRow("nic neodevzdano") << 200 << 0 << true;
-    }
-    void kontrola92()
-    {
-        QFETCH(int, vydano);
-        QFETCH(int, odevzdano);
-        QFETCH(bool, plati);
-        TProstredi p;
-        p.v.VetaT3.VydObalky = quint16(vydano);
-        p.v.VetaT3.OdevzdObalky = quint16(odevzdano);
-        QCOMPARE(Kontrola92(p.d), plati);
-    }
-
-    void podilVydanych_data()
-    {
-        Sloupce<int, int, bool, bool, bool>({"zapsano", "vydano", "plati94", "plati97", "plati91"});
-        QTest::newRow("9,9 %") << 1000 << 99 << false << true << true;
-        QTest::newRow("10 %") << 1000 << 100 << true << true << true;
-        QTest::newRow("7 z 70") << 70 << 7 << true << true << true;
-        QTest::newRow("pod 10 %, ale 151") << 2000 << 151 << true << true << true;
-        QTest::newRow("pod 10 %, 150") << 2000 << 150 << false << true << true;
-        QTest::newRow("90 %") << 1000 << 900 << true << true << true;
-        QTest::newRow("90,1 %") << 1000 << 901 << true << false << true;
-        QTest::newRow("vsichni") << 10 << 10 << true << false << false;
-        QTest::newRow("bez volicu") << 0 << 5 << true << true << true;
-        QTest::newRow("nic nevydano") << 1000 << 0 << true << true << true;
-    }
-    void podilVydanych()
-    {
-        QFETCH(int, zapsano);
-        QFETCH(int, vydano);
-        QFETCH(bool, plati94);
-        QFETCH(bool, plati97);
-        QFETCH(bool, plati91);
-        TProstredi p;
-        p.v.VetaT3.ZapsOsoby = zapsano;
-        p.v.VetaT3.VydObalky = quint16(vydano);
-        QCOMPARE(Kontrola94(p.d), plati94);
-        QCOMPARE(Kontrola97(p.d), plati97);
-        QCOMPARE(Kontrola91(p.d), plati91);
-    }
-
-    void kontrola95_data()
-    {
-        QTest::addColumn<int>("kandidatu");
-        QTest::addColumn<int>("odevzdano");
-        QTest::addColumn<int>("platnych");
-        QTest::addColumn<bool>("plati");
-        // 15 mandates: 15 x 100 x 60 = 90000 against platnych x f x 100.
-        QTest::newRow("rovnost, f 1") << 30 << 100 << 900 << false;
-        QTest::newRow("o hlas vic, f 1") << 30 << 100 << 901 << true;
-        QTest::newRow("f 1,5 rovnost") << 20 << 100 << 600 << false;
-        QTest::newRow("f 1,5 o hlas vic") << 20 << 100 << 601 << true;
-        QTest::newRow("f nejmene 1") << 300 << 100 << 900 << false;
-        QTest::newRow("nic neodevzdano") << 0 << 0 << 0 << true;
-    }
-    void kontrola95()
-    {
-        QFETCH(int, kandidatu);
-        QFETCH(int, odevzdano);
-        QFETCH(int, platnych);
-        QFETCH(bool, plati);
-        TProstredi p;
-        p.ref.PocetPlatnychKand = kandidatu;
-        p.v.VetaT3.OdevzdObalky = quint16(odevzdano);
-        p.v.VetaT3.PlatneHlasy = platnych;
-        QCOMPARE(Kontrola95(p.d), plati);
-    }
-
-    void kontrola95BezKandidatu()
-    {
-        TProstredi p;
-        p.ref.PocetPlatnychKand = 0;
-        QVERIFY_THROWS_EXCEPTION(EChyba, Kontrola95(p.d));
-        QCOMPARE(p.v.VetaTS.SeznamChyb, QString());
-    }
-
-    void kontrola96_data()
-    {
-        QTest::addColumn<int>("zapsano");
-        QTest::addColumn<int>("reference");
-        QTest::addColumn<bool>("plati");
-        QTest::newRow("-15, 99 %") << 1000 << 1015 << true;
-        QTest::newRow("120 %") << 1200 << 1000 << true;
-        QTest::newRow("121 %") << 1210 << 1000 << false;
-        QTest::newRow("120,5 % k sude 120") << 1205 << 1000 << true;
-        QTest::newRow("121,5 % k sude 122") << 1215 << 1000 << false;
-        QTest::newRow("83,5 % k sude 84") << 835 << 1000 << true;
-        QTest::newRow("84,5 % k sude 84") << 845 << 1000 << true;
-        QTest::newRow("82,5 % k sude 82") << 825 << 1000 << false;
-        QTest::newRow("rozdil -9") << 41 << 50 << true;
-        QTest::newRow("rozdil -10") << 40 << 50 << false;
-        QTest::newRow("rozdil +14") << 64 << 50 << true;
-        QTest::newRow("rozdil +15") << 65 << 50 << false;
-        QTest::newRow("bez reference") << 5000 << 0 << true;
-        QTest::newRow("bez volicu") << 0 << 1000 << true;
-    }
-    void kontrola96()
-    {
-        QFETCH(int, reference);
-        QFETCH(int, zapsano);
-        QFETCH(bool, plati);
-        TProstredi p;
-        p.NastavR(reference);
-        p.v.VetaT3.ZapsOsoby = zapsano;
-        qint32 r = -1;
-        QCOMPARE(Kontrola96(p.d, &r), plati);
-        QCOMPARE(r, reference);
-    }
-
-    // Each percentage warning at exactly its bar, with ratios that binary fractions
+    // The percentage warnings around their bars: `seznam` is what the checks in `kontroly`,
+    // run in that order, mark. The ratios at exactly a bar are ones binary fractions
     // cannot hold (0.1, 0.9, 0.835, 1.205, f = 1.8): the comparison must be exact.
-    void procentaPresneNaHranici_data()
+    void upozorneniNaHranici_data()
     {
-        Sloupce<int, int, int, int, int, QString, int, int, bool>(
-            {"upozorneni", "zapsano", "vydano", "odevzdano", "platnych", "mandatu", "kandidatu",
-             "reference", "plati"});
-        QTest::newRow("92: 44 z 55 = 80 %")
-            << 92 << 1000 << 55 << 44 << 0 << u"15"_s << 30 << 0 << false;
-        QTest::newRow("92: 452 z 565 = 80 %")
-            << 92 << 1000 << 565 << 452 << 0 << u"15"_s << 30 << 0 << false;
-        QTest::newRow("94: 7 z 70 = 10 %") << 94 << 70 << 7 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("94: 143 z 1430 = 10 %")
-            << 94 << 1430 << 143 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("97: 27 z 30 = 90 %")
-            << 97 << 30 << 27 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("97: 639 z 710 = 90 %")
-            << 97 << 710 << 639 << 0 << 0 << u"15"_s << 30 << 0 << true;
-        QTest::newRow("96: 167 z 200 = 83,5 % k sudé 84")
-            << 96 << 167 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
-        QTest::newRow("96: 241 z 200 = 120,5 % k sudé 120")
-            << 96 << 241 << 0 << 0 << 0 << u"15"_s << 30 << 200 << true;
-        QTest::newRow("96: 243 z 200 = 121,5 % k sudé 122")
-            << 96 << 243 << 0 << 0 << 0 << u"15"_s << 30 << 200 << false;
-        QTest::newRow("95: m 9, 10 kandidátů, f 1,8")
-            << 95 << 1000 << 60 << 51 << 153 << u"9"_s << 10 << 0 << false;
-        QTest::newRow("95: m 9, 10 kandidátů, o hlas víc")
-            << 95 << 1000 << 60 << 51 << 154 << u"9"_s << 10 << 0 << true;
-        QTest::newRow("95: m 4, 5 kandidátů, f 1,6")
-            << 95 << 1000 << 60 << 34 << 51 << u"4"_s << 5 << 0 << false;
-        QTest::newRow("95: m 7, 12 kandidátů, f 7/6")
-            << 95 << 1000 << 60 << 15 << 54 << u"7"_s << 12 << 0 << false;
+        Sloupce<QList<int>, int, int, int, int, QString, int, int, QString>(
+            {"kontroly", "zapsano", "vydano", "odevzdano", "platnych", "mandatu", "kandidatu",
+             "reference", "seznam"});
+        // One row for checks `kontroly` of a record with these counts.
+        const auto radek = [](const char *nazev, const QList<int> &kontroly, int zapsano,
+                              int vydano, int odevzdano, int platnych, const QString &mandatu,
+                              int kandidatu, int reference, const QString &seznam) {
+            QTest::newRow(nazev) << kontroly << zapsano << vydano << odevzdano << platnych
+                                 << mandatu << kandidatu << reference << seznam;
+        };
+        const auto r92 = [&](const char *nazev, int vydano, int odevzdano, const QString &seznam) {
+            radek(nazev, {92}, 1000, vydano, odevzdano, 0, u"15"_s, 30, 0, seznam);
+        };
+        r92("92: 80 %, 40 missing", 200, 160, u"92"_s);
+        r92("92: 80,5 %", 200, 161, u""_s);
+        r92("92: 94,5 %", 200, 189, u""_s);
+        r92("92: 80 %, 10 missing", 50, 40, u""_s);
+        r92("92: 80 %, 11 missing", 55, 44, u"92"_s);
+        r92("92: 452 z 565 = 80 %", 565, 452, u"92"_s);
+        r92("92: none issued", 0, 0, u""_s);
+        r92("92: none returned", 200, 0, u""_s);
+
+        // The share of envelopes issued: 94 under 10 %, 97 over 90 %, 91 all of them.
+        const auto podil = [&](const char *nazev, int zapsano, int vydano, const QString &seznam) {
+            radek(nazev, {94, 97, 91}, zapsano, vydano, 0, 0, u"15"_s, 30, 0, seznam);
+        };
+        podil("9,9 %", 1000, 99, u"94"_s);
+        podil("10 %", 1000, 100, u""_s);
+        podil("7 z 70 = 10 %", 70, 7, u""_s);
+        podil("143 z 1430 = 10 %", 1430, 143, u""_s);
+        podil("under 10 %, but 151", 2000, 151, u""_s);
+        podil("under 10 %, 150", 2000, 150, u"94"_s);
+        podil("90 %", 1000, 900, u""_s);
+        podil("27 z 30 = 90 %", 30, 27, u""_s);
+        podil("639 z 710 = 90 %", 710, 639, u""_s);
+        podil("90,1 %", 1000, 901, u"97"_s);
+        podil("all", 10, 10, u"9791"_s);
+        podil("no voters", 0, 5, u""_s);
+        podil("none issued", 1000, 0, u""_s);
+
+        // With m mandates and k candidates, f = max(1, 2m / k): m x odevzdano x 60 against
+        // platnych x f x 100.
+        const auto r95 = [&](const char *nazev, int odevzdano, int platnych, const QString &mandatu,
+                             int kandidatu, const QString &seznam) {
+            radek(nazev, {95}, 1000, 200, odevzdano, platnych, mandatu, kandidatu, 0, seznam);
+        };
+        r95("95: equal, f 1", 100, 900, u"15"_s, 30, u"95"_s);
+        r95("95: one vote more, f 1", 100, 901, u"15"_s, 30, u""_s);
+        r95("95: f 1,5 equal", 100, 600, u"15"_s, 20, u"95"_s);
+        r95("95: f 1,5 one vote more", 100, 601, u"15"_s, 20, u""_s);
+        r95("95: f at least 1", 100, 900, u"15"_s, 300, u"95"_s);
+        r95("95: none returned", 0, 0, u"15"_s, 0, u""_s);
+        r95("95: m 9, 10 candidates, f 1,8", 51, 153, u"9"_s, 10, u"95"_s);
+        r95("95: m 9, 10 candidates, one vote more", 51, 154, u"9"_s, 10, u""_s);
+        r95("95: m 4, 5 candidates, f 1,6", 34, 51, u"4"_s, 5, u"95"_s);
+        r95("95: m 7, 12 candidates, f 7/6", 15, 54, u"7"_s, 12, u"95"_s);
+
+        const auto r96 = [&](const char *nazev, int zapsano, int reference, bool plati) {
+            radek(nazev, {96}, zapsano, 0, 0, 0, u"15"_s, 30, reference,
+                  plati ? QString() : u"96"_s);
+        };
+        r96("96: -15, 99 %", 1000, 1015, true);
+        r96("96: 120 %", 1200, 1000, true);
+        r96("96: 121 %", 1210, 1000, false);
+        r96("96: 120,5 % to even 120", 1205, 1000, true);
+        r96("96: 121,5 % to even 122", 1215, 1000, false);
+        r96("96: 83,5 % to even 84", 835, 1000, true);
+        r96("96: 84,5 % to even 84", 845, 1000, true);
+        r96("96: 82,5 % to even 82", 825, 1000, false);
+        r96("96: 167 z 200 = 83,5 % to even 84", 167, 200, true);
+        r96("96: 241 z 200 = 120,5 % to even 120", 241, 200, true);
+        r96("96: 243 z 200 = 121,5 % to even 122", 243, 200, false);
+        r96("96: difference -9", 41, 50, true);
+        r96("96: difference -10", 40, 50, false);
+        r96("96: difference +14", 64, 50, true);
+        r96("96: difference +15", 65, 50, false);
+        r96("96: no reference", 5000, 0, true);
+        r96("96: no voters", 0, 1000, true);
     }
-    void procentaPresneNaHranici()
+    void upozorneniNaHranici()
     {
-        QFETCH(int, upozorneni);
+        QFETCH(QList<int>, kontroly);
         QFETCH(int, zapsano);
         QFETCH(int, vydano);
         QFETCH(int, odevzdano);
@@ -345,7 +278,7 @@ private slots:
         QFETCH(QString, mandatu);
         QFETCH(int, kandidatu);
         QFETCH(int, reference);
-        QFETCH(bool, plati);
+        QFETCH(QString, seznam);
         TParametryStanice parametry;
         parametry.PocetMandatu = mandatu;
         TProstredi p(parametry);
@@ -356,14 +289,24 @@ private slots:
         h.VydObalky = quint16(vydano);
         h.OdevzdObalky = quint16(odevzdano);
         h.PlatneHlasy = platnych;
-        const QMap<int, bool (*)(TDataKontrol &)> kontroly{
-            {92, Kontrola92},
-            {94, Kontrola94},
-            {95, Kontrola95},
-            {97, Kontrola97},
-            {96, [](TDataKontrol &d) { return Kontrola96(d, nullptr); }}};
-        QCOMPARE(kontroly.value(upozorneni)(p.d), plati);
-        QCOMPARE(p.v.VetaTS.SeznamChyb, plati ? QString() : QString::number(upozorneni));
+        qint32 r = -1;
+        const QMap<int, std::function<bool(TDataKontrol &)>> kontrola{
+            {91, Kontrola91}, {92, Kontrola92},
+            {94, Kontrola94}, {95, Kontrola95},
+            {97, Kontrola97}, {96, [&r](TDataKontrol &d) { return Kontrola96(d, &r); }}};
+        for (const int k : kontroly)
+            QCOMPARE(kontrola.value(k)(p.d), !seznam.contains(QString::number(k)));
+        QCOMPARE(p.v.VetaTS.SeznamChyb, seznam);
+        if (kontroly.contains(96))
+            QCOMPARE(r, reference);
+    }
+
+    void kontrola95BezKandidatu()
+    {
+        TProstredi p;
+        p.ref.PocetPlatnychKand = 0;
+        QVERIFY_THROWS_EXCEPTION(EChyba, Kontrola95(p.d));
+        QCOMPARE(p.v.VetaTS.SeznamChyb, QString());
     }
 
     void kontrola93()

@@ -64,6 +64,22 @@ template <typename T> T *Otevreny()
     return nullptr;
 }
 
+// Shows the dialog as the program does; its device list gets the keys.
+void Ukaz(TZ_ExportDat_F &dlg)
+{
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    dlg.activateWindow();
+    QTRY_VERIFY(dlg.Z_SeznZar_CB->hasFocus());
+}
+
+// Presses the key `n` times on whatever has the focus.
+void Klavesa(Qt::Key k, int n = 1)
+{
+    for (int i = 0; i < n; ++i)
+        QTest::keyClick(QApplication::focusWidget(), k);
+}
+
 const QString Jmeno1 = u"OO504505.00002"_s;
 const QString Jmeno2 = u"OC504505.00002"_s;
 
@@ -136,7 +152,7 @@ private slots:
     {
         TStanoviste s;
         TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
-        dlg.FormShow();
+        Ukaz(dlg);
         QCOMPARE(dlg.windowTitle(), u"Export dat"_s);
         QComboBox *cb = dlg.Z_SeznZar_CB;
         QCOMPARE(cb->count(), 3);
@@ -148,31 +164,20 @@ private slots:
 
         // A device plugged in later appears after "Znovu načíst zařízení".
         QVERIFY(QDir(s.usbB).removeRecursively());
-        dlg.Z_ZnovuNacist_Btn->click();
+        Klavesa(Qt::Key_Tab, 3);
+        QCOMPARE(QApplication::focusWidget(), dlg.Z_ZnovuNacist_Btn);
+        Klavesa(Qt::Key_Space);
         QCOMPARE(cb->count(), 2);
+        QVERIFY(cb->hasFocus());
 
         // Text that names no item goes back to the first one.
         cb->setEditText(u"/jinam"_s);
         QCOMPARE(cb->currentText(), cb->itemText(0));
         QCOMPARE(cb->currentIndex(), 0);
+        dlg.reject();
     }
 
-    void jedenEnterExportuje()
-    {
-        TStanoviste s;
-        s.VytvorO();
-        TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        dlg.activateWindow();
-        QTRY_VERIFY(dlg.Z_SeznZar_CB->hasFocus());
-        QVERIFY(dlg.Z_ExportDatOK_Btn->isDefault());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_VERIFY(!dlg.isVisible());
-        QVERIFY(dlg.ExportProveden);
-        QCOMPARE(Obsah(s.usbA + u'/' + s.Jmeno()), s.DataO());
-    }
-
+    // The target chosen with the arrows; one Enter exports.
     void exportNaZarizeniADoAdresare_data()
     {
         QTest::addColumn<int>("polozka");
@@ -202,9 +207,11 @@ private slots:
             dlg.InfoE->hide();
             return 1;
         };
-        dlg.FormShow();
-        dlg.Z_SeznZar_CB->setCurrentIndex(polozka);
-        dlg.Z_ExportDatOK_Btn->click();
+        Ukaz(dlg);
+        QVERIFY(dlg.Z_ExportDatOK_Btn->isDefault());
+        Klavesa(Qt::Key_Down, polozka);
+        Klavesa(Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
 
         const QString cil = polozka == 0   ? s.usbA + u'/'
                             : polozka == 1 ? s.usbB + u'/'
@@ -245,8 +252,11 @@ private slots:
         TStanoviste s;
         s.VytvorO();
         TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
-        dlg.FormShow();
-        dlg.Z_ExportDatZrus_Btn->click();
+        Ukaz(dlg);
+        Klavesa(Qt::Key_Tab, 2);
+        QCOMPARE(QApplication::focusWidget(), dlg.Z_ExportDatZrus_Btn);
+        Klavesa(Qt::Key_Space);
+        QVERIFY(!dlg.isVisible());
         QVERIFY(!dlg.ExportProveden);
         QVERIFY(QDir(s.usbA).isEmpty());
         QVERIFY(s.Dotaznik().Dialogy.isEmpty());
@@ -256,9 +266,8 @@ private slots:
     {
         TStanoviste s; // no O file: the copy cannot succeed
         TZ_ExportDat_F dlg(s.Dotaznik(), *s.zdroj, s.Adresare, s.Stanice, s.AktOkrsek);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        dlg.Z_ExportDatOK_Btn->click();
+        Ukaz(dlg);
+        Klavesa(Qt::Key_Return);
         QVERIFY(!dlg.ExportProveden);
         QVERIFY(dlg.isVisible());
         QCOMPARE(s.Dotaznik().Zpravy.size(), 1);
@@ -292,8 +301,8 @@ private slots:
             dlg.InfoE->Odebrat_Btn->click();
             return 1;
         };
-        dlg.FormShow();
-        dlg.Z_ExportDatOK_Btn->click();
+        Ukaz(dlg);
+        Klavesa(Qt::Key_Return);
         QVERIFY(dlg.ExportProveden);
         QCOMPARE(s.Dotaznik().Texty(), QList<QString>{zprava.arg(s.usbA)});
     }
@@ -339,7 +348,7 @@ private slots:
 
     void pocetKopii_data()
     {
-        QTest::addColumn<QString>("text"); // "-": left as shown
+        QTest::addColumn<QString>("text"); // typed over the 2 shown; "-": left as shown
         QTest::addColumn<int>("kopii");
         QTest::newRow("beze zmeny") << u"-"_s << 2;
         QTest::newRow("prazdne") << QString() << 1;
@@ -355,12 +364,19 @@ private slots:
         QFETCH(int, kopii);
         TZ_PocetKopii_F dlg;
         dlg.PocetKopiiZapisu = 7;
-        dlg.FormShow();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), dlg.Z_PocetKopii_SE);
         QCOMPARE(dlg.PocetKopiiZapisu, 2);
         QCOMPARE(dlg.Z_PocetKopii_SE->text(), u"2"_s);
-        if (text != u"-")
-            dlg.Z_PocetKopii_SE->setText(text);
-        dlg.Z_PKOK_Btn->click();
+        if (text != u"-") {
+            Klavesa(Qt::Key_End);
+            Klavesa(Qt::Key_Backspace);
+            QTest::keyClicks(QApplication::focusWidget(), text);
+        }
+        Klavesa(Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
         QCOMPARE(dlg.PocetKopiiZapisu, kopii);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
     }

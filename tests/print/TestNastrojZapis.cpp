@@ -1,11 +1,11 @@
 // `zelkovar-nastroj tisk ... zapis` on a stored record; where poppler's text extractor
 // is installed, the texts of the PDF are checked where the layout puts them.
+#include "SlovaPdf.h"
 #include "SouboryTestu.h"
+#include "SpustNastroj.h"
 #include "ZkusebniOkrsek.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,50 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString Spust(const QStringList &argumenty, int &kod)
-{
-    QProcess p;
-    p.start(QStringLiteral(NASTROJ), argumenty);
-    p.waitForFinished(60000);
-    kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-}
-
-struct TSlovo
-{
-    QString Text;
-    double X1, Y1, X2;
-};
-
-// Words of one page in tenths of a millimetre.
-QList<TSlovo> Slova(const QString &pdf, int strana)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(strana), u"-l"_s,
-                             QString::number(strana), pdf, u"-"_s});
-    p.waitForFinished(60000);
-    const QString xml = QString::fromUtf8(p.readAllStandardOutput());
-    QList<TSlovo> v;
-    const QRegularExpression re(
-        u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"_s);
-    const double k = 254.0 / 72.0;
-    for (auto it = re.globalMatch(xml); it.hasNext();) {
-        const auto m = it.next();
-        v.append({m.captured(4), m.captured(1).toDouble() * k, m.captured(2).toDouble() * k,
-                  m.captured(3).toDouble() * k});
-    }
-    return v;
-}
-
-QList<TSlovo> Najdi(const QList<TSlovo> &slova, const QString &text)
-{
-    QList<TSlovo> v;
-    for (const TSlovo &s : slova)
-        if (s.Text == text)
-            v.append(s);
-    return v;
-}
 
 } // namespace
 
@@ -81,10 +37,9 @@ private slots:
         const QByteArray pred = Obsah(ulozeno);
 
         const QString pdf = dir.filePath(u"zapis.pdf"_s);
-        int kod = 0;
-        const QString vystup =
-            Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf}, kod);
-        QVERIFY2(kod == 0, qPrintable(vystup));
+        const TBeh b = Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf});
+        const QString vystup = b.Vystup + b.Chyby;
+        QVERIFY2(b.Kod == 0, qPrintable(vystup));
         // 7 parties of 10 candidates fill two ballot sheets; the signatures need an own one.
         QVERIFY2(vystup.contains(u": počet stran 5"_s), qPrintable(vystup));
         QCOMPARE(Obsah(ulozeno), pred); // the check run worked on a copy
@@ -141,9 +96,8 @@ private slots:
             QStringList argumenty{u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, pdf};
             if (primo)
                 argumenty.append(u"--primo"_s);
-            int kod = 0;
-            const QString vystup = Spust(argumenty, kod);
-            QVERIFY2(kod == 0, qPrintable(vystup));
+            const TBeh b = Spust(argumenty);
+            QVERIFY2(b.Kod == 0, qPrintable(b.Chyby));
             for (const TSlovo &s : Slova(pdf, 1))
                 nejdal[primo] = qMax(nejdal[primo], s.X2);
         }
@@ -155,11 +109,10 @@ private slots:
     {
         QTemporaryDir dir;
         const TAdresare adr = VytvorStanici(dir.path());
-        int kod = 0;
-        const QString vystup = Spust(
-            {u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, dir.filePath(u"z.pdf"_s)}, kod);
-        QVERIFY(kod != 0);
-        QVERIFY2(vystup.contains(u"nejsou uložena"_s), qPrintable(vystup));
+        const TBeh b =
+            Spust({u"tisk"_s, adr.AdrInstalace, u"zapis"_s, u"--pdf"_s, dir.filePath(u"z.pdf"_s)});
+        QVERIFY(b.Kod > 0);
+        QVERIFY2((b.Vystup + b.Chyby).contains(u"nejsou uložena"_s), qPrintable(b.Chyby));
         QVERIFY(!QFile::exists(dir.filePath(u"z.pdf"_s)));
     }
 };

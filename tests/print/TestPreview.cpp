@@ -3,6 +3,7 @@
 #include "Dotaznik.h"
 #include "Nahled.h"
 #include "PreviewF.h"
+#include "SlovaPdf.h"
 #include "Z_infoE.h"
 
 #include <QApplication>
@@ -41,14 +42,6 @@ void Dokument(TNahled &n, int stran)
     for (int i = 1; i <= stran; ++i)
         n.VratCanvas().TextOut(200, 200, u"Strana %1"_s.arg(i));
     n.KonecTisku();
-}
-
-int PocetStranPdf(const QString &cesta)
-{
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(f.readAll().count("/Type /Page\n"));
 }
 
 struct TOkno
@@ -121,8 +114,13 @@ private slots:
         QTest::mouseClick(o.F->nextSB, Qt::LeftButton);
         QCOMPARE(o.F->pageNL->text(), u"Strana 2 z 5"_s);
         // Page Down at the bottom of a sheet turns the page.
-        o.F->zoomCB->setCurrentIndex(3);
-        o.F->zoomCB->activated(3);
+        // The zoom reached with Tab, its next choice taken with the arrow.
+        QVERIFY(QTest::qWaitForWindowActive(o.F.get()));
+        for (int i = 0; i < 20 && QApplication::focusWidget() != o.F->zoomCB; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), o.F->zoomCB);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(o.F->zoomCB->currentText(), u"Celá strana"_s);
         QCOMPARE(o.F->PrintPreview->DruhLupy(), TStrankyNahledu::TLupa::Strana);
         QTest::keyClick(o.F->PrintPreview, Qt::Key_PageDown);
         QCOMPARE(o.F->pageNL->text(), u"Strana 3 z 5"_s);

@@ -4,6 +4,7 @@
 #include "Nahled.h"
 #include "Reference.h"
 #include "Sloupce.h"
+#include "SlovaPdf.h"
 #include "SouboryTestu.h"
 #include "Tisk.h"
 #include "TiskNaTiskarnu.h"
@@ -36,12 +37,6 @@ struct TStroj
     const TOperace &Posledni() const { return Nahled.Canvas().Strana.Operace.last(); }
     qsizetype Pocet() const { return Nahled.Canvas().Strana.Operace.size(); }
 };
-
-int PocetStranPdf(const QByteArray &pdf)
-{
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
-               pdf.count("/Type /Page "));
-}
 
 // The first page's MediaBox in points, rounded.
 QSize RozmerPdf(const QByteArray &pdf)

@@ -4,6 +4,7 @@
 #include "Kodovani.h"
 #include "Ochrana.h"
 #include "Okrsek.h"
+#include "Snimek.h"
 #include "Soubory.h"
 #include "SouboryTestu.h"
 #include "SpustNastroj.h"
@@ -11,7 +12,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,18 +43,6 @@ QString UlozPopis(const QTemporaryDir &dir, const QJsonObject &popis)
     if (f.open(QIODevice::WriteOnly))
         f.write(QJsonDocument(popis).toJson());
     return cesta;
-}
-
-// Every file below `adresar` with its bytes, to see that nothing changed.
-QMap<QString, QByteArray> Snimek(const QString &adresar)
-{
-    QMap<QString, QByteArray> soubory;
-    QDirIterator it(adresar, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString cesta = it.next();
-        soubory.insert(cesta, Obsah(cesta));
-    }
-    return soubory;
 }
 
 // The record of a protected results file, read by the program's own reader.

@@ -1,6 +1,7 @@
 // A training station through the station tool: the mark on every printed page, the
 // export name, and `vycisti` resetting it with nothing lost.
 #include "Denik.h"
+#include "Snimek.h"
 #include "SouboryTestu.h"
 #include "SpustNastroj.h"
 #include "Stanice.h"
@@ -9,7 +10,6 @@
 #include <optional>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,18 +23,6 @@ namespace {
 const QString Demo = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-stanice.json");
 const QString DemoPorizeni = QStringLiteral(ZELKOVAR_SOURCE_DIR "examples/demo-porizeni.json");
 const QString Znacka = u"CVIČNÁ DATA – NEPLATNÉ"_s;
-
-// Every file below `adresar` but the lock files (relative path → bytes).
-QMap<QString, QByteArray> Snimek(const QString &adresar)
-{
-    QMap<QString, QByteArray> soubory;
-    QDirIterator it(adresar, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString cesta = it.next();
-        soubory.insert(QDir(adresar).relativeFilePath(cesta), Obsah(cesta));
-    }
-    return soubory;
-}
 
 // The words pdftotext finds on each page of the PDF, with their boxes in points (a
 // turned text comes as pieces of words).
