@@ -1248,16 +1248,22 @@ private slots:
             QCOMPARE(Radek<TSEdit>(o, u"EdHlasyKand"_s, 1)->text(),
                      u"1"_s); // loaded from the "O" file
             Napis(u"06:30"_s);
-            o.NastavStranku(1);
+            Klavesa(Qt::Key_PageDown);
             Napis(u"900"_s);
-            o.NastavStranku(4);
-            Radek<TSEdit>(o, u"EdHlasyKand"_s, 37)->setFocus(Qt::TabFocusReason);
-            QCoreApplication::processEvents();
+            // To the party list, then through the ballot with Enter to candidate 37, on
+            // the page "HL pokračování".
+            Klavesa(Qt::Key_PageDown);
+            Klavesa(Qt::Key_PageDown);
+            QCOMPARE(QApplication::focusWidget(), Prvek<QComboBox>(o, u"R_CBHL_1"_s));
+            for (int i = 0; i < 37; ++i)
+                Klavesa(Qt::Key_Return);
+            QCOMPARE(o.Stranka(), 4);
+            QCOMPARE(QApplication::focusWidget(), Radek<TSEdit>(o, u"EdHlasyKand"_s, 37));
             Napis(u"44"_s, false);
             Klavesa(Qt::Key_PageDown); // the typed value is stored before the save
             Klavesa(Qt::Key_Tab);
             Napis(u"3"_s);
-            o.NastavStranku(0);
+            Klavesa(Qt::Key_PageUp);
             QVERIFY(!QFile::exists(t.Soubor(u"O"_s)));
             QVERIFY(QFile::exists(t.Soubor(u"E"_s)));
             QCOMPARE(NactiStanici(t.Adresare.AdrStanice).Stav1, u"N"_s);
